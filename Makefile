@@ -1,0 +1,26 @@
+# The two commands of the README. Both install what is missing first.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: deps build run test clean
+
+deps:
+	./scripts/install-deps.sh
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCVI_WERROR=ON
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Prepares the demo shop beside the program on first run, then starts the program on it.
+run: build
+	@test -f $(BUILD_DIR)/dbzelto.sqlite || $(BUILD_DIR)/cvi-zelto --create-database $(BUILD_DIR)/dbzelto.sqlite --demo
+	$(BUILD_DIR)/cvi-zelto
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,10 @@
+#pragma once
+#include <QStringList>
+#include <QTextStream>
+
+// The program's command-line tools, run without any window:
+//   --create-database FILE [--demo] [--nit NIT] [--name "BUSINESS NAME"]
+// True when the arguments name one of the tools.
+bool IsCommandLineRequest(const QStringList& arguments);
+// Runs the tool the arguments name and returns the process exit status.
+int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);

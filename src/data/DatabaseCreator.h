@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+
+// Prepares a new shop database: every table, index and fixed row, and with `demo` a small shop
+// to sell from at once. The program (command line) and the tests use this same code.
+struct NewDatabaseOptions {
+    bool demo = false;
+    QString taxpayerNit = QStringLiteral("1000000010");
+    QString taxpayerName = QStringLiteral("MI NEGOCIO");
+};
+
+class DatabaseCreator {
+public:
+    // Returns empty text on success, otherwise the message. Never overwrites an existing file;
+    // a failure leaves no file behind.
+    static QString create(const QString& path, const NewDatabaseOptions& options = {});
+
+    static constexpr int kSchemaVersion = 1;
+    static constexpr const char* kAdminLogin = "admin";
+    static constexpr const char* kAdminPassword = "admin";
+    // The demo dosage's key and authorisation number (a test key, not a real one).
+    static constexpr const char* kDemoDosageKey = "9rCB7Sv4X29d)5k7N%3ab89p-3(5[A";
+    static constexpr const char* kDemoAuthorization = "29040011007";
+};

@@ -1,0 +1,25 @@
+#include "data/FileDialogSeam.h"
+
+#include <QFileDialog>
+
+namespace {
+QtFileDialogs g_dialogs;
+FileDialogSeam* g_current = &g_dialogs;
+}
+
+FileDialogSeam& FileDialogSeam::current() { return *g_current; }
+
+void FileDialogSeam::install(FileDialogSeam* seam) { g_current = seam ? seam : &g_dialogs; }
+
+QString QtFileDialogs::openFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                                const QString& filter)
+{
+    // The dialog only returns files that exist.
+    return QFileDialog::getOpenFileName(parent, caption, startFolder, filter);
+}
+
+QString QtFileDialogs::saveFile(QWidget* parent, const QString& caption, const QString& startPath,
+                                const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, startPath, filter);
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+// File and picture choosers. Each returns the chosen path, or empty text when the user cancels.
+// Filters use Qt's form: "DAT Base de Datos (*.sqlite)".
+class FileDialogSeam {
+public:
+    virtual ~FileDialogSeam() = default;
+    virtual QString openFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                             const QString& filter) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& caption, const QString& startPath,
+                             const QString& filter) = 0;
+
+    static FileDialogSeam& current();
+    static void install(FileDialogSeam* seam); // nullptr puts the real dialogs back
+};
+
+class QtFileDialogs : public FileDialogSeam {
+public:
+    QString openFile(QWidget* parent, const QString& caption, const QString& startFolder,
+                     const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& caption, const QString& startPath,
+                     const QString& filter) override;
+};

@@ -1,0 +1,69 @@
+#include "data/SessionLoader.h"
+
+#include "data/SessionState.h"
+#include "data/SharedFunctions.h"
+#include "data/UDataModule.h"
+
+namespace SessionLoader {
+
+SqlRows FindActiveUser(const QString& login, const QString& password)
+{
+    return TDataModule1::instance().query(
+        QStringLiteral("SELECT * FROM Usuario WHERE Login=? AND Clave=? AND Estado=1"), {login, password});
+}
+
+void LoadUser(const SqlRows& user)
+{
+    SessionState& s = SessionState::current();
+    s.UserName = CutToWidth(user.text(2), 40);
+    s.SalesRights = CutToWidth(user.text(5), 20);
+    s.PurchaseRights = CutToWidth(user.text(6), 20);
+    s.ToolRights = CutToWidth(user.text(7), 20);
+    s.CashRights = CutToWidth(user.text(8), 20);
+    s.StoreRights = CutToWidth(user.text(9), 20);
+}
+
+void LoadCashSession() { SessionState::current().CashOpen = FindOpenCashSession() ? 1 : 0; }
+
+void LoadParameters()
+{
+    const SqlRows rows = TDataModule1::instance().query(
+        QStringLiteral("SELECT Facturar, ImprimirTC, Parametro1 FROM Codigos WHERE IdC=1"));
+    SessionState& s = SessionState::current();
+    s.InvoicingEnabled = int(rows.integer(0));
+    s.PrintFormat = int(rows.integer(1));
+    s.TicketPrinterIndex = int(rows.integer(2));
+}
+
+void LoadTaxpayer()
+{
+    const SqlRows rows = TDataModule1::instance().query(QStringLiteral("SELECT * FROM DatosC"));
+    SessionState& s = SessionState::current();
+    s.TaxpayerNit = CutToWidth(rows.text(0), 15);
+    s.TaxpayerName = CutToWidth(rows.text(1), 50);
+    s.BranchNumber = int(rows.integer(2));
+    s.HeadOfficePhone = CutToWidth(rows.text(3), 10);
+    s.HeadOfficeAddress = CutToWidth(rows.text(4), 40);
+    s.HeadOfficeCity = CutToWidth(rows.text(5), 30);
+    s.EconomicActivity = CutToWidth(rows.text(6), 50);
+    s.OwnerName = CutToWidth(rows.text(8), 50);
+}
+
+void LoadActiveDosage()
+{
+    const SqlRows rows =
+        TDataModule1::instance().query(QStringLiteral("SELECT * FROM Dosificaciones WHERE Estado=1 ORDER BY IdDosificacion DESC"));
+    SessionState& s = SessionState::current();
+    s.DosageId = int(rows.integer(0));
+    s.AuthorizationNumber = CutToWidth(rows.text(2), 15);
+    s.DosageKey = rows.text(3);
+    s.InvoiceDeadline = rows.date(4);
+    const QString legend = rows.text(5);
+    s.InvoiceLegend = rows.isEmpty() ? QString() : QStringLiteral("LEY Nº 453: \"") + legend + QLatin1Char('"');
+    s.InvoiceLegendLines = legend.isEmpty() ? QStringList() : WrapText(s.InvoiceLegend, 30);
+    s.BranchPhone = CutToWidth(rows.text(6), 10);
+    s.BranchAddress = CutToWidth(rows.text(7), 30);
+    s.BranchCity = CutToWidth(rows.text(8), 30);
+}
+
+}

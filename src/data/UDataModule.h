@@ -1,0 +1,64 @@
+#pragma once
+#include "data/SqlRows.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+// The one gateway to the shop's database: it owns the connection and runs every statement.
+// Values always travel as bound parameters ("?" placeholders), never pasted into the text.
+// Statements that fail throw DatabaseError; writes of several statements run inside a
+// WriteTransaction so they all happen or none does.
+class TDataModule1 {
+public:
+    static TDataModule1& instance();
+
+    // Opens an existing shop database. Returns empty text on success, otherwise the message to
+    // show; a failed open leaves the file untouched and the module closed. Tables are never
+    // created here.
+    QString open(const QString& path);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+
+    SqlRows query(const QString& sql, const QVariantList& values = {});
+    // INSERT, UPDATE, DELETE; returns the number of rows changed.
+    int execute(const QString& sql, const QVariantList& values = {});
+    // The auto-increment key given to the last inserted row.
+    qint64 lastInsertId() const { return m_lastInsertId; }
+
+    // Transactions nest: the outermost takes the write lock at once (so a second station waits
+    // instead of failing half-way), inner ones are save points.
+    void begin();
+    void commit();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+    QSqlDatabase connection() const;
+    static QString connectionName();
+
+    // Turns an engine refusal into the text the user reads.
+    static QString describeError(const QString& engineText);
+
+private:
+    TDataModule1() = default;
+    void runPlain(const QString& sql);
+
+    QString m_path;
+    int m_depth = 0;
+    qint64 m_lastInsertId = 0;
+};
+
+// Runs the writes of one operation together; rolls back unless commit() was reached.
+class WriteTransaction {
+public:
+    explicit WriteTransaction(TDataModule1& db = TDataModule1::instance());
+    ~WriteTransaction();
+    void commit();
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+
+private:
+    TDataModule1& m_db;
+    bool m_done = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+#include "data/FileDialogSeam.h"
+
+#include <QStringList>
+
+// Returns the paths the test queued (empty text, like a cancel, when none is left) and keeps the
+// filters and start folders it was asked with.
+class ScriptedFileDialogs : public FileDialogSeam {
+public:
+    QString openFile(QWidget*, const QString&, const QString& startFolder, const QString& filter) override
+    {
+        requests << startFolder + QLatin1Char('|') + filter;
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+    QString saveFile(QWidget*, const QString&, const QString& startPath, const QString& filter) override
+    {
+        requests << startPath + QLatin1Char('|') + filter;
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+
+    QStringList paths;
+    QStringList requests;
+};

@@ -1,0 +1,62 @@
+#include "ShopFixture.h"
+
+#include "data/DatabaseCreator.h"
+#include "data/Formats.h"
+#include "data/SessionLoader.h"
+#include "data/SessionState.h"
+#include "data/SharedFunctions.h"
+
+ShopFixture::ShopFixture(bool demo)
+{
+    MessageSeam::install(&messages);
+    ProgramEndSeam::install(&programEnd);
+    ClockSeam::install(&clock);
+    FileDialogSeam::install(&files);
+    SessionState::reset();
+    SessionState::current().AppFolder = folder();
+    SessionState::current().WorkDate = clock.today();
+
+    m_path = m_dir.filePath(QStringLiteral("dbzelto.sqlite"));
+    NewDatabaseOptions options;
+    options.demo = demo;
+    m_error = DatabaseCreator::create(m_path, options);
+    if (m_error.isEmpty())
+        m_error = TDataModule1::instance().open(m_path);
+}
+
+ShopFixture::~ShopFixture()
+{
+    TDataModule1::instance().close();
+    SessionState::reset();
+    MessageSeam::install(nullptr);
+    ProgramEndSeam::install(nullptr);
+    ClockSeam::install(nullptr);
+    FileDialogSeam::install(nullptr);
+}
+
+void ShopFixture::login(const QString& user, const QString& password)
+{
+    SessionState& s = SessionState::current();
+    s.DatabasePath = m_path;
+    s.UserLogin = user.toLower().trimmed();
+    s.UserPassword = password;
+    SessionLoader::LoadUser(SessionLoader::FindActiveUser(s.UserLogin, s.UserPassword));
+    SessionLoader::LoadCashSession();
+    SessionLoader::LoadParameters();
+    SessionLoader::LoadTaxpayer();
+    SessionLoader::LoadActiveDosage();
+}
+
+QString ShopFixture::openCashSession(const QDate& date, double initialAmount)
+{
+    const QString id = AllocateKey(CashSessionCounter, [&](const QString& key) {
+        db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial, Cajero) VALUES(?, ?, ?, ?)"),
+                     {key, Formats::IsoDate(date), initialAmount, SessionState::current().UserLogin});
+    });
+    SessionState& s = SessionState::current();
+    s.CashOpen = 1;
+    s.CashSessionId = id;
+    s.WorkDate = date;
+    s.CashInitialAmount = initialAmount;
+    return id;
+}

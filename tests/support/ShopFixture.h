@@ -1,0 +1,41 @@
+#pragma once
+#include "FixedClock.h"
+#include "RecordingMessages.h"
+#include "RecordingProgramEnd.h"
+#include "ScriptedFileDialogs.h"
+
+#include "data/UDataModule.h"
+
+#include <QTemporaryDir>
+
+// A fresh shop for one test: its own folder, a database prepared by the program's own creation
+// code (the demo shop unless asked otherwise) and opened, recording seams installed and an empty
+// session record with AppFolder pointing at the folder. Everything is put back on destruction.
+class ShopFixture {
+public:
+    explicit ShopFixture(bool demo = true);
+    ~ShopFixture();
+    ShopFixture(const ShopFixture&) = delete;
+    ShopFixture& operator=(const ShopFixture&) = delete;
+
+    bool ok() const { return m_error.isEmpty(); }
+    const QString& error() const { return m_error; }
+    QString folder() const { return m_dir.path() + QLatin1Char('/'); }
+    QString databasePath() const { return m_path; }
+    TDataModule1& db() { return TDataModule1::instance(); }
+
+    // Fills the session record as a successful login of this user would.
+    void login(const QString& user = QStringLiteral("admin"), const QString& password = QStringLiteral("admin"));
+    // Opens a cash session row directly (no window), as the opening would store it.
+    QString openCashSession(const QDate& date, double initialAmount = 0);
+
+    RecordingMessages messages;
+    RecordingProgramEnd programEnd;
+    FixedClock clock;
+    ScriptedFileDialogs files;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    QString m_error;
+};
