@@ -2,6 +2,7 @@
 
 #include "data/DatabaseCreator.h"
 #include "data/Formats.h"
+#include "data/MainStatus.h"
 #include "data/SessionLoader.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
@@ -13,6 +14,7 @@ ShopFixture::ShopFixture(bool demo)
     ClockSeam::install(&clock);
     FileDialogSeam::install(&files);
     SessionState::reset();
+    MainStatus::clear();
     SessionState::current().AppFolder = folder();
     SessionState::current().WorkDate = clock.today();
 
@@ -28,6 +30,7 @@ ShopFixture::~ShopFixture()
 {
     TDataModule1::instance().close();
     SessionState::reset();
+    MainStatus::clear();
     MessageSeam::install(nullptr);
     ProgramEndSeam::install(nullptr);
     ClockSeam::install(nullptr);
