@@ -2,7 +2,8 @@
 -- Column order matters: several readers take "SELECT *" results by position.
 -- Text columns compare ignoring letter case (NOCASE), so keys such as logins and NIT/CI match
 -- whatever case was typed. Length checks are named lenN_Column so the data layer can say which
--- field was too long; date checks are named date_Column. Dates are ISO yyyy-MM-dd text.
+-- field was too long; date checks (named date_Column) refuse impossible days. Dates are ISO
+-- yyyy-MM-dd text.
 
 CREATE TABLE Codigos (
   IdC INTEGER NOT NULL PRIMARY KEY,
@@ -31,10 +32,10 @@ CREATE TABLE DatosC (
 
 CREATE TABLE Dosificaciones (
   IdDosificacion INTEGER PRIMARY KEY AUTOINCREMENT,
-  FechaR TEXT CONSTRAINT date_FechaR CHECK (FechaR IS NULL OR date(FechaR) = FechaR),
+  FechaR TEXT CONSTRAINT date_FechaR CHECK (FechaR IS NULL OR date(FechaR, '+0 days') IS FechaR),
   NAutorizacion TEXT COLLATE NOCASE DEFAULT '' CONSTRAINT len15_NAutorizacion CHECK (length(NAutorizacion) <= 15),
   Dosificacion TEXT DEFAULT '' CONSTRAINT len255_Dosificacion CHECK (length(Dosificacion) <= 255),
-  FLimiteE TEXT CONSTRAINT date_FLimiteE CHECK (FLimiteE IS NULL OR date(FLimiteE) = FLimiteE),
+  FLimiteE TEXT CONSTRAINT date_FLimiteE CHECK (FLimiteE IS NULL OR date(FLimiteE, '+0 days') IS FLimiteE),
   Leyenda TEXT COLLATE NOCASE DEFAULT '' CONSTRAINT len255_Leyenda CHECK (length(Leyenda) <= 255),
   TelefonoS TEXT COLLATE NOCASE DEFAULT '' CONSTRAINT len10_TelefonoS CHECK (length(TelefonoS) <= 10),
   DireccionS TEXT COLLATE NOCASE DEFAULT '' CONSTRAINT len40_DireccionS CHECK (length(DireccionS) <= 40),
@@ -62,7 +63,7 @@ CREATE TABLE Usuario (
 
 CREATE TABLE Caja (
   IdCaja TEXT COLLATE NOCASE NOT NULL PRIMARY KEY CONSTRAINT len10_IdCaja CHECK (length(IdCaja) <= 10),
-  Fecha TEXT NOT NULL CONSTRAINT date_Fecha CHECK (date(Fecha) = Fecha),
+  Fecha TEXT NOT NULL CONSTRAINT date_Fecha CHECK (date(Fecha, '+0 days') IS Fecha),
   CInicial REAL NOT NULL DEFAULT 0,
   VentasEf REAL NOT NULL DEFAULT 0,
   VentasCr REAL NOT NULL DEFAULT 0,
@@ -93,7 +94,7 @@ CREATE INDEX Caja_Fecha ON Caja(Fecha);
 
 CREATE TABLE Ventas (
   IdVenta TEXT COLLATE NOCASE NOT NULL PRIMARY KEY CONSTRAINT len10_IdVenta CHECK (length(IdVenta) <= 10),
-  FechaV TEXT NOT NULL CONSTRAINT date_FechaV CHECK (date(FechaV) = FechaV),
+  FechaV TEXT NOT NULL CONSTRAINT date_FechaV CHECK (date(FechaV, '+0 days') IS FechaV),
   NroFact INTEGER NOT NULL DEFAULT 0,
   NroAut INTEGER NOT NULL DEFAULT 0 CONSTRAINT digits15_NroAut CHECK (NroAut BETWEEN 0 AND 999999999999999),
   Estado TEXT COLLATE NOCASE NOT NULL DEFAULT 'V' CONSTRAINT len1_Estado CHECK (length(Estado) <= 1),
@@ -146,7 +147,7 @@ CREATE INDEX DetalleV_Categoria ON DetalleV(IdCategoria);
 
 CREATE TABLE Compras (
   IdCompra TEXT COLLATE NOCASE NOT NULL PRIMARY KEY CONSTRAINT len10_IdCompra CHECK (length(IdCompra) <= 10),
-  FechaC TEXT NOT NULL CONSTRAINT date_FechaC CHECK (date(FechaC) = FechaC),
+  FechaC TEXT NOT NULL CONSTRAINT date_FechaC CHECK (date(FechaC, '+0 days') IS FechaC),
   NitCI TEXT COLLATE NOCASE NOT NULL DEFAULT '' CONSTRAINT len12_NitCI CHECK (length(NitCI) <= 12),
   Proveedor TEXT COLLATE NOCASE DEFAULT '' CONSTRAINT len50_Proveedor CHECK (length(Proveedor) <= 50),
   NroFact INTEGER NOT NULL DEFAULT 0,
@@ -197,7 +198,7 @@ CREATE INDEX DetalleS_Compra ON DetalleS(IdCompra);
 
 CREATE TABLE EntregaI (
   IdEntrega TEXT COLLATE NOCASE NOT NULL PRIMARY KEY CONSTRAINT len10_IdEntrega CHECK (length(IdEntrega) <= 10),
-  FechaE TEXT NOT NULL CONSTRAINT date_FechaE CHECK (date(FechaE) = FechaE),
+  FechaE TEXT NOT NULL CONSTRAINT date_FechaE CHECK (date(FechaE, '+0 days') IS FechaE),
   NitCI TEXT COLLATE NOCASE DEFAULT '' CONSTRAINT len12_NitCI CHECK (length(NitCI) <= 12),
   Cliente TEXT COLLATE NOCASE DEFAULT '' CONSTRAINT len50_Cliente CHECK (length(Cliente) <= 50),
   HoraE TEXT DEFAULT '' CONSTRAINT len10_HoraE CHECK (length(HoraE) <= 10),
@@ -225,7 +226,7 @@ CREATE TABLE SaldoV (
   TotalE REAL NOT NULL DEFAULT 0,
   IdVenta TEXT COLLATE NOCASE NOT NULL REFERENCES Ventas(IdVenta) ON DELETE CASCADE CONSTRAINT len10_IdVenta CHECK (length(IdVenta) <= 10),
   IdCaja TEXT COLLATE NOCASE NOT NULL REFERENCES Caja(IdCaja) ON DELETE CASCADE CONSTRAINT len10_IdCaja CHECK (length(IdCaja) <= 10),
-  FechaR TEXT NOT NULL CONSTRAINT date_FechaR CHECK (date(FechaR) = FechaR),
+  FechaR TEXT NOT NULL CONSTRAINT date_FechaR CHECK (date(FechaR, '+0 days') IS FechaR),
   Cajero TEXT COLLATE NOCASE DEFAULT '' CONSTRAINT len15_Cajero CHECK (length(Cajero) <= 15),
   Estado INTEGER NOT NULL DEFAULT 1
 ) STRICT;
@@ -237,7 +238,7 @@ CREATE TABLE SaldoC (
   TotalE REAL NOT NULL DEFAULT 0,
   IdCompra TEXT COLLATE NOCASE NOT NULL REFERENCES Compras(IdCompra) ON DELETE CASCADE CONSTRAINT len10_IdCompra CHECK (length(IdCompra) <= 10),
   IdCaja TEXT COLLATE NOCASE NOT NULL REFERENCES Caja(IdCaja) ON DELETE CASCADE CONSTRAINT len10_IdCaja CHECK (length(IdCaja) <= 10),
-  FechaR TEXT NOT NULL CONSTRAINT date_FechaR CHECK (date(FechaR) = FechaR),
+  FechaR TEXT NOT NULL CONSTRAINT date_FechaR CHECK (date(FechaR, '+0 days') IS FechaR),
   Cajero TEXT COLLATE NOCASE DEFAULT '' CONSTRAINT len15_Cajero CHECK (length(Cajero) <= 15),
   Estado INTEGER NOT NULL DEFAULT 1
 ) STRICT;
