@@ -1,0 +1,23 @@
+#pragma once
+#include <QDate>
+#include <QString>
+
+// Opening a cash session and raising its opening balance. Refusals come back as the message to
+// show (empty text on success); engine failures throw DatabaseError.
+namespace CashOpening {
+
+// What the latest session left in the till (0 when there is none).
+double LatestBalance();
+
+// A session can only be opened for a date after the latest session's; the refusal, or empty text.
+QString CheckDate(const QDate& date);
+
+// Opens a session dated `date` with `initialAmount` for `cashier`: only for a date after the
+// latest session's, and never while another session is open. On success the session record
+// holds the new session and the store is open for sales again.
+QString Open(const QDate& date, double initialAmount, const QString& cashier);
+
+// Rewrites the opening balance of the open session.
+void UpdateInitialAmount(const QString& sessionId, double initialAmount);
+
+}
