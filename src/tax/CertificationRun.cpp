@@ -25,10 +25,10 @@ QStringList splitFields(QString line)
 {
     if (line.endsWith(QLatin1Char('\r')))
         line.chop(1);
-    QStringList fields = line.split(QLatin1Char('|'));
-    if (fields.size() == FieldCount + 1 && fields.last().isEmpty())
-        fields.removeLast();
-    return fields;
+    // A trailing "|" ends the last field rather than opening an empty one.
+    if (line.endsWith(QLatin1Char('|')))
+        line.chop(1);
+    return line.split(QLatin1Char('|'));
 }
 
 // YYYY/MM/DD as the YYYYMMDD the code takes; empty when it is not a real date.
