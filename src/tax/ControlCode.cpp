@@ -44,6 +44,8 @@ constexpr Table kPermutation = permutationTable();
 
 // Longest number accepted: with two digits appended, four of them still add up inside 64 bits.
 constexpr qsizetype kMaxDigits = 16;
+// Beyond it a double holds no fraction any more, and no invoice comes near it.
+constexpr double kLargestAmount = 1e16;
 
 bool isAllDigits(const QString& text)
 {
@@ -130,10 +132,13 @@ QString Base64Positional(quint64 number)
 
 qint64 RoundInvoiceAmount(double amount)
 {
-    // Totals are money: settle them to cents first, so 10.45 + 0.05 held as 10.4999... still
-    // counts as half.
-    const qint64 cents = std::llround(amount * 100.0);
-    return cents / 100 + (cents % 100 >= 50 ? 1 : 0);
+    if (!(std::fabs(amount) < kLargestAmount))
+        return -1;
+    // Totals are money: settle the fraction to cents first, so 0.7 - 0.2 held as 0.4999... still
+    // counts as half. The whole part stays apart, where it is exact.
+    const double whole = std::floor(amount);
+    const qint64 cents = std::llround((amount - whole) * 100.0);
+    return qint64(whole) + (cents >= 50 ? 1 : 0);
 }
 
 QString ValidateControlCodeInput(const QString& invoiceNumber, const QString& nitCi,

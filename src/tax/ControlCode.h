@@ -29,7 +29,8 @@ QString AllegedRc4HexDashed(const QString& message, const QString& key);
 QString Base64Positional(quint64 number);
 
 // An invoice amount as the code uses it: the fraction dropped, plus one when it is 0.5 or more.
-// Both the sale and the certification tool round through here.
+// Both the sale and the certification tool round through here. -1 (which the code refuses) for
+// something no invoice carries: not a number, or 10^16 and beyond.
 qint64 RoundInvoiceAmount(double amount);
 
 // Empty when invoice number, NIT/CI, date (YYYYMMDD) and amount can enter the code, else the

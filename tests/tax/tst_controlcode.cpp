@@ -84,6 +84,9 @@ private slots:
         QTest::newRow("whole") << 100.0 << qint64(100);
         QTest::newRow("six tenths") << 35958.6 << qint64(35959);
         QTest::newRow("half held as 0.4999...") << (0.7 - 0.2) << qint64(1);
+        QTest::newRow("not a number") << qQNaN() << qint64(-1);
+        QTest::newRow("beyond any invoice") << 1e16 << qint64(-1);
+        QTest::newRow("largest accepted") << 9999999999999998.0 << qint64(9999999999999998);
     }
     void roundInvoiceAmount()
     {
