@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "data/DatabaseCreator.h"
+#include "tax/CertificationRun.h"
 
 namespace {
 
@@ -35,17 +36,37 @@ int createDatabase(const QStringList& args, QTextStream& out, QTextStream& err)
     return 0;
 }
 
+// Exit status 0 only when every case of the file reproduced; a file without cases proves nothing.
+int certify(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const QString path = optionValue(args, QStringLiteral("--certify"));
+    if (path.isEmpty() || path.startsWith(QLatin1String("--"))) {
+        err << "Uso: cvi-zelto --certify ARCHIVO\n";
+        return 2;
+    }
+    CertificationRun::Counts counts;
+    if (!CertificationRun::runFile(path, out, err, &counts))
+        return 2;
+    if (counts.passed + counts.failed == 0) {
+        err << "El archivo no contiene casos: " << path << "\n";
+        return 1;
+    }
+    return counts.failed == 0 ? 0 : 1;
+}
+
 }
 
 bool IsCommandLineRequest(const QStringList& arguments)
 {
-    return arguments.contains(QStringLiteral("--create-database"));
+    return arguments.contains(QStringLiteral("--create-database")) || arguments.contains(QStringLiteral("--certify"));
 }
 
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     if (arguments.contains(QStringLiteral("--create-database")))
         return createDatabase(arguments, out, err);
+    if (arguments.contains(QStringLiteral("--certify")))
+        return certify(arguments, out, err);
     err << "Opcion desconocida\n";
     return 2;
 }
