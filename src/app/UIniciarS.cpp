@@ -76,7 +76,9 @@ TFIniciarS::TFIniciarS(QWidget* parent)
     m_StatusBar1 = new QStatusBar(this);
     m_StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     m_StatusBar1->setSizeGripEnabled(false);
-    m_StatusBar1->addWidget(new QLabel(QStringLiteral("Sistema CVI Zelto v.1.0"), m_StatusBar1));
+    auto* version = new QLabel(QStringLiteral("Sistema CVI Zelto v.1.0"), m_StatusBar1);
+    version->setContentsMargins(8, 0, 0, 2);
+    m_StatusBar1->addWidget(version);
     layout->addWidget(m_StatusBar1);
     setMinimumWidth(440);
     layout->setSizeConstraint(QLayout::SetFixedSize);

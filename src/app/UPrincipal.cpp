@@ -131,7 +131,10 @@ QAction* TFPrincipal::addCommand(QMenu* menu, const QString& code, const QString
     action->setObjectName(code);
     if (!key.isEmpty())
         action->setShortcut(key);
-    menu->addAction(action);
+    if (menu)
+        menu->addAction(action);
+    else
+        addAction(action); // a command without a menu item
     m_commands.insert(code, action);
     return action;
 }
@@ -216,7 +219,7 @@ void TFPrincipal::buildSalesMenu()
     menu->addSeparator();
     addCommand(menu, QStringLiteral("V7"), QStringLiteral("G&estionar Clientes"));
     addCommand(menu, QStringLiteral("V8"), QStringLiteral("Co&mprobantes"));
-    addCommand(menu, QStringLiteral("V9"), QStringLiteral("Entregas"))->setVisible(false);
+    addCommand(nullptr, QStringLiteral("V9"), QStringLiteral("Entregas"));
 }
 
 void TFPrincipal::buildPurchasesMenu()
@@ -230,7 +233,7 @@ void TFPrincipal::buildPurchasesMenu()
     addCommand(menu, QStringLiteral("C5"), QStringLiteral("&Consultar Compra de Productos"));
     addCommand(menu, QStringLiteral("C6"), QStringLiteral("Co&nsultar Compra de Insumos"));
     addCommand(menu, QStringLiteral("C7"), QStringLiteral("Cons&ultar Compra de Servicios"));
-    addCommand(menu, QStringLiteral("C8"), QStringLiteral("Consultar Deudas"))->setVisible(false);
+    addCommand(nullptr, QStringLiteral("C8"), QStringLiteral("Consultar Deudas"));
     addCommand(menu, QStringLiteral("C9"), QStringLiteral("G&enerar Libro de Compras"));
     menu->addSeparator();
     addCommand(menu, QStringLiteral("C10"), QStringLiteral("Ges&tionar Proveedores"));
