@@ -442,6 +442,40 @@ private slots:
         QVERIFY(toggle->isChecked() && widget->isVisible());
     }
 
+    // Ctrl+X belongs to both "Cortar" and "Salir": a text field with the focus cuts, and only
+    // away from text fields does the key end the program.
+    void ctrlXCutsInTextFieldsAndQuitsElsewhere()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.dispatcher()->registerWindow(WindowClass::Products, [] {
+            auto* field = new QLineEdit(QStringLiteral("COCA COLA"));
+            field->setObjectName(QStringLiteral("EProducto"));
+            return field;
+        });
+        main.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main.window));
+        main.window.command(QStringLiteral("S1"))->setEnabled(true);
+        main.window.command(QStringLiteral("S1"))->trigger();
+        auto* field = main.window.findChild<QLineEdit*>(QStringLiteral("EProducto"));
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(field->text().isEmpty());
+        QCOMPARE(shop.programEnd.requests, 0);
+
+        field->setText(QStringLiteral("PIL"));
+        field->selectAll();
+        main.window.command(QStringLiteral("E2"))->trigger(); // Copiar from the menu
+        field->clear();
+        main.window.command(QStringLiteral("E3"))->trigger(); // Pegar
+        QCOMPARE(field->text(), QStringLiteral("PIL"));
+
+        main.window.mdiArea()->setFocus();
+        QTest::keyClick(&main.window, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(shop.programEnd.requests, 1);
+    }
+
     void childWindowsWriteTheStatusBar()
     {
         ShopFixture shop;
