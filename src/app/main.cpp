@@ -1,8 +1,11 @@
+#include "app/AppStartup.h"
 #include "app/CommandLine.h"
-#include "data/UDataModule.h"
+#include "app/SingleInstance.h"
+#include "app/ULogo.h"
+#include "app/UPrincipal.h"
+#include "data/UMensajes.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTextStream>
 
 namespace {
@@ -19,26 +22,32 @@ QStringList rawArguments(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-
     // The command-line tools need no display.
     if (IsCommandLineRequest(rawArguments(argc, argv))) {
         QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
         return RunCommandLine(QCoreApplication::arguments(), out, err);
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("CVI Zelto"));
+    SingleInstance instance(SingleInstance::defaultServerName());
+    if (instance.notifyRunningCopy())
+        return 0;
+    instance.listen();
 
-    // Until the windows exist the program proves that the shop database beside it opens.
-    const QString path = QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("dbzelto.sqlite"));
-    const QString error = TDataModule1::instance().open(path);
-    if (!error.isEmpty()) {
-        err << error << "\n";
-        return 1;
+    AppStartup::applyFixedFormats();
+    QApplication::setApplicationName(QStringLiteral("CVI Zelto"));
+    QApplication::setApplicationDisplayName(QStringLiteral("CVI Zelto"));
+
+    {
+        TFLogo logo(QApplication::applicationDirPath() + QLatin1Char('/'));
+        logo.exec();
     }
-    out << "Base de datos abierta: " << path << "\n";
-    TDataModule1::instance().close();
-    return 0;
+
+    TFPrincipal principal;
+    TFMensajes mensajes(&principal);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &principal, &TFPrincipal::bringToFront);
+    principal.show();
+    return app.exec();
 }

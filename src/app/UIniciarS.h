@@ -1,0 +1,65 @@
+#pragma once
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QToolButton;
+class QWidget;
+
+// The login window, in two modes chosen by SessionState::LoginMode before it is shown:
+// 20 logs a user into a shop database and fills the session record, 21 changes the logged-in
+// user's password.
+class TFIniciarS : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int LoginModeLogin = 20;
+    static constexpr int LoginModePassword = 21;
+    static constexpr int MaxFailedLogins = 3;
+
+    explicit TFIniciarS(QWidget* parent = nullptr);
+
+    int failedLogins() const { return m_failedLogins; }
+
+signals:
+    // A user logged in and the session record is filled.
+    void sessionOpened();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QWidget* buildLoginPanel();
+    QWidget* buildPasswordPanel();
+    bool passwordMode() const;
+    void FormShowLogin();
+    void FormShowPassword();
+    void FormActivate();
+    void SBAbrirDBClick();
+    void BAceptarClick();
+    void BCambiarPClick();
+    bool checkUser();
+    void loadSession();
+    void refuseLogin();
+
+    QWidget* m_PLogin;
+    QLineEdit* m_edtServer;
+    QToolButton* m_SBAbrirDB;
+    QLineEdit* m_edtUser;
+    QLineEdit* m_edtPassword;
+    QCheckBox* m_CB1;
+    QPushButton* m_BAceptar;
+
+    QWidget* m_PCambiarP;
+    QLineEdit* m_EServidorC;
+    QLineEdit* m_EUsuarioC;
+    QLineEdit* m_EActualC;
+    QLineEdit* m_ENuevaC;
+    QLineEdit* m_ERepetirC;
+    QPushButton* m_BCambiarP;
+
+    QStatusBar* m_StatusBar1;
+    int m_failedLogins = 0;
+};

@@ -1,0 +1,68 @@
+#pragma once
+#include "data/SessionState.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QWidget;
+
+// How a command places its window.
+enum class Placement {
+    Single, // an open window of the class is brought to the front, otherwise one is created
+    Fresh,  // an open window of the class is closed and a new one created
+    Modal,  // the factory's dialog is shown modally; the factory keeps ownership
+};
+
+// When a command closes every child window first.
+enum class CloseAll { Never, BeforeGate, AfterGate };
+
+// What one main-window command does to open its window.
+struct CommandRoute {
+    QString windowClass;                  // e.g. "TFSaldarD"; windows of one class share it
+    Placement placement = Placement::Fresh;
+    int top = 10;                         // pixels from the top of the frame
+    int SessionState::*mode = nullptr;    // the opening mode the window reads when created
+    int modeValue = 0;
+    CloseAll closeAll = CloseAll::Never;
+    std::function<bool()> gate;           // false stops the command (it shows its own message)
+};
+
+// Opens the child windows of the main window's commands. The routes (gates, modes, placement)
+// are all known up front; a window class becomes reachable once a factory is registered for it:
+//     dispatcher.registerWindow(QStringLiteral("TFCaja"), [] { return new TFCaja; });
+// A command whose window class has no factory yet does nothing at all.
+class WindowDispatcher : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<QWidget*()>;
+
+    explicit WindowDispatcher(QMdiArea* area, QObject* parent = nullptr);
+
+    void addRoute(const QString& command, const CommandRoute& route);
+    void registerWindow(const QString& windowClass, Factory factory);
+    bool hasRoute(const QString& command) const { return m_routes.contains(command); }
+    bool isWired(const QString& command) const;
+
+    // Runs the command: close-all and gate in the route's order, the mode, then the window.
+    void run(const QString& command);
+    // Closes every child window, the last opened first.
+    void closeAll();
+    // The open child window of a class, or nullptr.
+    QMdiSubWindow* findWindow(const QString& windowClass) const;
+
+signals:
+    void windowOpened(const QString& windowClass, QWidget* window);
+
+private:
+    void place(const CommandRoute& route);
+    void createWindow(const CommandRoute& route);
+    void showModal(const CommandRoute& route);
+
+    QMdiArea* m_area;
+    QHash<QString, CommandRoute> m_routes;
+    QHash<QString, Factory> m_factories;
+};

@@ -1,0 +1,313 @@
+#include "ShopFixture.h"
+
+#include "app/SettingsFile.h"
+#include "app/UIniciarS.h"
+#include "data/MainStatus.h"
+#include "data/SessionState.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+// A login window over a fresh shop, shown in the mode asked for.
+struct LoginWindow {
+    explicit LoginWindow(ShopFixture& shop, int mode = TFIniciarS::LoginModeLogin)
+        : shop(shop)
+    {
+        SessionState::current().LoginMode = mode;
+        window.show();
+    }
+    QLineEdit* edit(const char* name) { return window.findChild<QLineEdit*>(QLatin1String(name)); }
+    QCheckBox* remember() { return window.findChild<QCheckBox*>(QStringLiteral("CB1")); }
+    void click(const char* name) { QTest::mouseClick(window.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton); }
+    void type(const char* name, const QString& text)
+    {
+        edit(name)->clear();
+        QTest::keyClicks(edit(name), text);
+    }
+    void login(const QString& user, const QString& password, bool rememberPassword = false)
+    {
+        edit("edtServer")->setText(shop.databasePath());
+        type("edtUser", user);
+        type("edtPassword", password);
+        remember()->setChecked(rememberPassword);
+        click("BAceptar");
+    }
+
+    ShopFixture& shop;
+    TFIniciarS window;
+};
+
+}
+
+class TestLogin : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QFile::remove(SettingsFile::writePath()); }
+
+    void firstStartProposesTheShopBesideTheProgram()
+    {
+        ShopFixture shop;
+        LoginWindow login(shop);
+        QCOMPARE(login.edit("edtServer")->text(), shop.folder() + QStringLiteral("dbzelto.sqlite"));
+        QVERIFY(login.edit("edtUser")->text().isEmpty());
+        QVERIFY(login.edit("edtPassword")->text().isEmpty());
+        QVERIFY(!login.remember()->isChecked());
+        QVERIFY(login.window.findChild<QWidget*>(QStringLiteral("PLogin"))->isVisible());
+        QVERIFY(!login.window.findChild<QWidget*>(QStringLiteral("PCambiarP"))->isVisible());
+        QCOMPARE(login.window.windowTitle(), QStringLiteral("Iniciar Sesion"));
+        QCOMPARE(MainStatus::text(3), QStringLiteral("Iniciar Sesion"));
+        QCOMPARE(login.edit("edtUser")->maxLength(), 15);
+        QCOMPARE(login.edit("edtPassword")->echoMode(), QLineEdit::Password);
+    }
+
+    void databaseFieldIsNotTypable()
+    {
+        ShopFixture shop;
+        LoginWindow login(shop);
+        const QString before = login.edit("edtServer")->text();
+        QTest::keyClicks(login.edit("edtServer"), QStringLiteral("xyz"));
+        QTest::keyClick(login.edit("edtServer"), Qt::Key_Backspace);
+        QCOMPARE(login.edit("edtServer")->text(), before);
+    }
+
+    void chooseDatabaseFile()
+    {
+        ShopFixture shop;
+        shop.files.paths << QStringLiteral("/otra/tienda.sqlite");
+        LoginWindow login(shop);
+        login.click("SBAbrirDB");
+        QCOMPARE(shop.files.requests, QStringList{shop.folder() + QStringLiteral("|DAT Base de Datos (*.sqlite)")});
+        QCOMPARE(login.edit("edtServer")->text(), QStringLiteral("/otra/tienda.sqlite"));
+        login.click("SBAbrirDB"); // cancelled: the path stays
+        QCOMPARE(login.edit("edtServer")->text(), QStringLiteral("/otra/tienda.sqlite"));
+    }
+
+    void loginOutcome_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<QString>("message"); // empty: the login succeeds
+        const QString wrong = QStringLiteral("Datos incorrectos de acceso o usuario bloqueado, intente nuevamente");
+        const QString missing = QStringLiteral("Inserte correctamente todos los Datos");
+        QTest::newRow("stored upper-case, typed lower-case") << "cajero1" << "clave9" << 1 << "";
+        QTest::newRow("typed mixed case with blanks") << " Cajero1 " << "CLAVE9" << 1 << "";
+        QTest::newRow("wrong password") << "cajero1" << "clave8" << 1 << wrong;
+        QTest::newRow("unknown user") << "nadie" << "clave9" << 1 << wrong;
+        QTest::newRow("blocked user") << "cajero1" << "clave9" << 0 << wrong;
+        QTest::newRow("no user") << "" << "clave9" << 1 << missing;
+        QTest::newRow("no password") << "cajero1" << "" << 1 << missing;
+    }
+    void loginOutcome()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(int, estado);
+        QFETCH(QString, message);
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion, Estado, M1) "
+                                         "VALUES('CAJERO1', 'CLAVE9', 'ANA MAMANI', 'CAJERO', ?, '1')"),
+                          {estado});
+        LoginWindow login(shop);
+        QSignalSpy opened(&login.window, &TFIniciarS::sessionOpened);
+        login.login(user, password);
+
+        if (!message.isEmpty()) {
+            QCOMPARE(shop.messages.all, QStringList{message});
+            QCOMPARE(opened.count(), 0);
+            QVERIFY(login.window.isVisible());
+            return;
+        }
+        QVERIFY(shop.messages.all.isEmpty());
+        QCOMPARE(opened.count(), 1);
+        QVERIFY(!login.window.isVisible());
+        const SessionState& s = SessionState::current();
+        QCOMPARE(s.UserLogin, QStringLiteral("cajero1"));
+        QCOMPARE(s.UserPassword, password);
+        QCOMPARE(s.DatabasePath, shop.databasePath());
+        QCOMPARE(s.UserName, QStringLiteral("ANA MAMANI"));
+        QCOMPARE(s.SalesRights, QStringLiteral("1"));
+        QCOMPARE(MainStatus::text(5), QStringLiteral("ANA MAMANI"));
+        QCOMPARE(MainStatus::text(7), QStringLiteral("CAJERO"));
+        QCOMPARE(MainStatus::text(1), QStringLiteral("CVI Zelto v.1.0 [09/12/2026]"));
+        QCOMPARE(s.HeadOfficeCity, QStringLiteral("LA PAZ"));
+        QVERIFY(s.DosageId > 0);
+        QVERIFY(s.InvoiceLegend.startsWith(QStringLiteral("LEY Nº 453: \"")));
+        QCOMPARE(s.InvoicingEnabled, 1);
+    }
+
+    void loginFindsTheOpenCashSession()
+    {
+        ShopFixture shop;
+        const QString id = shop.openCashSession(QDate(2026, 12, 1), 150);
+        SessionState::current().CashOpen = 0;
+        LoginWindow login(shop);
+        login.login(QStringLiteral("admin"), QStringLiteral("admin"));
+        QCOMPARE(SessionState::current().CashOpen, 1);
+        QCOMPARE(SessionState::current().CashSessionId, id);
+        QCOMPARE(SessionState::current().WorkDate, QDate(2026, 12, 1));
+        QCOMPARE(MainStatus::text(1), QStringLiteral("CVI Zelto v.1.0 [01/12/2026]"));
+    }
+
+    void settingsRemembered_data()
+    {
+        QTest::addColumn<bool>("remember");
+        QTest::addColumn<bool>("rightPassword");
+        QTest::newRow("remembered") << true << true;
+        QTest::newRow("not remembered") << false << true;
+        QTest::newRow("written before the check") << true << false;
+    }
+    void settingsRemembered()
+    {
+        QFETCH(bool, remember);
+        QFETCH(bool, rightPassword);
+        ShopFixture shop;
+        {
+            LoginWindow first(shop);
+            first.login(QStringLiteral("ADMIN"), rightPassword ? QStringLiteral("ADMIN") : QStringLiteral("OTRA"), remember);
+        }
+        LoginWindow next(shop);
+        QCOMPARE(next.edit("edtServer")->text(), shop.databasePath());
+        QCOMPARE(next.edit("edtUser")->text(), QStringLiteral("admin"));
+        const QString expected = rightPassword ? QStringLiteral("admin") : QStringLiteral("otra");
+        QCOMPARE(next.edit("edtPassword")->text(), remember ? expected : QString());
+        QCOMPARE(next.remember()->isChecked(), remember);
+    }
+
+    void thirdFailureEndsTheProgram()
+    {
+        ShopFixture shop;
+        LoginWindow login(shop);
+        login.login(QStringLiteral("admin"), QStringLiteral("x1"));
+        login.login(QStringLiteral("admin"), QStringLiteral("x2"));
+        QCOMPARE(shop.programEnd.requests, 0);
+        QCOMPARE(login.window.failedLogins(), 2);
+        login.login(QStringLiteral("admin"), QStringLiteral("x3"));
+        QCOMPARE(shop.programEnd.requests, 1);
+        QCOMPARE(shop.messages.infos.size(), 3);
+    }
+
+    void missingDatabaseKeepsTheWindowOpen()
+    {
+        ShopFixture shop;
+        LoginWindow login(shop);
+        QSignalSpy opened(&login.window, &TFIniciarS::sessionOpened);
+        const QString missing = shop.folder() + QStringLiteral("no-existe.sqlite");
+        login.edit("edtServer")->setText(missing);
+        login.type("edtUser", QStringLiteral("admin"));
+        login.type("edtPassword", QStringLiteral("admin"));
+        login.click("BAceptar");
+        QCOMPARE(shop.messages.errors.size(), 1);
+        QVERIFY(shop.messages.errors.first().contains(missing));
+        QVERIFY(login.window.isVisible());
+        QCOMPARE(opened.count(), 0);
+        QCOMPARE(login.window.failedLogins(), 0);
+        QCOMPARE(SettingsFile::read().databasePath, missing); // remembered all the same
+    }
+
+    void enterMovesThroughTheFields()
+    {
+        ShopFixture shop;
+        LoginWindow login(shop);
+        QSignalSpy opened(&login.window, &TFIniciarS::sessionOpened);
+        login.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&login.window));
+        login.edit("edtServer")->setText(shop.databasePath());
+        login.edit("edtUser")->setFocus();
+        QTest::keyClicks(login.edit("edtUser"), QStringLiteral("admin"));
+        QTest::keyClick(login.edit("edtUser"), Qt::Key_Return);
+        QVERIFY(login.edit("edtPassword")->hasFocus());
+        QCOMPARE(opened.count(), 0);
+        QTest::keyClicks(login.edit("edtPassword"), QStringLiteral("admin"));
+        QTest::keyClick(login.edit("edtPassword"), Qt::Key_Return);
+        QCOMPARE(opened.count(), 1);
+    }
+
+    void passwordChange_data()
+    {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("fresh");
+        QTest::addColumn<QString>("repeated");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("changed, stored lower-case") << "admin" << "Nueva1" << "Nueva1" << "Clave cambiada correctamente" << "nueva1";
+        QTest::newRow("current typed upper-case") << "ADMIN" << "nueva1" << "nueva1" << "Clave cambiada correctamente" << "nueva1";
+        QTest::newRow("current wrong") << "otra" << "nueva1" << "nueva1" << "ERROR: Clave actual no Coincide" << "ADMIN";
+        QTest::newRow("repetition differs in case") << "admin" << "nueva1" << "NUEVA1" << "ERROR: Clave Nueva no Coincide" << "ADMIN";
+        QTest::newRow("field empty") << "admin" << "" << "nueva1" << "Inserte todos los datos requeridos" << "ADMIN";
+    }
+    void passwordChange()
+    {
+        QFETCH(QString, current);
+        QFETCH(QString, fresh);
+        QFETCH(QString, repeated);
+        QFETCH(QString, message);
+        QFETCH(QString, stored);
+        ShopFixture shop;
+        shop.login(QStringLiteral("admin"), QStringLiteral("admin"));
+        LoginWindow change(shop, TFIniciarS::LoginModePassword);
+        QCOMPARE(change.window.windowTitle(), QStringLiteral("Cambiar Clave"));
+        QVERIFY(change.window.findChild<QWidget*>(QStringLiteral("PCambiarP"))->isVisible());
+        QVERIFY(!change.window.findChild<QWidget*>(QStringLiteral("PLogin"))->isVisible());
+        QCOMPARE(change.edit("EServidorC")->text(), shop.databasePath());
+        QCOMPARE(change.edit("EUsuarioC")->text(), QStringLiteral("admin"));
+        QVERIFY(change.edit("EUsuarioC")->isReadOnly());
+
+        change.type("EActualC", current);
+        change.type("ENuevaC", fresh);
+        change.type("ERepetirC", repeated);
+        change.click("BCambiarP");
+        QCOMPARE(shop.messages.all, QStringList{message});
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT Clave FROM Usuario WHERE Login='admin'")).text(0), stored);
+        QCOMPARE(change.window.isVisible(), stored == QLatin1String("ADMIN"));
+        QCOMPARE(SessionState::current().UserPassword, QStringLiteral("admin"));
+    }
+
+    void secondChangeStillComparesWithTheLoginPassword()
+    {
+        ShopFixture shop;
+        shop.login(QStringLiteral("admin"), QStringLiteral("admin"));
+        const auto change = [&](const QString& current, const QString& fresh) {
+            LoginWindow window(shop, TFIniciarS::LoginModePassword);
+            window.type("EActualC", current);
+            window.type("ENuevaC", fresh);
+            window.type("ERepetirC", fresh);
+            window.click("BCambiarP");
+        };
+        change(QStringLiteral("admin"), QStringLiteral("primera"));
+        change(QStringLiteral("primera"), QStringLiteral("segunda"));
+        change(QStringLiteral("admin"), QStringLiteral("tercera"));
+        QCOMPARE(shop.messages.all,
+                 (QStringList{QStringLiteral("Clave cambiada correctamente"), QStringLiteral("ERROR: Clave actual no Coincide"),
+                              QStringLiteral("Clave cambiada correctamente")}));
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT Clave FROM Usuario WHERE Login='admin'")).text(0),
+                 QStringLiteral("tercera"));
+    }
+
+    void enterMovesThroughThePasswordFields()
+    {
+        ShopFixture shop;
+        shop.login();
+        LoginWindow change(shop, TFIniciarS::LoginModePassword);
+        change.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&change.window));
+        change.edit("EActualC")->setFocus();
+        QTest::keyClick(change.edit("EActualC"), Qt::Key_Return);
+        QVERIFY(change.edit("ENuevaC")->hasFocus());
+        QTest::keyClick(change.edit("ENuevaC"), Qt::Key_Return);
+        QVERIFY(change.edit("ERepetirC")->hasFocus());
+        QTest::keyClick(change.edit("ERepetirC"), Qt::Key_Return);
+        QVERIFY(change.window.findChild<QPushButton*>(QStringLiteral("BCambiarP"))->hasFocus());
+        QVERIFY(shop.messages.all.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestLogin)
+#include "tst_login.moc"

@@ -1,0 +1,578 @@
+#include "ShopFixture.h"
+
+#include "app/SettingsFile.h"
+#include "app/UAcercaDe.h"
+#include "app/UIniciarS.h"
+#include "app/ULogo.h"
+#include "app/UPrincipal.h"
+#include "app/WindowClasses.h"
+#include "app/WindowDispatcher.h"
+#include "app/PermissionTable.h"
+#include "data/MainStatus.h"
+#include "data/SessionState.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSet>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+// The main window over a fresh shop; the automatic login is left to the tests that want it.
+struct MainWindow {
+    explicit MainWindow(ShopFixture& shop)
+        : shop(shop)
+    {
+        window.loginTimer()->stop();
+        SessionState::current().AppFolder = shop.folder();
+        window.setCalculatorPrograms({shop.folder() + QStringLiteral("no-calculator")});
+    }
+
+    // Logs in through the login window, as the user would.
+    void login(const QString& salesRights = QString())
+    {
+        if (!salesRights.isNull()) {
+            shop.db().execute(QStringLiteral("UPDATE Usuario SET M1=?, M2='', M3='', M4='', M5=''"), {salesRights});
+        }
+        TFIniciarS* login = window.loginWindow();
+        SessionState::current().LoginMode = TFIniciarS::LoginModeLogin;
+        login->show();
+        login->findChild<QLineEdit*>(QStringLiteral("edtServer"))->setText(shop.databasePath());
+        login->findChild<QLineEdit*>(QStringLiteral("edtUser"))->setText(QStringLiteral("admin"));
+        login->findChild<QLineEdit*>(QStringLiteral("edtPassword"))->setText(QStringLiteral("admin"));
+        QTest::mouseClick(login->findChild<QPushButton*>(QStringLiteral("BAceptar")), Qt::LeftButton);
+    }
+
+    // A stand-in child window for a class whose real window is built elsewhere.
+    void fake(const QString& windowClass)
+    {
+        window.dispatcher()->registerWindow(windowClass, [windowClass] {
+            auto* child = new QWidget;
+            child->setObjectName(windowClass);
+            child->resize(300, 200);
+            return child;
+        });
+    }
+    int openCount(const QString& windowClass) const
+    {
+        int count = 0;
+        for (QMdiSubWindow* sub : window.mdiArea()->subWindowList())
+            count += sub->widget()->objectName() == windowClass;
+        return count;
+    }
+    QSet<QString> enabledPermissionCommands() const
+    {
+        QSet<QString> enabled;
+        for (const QString& code : PermissionTable::commands())
+            if (window.command(code)->isEnabled())
+                enabled << code;
+        return enabled;
+    }
+    QToolButton* button(int bar, const QString& code) const
+    {
+        return qobject_cast<QToolButton*>(window.toolBar(bar)->widgetForAction(window.command(code)));
+    }
+
+    ShopFixture& shop;
+    TFPrincipal window;
+};
+
+int modeOf(const QString& name)
+{
+    const SessionState& s = SessionState::current();
+    if (name == QLatin1String("WindowMode")) return s.WindowMode;
+    if (name == QLatin1String("PurchaseMode")) return s.PurchaseMode;
+    if (name == QLatin1String("MasterMode")) return s.MasterMode;
+    if (name == QLatin1String("CashMode")) return s.CashMode;
+    if (name == QLatin1String("DataMode")) return s.DataMode;
+    if (name == QLatin1String("AdminMode")) return s.AdminMode;
+    return -1;
+}
+
+}
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QFile::remove(SettingsFile::writePath()); }
+
+    void beforeLogin()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        QCOMPARE(main.window.windowTitle(), QStringLiteral("Control de Ventas e Inventarios "));
+        QVERIFY(main.enabledPermissionCommands().isEmpty());
+        QVERIFY(main.window.command(QStringLiteral("A1"))->isEnabled());
+        QVERIFY(!main.window.command(QStringLiteral("A2"))->isEnabled());
+        QVERIFY(!main.window.command(QStringLiteral("A3"))->isEnabled());
+        QVERIFY(main.window.command(QStringLiteral("A8"))->isEnabled());
+        QCOMPARE(main.window.statusPanel(1)->text(), QStringLiteral("CVI Zelto v.1.0"));
+        QCOMPARE(main.window.statusPanel(3)->text(), QStringLiteral("Operación:"));
+        QCOMPARE(main.window.statusPanel(5)->text(), QStringLiteral("Usuario:"));
+        QCOMPARE(main.window.statusPanel(7)->text(), QStringLiteral("Tipo:"));
+        const SessionState& s = SessionState::current();
+        QCOMPARE(s.WorkDate, QDate(2026, 12, 9));
+        QCOMPARE(s.ListYear, 2026);
+        QCOMPARE(s.SalesListGroup, 1);
+        QCOMPARE(s.SupplyListGroup, 17);
+        QCOMPARE(s.LoginMode, 20);
+    }
+
+    void rightsEnableTheirCommands_data()
+    {
+        QTest::addColumn<QStringList>("rights"); // M1..M5
+        QTest::addColumn<QStringList>("enabled");
+        QTest::newRow("one then nineteen zeros") << QStringList{"10000000000000000000", "", "", "", ""} << QStringList{"V1"};
+        QTest::newRow("short string") << QStringList{"01", "1", "", "", ""} << QStringList{"V2", "C1"};
+        QTest::newRow("characters other than 1") << QStringList{"2x1", "", "", "", ""} << QStringList{"V3"};
+        QTest::newRow("cash position 5 is no command") << QStringList{"", "", "", "00001", ""} << QStringList{};
+        QTest::newRow("last positions") << QStringList{"000000001", "00000000001", "000001", "001", "00000001"}
+                                        << QStringList{"V9", "C11", "H6", "J3", "S8"};
+        QTest::newRow("everything") << QStringList{"11111111111111111111", "11111111111111111111", "111111", "11111", "11111111"}
+                                    << PermissionTable::commands();
+    }
+    void rightsEnableTheirCommands()
+    {
+        QFETCH(QStringList, rights);
+        QFETCH(QStringList, enabled);
+        ShopFixture shop;
+        shop.db().execute(QStringLiteral("UPDATE Usuario SET M1=?, M2=?, M3=?, M4=?, M5=?"),
+                          {rights[0], rights[1], rights[2], rights[3], rights[4]});
+        MainWindow main(shop);
+        main.login();
+        QCOMPARE(main.enabledPermissionCommands(), QSet<QString>(enabled.cbegin(), enabled.cend()));
+        QVERIFY(!main.window.command(QStringLiteral("A1"))->isEnabled());
+        QVERIFY(main.window.command(QStringLiteral("A2"))->isEnabled());
+        QVERIFY(main.window.command(QStringLiteral("A3"))->isEnabled());
+        QCOMPARE(main.window.windowTitle(), QStringLiteral("CVI Zelto [Mayores informes al: 61524390 ; 64417725]"));
+        QCOMPARE(main.window.statusPanel(5)->text(), QStringLiteral("ADMINISTRADOR"));
+        QCOMPARE(main.window.statusPanel(7)->text(), QStringLiteral("ADMIN"));
+    }
+
+    void onlyTheAllowedToolButtonWorks()
+    {
+        ShopFixture shop;
+        shop.openCashSession(QDate(2026, 12, 9), 100);
+        MainWindow main(shop);
+        main.fake(WindowClass::Sales);
+        main.fake(WindowClass::Debts);
+        main.window.show();
+        main.login(QStringLiteral("10000000000000000000"));
+
+        QToolButton* sell = main.button(1, QStringLiteral("V1"));
+        QToolButton* collect = main.button(1, QStringLiteral("V2"));
+        QCOMPARE(sell->toolTip(), QStringLiteral("Realizar Ventas"));
+        QCOMPARE(collect->toolTip(), QStringLiteral("Cobrar Deudas"));
+        QTest::mouseClick(collect, Qt::LeftButton);
+        QCOMPARE(main.openCount(WindowClass::Debts), 0);
+        QTest::mouseClick(sell, Qt::LeftButton);
+        QCOMPARE(main.openCount(WindowClass::Sales), 1);
+        QVERIFY(shop.messages.all.isEmpty());
+    }
+
+    void closeDisablesEverythingAgain()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.fake(WindowClass::SalesReport);
+        main.login();
+        main.window.command(QStringLiteral("V4"))->trigger();
+        QCOMPARE(main.openCount(WindowClass::SalesReport), 1);
+
+        main.window.command(QStringLiteral("A2"))->trigger();
+        QCOMPARE(main.window.mdiArea()->subWindowList().size(), 0);
+        QVERIFY(main.enabledPermissionCommands().isEmpty());
+        QVERIFY(main.window.command(QStringLiteral("A1"))->isEnabled());
+        QVERIFY(!main.window.command(QStringLiteral("A2"))->isEnabled());
+        QVERIFY(!shop.db().isOpen());
+        QVERIFY(main.window.statusPanel(5)->text().isEmpty());
+        QVERIFY(main.window.statusPanel(7)->text().isEmpty());
+    }
+
+    void salesGate_data()
+    {
+        QTest::addColumn<int>("cashOpen");
+        QTest::addColumn<QString>("store");
+        QTest::addColumn<int>("invoicing");
+        QTest::addColumn<bool>("dosage");
+        QTest::addColumn<int>("daysLeft");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("opens");
+        const QString expired = QStringLiteral("La Fecha Limite de Facturacion ha Vencido el %1 por tanto no puede seguir Facturando");
+        const QString warning = QStringLiteral("La Fecha Limite de Facturacion Vence en %1 Dia(s) [%2]");
+        QTest::newRow("cash closed") << 0 << "S" << 1 << true << 100 << QStringList{"La CAJA no esta Abierta"} << false;
+        QTest::newRow("store closed before invoicing") << 1 << "N" << 0 << false << 100
+                                                       << QStringList{"Almacen cerrado ya no puede seguir vendiendo"} << false;
+        QTest::newRow("invoicing off, no dosage") << 1 << "S" << 0 << false << -30 << QStringList{} << true;
+        QTest::newRow("no dosage") << 1 << "S" << 1 << false << 100
+                                   << QStringList{"No existe Dosificación de Facturas, antes Dosifique para poder Facturar..."}
+                                   << false;
+        QTest::newRow("six days left, no warning") << 1 << "S" << 1 << true << 6 << QStringList{} << true;
+        QTest::newRow("five days left") << 1 << "S" << 1 << true << 5 << QStringList{warning.arg(5).arg("14/12/2026")} << true;
+        QTest::newRow("deadline today") << 1 << "S" << 1 << true << 0
+                                        << QStringList{warning.arg(0).arg("09/12/2026"), expired.arg("09/12/2026")} << false;
+        QTest::newRow("deadline passed") << 1 << "S" << 1 << true << -3
+                                         << QStringList{warning.arg(-3).arg("06/12/2026"), expired.arg("06/12/2026")} << false;
+    }
+    void salesGate()
+    {
+        QFETCH(int, cashOpen);
+        QFETCH(QString, store);
+        QFETCH(int, invoicing);
+        QFETCH(bool, dosage);
+        QFETCH(int, daysLeft);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, opens);
+        ShopFixture shop;
+        shop.db().execute(QStringLiteral("UPDATE Codigos SET StockVD=?"), {store});
+        MainWindow main(shop);
+        main.fake(WindowClass::Sales);
+        shop.login();
+        SessionState& s = SessionState::current();
+        s.CashOpen = cashOpen;
+        s.InvoicingEnabled = invoicing;
+        s.DosageId = dosage ? s.DosageId : 0;
+        s.InvoiceDeadline = s.WorkDate.addDays(daysLeft);
+
+        main.window.dispatcher()->run(QStringLiteral("V1"));
+        QCOMPARE(shop.messages.infos, messages);
+        QCOMPARE(main.openCount(WindowClass::Sales), opens ? 1 : 0);
+    }
+
+    void cashGate_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("windowClass");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("value");
+        QTest::newRow("V2 cobrar deudas") << "V2" << WindowClass::Debts << "WindowMode" << 3;
+        QTest::newRow("C1 compra de productos") << "C1" << WindowClass::Purchases << "PurchaseMode" << 10;
+        QTest::newRow("C2 compra de insumos") << "C2" << WindowClass::Purchases << "PurchaseMode" << 11;
+        QTest::newRow("C3 compra de servicios") << "C3" << WindowClass::Supplies << "WindowMode" << 22;
+        QTest::newRow("C4 pagar deudas") << "C4" << WindowClass::Debts << "WindowMode" << 5;
+        QTest::newRow("S2 egreso de insumos") << "S2" << WindowClass::Supplies << "WindowMode" << 20;
+    }
+    void cashGate()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, windowClass);
+        QFETCH(QString, mode);
+        QFETCH(int, value);
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.fake(windowClass);
+        shop.login();
+        main.window.dispatcher()->run(code);
+        QCOMPARE(shop.messages.infos, QStringList{QStringLiteral("La CAJA no esta Abierta")});
+        QCOMPARE(main.openCount(windowClass), 0);
+        QCOMPARE(modeOf(mode), 0);
+
+        shop.messages.clear();
+        SessionState::current().CashOpen = 1;
+        main.window.dispatcher()->run(code);
+        QVERIFY(shop.messages.all.isEmpty());
+        QCOMPARE(main.openCount(windowClass), 1);
+        QCOMPARE(modeOf(mode), value);
+    }
+
+    void unwiredCommandDoesNothing()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.login();
+        main.window.command(QStringLiteral("V2"))->trigger(); // cash closed, but no window to gate
+        QVERIFY(shop.messages.all.isEmpty());
+        QCOMPARE(SessionState::current().WindowMode, 0);
+        QVERIFY(main.window.mdiArea()->subWindowList().isEmpty());
+    }
+
+    void openCashNeedsTheTaxpayerData_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("mayEditTaxpayer");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("complete") << "AV. 6 DE AGOSTO" << true << WindowClass::Cash;
+        QTest::newRow("no address") << "" << true << WindowClass::Dosages;
+        QTest::newRow("no address, no right to edit") << "" << false << QString();
+    }
+    void openCashNeedsTheTaxpayerData()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, mayEditTaxpayer);
+        QFETCH(QString, opened);
+        ShopFixture shop;
+        shop.db().execute(QStringLiteral("UPDATE DatosC SET DireccionM=?"), {address});
+        shop.db().execute(QStringLiteral("UPDATE Usuario SET M3=?, M4='1'"),
+                          {mayEditTaxpayer ? QStringLiteral("0001") : QStringLiteral("0000")});
+        MainWindow main(shop);
+        main.fake(WindowClass::Cash);
+        main.fake(WindowClass::Dosages);
+        main.fake(WindowClass::Products);
+        main.login();
+        main.window.command(QStringLiteral("S1"))->setEnabled(true);
+        main.window.command(QStringLiteral("S1"))->trigger();
+
+        SessionState::current().CashMode = 7;
+        main.window.command(QStringLiteral("J1"))->trigger();
+        const QStringList expected = address.isEmpty()
+            ? QStringList{QStringLiteral("Complete los Datos del Contribuyente (Ciudad, Actividad Economica y Direccion) "
+                                         "antes de abrir la Caja")}
+            : QStringList{};
+        QCOMPARE(shop.messages.infos, expected);
+        QCOMPARE(main.openCount(WindowClass::Cash), opened == WindowClass::Cash ? 1 : 0);
+        QCOMPARE(main.openCount(WindowClass::Dosages), opened == WindowClass::Dosages ? 1 : 0);
+        if (opened == WindowClass::Cash) {
+            QCOMPARE(SessionState::current().CashMode, 0);
+            QCOMPARE(main.openCount(WindowClass::Products), 0); // closed first
+        }
+        if (opened == WindowClass::Dosages)
+            QCOMPARE(SessionState::current().DataMode, 2);
+    }
+
+    void closeCashWithoutSession()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.fake(WindowClass::Cash);
+        main.fake(WindowClass::SalesReport);
+        main.login();
+        main.window.dispatcher()->run(QStringLiteral("V4"));
+        main.window.dispatcher()->run(QStringLiteral("J2"));
+        QCOMPARE(main.window.mdiArea()->subWindowList().size(), 0);
+        QCOMPARE(shop.messages.infos, QStringList{QStringLiteral("La Caja no esta Abierta")});
+
+        SessionState::current().CashOpen = 1;
+        main.window.dispatcher()->run(QStringLiteral("J2"));
+        QCOMPARE(main.openCount(WindowClass::Cash), 1);
+        QCOMPARE(SessionState::current().CashMode, 1);
+    }
+
+    void placements()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.show();
+        main.fake(WindowClass::Debts);
+        main.fake(WindowClass::Products);
+        main.fake(WindowClass::Purchases);
+        main.login();
+        WindowDispatcher* d = main.window.dispatcher();
+
+        // Fresh: the open window of the class makes way for a new one.
+        d->run(QStringLiteral("V3"));
+        QPointer<QMdiSubWindow> first = d->findWindow(WindowClass::Debts);
+        QVERIFY(first);
+        QCOMPARE(first->y(), 10);
+        d->run(QStringLiteral("V3"));
+        QTRY_VERIFY(!first);
+        QCOMPARE(main.openCount(WindowClass::Debts), 1);
+
+        // Single: the open window comes to the front.
+        d->run(QStringLiteral("S1"));
+        QMdiSubWindow* products = d->findWindow(WindowClass::Products);
+        QCOMPARE(products->y(), 20);
+        d->run(QStringLiteral("V3"));
+        d->run(QStringLiteral("S1"));
+        QCOMPARE(d->findWindow(WindowClass::Products), products);
+        QCOMPARE(main.window.mdiArea()->activeSubWindow(), products);
+        QCOMPARE(main.window.mdiArea()->subWindowList().size(), 2);
+
+        // Close all, last opened first, before the stock query opens.
+        QStringList closed;
+        QStringList lastFirst;
+        for (QMdiSubWindow* sub : main.window.mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
+            lastFirst.prepend(sub->widget()->objectName());
+            connect(sub->widget(), &QObject::destroyed, this, [&closed, name = sub->widget()->objectName()] { closed << name; });
+        }
+        QCOMPARE(lastFirst, (QStringList{WindowClass::Debts, WindowClass::Products})); // the debts window was renewed
+        d->run(QStringLiteral("S5"));
+        QTRY_COMPARE(closed, lastFirst);
+        QCOMPARE(main.window.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(SessionState::current().MasterMode, 20);
+    }
+
+    void calculatorAndHelpMissing()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.command(QStringLiteral("A7"))->trigger();
+        main.window.command(QStringLiteral("Y1"))->trigger();
+        QCOMPARE(shop.messages.plains, (QStringList{QStringLiteral("No es posible ejecutar la Calculadora"),
+                                                    QStringLiteral("No es posible abrir el Fichero de Ayuda")}));
+    }
+
+    void helpPageIsInstalledBesideTheProgram()
+    {
+        QVERIFY(QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/ayuda.html")));
+    }
+
+    void viewTogglesBars_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("bar");
+        QTest::newRow("operations") << "VR4" << "ToolB1";
+        QTest::newRow("reports") << "VR5" << "ToolB2";
+        QTest::newRow("utilities") << "VR6" << "ToolB3";
+        QTest::newRow("status") << "VR7" << "SBar1";
+        QTest::newRow("control") << "VR8" << "ControlBar";
+    }
+    void viewTogglesBars()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, bar);
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.show();
+        QAction* toggle = main.window.command(code);
+        QWidget* widget = main.window.findChild<QWidget*>(bar);
+        QVERIFY(toggle->isChecked());
+        QVERIFY(widget->isVisible());
+        toggle->trigger();
+        QVERIFY(!toggle->isChecked());
+        QVERIFY(!widget->isVisible());
+        toggle->trigger();
+        QVERIFY(toggle->isChecked() && widget->isVisible());
+    }
+
+    // Ctrl+X belongs to both "Cortar" and "Salir": a text field with the focus cuts, and only
+    // away from text fields does the key end the program.
+    void ctrlXCutsInTextFieldsAndQuitsElsewhere()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.dispatcher()->registerWindow(WindowClass::Products, [] {
+            auto* field = new QLineEdit(QStringLiteral("COCA COLA"));
+            field->setObjectName(QStringLiteral("EProducto"));
+            return field;
+        });
+        main.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main.window));
+        main.window.command(QStringLiteral("S1"))->setEnabled(true);
+        main.window.command(QStringLiteral("S1"))->trigger();
+        auto* field = main.window.findChild<QLineEdit*>(QStringLiteral("EProducto"));
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(field->text().isEmpty());
+        QCOMPARE(shop.programEnd.requests, 0);
+
+        field->setText(QStringLiteral("PIL"));
+        field->selectAll();
+        main.window.command(QStringLiteral("E2"))->trigger(); // Copiar from the menu
+        field->clear();
+        main.window.command(QStringLiteral("E3"))->trigger(); // Pegar
+        QCOMPARE(field->text(), QStringLiteral("PIL"));
+
+        main.window.mdiArea()->setFocus();
+        QTest::keyClick(&main.window, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(shop.programEnd.requests, 1);
+    }
+
+    void childWindowsWriteTheStatusBar()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        MainStatus::setText(3, QStringLiteral("Operacion: Registrar Ventas"));
+        QCOMPARE(main.window.statusPanel(3)->text(), QStringLiteral("Operacion: Registrar Ventas"));
+    }
+
+    void loginOpensItselfAfterStart()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.show();
+        bool shown = false;
+        QTimer::singleShot(100, this, [&] {
+            shown = main.window.loginWindow()->isVisible();
+            main.window.loginWindow()->reject();
+        });
+        main.window.loginTimer()->setInterval(10);
+        main.window.loginTimer()->start();
+        QTRY_VERIFY(shown);
+        QCOMPARE(SessionState::current().LoginMode, 20);
+    }
+
+    void secondCopyRestoresTheMinimisedWindow()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.showMinimized();
+        QVERIFY(main.window.isMinimized());
+        main.window.bringToFront();
+        QVERIFY(!main.window.isMinimized());
+        QVERIFY(main.window.isVisible());
+    }
+
+    // Not a check: renders the windows for a person to look at when CVI_SNAPSHOT_DIR is set.
+    void snapshots()
+    {
+        const QString folder = qEnvironmentVariable("CVI_SNAPSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("set CVI_SNAPSHOT_DIR to render the windows");
+        QDir().mkpath(folder);
+        ShopFixture shop;
+        shop.openCashSession(QDate(2026, 12, 9), 200);
+        MainWindow main(shop);
+        main.window.show();
+        SessionState::current().LoginMode = TFIniciarS::LoginModeLogin;
+        main.window.loginWindow()->show();
+        main.window.loginWindow()->findChild<QLineEdit*>(QStringLiteral("edtServer"))->setText(shop.databasePath());
+        main.window.loginWindow()->findChild<QLineEdit*>(QStringLiteral("edtUser"))->setText(QStringLiteral("admin"));
+        main.window.loginWindow()->findChild<QLineEdit*>(QStringLiteral("edtPassword"))->setText(QStringLiteral("admin"));
+        QTest::qWait(50);
+        QVERIFY(main.window.loginWindow()->grab().save(folder + QStringLiteral("/login.png")));
+        main.login();
+        QTest::qWait(50);
+        QVERIFY(main.window.grab().save(folder + QStringLiteral("/main.png")));
+        SessionState::current().LoginMode = TFIniciarS::LoginModePassword;
+        main.window.loginWindow()->show();
+        QTest::qWait(50);
+        QVERIFY(main.window.loginWindow()->grab().save(folder + QStringLiteral("/password.png")));
+        main.window.loginWindow()->hide();
+
+        TFLogo logo(shop.folder());
+        logo.timer()->setInterval(60000);
+        logo.show();
+        QVERIFY(logo.grab().save(folder + QStringLiteral("/splash.png")));
+        TFAcercaDe about;
+        about.show();
+        QVERIFY(about.grab().save(folder + QStringLiteral("/about.png")));
+    }
+
+    void splashClosesWhenItsTimerFires()
+    {
+        ShopFixture shop;
+        TFLogo logo(shop.folder());
+        QVERIFY(!logo.showsPicture());
+        QCOMPARE(logo.size(), QSize(500, 300));
+        QCOMPARE(logo.timer()->interval(), 3000);
+        logo.timer()->setInterval(10);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(logo.exec(), int(QDialog::Accepted));
+        QVERIFY(clock.elapsed() < 2000);
+        QVERIFY(!logo.isVisible());
+    }
+
+    void splashShowsTheShopLogo()
+    {
+        ShopFixture shop;
+        QDir(shop.folder()).mkpath(QStringLiteral("img"));
+        QImage picture(200, 120, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(shop.folder() + QStringLiteral("img/logo.jpg")));
+        TFLogo logo(shop.folder());
+        QVERIFY(logo.showsPicture());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
