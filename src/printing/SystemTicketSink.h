@@ -1,0 +1,36 @@
+#pragma once
+#include "printing/TicketSink.h"
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+// The program's ticket output. For every ticket afresh: the printer at
+// SessionState::TicketPrinterIndex in the system's printer list; when the computer has no printer
+// at all, a PDF file in a "tickets" folder beside the database (the user is told where); an index
+// that names no printer fails the ticket before anything is sent.
+class SystemTicketSink : public TicketSink {
+public:
+    using PrinterList = std::function<QStringList()>;
+    // The printer list defaults to QPrinterInfo::availablePrinterNames().
+    explicit SystemTicketSink(PrinterList printers = {});
+    ~SystemTicketSink() override;
+
+    QString begin(const QString& jobTitle) override;
+    int lineHeight() const override;
+    void drawText(int x, int y, const QString& text) override;
+    void drawImage(int x, int y, const QImage& image) override;
+    QString end() override;
+
+    // Folder of the database, else the program folder, plus "tickets/".
+    static QString ticketsFolder();
+    // A file in `folder` named from the job title and the clock's date and time, never an existing one.
+    static QString ticketFileName(const QString& folder, const QString& jobTitle);
+
+private:
+    QString beginPdf(const QString& jobTitle);
+
+    PrinterList m_printers;
+    std::unique_ptr<TicketSink> m_target;
+    QString m_pdfPath;
+};

@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+
+class QImage;
+
+// Where a ticket is drawn: a printer, a PDF file or a recorder. One begin/end pair is one job.
+// Positions are in the sink's device units; the sink owns the ticket font.
+class TicketSink {
+public:
+    virtual ~TicketSink() = default;
+    // Starts a job titled `jobTitle`; an empty return means ready, otherwise it is the reason
+    // the job could not start (and nothing was sent).
+    virtual QString begin(const QString& jobTitle) = 0;
+    // h of the ticket arithmetic for this device (valid after a successful begin).
+    virtual int lineHeight() const = 0;
+    virtual void drawText(int x, int y, const QString& text) = 0;
+    virtual void drawImage(int x, int y, const QImage& image) = 0;
+    // Hands the job over; an empty return means done, otherwise the reason it failed.
+    virtual QString end() = 0;
+};

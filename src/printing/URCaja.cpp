@@ -1,0 +1,163 @@
+#include "printing/URCaja.h"
+
+#include <stdexcept>
+
+namespace {
+constexpr ReportFont Bold{0, true, false};
+constexpr ReportFont Heading{21, true, true};
+constexpr ReportFont Note{11, false, false};
+constexpr int LineHeight = 16;
+
+// The caption row under the title: a bold caption and the value the window fills beside it.
+void CaptionPair(ReportBand& band, const QString& captionName, const QString& caption,
+                 const QString& valueName, int left, int top, int captionWidth, int valueWidth,
+                 Qt::Alignment captionAlignment = Qt::AlignLeft)
+{
+    band.addLabel(captionName, caption, QRect(left, top, captionWidth, LineHeight), Bold, captionAlignment);
+    band.addLabel(valueName, QString(), QRect(left + captionWidth + 4, top, valueWidth, LineHeight));
+}
+
+struct Column {
+    const char* heading;
+    const char* detailName;
+    int left;
+    int width;
+    Qt::Alignment alignment;
+};
+
+// Bold headings at `top` of the title band, framed above and below, and the detail labels under
+// them (all bold), one per column.
+void Columns(ReportDefinition& report, int width, int top, std::initializer_list<Column> columns)
+{
+    report.titleBand.addRule(0, top - 3, width);
+    report.titleBand.addRule(0, top + LineHeight + 2, width);
+    report.detailBand.height = 18;
+    for (const Column& column : columns) {
+        report.titleBand.addLabel(QString(), QString::fromUtf8(column.heading),
+                                  QRect(column.left, top, column.width, LineHeight), Bold);
+        report.detailBand.addLabel(QString::fromUtf8(column.detailName), QString(),
+                                   QRect(column.left, 1, column.width, LineHeight), Bold, column.alignment);
+    }
+}
+
+// Summary band: a rule, an optional note at the left and the print stamp at the right.
+void Summary(ReportDefinition& report, int width, const QString& note, const QString& stampName)
+{
+    report.summaryBand.height = 34;
+    report.summaryBand.addRule(0, 4, width);
+    if (!note.isEmpty())
+        report.summaryBand.addLabel(QString(), note, QRect(4, 12, 420, 14), Note);
+    report.summaryBand.addLabel(stampName, QString(), QRect(width - 300, 10, 296, LineHeight), {},
+                                Qt::AlignRight);
+}
+
+void Heading21(ReportBand& band, const QString& name, const QString& text, int width)
+{
+    band.addLabel(name, text, QRect(0, 8, width, 26), Heading, Qt::AlignHCenter);
+}
+
+// Letter paper less 15 mm each side is 703 pixels wide; less 10 mm, 741.
+constexpr int Width15 = 703;
+constexpr int Width10 = 741;
+}
+
+TFRCaja::TFRCaja()
+{
+    add(QStringLiteral("QRReporteI"), &LayoutReporteI);
+    add(QStringLiteral("QRReporteS"), &LayoutReporteS);
+    add(QStringLiteral("QRServicios"), &LayoutServicios);
+}
+
+TFRCaja& TFRCaja::instance()
+{
+    static TFRCaja form;
+    return form;
+}
+
+void TFRCaja::add(const QString& name, Layout layout)
+{
+    auto report = std::make_unique<ReportDefinition>();
+    layout(*report);
+    m_reports[name] = std::move(report);
+}
+
+ReportDefinition& TFRCaja::report(const QString& name)
+{
+    const auto found = m_reports.find(name);
+    if (found == m_reports.end())
+        throw std::out_of_range("TFRCaja holds no report " + name.toStdString());
+    return *found->second;
+}
+
+QStringList TFRCaja::reportNames() const
+{
+    QStringList names;
+    for (const auto& entry : m_reports)
+        names << entry.first;
+    return names;
+}
+
+void TFRCaja::LayoutReporteI(ReportDefinition& report)
+{
+    report.title = QStringLiteral("REPORTE DE INGRESOS");
+    report.page = ReportPageSetup::letter(15);
+    ReportBand& title = report.titleBand;
+    title.height = 108;
+    Heading21(title, QStringLiteral("LTituloCV"), QStringLiteral("REPORTE DE VENTAS"), Width15);
+    CaptionPair(title, QString(), QStringLiteral("Categoria:"), QStringLiteral("LCategoria"), 4, 40, 114, 226);
+    CaptionPair(title, QStringLiteral("LProdin"), QStringLiteral("Producto:"), QStringLiteral("LProductoR"),
+                350, 40, 120, 229, Qt::AlignRight);
+    CaptionPair(title, QString(), QStringLiteral("Rango de Fechas:"), QStringLiteral("LRFechas"), 4, 58, 114, 226);
+    CaptionPair(title, QStringLiteral("LTotalCV"), QStringLiteral("Total Ventas Bs.:"), QStringLiteral("LTotalI"),
+                350, 58, 120, 229, Qt::AlignRight);
+    Columns(report, Width15, 87,
+            {{"Nro.", "LNro", 4, 35, Qt::AlignRight},
+             {"Cantidad", "LCantidad", 46, 70, Qt::AlignRight},
+             {" Producto", "LProducto", 122, 284, Qt::AlignLeft},
+             {"U. Medida", "LUnidad", 413, 90, Qt::AlignHCenter},
+             {"C/Unitario", "LCUnitario", 509, 86, Qt::AlignRight},
+             {"Total Bs.", "LTotal", 602, 96, Qt::AlignRight}});
+    Summary(report, Width15, QStringLiteral("El Reporte no contempla la Venta y/o Compra a Credito"),
+            QStringLiteral("LFechaImp"));
+}
+
+void TFRCaja::LayoutReporteS(ReportDefinition& report)
+{
+    report.title = QStringLiteral("REPORTE STOCK");
+    report.page = ReportPageSetup::letter(10);
+    ReportBand& title = report.titleBand;
+    title.height = 108;
+    Heading21(title, QStringLiteral("LTituloS"), QStringLiteral("REPORTE STOCK"), Width10);
+    CaptionPair(title, QString(), QStringLiteral("Categoria:"), QStringLiteral("LCategoriaS"), 4, 40, 80, 260);
+    CaptionPair(title, QString(), QStringLiteral("Marca:."), QStringLiteral("LMarcaS"), 390, 40, 60, 286);
+    CaptionPair(title, QStringLiteral("LInsupr"), QStringLiteral("Producto:"), QStringLiteral("LProductoI"),
+                4, 58, 80, 652);
+    Columns(report, Width10, 87,
+            {{"Nro.", "LNroS", 4, 35, Qt::AlignRight},
+             {" Producto", "LProductoS", 46, 300, Qt::AlignLeft},
+             {"U. Medida", "LUnidadS", 350, 90, Qt::AlignHCenter},
+             {"Min.", "LMinS", 444, 60, Qt::AlignRight},
+             {"Ingreso", "LInicialS", 508, 74, Qt::AlignRight},
+             {"Egreso", "LEgresoS", 586, 74, Qt::AlignRight},
+             {"Stock", "LStockS", 664, 74, Qt::AlignRight}});
+    Summary(report, Width10, QString(), QStringLiteral("LFechaIS"));
+}
+
+void TFRCaja::LayoutServicios(ReportDefinition& report)
+{
+    report.title = QStringLiteral("Reporte Compra de Sericios");
+    report.page = ReportPageSetup::letter(15);
+    ReportBand& title = report.titleBand;
+    title.height = 108;
+    Heading21(title, QString(), QStringLiteral("REPORTE COMPRA DE SERVICIOS"), Width15);
+    CaptionPair(title, QString(), QStringLiteral("Rango de Fechas:"), QStringLiteral("LFechaS"), 4, 58, 114, 226);
+    CaptionPair(title, QString(), QStringLiteral("Total Compras Bs.:"), QStringLiteral("LTotalS"),
+                350, 58, 130, 219, Qt::AlignRight);
+    Columns(report, Width15, 87,
+            {{"Nro.", "QRNroS", 4, 35, Qt::AlignRight},
+             {"Cantidad", "QRCantidadS", 46, 70, Qt::AlignRight},
+             {" Concepto", "QRConceptoS", 122, 476, Qt::AlignLeft},
+             {"Total Bs.", "QRCTotalS", 602, 96, Qt::AlignRight}});
+    Summary(report, Width15, QStringLiteral("El Reporte no contempla la Compra a Credito"),
+            QStringLiteral("LFechaSI"));
+}

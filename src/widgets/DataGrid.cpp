@@ -1,0 +1,251 @@
+#include "widgets/DataGrid.h"
+
+#include "data/Formats.h"
+#include "widgets/DataGridFooter.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <cmath>
+
+namespace {
+constexpr int TextRole = Qt::UserRole + 1;  // the value an image cell carries
+
+bool ReadsAsChecked(const QString& text)
+{
+    return text == QLatin1String("1") || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+}
+}
+
+DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent), m_footer(new DataGridFooter(this))
+{
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(22);
+    m_footer->hide();
+
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+        if (row >= 0 && row != previousRow)
+            emit rowSelected(row);
+    });
+    connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (columnType(item->column()) == ColumnType::Check)
+            emit checkToggled(item->column(), item->row(), item->checkState() == Qt::Checked);
+        m_footer->update();
+    });
+    auto refresh = [this] { m_footer->update(); };
+    connect(model(), &QAbstractItemModel::rowsInserted, this, refresh);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, refresh);
+    connect(model(), &QAbstractItemModel::modelReset, this, refresh);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, refresh);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, refresh);
+}
+
+int DataGrid::addColumn(const QString& title, ColumnType type, int width, bool hidden)
+{
+    const int column = columnCount();
+    setColumnCount(column + 1);
+    setHorizontalHeaderItem(column, new QTableWidgetItem(title));
+    setColumnWidth(column, width);
+    setColumnHidden(column, hidden);
+    m_types << type;
+    m_footers << Footer::None;
+    m_pictures << QPixmap();
+    return column;
+}
+
+DataGrid::ColumnType DataGrid::columnType(int column) const
+{
+    return m_types.value(column, ColumnType::Text);
+}
+
+void DataGrid::setColumnFooter(int column, Footer footer)
+{
+    if (column < 0 || column >= m_footers.size())
+        return;
+    m_footers[column] = footer;
+    m_footer->setVisible(m_footers.count(Footer::None) != m_footers.size());
+    updateGeometries();
+    m_footer->update();
+}
+
+void DataGrid::setColumnImage(int column, const QPixmap& picture)
+{
+    if (column < 0 || column >= m_pictures.size())
+        return;
+    m_pictures[column] = picture;
+    for (int row = 0; row < rowCount(); ++row)
+        if (QTableWidgetItem* item = itemAt(column, row))
+            item->setData(Qt::DecorationRole, picture);
+}
+
+QTableWidgetItem* DataGrid::makeItem(int column) const
+{
+    auto* item = new QTableWidgetItem;
+    Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    switch (columnType(column)) {
+    case ColumnType::Number: item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter); break;
+    case ColumnType::Check:
+        flags |= Qt::ItemIsUserCheckable;
+        item->setCheckState(Qt::Unchecked);
+        break;
+    case ColumnType::Image: item->setData(Qt::DecorationRole, m_pictures.value(column)); break;
+    case ColumnType::Text: break;
+    }
+    item->setFlags(flags);
+    return item;
+}
+
+int DataGrid::addRow(const QStringList& cells)
+{
+    const int row = rowCount();
+    insertRow(row);
+    for (int column = 0; column < columnCount(); ++column) {
+        setItem(row, column, makeItem(column));
+        setCell(column, row, cells.value(column));
+    }
+    return row;
+}
+
+void DataGrid::clearRows()
+{
+    setRowCount(0);
+    m_footer->update();
+}
+
+bool DataGrid::inRange(int column, int row) const
+{
+    return row >= 0 && row < rowCount() && column >= 0 && column < columnCount();
+}
+
+QTableWidgetItem* DataGrid::itemAt(int column, int row) const
+{
+    return inRange(column, row) ? item(row, column) : nullptr;
+}
+
+QString DataGrid::cell(int column, int row) const
+{
+    const QTableWidgetItem* it = itemAt(column, row);
+    if (!it)
+        return {};
+    switch (columnType(column)) {
+    case ColumnType::Check: return it->checkState() == Qt::Checked ? QStringLiteral("1") : QStringLiteral("0");
+    case ColumnType::Image: return it->data(TextRole).toString();
+    default: return it->text();
+    }
+}
+
+void DataGrid::setCell(int column, int row, const QString& text)
+{
+    if (!inRange(column, row))
+        return;
+    QTableWidgetItem* it = item(row, column);
+    if (!it) {
+        it = makeItem(column);
+        setItem(row, column, it);
+    }
+    switch (columnType(column)) {
+    case ColumnType::Check: it->setCheckState(ReadsAsChecked(text) ? Qt::Checked : Qt::Unchecked); break;
+    case ColumnType::Image: it->setData(TextRole, text); break;
+    default: it->setText(text); break;
+    }
+    m_footer->update();
+}
+
+bool DataGrid::isChecked(int column, int row) const { return cell(column, row) == QLatin1String("1"); }
+
+void DataGrid::setChecked(int column, int row, bool checked)
+{
+    setCell(column, row, checked ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void DataGrid::setCellImage(int column, int row, const QPixmap& picture)
+{
+    if (QTableWidgetItem* it = itemAt(column, row))
+        it->setData(Qt::DecorationRole, picture);
+}
+
+void DataGrid::setCellColor(int column, int row, const QColor& colour)
+{
+    if (QTableWidgetItem* it = itemAt(column, row))
+        it->setBackground(colour);
+}
+
+QColor DataGrid::cellColor(int column, int row) const
+{
+    const QTableWidgetItem* it = itemAt(column, row);
+    return it ? it->background().color() : QColor();
+}
+
+QString DataGrid::footerText(int column) const
+{
+    const Footer footer = m_footers.value(column, Footer::None);
+    if (footer == Footer::None)
+        return {};
+    if (footer == Footer::Count)
+        return Formats::Integer(rowCount());
+    double sum = 0;
+    for (int row = 0; row < rowCount(); ++row) {
+        double value = 0;
+        if (Formats::ParseAmount(cell(column, row).trimmed(), &value))
+            sum += value;
+    }
+    if (footer == Footer::SumMoney)
+        return Formats::Money(sum);
+    // Quantities carry at most a few decimals: binary noise of the sum is not shown.
+    return Formats::General(std::round(sum * 1e6) / 1e6);
+}
+
+int DataGrid::findRow(int column, const QString& text, Match match, int from) const
+{
+    if (text.isEmpty())
+        return -1;
+    for (int row = qMax(0, from); row < rowCount(); ++row) {
+        const QString value = cell(column, row);
+        const bool found = match == Match::StartsWith ? value.startsWith(text, Qt::CaseInsensitive)
+                                                      : value.contains(text, Qt::CaseInsensitive);
+        if (found)
+            return row;
+    }
+    return -1;
+}
+
+bool DataGrid::searchColumn(int column, const QString& text, Match match)
+{
+    const int row = findRow(column, text, match);
+    if (row < 0)
+        return false;
+    goToRow(row);
+    return true;
+}
+
+void DataGrid::goToRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    int column = 0;
+    while (column < columnCount() - 1 && isColumnHidden(column))
+        ++column;
+    setCurrentCell(row, column);
+    scrollToItem(item(row, column));
+}
+
+void DataGrid::updateGeometries()
+{
+    QTableWidget::updateGeometries();
+    // The table sets the viewport margins for its headers; the footer's strip is added below.
+    QMargins margins = viewportMargins();
+    const int footerHeight = m_footer->isVisibleTo(this) ? DataGridFooter::Height : 0;
+    if (margins.bottom() != footerHeight) {
+        margins.setBottom(footerHeight);
+        setViewportMargins(margins);
+    }
+    placeFooter();
+}
+
+void DataGrid::placeFooter()
+{
+    const QRect area = viewport()->geometry();
+    m_footer->setGeometry(area.left(), area.bottom() + 1, area.width(), DataGridFooter::Height);
+}

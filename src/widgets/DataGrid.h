@@ -1,0 +1,71 @@
+#pragma once
+#include <QTableWidget>
+
+class DataGridFooter;
+
+// The list grid of every window. Columns are typed (text, number, check box, image) and may be
+// hidden to carry a row's data; a footer under the rows shows a column's sum or row count;
+// cells are read and written by (column, row), and reading outside the rows gives empty text.
+//
+// Check-box cells read as "1" (checked) or "0"; image cells show the column's picture (or their
+// own) and read as the text stored with them (e.g. "0" for a delete icon).
+// Signals: rowSelected when the current row changes, QTableWidget::cellClicked(row, column) for
+// clicks, checkToggled when the user flips a check box.
+class DataGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    enum class ColumnType { Text, Number, Check, Image };
+    enum class Footer { None, Sum, SumMoney, Count };  // Sum: shortest number; SumMoney: "0.00"
+    enum class Match { StartsWith, Contains };
+
+    explicit DataGrid(QWidget* parent = nullptr);
+
+    // Appends a column and answers its index.
+    int addColumn(const QString& title, ColumnType type = ColumnType::Text, int width = 80,
+                  bool hidden = false);
+    ColumnType columnType(int column) const;
+    void setColumnFooter(int column, Footer footer);
+    // The picture every cell of an image column shows unless given its own.
+    void setColumnImage(int column, const QPixmap& picture);
+
+    // Appends a row filled from `cells` (column order; missing cells empty) and answers its index.
+    int addRow(const QStringList& cells = {});
+    void clearRows();
+
+    QString cell(int column, int row) const;
+    void setCell(int column, int row, const QString& text);
+    bool isChecked(int column, int row) const;
+    void setChecked(int column, int row, bool checked);
+    void setCellImage(int column, int row, const QPixmap& picture);
+    void setCellColor(int column, int row, const QColor& colour);
+    QColor cellColor(int column, int row) const;
+
+    QString footerText(int column) const;
+
+    // Case-insensitive search down a column from `from`: the first row whose text starts with
+    // (or contains) `text`, or -1. An empty text finds nothing.
+    int findRow(int column, const QString& text, Match match = Match::StartsWith, int from = 0) const;
+    // Incremental search as the user types: selects and shows the first match; false when none.
+    bool searchColumn(int column, const QString& text, Match match = Match::StartsWith);
+    // The current row, or -1.
+    int selectedRow() const { return currentRow(); }
+    void goToRow(int row);
+
+signals:
+    void rowSelected(int row);
+    void checkToggled(int column, int row, bool checked);
+
+protected:
+    void updateGeometries() override;
+
+private:
+    QTableWidgetItem* itemAt(int column, int row) const;
+    QTableWidgetItem* makeItem(int column) const;
+    bool inRange(int column, int row) const;
+    void placeFooter();
+
+    QList<ColumnType> m_types;
+    QList<Footer> m_footers;
+    QList<QPixmap> m_pictures;
+    DataGridFooter* m_footer = nullptr;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+class QLineEdit;
+class QWidget;
+
+// Key filters every window puts on its fields, by object: InputFilters::digitsAndPoint(ESaldoI).
+// Each installs an event filter owned by the field. Keys that do not type (arrows, Delete, Home,
+// End, Enter, Tab, Escape, copy) are left alone, as in any field.
+namespace InputFilters {
+
+// Only digits, "." and Backspace type; any other character is swallowed. Pasted or dropped text
+// keeps only its digits and points.
+void digitsAndPoint(QLineEdit* field);
+// a..z type as A..Z; the apostrophe, the double quote and the back quote are refused. Pasted
+// text is treated the same way.
+void upperCase(QLineEdit* field);
+// No key types at all (pickers, paths chosen by dialog); only Tab moves on.
+void refuseTyping(QWidget* field);
+
+}

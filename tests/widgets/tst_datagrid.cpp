@@ -1,0 +1,172 @@
+#include "widgets/DataGrid.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+// Nro, a hidden id, product, quantity (sum), total (money sum), a check box, a delete icon.
+struct ProductGrid {
+    DataGrid grid;
+    ProductGrid()
+    {
+        grid.addColumn("Nro", DataGrid::ColumnType::Number, 40);
+        grid.addColumn("IdProducto", DataGrid::ColumnType::Text, 60, true);
+        grid.addColumn("Nombre Producto", DataGrid::ColumnType::Text, 200);
+        grid.addColumn("Cantidad", DataGrid::ColumnType::Number, 70);
+        grid.addColumn("C/Total", DataGrid::ColumnType::Number, 80);
+        grid.addColumn("E", DataGrid::ColumnType::Check, 30);
+        grid.addColumn("", DataGrid::ColumnType::Image, 30);
+        grid.setColumnFooter(2, DataGrid::Footer::Count);
+        grid.setColumnFooter(3, DataGrid::Footer::Sum);
+        grid.setColumnFooter(4, DataGrid::Footer::SumMoney);
+    }
+    void fill()
+    {
+        grid.addRow({"1", "P001", "Coca Cola 2L", "2.5", "0.1", "1", "0"});
+        grid.addRow({"2", "P002", "Pan Marraqueta", "10", "0.2", "0", "0"});
+        grid.addRow({"3", "P003", "Leche PIL", "1.25", "1250", "True", "0"});
+    }
+};
+}
+
+class TstDataGrid : public QObject {
+    Q_OBJECT
+private slots:
+    void footerSumsAndCounts()
+    {
+        ProductGrid g;
+        QCOMPARE(g.grid.footerText(2), QStringLiteral("0"));
+        QCOMPARE(g.grid.footerText(3), QStringLiteral("0"));
+        QCOMPARE(g.grid.footerText(4), QStringLiteral("0.00"));
+        QCOMPARE(g.grid.footerText(0), QString());
+        g.fill();
+        QCOMPARE(g.grid.footerText(2), QStringLiteral("3"));
+        QCOMPARE(g.grid.footerText(3), QStringLiteral("13.75"));
+        QCOMPARE(g.grid.footerText(4), QStringLiteral("1250.30"));
+        g.grid.setCell(4, 0, "x");  // unreadable text adds nothing
+        QCOMPARE(g.grid.footerText(4), QStringLiteral("1250.20"));
+        g.grid.removeRow(2);
+        QCOMPARE(g.grid.footerText(2), QStringLiteral("2"));
+        QCOMPARE(g.grid.footerText(3), QStringLiteral("12.5"));
+        g.grid.clearRows();
+        QCOMPARE(g.grid.footerText(4), QStringLiteral("0.00"));
+    }
+
+    void hiddenColumnsCarryTheRowsData()
+    {
+        ProductGrid g;
+        g.fill();
+        QVERIFY(g.grid.isColumnHidden(1));
+        QCOMPARE(g.grid.cell(1, 1), QStringLiteral("P002"));
+        g.grid.setCell(1, 1, "P020");
+        QCOMPARE(g.grid.cell(1, 1), QStringLiteral("P020"));
+    }
+
+    void typedCells()
+    {
+        ProductGrid g;
+        g.fill();
+        QVERIFY(g.grid.isChecked(5, 0));
+        QVERIFY(!g.grid.isChecked(5, 1));
+        QVERIFY(g.grid.isChecked(5, 2));
+        QCOMPARE(g.grid.cell(5, 1), QStringLiteral("0"));
+        QCOMPARE(g.grid.cell(6, 0), QStringLiteral("0"));
+        QVERIFY(g.grid.item(0, 3)->textAlignment() & Qt::AlignRight);
+        g.grid.setCellColor(2, 1, Qt::yellow);
+        QCOMPARE(g.grid.cellColor(2, 1), QColor(Qt::yellow));
+    }
+
+    void readsOutsideTheRowsAreEmpty_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::newRow("past the last row") << 2 << 3;
+        QTest::newRow("far past") << 2 << 7;
+        QTest::newRow("before the first") << 2 << -1;
+        QTest::newRow("past the last column") << 9 << 0;
+        QTest::newRow("check column past the end") << 5 << 3;
+    }
+    void readsOutsideTheRowsAreEmpty()
+    {
+        QFETCH(int, column);
+        QFETCH(int, row);
+        ProductGrid g;
+        g.fill();
+        QCOMPARE(g.grid.cell(column, row), QString());
+        g.grid.setCell(column, row, "ignored");  // writes outside are ignored, not grown
+        QCOMPARE(g.grid.rowCount(), 3);
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("match");
+        QTest::addColumn<int>("row");
+        QTest::newRow("prefix ignoring case") << "pan" << int(DataGrid::Match::StartsWith) << 1;
+        QTest::newRow("incremental first letter") << "L" << int(DataGrid::Match::StartsWith) << 2;
+        QTest::newRow("inner text is no prefix") << "cola" << int(DataGrid::Match::StartsWith) << -1;
+        QTest::newRow("inner text found by contains") << "COLA" << int(DataGrid::Match::Contains) << 0;
+        QTest::newRow("empty finds nothing") << "" << int(DataGrid::Match::Contains) << -1;
+    }
+    void search()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, match);
+        QFETCH(int, row);
+        ProductGrid g;
+        g.fill();
+        QSignalSpy selected(&g.grid, &DataGrid::rowSelected);
+        QCOMPARE(g.grid.findRow(2, text, DataGrid::Match(match)), row);
+        QCOMPARE(g.grid.searchColumn(2, text, DataGrid::Match(match)), row >= 0);
+        QCOMPARE(g.grid.selectedRow(), row);
+        QCOMPARE(selected.size(), row >= 0 ? 1 : 0);
+    }
+
+    void clicksAndCheckBoxes()
+    {
+        ProductGrid g;
+        g.fill();
+        g.grid.resize(520, 200);
+        g.grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.grid));
+        QSignalSpy selected(&g.grid, &DataGrid::rowSelected);
+        QSignalSpy clicked(&g.grid, &QTableWidget::cellClicked);
+        QSignalSpy toggled(&g.grid, &DataGrid::checkToggled);
+
+        const QRect nameCell = g.grid.visualRect(g.grid.model()->index(1, 2));
+        QTest::mouseClick(g.grid.viewport(), Qt::LeftButton, {}, nameCell.center());
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().first().toInt(), 1);
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked.first().at(1).toInt(), 2);
+
+        g.grid.item(1, 5)->setCheckState(Qt::Checked);  // as the user's click on the box does
+        QCOMPARE(toggled.size(), 1);
+        QCOMPARE(toggled.first(), QVariantList({5, 1, true}));
+        QVERIFY(g.grid.isChecked(5, 1));
+    }
+
+    // Looks at the grid as a user would: writes a PNG to $CVI_SAMPLE_DIR when set.
+    void footerLinesUpWithItsColumns()
+    {
+        ProductGrid g;
+        g.fill();
+        g.grid.resize(520, 200);
+        g.grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.grid));
+        auto* footer = g.grid.findChild<QWidget*>("footer");
+        QVERIFY(footer && footer->isVisible());
+        QCOMPARE(footer->geometry().top(), g.grid.viewport()->geometry().bottom() + 1);
+        QCOMPARE(footer->width(), g.grid.viewport()->width());
+        QVERIFY(g.grid.rect().contains(footer->geometry()));
+        // The sum sits under its own column.
+        const int totalLeft = g.grid.horizontalHeader()->sectionViewportPosition(4);
+        QVERIFY(totalLeft > 0 && totalLeft < footer->width());
+        if (qEnvironmentVariableIsSet("CVI_SAMPLE_DIR"))
+            g.grid.grab().save(QDir(qEnvironmentVariable("CVI_SAMPLE_DIR")).filePath("sample-grid.png"));
+    }
+};
+
+QTEST_MAIN(TstDataGrid)
+#include "tst_datagrid.moc"
