@@ -9,6 +9,7 @@
 #include "app/UIniciarS.h"
 #include "app/WindowClasses.h"
 #include "app/WindowDispatcher.h"
+#include "cash/UCaja.h"
 #include "data/ClockSeam.h"
 #include "data/MainStatus.h"
 #include "data/MessageSeam.h"
@@ -85,7 +86,7 @@ TFPrincipal::TFPrincipal(QWidget* parent)
     buildStatusBar();
     addRoutes();
     connect(m_login, &TFIniciarS::sessionOpened, this, &TFPrincipal::sessionOpened);
-    m_dispatcher->registerWindow(WindowClass::Login, [this] { return m_login; });
+    registerWindows();
 
     resetSession();
     resize(1100, 720);
@@ -98,6 +99,13 @@ TFPrincipal::TFPrincipal(QWidget* parent)
 }
 
 TFPrincipal::~TFPrincipal() { MainStatus::installSink(nullptr); }
+
+// The windows the commands open; a command whose window is not listed here does nothing yet.
+void TFPrincipal::registerWindows()
+{
+    m_dispatcher->registerWindow(WindowClass::Login, [this] { return m_login; });
+    m_dispatcher->registerWindow(WindowClass::Cash, [] { return new TFCaja; });
+}
 
 void TFPrincipal::resetSession()
 {

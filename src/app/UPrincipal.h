@@ -39,6 +39,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void registerWindows();
     void resetSession();
     void buildMenus();
     void buildFileMenu();

@@ -1,6 +1,7 @@
 #include "cash/ClosingTicket.h"
 
 #include "data/Formats.h"
+#include "printing/TicketDocument.h"
 
 namespace {
 
@@ -84,4 +85,17 @@ QVector<ClosingTicketRow> ClosingTicketRows(const ClosingTicketData& data, int h
     rows.append({last + 8 * h + 20, QStringLiteral("Fecha: ") + Formats::Date(data.printed.date()) + QStringLiteral(" Hora: ")
                                         + Formats::Time(data.printed.time())});
     return rows;
+}
+
+QString PrintClosingTicket(const ClosingTicketData& data)
+{
+    TicketDocument ticket;
+    if (!ticket.Begin(QStringLiteral("Cierre de Caja"), 15))
+        return ticket.errorText();
+    // Every row sits at its own y; the gaps between blocks are skipped.
+    for (const ClosingTicketRow& row : ClosingTicketRows(data, ticket.h())) {
+        ticket.Skip(row.y - ticket.y());
+        ticket.BodyLine(row.text);
+    }
+    return ticket.End() ? QString() : ticket.errorText();
 }

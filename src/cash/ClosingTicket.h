@@ -27,3 +27,6 @@ QVector<ClosingTicketRow> ClosingTicketRows(const ClosingTicketData& data, int h
 QString ClosingTwoFigureRow(const QString& label, const QString& sales, const QString& purchases, int fieldWidth);
 // "LABEL        figure", ending at column 40.
 QString ClosingOneFigureRow(const QString& label, const QString& figure);
+
+// Prints the closing ticket on the ticket printer; empty text, or why it failed.
+QString PrintClosingTicket(const ClosingTicketData& data);

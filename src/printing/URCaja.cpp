@@ -1,6 +1,7 @@
 #include "printing/URCaja.h"
 
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 constexpr ReportFont Bold{0, true, false};
@@ -66,6 +67,7 @@ TFRCaja::TFRCaja()
     add(QStringLiteral("QRReporteI"), &LayoutReporteI);
     add(QStringLiteral("QRReporteS"), &LayoutReporteS);
     add(QStringLiteral("QRServicios"), &LayoutServicios);
+    add(QStringLiteral("QRCierreC"), &LayoutCierreC);
 }
 
 TFRCaja& TFRCaja::instance()
@@ -160,4 +162,112 @@ void TFRCaja::LayoutServicios(ReportDefinition& report)
              {"Total Bs.", "QRCTotalS", 602, 96, Qt::AlignRight}});
     Summary(report, Width15, QStringLiteral("El Reporte no contempla la Compra a Credito"),
             QStringLiteral("LFechaSI"));
+}
+
+namespace {
+
+// The closing report's boxes: a framed table with an optional caption row, the column headings
+// "Concepto / Ventas / Compras" and one row per figure (label names in the two value columns).
+struct ClosingRow {
+    const char* caption;
+    const char* salesName;     // empty: no label in that column
+    const char* purchasesName; // empty: none; "=0.00" for the fixed text 0.00
+    bool bold = false;
+};
+
+constexpr int BoxLeft = 110, BoxWidth = 483, RowHeight = 19;
+constexpr int ConceptLeft = BoxLeft + 8, SalesLeft = BoxLeft + 250, PurchasesLeft = BoxLeft + 366, ValueWidth = 108;
+
+int ClosingBox(ReportBand& band, int top, const QString& caption, bool headings,
+               std::initializer_list<ClosingRow> rows)
+{
+    const int captionRows = caption.isEmpty() ? 0 : 1;
+    const int headingRows = headings ? 1 : 0;
+    const int height = RowHeight * (captionRows + headingRows + int(rows.size())) + 4;
+    band.addFrame(QRect(BoxLeft, top, BoxWidth, height));
+    int y = top + 2;
+    if (captionRows) {
+        band.addLabel(QString(), caption, QRect(BoxLeft, y, BoxWidth, RowHeight - 3), {13, true, false}, Qt::AlignHCenter);
+        y += RowHeight;
+        band.addRule(BoxLeft, y - 2, BoxWidth);
+    }
+    if (headings) {
+        band.addLabel(QString(), QStringLiteral("Concepto"), QRect(ConceptLeft, y, 200, RowHeight - 3), {13, true, false});
+        band.addLabel(QString(), QStringLiteral("Ventas"), QRect(SalesLeft, y, ValueWidth, RowHeight - 3), {13, true, false},
+                      Qt::AlignRight);
+        band.addLabel(QString(), QStringLiteral("Compras"), QRect(PurchasesLeft, y, ValueWidth, RowHeight - 3),
+                      {13, true, false}, Qt::AlignRight);
+        y += RowHeight;
+        band.addRule(BoxLeft, y - 2, BoxWidth);
+    }
+    for (const ClosingRow& row : rows) {
+        const ReportFont font{13, row.bold, false};
+        const QString captionText = QString::fromUtf8(row.caption);
+        if (captionText.startsWith(QLatin1Char('@'))) // a caption the program sets
+            band.addLabel(captionText.mid(1), QString(), QRect(ConceptLeft, y, 200, RowHeight - 3), font);
+        else
+            band.addLabel(QString(), captionText, QRect(ConceptLeft, y, 200, RowHeight - 3), font);
+        if (*row.salesName)
+            band.addLabel(QString::fromUtf8(row.salesName), QString(), QRect(SalesLeft, y, ValueWidth, RowHeight - 3), font,
+                          Qt::AlignRight);
+        const QString purchases = QString::fromUtf8(row.purchasesName);
+        if (purchases.startsWith(QLatin1Char('=')))
+            band.addLabel(QString(), purchases.mid(1), QRect(PurchasesLeft, y, ValueWidth, RowHeight - 3), font, Qt::AlignRight);
+        else if (!purchases.isEmpty())
+            band.addLabel(purchases, QString(), QRect(PurchasesLeft, y, ValueWidth, RowHeight - 3), font, Qt::AlignRight);
+        y += RowHeight;
+    }
+    return top + height;
+}
+
+}
+
+void TFRCaja::LayoutCierreC(ReportDefinition& report)
+{
+    report.title = QStringLiteral("CIERRE DE CAJA");
+    report.page = ReportPageSetup::letter(15);
+    report.fontPixels = 16;
+    ReportBand& title = report.titleBand;
+    const ReportFont plain{13, false, false};
+    const ReportFont bold{13, true, false};
+    Heading21(title, QStringLiteral("LTitulo"), QStringLiteral("CIERRE DE CAJA"), Width15);
+    title.addLabel(QString(), QStringLiteral("Cajero:"), QRect(BoxLeft, 46, 60, 18), bold);
+    title.addLabel(QStringLiteral("LCajero"), QString(), QRect(BoxLeft + 62, 46, 200, 18), plain);
+    title.addLabel(QString(), QStringLiteral("Fecha:"), QRect(BoxLeft + 300, 46, 50, 18), bold);
+    title.addLabel(QStringLiteral("LFecha"), QString(), QRect(BoxLeft + 352, 46, 130, 18), plain);
+
+    int top = ClosingBox(title, 76, QStringLiteral("VENTAS/COMPRAS EN Bs."), true,
+                         {{"Saldo Inicial", "LSaldoI", "=0.00"},
+                          {"Contado", "LVContado", "LCContado"},
+                          {"C/P por Credito", "LVCredito", "LCCredito"},
+                          {"Tarjeta o Cheque", "LVCheque", "LCCheque"},
+                          {"SubTotal", "LVTotal", "LCTotal"},
+                          {"Total (Ventas-Compras)", "LTotalVC", "", true}});
+    top = ClosingBox(title, top + 14, QString(), true, {{"Deudas Por", "LDVentas", "LDCompras"}});
+    top = ClosingBox(title, top + 14, QStringLiteral("ESTADISTICAS VENTAS/COMPRAS"), true,
+                     {{"Contado", "LEVentasC", "LEComprasC"},
+                      {"C/P por Credito", "LEVentasCr", "LEComprasCr"},
+                      {"Tarjeta o Cheque", "LEVentasT", "LEComprasT"},
+                      {"Sin Costo/Gratis", "LEVentasSC", "LEComprasSC"},
+                      {"Total", "LEVTotal", "LECTotal"},
+                      {"Anulados", "LEVentasA", "LEComprasA"}});
+    top = ClosingBox(title, top + 14, QStringLiteral("CIERRE DE CAJA"), false,
+                     {{"Total Efectivo", "LEfectivo", ""},
+                      {"Traspaso", "LTraspaso", ""},
+                      {"Saldo", "LSaldo", ""},
+                      {"@LSFT", "Lsf", ""}});
+    title.addLabel(QString(), QStringLiteral("NOTA: Las Ventas y Compras por TARJETA o CHQUE no suman ni restan en el EFECTIVO"),
+                   QRect(BoxLeft, top + 8, BoxWidth, 14), Note);
+    title.height = top + 30;
+
+    ReportBand& summary = report.summaryBand;
+    summary.height = 150;
+    const int leftSign = 90, rightSign = Width15 - 90 - 200;
+    for (const auto& [left, upper, lower] : {std::tuple{leftSign, "Entregué Conforme", "CAJERO"},
+                                             std::tuple{rightSign, "Recibí Conforme", "ADM/PROPIETARIO"}}) {
+        summary.addLabel(QString(), QStringLiteral("_____________________"), QRect(left, 60, 200, 18), plain, Qt::AlignHCenter);
+        summary.addLabel(QString(), QString::fromUtf8(upper), QRect(left, 80, 200, 18), plain, Qt::AlignHCenter);
+        summary.addLabel(QString(), QString::fromUtf8(lower), QRect(left, 98, 200, 16), Note, Qt::AlignHCenter);
+    }
+    summary.addLabel(QStringLiteral("LFechaI"), QString(), QRect(Width15 - 360, 128, 356, 18), plain, Qt::AlignRight);
 }

@@ -18,6 +18,7 @@ public:
     ReportDefinition& QRReporteI() { return report(QStringLiteral("QRReporteI")); }
     ReportDefinition& QRReporteS() { return report(QStringLiteral("QRReporteS")); }
     ReportDefinition& QRServicios() { return report(QStringLiteral("QRServicios")); }
+    ReportDefinition& QRCierreC() { return report(QStringLiteral("QRCierreC")); }
 
     // A report by its name; throws std::out_of_range for a report the form does not hold.
     ReportDefinition& report(const QString& name);
@@ -30,6 +31,7 @@ private:
     static void LayoutReporteI(ReportDefinition& report);
     static void LayoutReporteS(ReportDefinition& report);
     static void LayoutServicios(ReportDefinition& report);
+    static void LayoutCierreC(ReportDefinition& report);
 
     std::map<QString, std::unique_ptr<ReportDefinition>> m_reports;
 };
