@@ -56,7 +56,7 @@ TFCaja::TFCaja(QWidget* parent) : QWidget(parent)
     layout->addStretch(1);
     layout->addWidget(m_SBar1);
     FormCreate();
-    resize(430, 260);
+    resize(430, 240);
 }
 
 void TFCaja::buildOpenPanel()

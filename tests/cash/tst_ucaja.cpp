@@ -1,0 +1,337 @@
+#include "ShopFixture.h"
+
+#include "cash/ClosingTicket.h"
+#include "cash/UCaja.h"
+#include "data/Formats.h"
+#include "data/MainStatus.h"
+#include "data/SessionState.h"
+#include "printing/RecordingReportPreview.h"
+#include "printing/RecordingTicketSink.h"
+#include "printing/TicketSinkSeam.h"
+#include "printing/URCaja.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// A shop with a logged-in administrator, a ticket recorder and a preview recorder.
+struct CashShop {
+    ShopFixture shop;
+    RecordingTicketSink tickets;
+    RecordingReportPreview previews;
+
+    CashShop()
+    {
+        shop.login();
+        TicketSinkSeam::install(&tickets);
+        ReportPreview::install(&previews);
+    }
+    ~CashShop()
+    {
+        TicketSinkSeam::install(nullptr);
+        ReportPreview::install(nullptr);
+    }
+
+    template <typename T> static T* control(QWidget& window, const char* name)
+    {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    static void type(QWidget& window, const char* name, const QString& text)
+    {
+        auto* edit = control<QLineEdit>(window, name);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+    static void click(QWidget& window, const char* name)
+    {
+        QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
+    }
+    qint64 openSessions() { return shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja WHERE Estado=1")).integer(0); }
+};
+
+}
+
+class TstUCaja : public QObject {
+    Q_OBJECT
+private slots:
+    void firstOpening()
+    {
+        CashShop c;
+        SessionState::current().CashMode = 0;
+        TFCaja window;
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Abrir CAJA"));
+        QCOMPARE(MainStatus::text(3), QStringLiteral("Abrir Caja"));
+        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("0"));
+        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("0"));
+        QVERIFY(CashShop::control<QWidget>(window, "PAbrirC")->isVisible());
+        QVERIFY(!CashShop::control<QWidget>(window, "PCerrarC")->isVisible());
+
+        CashShop::type(window, "ESaldoI", QStringLiteral("15x0.5")); // the letter never gets in
+        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("150.5"));
+        CashShop::control<QDateEdit>(window, "DTFechaC")->setDate(QDate(2026, 12, 10));
+        CashShop::click(window, "BAbrirC");
+
+        QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se abrio correctamente")});
+        SqlRows row = c.shop.db().query(QStringLiteral("SELECT IdCaja, Fecha, CInicial, Cajero FROM Caja WHERE Estado=1"));
+        QCOMPARE(row.text(0), QStringLiteral("C000000001"));
+        QCOMPARE(row.date(1), QDate(2026, 12, 10));
+        QCOMPARE(row.amount(2), 150.5);
+        QCOMPARE(row.text(3), QStringLiteral("admin"));
+        QCOMPARE(SessionState::current().WorkDate, QDate(2026, 12, 10));
+        QCOMPARE(SessionState::current().CashOpen, 1);
+        QCOMPARE(MainStatus::text(1), QStringLiteral("CVF Zelto [10/12/2026]"));
+        QVERIFY(!window.isVisible());
+    }
+
+    void refusedOpenings_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("same date") << QDate(2026, 12, 5) << "0" << "La Caja ya ha sido abierta y cerrada en esa Fecha";
+        QTest::newRow("earlier date") << QDate(2026, 12, 1) << "0"
+                                      << "No se puede Abrir Caja en fechas anteriores a la ultima apertura realizada";
+        QTest::newRow("empty amount") << QDate(2026, 12, 9) << "" << "Seleccione y/o llene correctamente los datos requeridos";
+    }
+    void refusedOpenings()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, initial);
+        QFETCH(QString, message);
+        CashShop c;
+        c.shop.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, Saldo, Estado) VALUES('C000000001', '2026-12-05', 80, 0)"));
+        TFCaja window;
+        window.show();
+        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("80"));
+        CashShop::type(window, "ESaldoI", initial);
+        CashShop::control<QDateEdit>(window, "DTFechaC")->setDate(date);
+        CashShop::click(window, "BAbrirC");
+        QCOMPARE(c.shop.messages.infos, QStringList{message});
+        QCOMPARE(c.shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja")).integer(0), 1);
+        QCOMPARE(SessionState::current().WorkDate, date); // taken before the checks
+        QVERIFY(window.isVisible());
+    }
+
+    void update_data()
+    {
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<double>("stored");
+        QTest::newRow("zero keeps the balance") << "0" << true << 100.0;
+        QTest::newRow("raise") << "20.25" << true << 120.25;
+        QTest::newRow("answered no") << "20" << false << 100.0;
+    }
+    void update()
+    {
+        QFETCH(QString, added);
+        QFETCH(bool, yes);
+        QFETCH(double, stored);
+        CashShop c;
+        c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        TFCaja window;
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Actualizar Apertura de CAJA"));
+        QVERIFY(!CashShop::control<QDateEdit>(window, "DTFechaC")->isEnabled());
+        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("100"));
+        CashShop::type(window, "ESaldoI", added);
+        c.shop.messages.answerNext(yes);
+        CashShop::click(window, "BAbrirC");
+        QCOMPARE(c.shop.messages.questions.size(), 1);
+        QCOMPARE(c.shop.messages.questions[0].first, QStringLiteral("Caja"));
+        QCOMPARE(c.shop.messages.questions[0].second, QStringLiteral("Esta Seguro de Actualizar el Saldo de Caja? "));
+        QCOMPARE(c.shop.messages.infos,
+                 yes ? QStringList{QStringLiteral("La CAJA se Actualizo Correctamente")} : QStringList{});
+        QCOMPARE(c.shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), stored);
+        QCOMPARE(SessionState::current().CashInitialAmount, stored);
+        QVERIFY(!window.isVisible());
+    }
+
+    void closingValidation_data()
+    {
+        QTest::addColumn<QString>("counted");
+        QTest::addColumn<QString>("transfer");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no counted cash") << "" << "0" << "Inserte el Total Efectivo ingresado del Dia";
+        QTest::newRow("no transfer") << "100" << "" << "Inserte Total Traspaso a realizar del Dia";
+        QTest::newRow("transfer above the counted cash") << "100" << "100.01"
+                                                         << "Su Saldo no puede ser negativo, revise sus Datos";
+    }
+    void closingValidation()
+    {
+        QFETCH(QString, counted);
+        QFETCH(QString, transfer);
+        QFETCH(QString, message);
+        CashShop c;
+        c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        SessionState::current().CashMode = 1;
+        TFCaja window;
+        window.show();
+        CashShop::type(window, "EEfectivo", counted);
+        CashShop::type(window, "ETraspaso", transfer);
+        for (const char* button : {"BCerrarC", "BReporteC"}) {
+            c.shop.messages.clear();
+            CashShop::click(window, button);
+            QCOMPARE(c.shop.messages.infos, QStringList{message});
+        }
+        QCOMPARE(c.openSessions(), 1);
+        QCOMPARE(c.previews.shown.size(), 0);
+        QCOMPARE(c.shop.programEnd.requests, 0);
+    }
+
+    void preReportButtonFollowsTheFifthCashRight_data()
+    {
+        QTest::addColumn<QString>("rights");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("allowed") << "11111" << true;
+        QTest::newRow("not allowed") << "11110" << false;
+        QTest::newRow("too short") << "1111" << false;
+    }
+    void preReportButtonFollowsTheFifthCashRight()
+    {
+        QFETCH(QString, rights);
+        QFETCH(bool, enabled);
+        CashShop c;
+        SessionState::current().CashRights = rights;
+        SessionState::current().CashMode = 1;
+        TFCaja window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Cerrar CAJA"));
+        QCOMPARE(CashShop::control<QPushButton>(window, "BReporteC")->isEnabled(), enabled);
+    }
+
+    // The pre-report shows the report even when tickets are the print format, and stores nothing.
+    void preReportNeverCloses()
+    {
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        c.shop.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, FormaP, IdCaja) "
+                                           "VALUES('V000000001', '2026-12-09', 30, 30, 1, ?)"), {caja});
+        SessionState::current().PrintFormat = 0;
+        SessionState::current().CashMode = 1;
+        TFCaja window;
+        window.show();
+        CashShop::type(window, "EEfectivo", QStringLiteral("117.5"));
+        CashShop::type(window, "ETraspaso", QStringLiteral("50"));
+        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldo")->text(), QStringLiteral("67.50"));
+        CashShop::click(window, "BReporteC");
+
+        QCOMPARE(c.previews.shown.size(), 1);
+        QCOMPARE(c.tickets.jobs.size(), 0);
+        QCOMPARE(c.openSessions(), 1);
+        QCOMPARE(c.shop.programEnd.requests, 0);
+        QVERIFY(!CashShop::control<QProgressBar>(window, "PBar1")->isVisible());
+        ReportDefinition& report = TFRCaja::instance().QRCierreC();
+        QCOMPARE(report.label(QStringLiteral("LTitulo"))->text(), QStringLiteral("CIERRE DE CAJA [") + caja + QLatin1Char(']'));
+        QCOMPARE(report.label(QStringLiteral("LVContado"))->text(), QStringLiteral("30.00"));
+        QCOMPARE(report.label(QStringLiteral("LSFT"))->text(), QStringLiteral("Faltante"));
+        QCOMPARE(report.label(QStringLiteral("Lsf"))->text(), QStringLiteral("12.50"));
+        QCOMPARE(report.label(QStringLiteral("LFechaI"))->text(), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
+        if (const QByteArray dir = qgetenv("CVI_SAMPLE_DIR"); !dir.isEmpty())
+            QCOMPARE(c.previews.writePdf(0, QString::fromLocal8Bit(dir) + QStringLiteral("/cierre-de-caja.pdf")), QString());
+    }
+
+    void closingPrintsTheTicketAndEndsTheProgram()
+    {
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        SessionState::current().CashMode = 1;
+        SessionState::current().PrintFormat = 0;
+        TFCaja window;
+        window.show();
+        CashShop::type(window, "EEfectivo", QStringLiteral("100"));
+        CashShop::type(window, "ETraspaso", QStringLiteral("40"));
+        CashShop::click(window, "BCerrarC");
+
+        QCOMPARE(c.openSessions(), 0);
+        QCOMPARE(c.shop.db().query(QStringLiteral("SELECT Saldo FROM Caja WHERE IdCaja=?"), {caja}).amount(0), 60.0);
+        QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
+        QCOMPARE(SessionState::current().CashOpen, 0);
+        QCOMPARE(c.shop.programEnd.requests, 1);
+        QCOMPARE(c.previews.shown.size(), 0);
+        QCOMPARE(CashShop::control<QProgressBar>(window, "PBar1")->value(), 24);
+
+        // The ticket as drawn: every row of the layout at its y, nothing else.
+        QCOMPARE(c.tickets.jobs.size(), 1);
+        const TicketJob& job = c.tickets.jobs[0];
+        QCOMPARE(job.title, QStringLiteral("Cierre de Caja"));
+        const int h = c.tickets.lineHeight();
+        QVERIFY(h > 0);
+        const SessionState& s = SessionState::current();
+        ClosingTicketData data;
+        data.figures.InitialAmount = 100;
+        data.figures.CountedCash = 100;
+        data.figures.Traspaso = 40;
+        data.figures.Saldo = 60;
+        data.taxpayerName = s.TaxpayerName;
+        data.workDate = s.WorkDate;
+        data.cashier = s.UserLogin;
+        data.printed = c.shop.clock.now();
+        QStringList expected;
+        for (const ClosingTicketRow& row : ClosingTicketRows(data, h))
+            expected << QStringLiteral("6,%1 %2").arg(row.y).arg(row.text);
+        QCOMPARE(job.describe(), expected);
+        QCOMPARE(job.marks.first().position.y(), 15);
+        QCOMPARE(job.marks[1].text, QStringLiteral("CIERRE DE CAJA [09/12/2026]"));
+    }
+
+    void closingWithLetterFormatShowsTheReport()
+    {
+        CashShop c;
+        c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        SessionState::current().CashMode = 1;
+        SessionState::current().PrintFormat = 1;
+        TFCaja window;
+        window.show();
+        CashShop::type(window, "EEfectivo", QStringLiteral("100"));
+        CashShop::type(window, "ETraspaso", QStringLiteral("0"));
+        CashShop::click(window, "BCerrarC");
+        QCOMPARE(c.openSessions(), 0);
+        QCOMPARE(c.previews.shown.size(), 1);
+        QCOMPARE(c.tickets.jobs.size(), 0);
+        // An exact till leaves the last row of the report blank.
+        QCOMPARE(TFRCaja::instance().QRCierreC().label(QStringLiteral("LSFT"))->text(), QString());
+        QCOMPARE(TFRCaja::instance().QRCierreC().label(QStringLiteral("Lsf"))->text(), QString());
+        QCOMPARE(c.shop.programEnd.requests, 1);
+    }
+
+    void aTicketThatFailsStillLeavesTheSessionClosed()
+    {
+        CashShop c;
+        c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        SessionState::current().CashMode = 1;
+        c.tickets.failNextBegin(QStringLiteral("La impresora no responde"));
+        TFCaja window;
+        window.show();
+        CashShop::type(window, "EEfectivo", QStringLiteral("100"));
+        CashShop::type(window, "ETraspaso", QStringLiteral("0"));
+        CashShop::click(window, "BCerrarC");
+        QCOMPARE(c.shop.messages.errors, QStringList{QStringLiteral("La impresora no responde")});
+        QCOMPARE(c.openSessions(), 0);
+        QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
+        QCOMPARE(c.shop.programEnd.requests, 1);
+    }
+
+    void snapshots()
+    {
+        const QByteArray dir = qgetenv("CVI_SAMPLE_DIR");
+        if (dir.isEmpty())
+            QSKIP("set CVI_SAMPLE_DIR to write the cash window's pictures");
+        CashShop c;
+        for (int mode : {0, 1}) {
+            SessionState::current().CashMode = mode;
+            TFCaja window;
+            window.show();
+            QVERIFY(window.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/caja-%1.png").arg(mode)));
+        }
+    }
+};
+
+QTEST_MAIN(TstUCaja)
+#include "tst_ucaja.moc"
