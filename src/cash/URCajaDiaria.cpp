@@ -98,7 +98,7 @@ void TFRCajaDiaria::buildToolBar()
     m_EAnio = new QLineEdit(this);
     m_EAnio->setObjectName(QStringLiteral("EAnio"));
     m_EAnio->setMaxLength(4);
-    m_EAnio->setFixedWidth(48);
+    m_EAnio->setFixedWidth(56);
     m_EAnio->setAlignment(Qt::AlignRight);
     InputFilters::digitsAndPoint(m_EAnio);
 
