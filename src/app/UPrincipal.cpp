@@ -10,6 +10,7 @@
 #include "app/WindowClasses.h"
 #include "app/WindowDispatcher.h"
 #include "cash/UCaja.h"
+#include "cash/URCajaDiaria.h"
 #include "data/ClockSeam.h"
 #include "data/MainStatus.h"
 #include "data/MessageSeam.h"
@@ -105,6 +106,7 @@ void TFPrincipal::registerWindows()
 {
     m_dispatcher->registerWindow(WindowClass::Login, [this] { return m_login; });
     m_dispatcher->registerWindow(WindowClass::Cash, [] { return new TFCaja; });
+    m_dispatcher->registerWindow(WindowClass::DailyCashReport, [] { return new TFRCajaDiaria; });
 }
 
 void TFPrincipal::resetSession()
