@@ -246,6 +246,25 @@ private slots:
         QCOMPARE(label("LSFT"), QString());
     }
 
+    void snapshots()
+    {
+        const QByteArray dir = qgetenv("CVI_SAMPLE_DIR");
+        if (dir.isEmpty())
+            QSKIP("set CVI_SAMPLE_DIR to write the daily cash report's pictures");
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        for (int day = 1; day <= 8; ++day)
+            store(shop, {QStringLiteral("C00000000%1").arg(day), QStringLiteral("2026-12-0%1").arg(day), 0,
+                         day % 3 == 0 ? -12.5 : (day % 3 == 1 ? 0.0 : 4.0)});
+        TFRCajaDiaria window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString folder = QString::fromLocal8Bit(dir);
+        QVERIFY(window.grab().save(folder + QStringLiteral("/caja-diaria.png")));
+        clickCell(listOf(window), 2, Col::ColImprimir);
+        QCOMPARE(m_preview.writePdf(0, folder + QStringLiteral("/caja-diaria-reimpresion.pdf")), QString());
+    }
+
     void navigation()
     {
         ShopFixture shop;
