@@ -28,7 +28,8 @@ public:
     qint64 lastInsertId() const { return m_lastInsertId; }
 
     // Transactions nest: the outermost takes the write lock at once (so a second station waits
-    // instead of failing half-way), inner ones are save points.
+    // instead of failing half-way), inner ones are save points. A commit that fails rolls its
+    // level back before it throws, so the connection is never left inside a transaction.
     void begin();
     void commit();
     void rollback();
