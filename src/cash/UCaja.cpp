@@ -12,18 +12,17 @@
 #include "data/ProgramEndSeam.h"
 #include "data/SessionState.h"
 #include "widgets/InputFilters.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QDateEdit>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -116,18 +115,9 @@ void TFCaja::buildClosePanel()
 
 void TFCaja::buildStatusBar()
 {
-    m_SBar1 = new QStatusBar(this);
-    m_SBar1->setObjectName(QStringLiteral("SBar1"));
-    m_SBar1->setSizeGripEnabled(false);
-    auto* caption = new QLabel(QStringLiteral("Gestionar Caja"), m_SBar1);
-    caption->setFixedWidth(178);
-    m_PBar1 = new QProgressBar(m_SBar1);
-    m_PBar1->setObjectName(QStringLiteral("PBar1"));
+    m_SBar1 = new WindowStatusBar(QStringLiteral("Gestionar Caja"), this);
+    m_PBar1 = m_SBar1->progressBar();
     m_PBar1->setRange(0, 24);
-    m_PBar1->setTextVisible(false);
-    m_PBar1->hide();
-    m_SBar1->addWidget(caption);
-    m_SBar1->addWidget(m_PBar1, 1);
 }
 
 void TFCaja::FormCreate()

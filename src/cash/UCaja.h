@@ -8,7 +8,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QStatusBar;
+class WindowStatusBar;
 
 // "Gestionar Caja": opens the day's cash session, raises its opening balance, or closes it. The
 // mode is fixed when the window is created, from CashMode and CashOpen.
@@ -59,6 +59,6 @@ private:
     QLineEdit* m_ESaldo = nullptr;
     QPushButton* m_BReporteC = nullptr;
     QPushButton* m_BCerrarC = nullptr;
-    QStatusBar* m_SBar1 = nullptr;
+    WindowStatusBar* m_SBar1 = nullptr;
     QProgressBar* m_PBar1 = nullptr;
 };
