@@ -1,14 +1,12 @@
+#include "PrintCapture.h"
 #include "ShopFixture.h"
+#include "WindowDriver.h"
 
 #include "cash/ClosingTicket.h"
 #include "cash/UCaja.h"
 #include "data/Formats.h"
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
-#include "printing/RecordingReportPreview.h"
-#include "printing/RecordingTicketSink.h"
-#include "printing/TicketSinkSeam.h"
-#include "printing/URCaja.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -18,41 +16,12 @@
 
 namespace {
 
-// A shop with a logged-in administrator, a ticket recorder and a preview recorder.
+// A shop with a logged-in administrator whose printing is caught.
 struct CashShop {
     ShopFixture shop;
-    RecordingTicketSink tickets;
-    RecordingReportPreview previews;
+    PrintCapture print;
 
-    CashShop()
-    {
-        shop.login();
-        TicketSinkSeam::install(&tickets);
-        ReportPreview::install(&previews);
-    }
-    ~CashShop()
-    {
-        TicketSinkSeam::install(nullptr);
-        ReportPreview::install(nullptr);
-    }
-
-    template <typename T> static T* control(QWidget& window, const char* name)
-    {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    static void type(QWidget& window, const char* name, const QString& text)
-    {
-        auto* edit = control<QLineEdit>(window, name);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-    static void click(QWidget& window, const char* name)
-    {
-        QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
-    }
+    CashShop() { shop.login(); }
     qint64 openSessions() { return shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja WHERE Estado=1")).integer(0); }
 };
 
@@ -69,15 +38,15 @@ private slots:
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Abrir CAJA"));
         QCOMPARE(MainStatus::text(3), QStringLiteral("Abrir Caja"));
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("0"));
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("0"));
-        QVERIFY(CashShop::control<QWidget>(window, "PAbrirC")->isVisible());
-        QVERIFY(!CashShop::control<QWidget>(window, "PCerrarC")->isVisible());
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("0"));
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("0"));
+        QVERIFY(Drive::control<QWidget>(window, "PAbrirC")->isVisible());
+        QVERIFY(!Drive::control<QWidget>(window, "PCerrarC")->isVisible());
 
-        CashShop::type(window, "ESaldoI", QStringLiteral("15x0.5")); // the letter never gets in
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("150.5"));
-        CashShop::control<QDateEdit>(window, "DTFechaC")->setDate(QDate(2026, 12, 10));
-        CashShop::click(window, "BAbrirC");
+        Drive::type(window, "ESaldoI", QStringLiteral("15x0.5")); // the letter never gets in
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("150.5"));
+        Drive::control<QDateEdit>(window, "DTFechaC")->setDate(QDate(2026, 12, 10));
+        Drive::click(window, "BAbrirC");
 
         QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se abrio correctamente")});
         SqlRows row = c.shop.db().query(QStringLiteral("SELECT IdCaja, Fecha, CInicial, Cajero FROM Caja WHERE Estado=1"));
@@ -110,10 +79,10 @@ private slots:
         c.shop.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, Saldo, Estado) VALUES('C000000001', '2026-12-05', 80, 0)"));
         TFCaja window;
         window.show();
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("80"));
-        CashShop::type(window, "ESaldoI", initial);
-        CashShop::control<QDateEdit>(window, "DTFechaC")->setDate(date);
-        CashShop::click(window, "BAbrirC");
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("80"));
+        Drive::type(window, "ESaldoI", initial);
+        Drive::control<QDateEdit>(window, "DTFechaC")->setDate(date);
+        Drive::click(window, "BAbrirC");
         QCOMPARE(c.shop.messages.infos, QStringList{message});
         QCOMPARE(c.shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja")).integer(0), 1);
         QCOMPARE(SessionState::current().WorkDate, date); // taken before the checks
@@ -139,11 +108,11 @@ private slots:
         TFCaja window;
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Actualizar Apertura de CAJA"));
-        QVERIFY(!CashShop::control<QDateEdit>(window, "DTFechaC")->isEnabled());
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("100"));
-        CashShop::type(window, "ESaldoI", added);
+        QVERIFY(!Drive::control<QDateEdit>(window, "DTFechaC")->isEnabled());
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("100"));
+        Drive::type(window, "ESaldoI", added);
         c.shop.messages.answerNext(yes);
-        CashShop::click(window, "BAbrirC");
+        Drive::click(window, "BAbrirC");
         QCOMPARE(c.shop.messages.questions.size(), 1);
         QCOMPARE(c.shop.messages.questions[0].first, QStringLiteral("Caja"));
         QCOMPARE(c.shop.messages.questions[0].second, QStringLiteral("Esta Seguro de Actualizar el Saldo de Caja? "));
@@ -174,15 +143,15 @@ private slots:
         SessionState::current().CashMode = 1;
         TFCaja window;
         window.show();
-        CashShop::type(window, "EEfectivo", counted);
-        CashShop::type(window, "ETraspaso", transfer);
+        Drive::type(window, "EEfectivo", counted);
+        Drive::type(window, "ETraspaso", transfer);
         for (const char* button : {"BCerrarC", "BReporteC"}) {
             c.shop.messages.clear();
-            CashShop::click(window, button);
+            Drive::click(window, button);
             QCOMPARE(c.shop.messages.infos, QStringList{message});
         }
         QCOMPARE(c.openSessions(), 1);
-        QCOMPARE(c.previews.shown.size(), 0);
+        QCOMPARE(c.print.previews.shown.size(), 0);
         QCOMPARE(c.shop.programEnd.requests, 0);
     }
 
@@ -203,7 +172,7 @@ private slots:
         SessionState::current().CashMode = 1;
         TFCaja window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Cerrar CAJA"));
-        QCOMPARE(CashShop::control<QPushButton>(window, "BReporteC")->isEnabled(), enabled);
+        QCOMPARE(Drive::control<QPushButton>(window, "BReporteC")->isEnabled(), enabled);
     }
 
     // The pre-report shows the report even when tickets are the print format, and stores nothing.
@@ -217,24 +186,23 @@ private slots:
         SessionState::current().CashMode = 1;
         TFCaja window;
         window.show();
-        CashShop::type(window, "EEfectivo", QStringLiteral("117.5"));
-        CashShop::type(window, "ETraspaso", QStringLiteral("50"));
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldo")->text(), QStringLiteral("67.50"));
-        CashShop::click(window, "BReporteC");
+        Drive::type(window, "EEfectivo", QStringLiteral("117.5"));
+        Drive::type(window, "ETraspaso", QStringLiteral("50"));
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldo")->text(), QStringLiteral("67.50"));
+        Drive::click(window, "BReporteC");
 
-        QCOMPARE(c.previews.shown.size(), 1);
-        QCOMPARE(c.tickets.jobs.size(), 0);
+        QCOMPARE(c.print.previews.shown.size(), 1);
+        QCOMPARE(c.print.tickets.jobs.size(), 0);
         QCOMPARE(c.openSessions(), 1);
         QCOMPARE(c.shop.programEnd.requests, 0);
-        QVERIFY(!CashShop::control<QProgressBar>(window, "PBar1")->isVisible());
-        ReportDefinition& report = TFRCaja::instance().QRCierreC();
-        QCOMPARE(report.label(QStringLiteral("LTitulo"))->text(), QStringLiteral("CIERRE DE CAJA [") + caja + QLatin1Char(']'));
-        QCOMPARE(report.label(QStringLiteral("LVContado"))->text(), QStringLiteral("30.00"));
-        QCOMPARE(report.label(QStringLiteral("LSFT"))->text(), QStringLiteral("Faltante"));
-        QCOMPARE(report.label(QStringLiteral("Lsf"))->text(), QStringLiteral("12.50"));
-        QCOMPARE(report.label(QStringLiteral("LFechaI"))->text(), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
+        QVERIFY(!Drive::control<QProgressBar>(window, "PBar1")->isVisible());
+        QCOMPARE(c.print.label("LTitulo"), QStringLiteral("CIERRE DE CAJA [") + caja + QLatin1Char(']'));
+        QCOMPARE(c.print.label("LVContado"), QStringLiteral("30.00"));
+        QCOMPARE(c.print.label("LSFT"), QStringLiteral("Faltante"));
+        QCOMPARE(c.print.label("Lsf"), QStringLiteral("12.50"));
+        QCOMPARE(c.print.label("LFechaI"), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
         if (const QByteArray dir = qgetenv("CVI_SAMPLE_DIR"); !dir.isEmpty())
-            QCOMPARE(c.previews.writePdf(0, QString::fromLocal8Bit(dir) + QStringLiteral("/cierre-de-caja.pdf")), QString());
+            QCOMPARE(c.print.previews.writePdf(0, QString::fromLocal8Bit(dir) + QStringLiteral("/cierre-de-caja.pdf")), QString());
     }
 
     void closingPrintsTheTicketAndEndsTheProgram()
@@ -245,23 +213,23 @@ private slots:
         SessionState::current().PrintFormat = 0;
         TFCaja window;
         window.show();
-        CashShop::type(window, "EEfectivo", QStringLiteral("100"));
-        CashShop::type(window, "ETraspaso", QStringLiteral("40"));
-        CashShop::click(window, "BCerrarC");
+        Drive::type(window, "EEfectivo", QStringLiteral("100"));
+        Drive::type(window, "ETraspaso", QStringLiteral("40"));
+        Drive::click(window, "BCerrarC");
 
         QCOMPARE(c.openSessions(), 0);
         QCOMPARE(c.shop.db().query(QStringLiteral("SELECT Saldo FROM Caja WHERE IdCaja=?"), {caja}).amount(0), 60.0);
         QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
         QCOMPARE(SessionState::current().CashOpen, 0);
         QCOMPARE(c.shop.programEnd.requests, 1);
-        QCOMPARE(c.previews.shown.size(), 0);
-        QCOMPARE(CashShop::control<QProgressBar>(window, "PBar1")->value(), 24);
+        QCOMPARE(c.print.previews.shown.size(), 0);
+        QCOMPARE(Drive::control<QProgressBar>(window, "PBar1")->value(), 24);
 
         // The ticket as drawn: every row of the layout at its y, nothing else.
-        QCOMPARE(c.tickets.jobs.size(), 1);
-        const TicketJob& job = c.tickets.jobs[0];
+        QCOMPARE(c.print.tickets.jobs.size(), 1);
+        const TicketJob& job = c.print.tickets.jobs[0];
         QCOMPARE(job.title, QStringLiteral("Cierre de Caja"));
-        const int h = c.tickets.lineHeight();
+        const int h = c.print.tickets.lineHeight();
         QVERIFY(h > 0);
         const SessionState& s = SessionState::current();
         ClosingTicketData data;
@@ -289,15 +257,15 @@ private slots:
         SessionState::current().PrintFormat = 1;
         TFCaja window;
         window.show();
-        CashShop::type(window, "EEfectivo", QStringLiteral("100"));
-        CashShop::type(window, "ETraspaso", QStringLiteral("0"));
-        CashShop::click(window, "BCerrarC");
+        Drive::type(window, "EEfectivo", QStringLiteral("100"));
+        Drive::type(window, "ETraspaso", QStringLiteral("0"));
+        Drive::click(window, "BCerrarC");
         QCOMPARE(c.openSessions(), 0);
-        QCOMPARE(c.previews.shown.size(), 1);
-        QCOMPARE(c.tickets.jobs.size(), 0);
+        QCOMPARE(c.print.previews.shown.size(), 1);
+        QCOMPARE(c.print.tickets.jobs.size(), 0);
         // An exact till leaves the last row of the report blank.
-        QCOMPARE(TFRCaja::instance().QRCierreC().label(QStringLiteral("LSFT"))->text(), QString());
-        QCOMPARE(TFRCaja::instance().QRCierreC().label(QStringLiteral("Lsf"))->text(), QString());
+        QCOMPARE(c.print.label("LSFT"), QString());
+        QCOMPARE(c.print.label("Lsf"), QString());
         QCOMPARE(c.shop.programEnd.requests, 1);
     }
 
@@ -306,12 +274,12 @@ private slots:
         CashShop c;
         c.shop.openCashSession(QDate(2026, 12, 9), 100);
         SessionState::current().CashMode = 1;
-        c.tickets.failNextBegin(QStringLiteral("La impresora no responde"));
+        c.print.tickets.failNextBegin(QStringLiteral("La impresora no responde"));
         TFCaja window;
         window.show();
-        CashShop::type(window, "EEfectivo", QStringLiteral("100"));
-        CashShop::type(window, "ETraspaso", QStringLiteral("0"));
-        CashShop::click(window, "BCerrarC");
+        Drive::type(window, "EEfectivo", QStringLiteral("100"));
+        Drive::type(window, "ETraspaso", QStringLiteral("0"));
+        Drive::click(window, "BCerrarC");
         QCOMPARE(c.shop.messages.errors, QStringList{QStringLiteral("La impresora no responde")});
         QCOMPARE(c.openSessions(), 0);
         QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
