@@ -274,11 +274,9 @@ bool TFCaja::readClosingInput(double* counted, double* transfer)
     return true;
 }
 
-ClosingFigures TFCaja::CalcularCierre(double counted, double transfer, bool showProgress)
+ClosingFigures TFCaja::CalcularCierre(double counted, double transfer)
 {
-    const SessionState& s = SessionState::current();
-    return CashClosing::Calculate(s.CashSessionId, s.CashInitialAmount, counted, transfer,
-                                  [&](int position) { if (showProgress) setProgress(position); });
+    return CashClosing::Preview(SessionState::current().CashSessionId, counted, transfer);
 }
 
 void TFCaja::BReporteCClick()
@@ -287,7 +285,7 @@ void TFCaja::BReporteCClick()
     if (!readClosingInput(&counted, &transfer))
         return;
     try {
-        ReporteCierre(CalcularCierre(counted, transfer, false));
+        ReporteCierre(CalcularCierre(counted, transfer));
     } catch (const DatabaseError& e) {
         MessageSeam::current().error(e.text());
     }
@@ -303,14 +301,20 @@ void TFCaja::BCerrarCClick()
     try {
         m_PBar1->show();
         setProgress(1);
-        figures = CalcularCierre(counted, transfer, true);
-        CashClosing::Store(s.CashSessionId, figures);
-        setProgress(23);
+        const QString refusal = CashClosing::Close(s.CashSessionId, counted, transfer, &figures,
+                                                   [this](int position) { setProgress(position); });
+        if (!refusal.isEmpty()) {
+            m_PBar1->hide();
+            MessageSeam::current().information(refusal);
+            return;
+        }
     } catch (const DatabaseError& e) {
         m_PBar1->hide();
         MessageSeam::current().error(e.text());
         return;
     }
+    // The opening balance the closing used is the stored one, topped up perhaps by another station.
+    s.CashInitialAmount = figures.InitialAmount;
     // The closing is stored: a printing failure is shown but does not undo it.
     if (s.PrintFormat == 1)
         ReporteCierre(figures);

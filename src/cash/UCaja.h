@@ -40,7 +40,8 @@ private:
     void updateSession();
     // Validates the closing fields and reads them; false after showing why.
     bool readClosingInput(double* counted, double* transfer);
-    ClosingFigures CalcularCierre(double counted, double transfer, bool showProgress);
+    // The pre-report's figures; the closing computes its own under the write lock.
+    ClosingFigures CalcularCierre(double counted, double transfer);
     void TicketCierre(const ClosingFigures& figures);
     void ReporteCierre(const ClosingFigures& figures);
     void setProgress(int position);

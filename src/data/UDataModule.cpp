@@ -174,6 +174,14 @@ void TDataModule1::begin()
     ++m_depth;
 }
 
+void TDataModule1::beginRead()
+{
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("No hay una base de datos abierta"));
+    runPlain(m_depth == 0 ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT level%1").arg(m_depth));
+    ++m_depth;
+}
+
 void TDataModule1::commit()
 {
     if (m_depth == 0)

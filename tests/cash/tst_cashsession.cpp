@@ -1,3 +1,4 @@
+#include "SecondStation.h"
 #include "ShopFixture.h"
 
 #include "cash/CashClosing.h"
@@ -125,6 +126,56 @@ private slots:
         QCOMPARE(SessionState::current().CashInitialAmount, 125.5);
     }
 
+    // Another station books a cash sale while the figures are being read. The pre-report reads
+    // one snapshot (the sale lands but is not half counted); the closing holds the write lock
+    // (the sale has to wait), so what it stores agrees with the rows.
+    void figuresComeFromOneStateOfTheFile_data()
+    {
+        QTest::addColumn<bool>("closing");
+        QTest::newRow("pre-report") << false;
+        QTest::newRow("closing") << true;
+    }
+    void figuresComeFromOneStateOfTheFile()
+    {
+        QFETCH(bool, closing);
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        const QString caja = shop.openCashSession(QDate(2026, 12, 9), 100);
+        Booking book{shop};
+        book.sale(caja, 1, 30, 30, 0);
+        SecondStation other(shop.databasePath());
+        QVERIFY2(other.ok(), qPrintable(other.error()));
+        QString otherSale = QStringLiteral("not tried");
+        const auto sellElsewhere = [&](int position) {
+            if (position == 2) // VentasEf is read, NVentasEf not yet
+                otherSale = other.execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, FormaP, IdCaja) "
+                                                         "VALUES('V000000099', '2026-12-09', 30, 30, 1, ?)"), {caja});
+        };
+
+        ClosingFigures f;
+        if (closing)
+            QCOMPARE(CashClosing::Close(caja, 130, 0, &f, sellElsewhere), QString());
+        else
+            f = CashClosing::Calculate(caja, 100, 130, 0, sellElsewhere);
+
+        QCOMPARE(f.VentasEf, 30.0);
+        QCOMPARE(f.NVentasEf, 1);
+        QCOMPARE(f.SobFal, 0.0);
+        SqlRows rows = shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE IdCaja=?"), {caja});
+        if (closing) {
+            QVERIFY2(otherSale.contains(QStringLiteral("locked")), qPrintable(otherSale));
+            QCOMPARE(rows.integer(0), 1);
+            SqlRows stored = shop.db().query(QStringLiteral("SELECT VentasEf, NVentasEf, Estado FROM Caja WHERE IdCaja=?"), {caja});
+            QCOMPARE(stored.amount(0), 30.0);
+            QCOMPARE(stored.integer(1), 1);
+            QCOMPARE(stored.integer(2), 0);
+        } else {
+            QCOMPARE(otherSale, QString());
+            QCOMPARE(rows.integer(0), 2);
+        }
+        QCOMPARE(shop.db().transactionDepth(), 0);
+    }
+
     // Each case books a few rows and checks the figures they move; all others must stay 0.
     void figures_data()
     {
@@ -234,7 +285,10 @@ private slots:
         // A second closing of the same session (another station) changes nothing.
         shop.db().execute(QStringLiteral("UPDATE Productos SET Egreso=1"));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, CashClosing::Store(caja, f));
+        QCOMPARE(CashClosing::Close(caja, 117.5, 50, nullptr),
+                 QStringLiteral("La CAJA %1 ya no esta abierta; no se guardo el cierre").arg(caja));
         QCOMPARE(shop.db().query(QStringLiteral("SELECT Egreso FROM Productos WHERE IdProducto='P000000001'")).number(0), 1.0);
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT Saldo FROM Caja WHERE IdCaja=?"), {caja}).amount(0), 67.5);
     }
 
     // The whole ticket, line by line, with h = 10.

@@ -1,4 +1,5 @@
 #include "PrintCapture.h"
+#include "SecondStation.h"
 #include "ShopFixture.h"
 #include "WindowDriver.h"
 
@@ -284,6 +285,65 @@ private slots:
         QCOMPARE(c.openSessions(), 0);
         QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
         QCOMPARE(c.shop.programEnd.requests, 1);
+    }
+
+    // Another station topped the session up after this one logged in: the stored balance is the
+    // one the closing compares the count with and prints.
+    void closingUsesTheStoredOpeningBalance_data()
+    {
+        QTest::addColumn<int>("printFormat");
+        QTest::newRow("ticket") << 0;
+        QTest::newRow("letter report") << 1;
+    }
+    void closingUsesTheStoredOpeningBalance()
+    {
+        QFETCH(int, printFormat);
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        c.shop.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, FormaP, IdCaja) "
+                                           "VALUES('V000000001', '2026-12-09', 30, 30, 1, ?)"), {caja});
+        SecondStation other(c.shop.databasePath());
+        QCOMPARE(other.execute(QStringLiteral("UPDATE Caja SET CInicial=150 WHERE IdCaja=?"), {caja}), QString());
+        SessionState::current().CashMode = 1;
+        SessionState::current().PrintFormat = printFormat;
+        TFCaja window;
+        window.show();
+        Drive::type(window, "EEfectivo", QStringLiteral("180"));
+        Drive::type(window, "ETraspaso", QStringLiteral("0"));
+        Drive::click(window, "BCerrarC");
+
+        QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
+        SqlRows row = c.shop.db().query(QStringLiteral("SELECT CInicial, SobFal, Estado FROM Caja WHERE IdCaja=?"), {caja});
+        QCOMPARE(row.amount(0), 150.0);
+        QCOMPARE(row.amount(1), 0.0);
+        QCOMPARE(row.integer(2), 0);
+        QCOMPARE(SessionState::current().CashInitialAmount, 150.0);
+        if (printFormat == 0) {
+            QCOMPARE(c.print.tickets.jobs.size(), 1);
+            const QStringList lines = c.print.tickets.jobs[0].describe();
+            QVERIFY(lines.filter(QStringLiteral("SALDO INICIAL            150.00     0.00")).size() == 1);
+            QVERIFY(lines.filter(QStringLiteral("SOBRANTE")).isEmpty() && lines.filter(QStringLiteral("FALTANTE")).isEmpty());
+        } else {
+            QCOMPARE(c.print.label("LSaldoI"), QStringLiteral("150.00"));
+            QCOMPARE(c.print.label("LSFT"), QString());
+        }
+    }
+
+    // The pre-report shows what the closing would store: the stored opening balance included.
+    void preReportUsesTheStoredOpeningBalance()
+    {
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        c.shop.db().execute(QStringLiteral("UPDATE Caja SET CInicial=150 WHERE IdCaja=?"), {caja});
+        SessionState::current().CashMode = 1;
+        TFCaja window;
+        window.show();
+        Drive::type(window, "EEfectivo", QStringLiteral("150"));
+        Drive::type(window, "ETraspaso", QStringLiteral("0"));
+        Drive::click(window, "BReporteC");
+        QCOMPARE(c.print.label("LSaldoI"), QStringLiteral("150.00"));
+        QCOMPARE(c.print.label("LSFT"), QString());
+        QCOMPARE(c.openSessions(), 1);
     }
 
     void snapshots()
