@@ -53,11 +53,18 @@ QString Open(const QDate& date, double initialAmount, const QString& cashier)
     return {};
 }
 
-void UpdateInitialAmount(const QString& sessionId, double initialAmount)
+QString AddToInitialAmount(const QString& sessionId, double added)
 {
-    TDataModule1::instance().execute(QStringLiteral("UPDATE Caja SET CInicial=? WHERE IdCaja=?"),
-                                     {initialAmount, sessionId});
-    SessionState::current().CashInitialAmount = initialAmount;
+    auto& db = TDataModule1::instance();
+    WriteTransaction transaction(db);
+    if (!CashSessionIsOpen(sessionId))
+        return QStringLiteral("La CAJA %1 ya no esta abierta; no se actualizo el Saldo Inicial").arg(sessionId);
+    const double stored = db.query(QStringLiteral("SELECT CInicial FROM Caja WHERE IdCaja=?"), {sessionId}).amount(0);
+    const double raised = Formats::RoundCents(stored + added);
+    db.execute(QStringLiteral("UPDATE Caja SET CInicial=? WHERE IdCaja=?"), {raised, sessionId});
+    transaction.commit();
+    SessionState::current().CashInitialAmount = raised;
+    return {};
 }
 
 }

@@ -17,7 +17,9 @@ QString CheckDate(const QDate& date);
 // holds the new session and the store is open for sales again.
 QString Open(const QDate& date, double initialAmount, const QString& cashier);
 
-// Rewrites the opening balance of the open session.
-void UpdateInitialAmount(const QString& sessionId, double initialAmount);
+// Adds `added` to the opening balance stored in the session row, only while the session is open,
+// so a closed session keeps the balance its closing used and two stations topping up at once
+// both count. On success the session record takes the stored balance.
+QString AddToInitialAmount(const QString& sessionId, double added);
 
 }

@@ -233,15 +233,16 @@ void TFCaja::openSession()
 
 void TFCaja::updateSession()
 {
-    double balance = 0, added = 0;
+    MessageSeam& messages = MessageSeam::current();
+    double added = 0;
     if (!Formats::ParseAmount(m_ESaldoI->text(), &added)) {
-        MessageSeam::current().error(notANumber(m_ESaldoI->text()));
+        messages.error(notANumber(m_ESaldoI->text()));
         return;
     }
-    Formats::ParseAmount(m_ESaldoC->text(), &balance);
-    if (MessageSeam::current().question(QStringLiteral("Caja"), QStringLiteral("Esta Seguro de Actualizar el Saldo de Caja? "))) {
-        CashOpening::UpdateInitialAmount(SessionState::current().CashSessionId, Formats::RoundCents(balance + added));
-        MessageSeam::current().information(QStringLiteral("La CAJA se Actualizo Correctamente"));
+    if (messages.question(QStringLiteral("Caja"), QStringLiteral("Esta Seguro de Actualizar el Saldo de Caja? "))) {
+        // The typed amount is added to the stored balance, which another station may have raised.
+        const QString refusal = CashOpening::AddToInitialAmount(SessionState::current().CashSessionId, added);
+        messages.information(refusal.isEmpty() ? QStringLiteral("La CAJA se Actualizo Correctamente") : refusal);
     }
     closeWindow();
 }

@@ -114,16 +114,31 @@ private slots:
         QCOMPARE(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja")).integer(0), 1);
     }
 
-    void updateRewritesTheOpeningBalance()
+    // The top-up adds to what the row holds, which another station may have raised meanwhile.
+    void topUpAddsToTheStoredBalance_data()
     {
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<double>("added");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<double>("stored");
+        QTest::newRow("zero keeps the balance") << 1 << 0.0 << "" << 150.0;
+        QTest::newRow("cents stay exact") << 1 << 25.1 << "" << 175.1;
+        QTest::newRow("closed meanwhile") << 0 << 25.0 << "La CAJA C000000001 ya no esta abierta; no se actualizo el Saldo Inicial"
+                                          << 150.0;
+    }
+    void topUpAddsToTheStoredBalance()
+    {
+        QFETCH(int, estado);
+        QFETCH(double, added);
+        QFETCH(QString, refusal);
+        QFETCH(double, stored);
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         const QString id = shop.openCashSession(QDate(2026, 12, 9), 100);
-        CashOpening::UpdateInitialAmount(id, 100 + 0);
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), 100.0);
-        CashOpening::UpdateInitialAmount(id, 100 + 25.5);
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), 125.5);
-        QCOMPARE(SessionState::current().CashInitialAmount, 125.5);
+        shop.db().execute(QStringLiteral("UPDATE Caja SET CInicial=150.0, Estado=?"), {estado});
+        QCOMPARE(CashOpening::AddToInitialAmount(id, added), refusal);
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), stored);
+        QCOMPARE(SessionState::current().CashInitialAmount, refusal.isEmpty() ? stored : 100.0);
     }
 
     // Another station books a cash sale while the figures are being read. The pre-report reads

@@ -124,6 +124,38 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
+    // Two windows opened on the same balance (two stations, or one left open) both top it up.
+    void staleWindowsBothTopUp()
+    {
+        CashShop c;
+        c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        TFCaja first, second;
+        first.show();
+        second.show();
+        Drive::type(first, "ESaldoI", QStringLiteral("10"));
+        Drive::type(second, "ESaldoI", QStringLiteral("20"));
+        Drive::click(first, "BAbrirC");
+        Drive::click(second, "BAbrirC");
+        QCOMPARE(c.shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), 130.0);
+        QCOMPARE(SessionState::current().CashInitialAmount, 130.0);
+        QCOMPARE(c.shop.messages.infos, QStringList(2, QStringLiteral("La CAJA se Actualizo Correctamente")));
+    }
+
+    void topUpOfASessionClosedMeanwhileIsRefused()
+    {
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        TFCaja window;
+        window.show();
+        c.shop.db().execute(QStringLiteral("UPDATE Caja SET Estado=0, SobFal=0")); // another station closed it
+        Drive::type(window, "ESaldoI", QStringLiteral("20"));
+        Drive::click(window, "BAbrirC");
+        QCOMPARE(c.shop.messages.infos,
+                 QStringList{QStringLiteral("La CAJA %1 ya no esta abierta; no se actualizo el Saldo Inicial").arg(caja)});
+        QCOMPARE(c.shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), 100.0);
+        QCOMPARE(SessionState::current().CashInitialAmount, 100.0);
+    }
+
     void closingValidation_data()
     {
         QTest::addColumn<QString>("counted");
