@@ -27,7 +27,7 @@ QString CheckDate(const QDate& date)
     return {};
 }
 
-QString Open(const QDate& date, double initialAmount, const QString& cashier)
+QString Open(const QDate& date, double added, const QString& cashier)
 {
     auto& db = TDataModule1::instance();
     WriteTransaction transaction(db);
@@ -39,6 +39,7 @@ QString Open(const QDate& date, double initialAmount, const QString& cashier)
     if (db.query(QStringLiteral("SELECT COUNT(*) FROM Caja WHERE Estado=1")).integer(0) > 0)
         return QStringLiteral("Ya existe una CAJA abierta en otra estacion; cierre la sesion y vuelva a ingresar");
 
+    const double initialAmount = Formats::RoundCents(LatestBalance() + added);
     const QString id = AllocateKey(CashSessionCounter, [&](const QString& key) {
         db.execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial, Cajero) VALUES(?, ?, ?, ?)"),
                    {key, Formats::IsoDate(date), initialAmount, cashier});

@@ -139,15 +139,15 @@ void TFCaja::FormCreate()
     if (s.CashOpen == 0) {
         m_mode = Mode::Open;
         setWindowTitle(QStringLiteral("Abrir CAJA"));
-        double balance = 0;
-        try {
-            balance = CashOpening::LatestBalance();
-        } catch (const DatabaseError& e) {
-            MessageSeam::current().error(e.text());
-        }
-        m_ESaldoC->setText(Formats::General(balance));
         m_DTFechaC->setEnabled(true);
         m_BAbrirC->setText(QStringLiteral(" Abrir Caja"));
+        try {
+            m_ESaldoC->setText(Formats::General(CashOpening::LatestBalance()));
+        } catch (const DatabaseError& e) {
+            // Without the till's balance the opening amount is unknown: nothing to open with.
+            m_BAbrirC->setEnabled(false);
+            MessageSeam::current().error(e.text());
+        }
     } else {
         m_mode = Mode::Update;
         setWindowTitle(QStringLiteral("Actualizar Apertura de CAJA"));
@@ -215,14 +215,14 @@ void TFCaja::openSession()
         messages.information(QStringLiteral("Seleccione y/o llene correctamente los datos requeridos"));
         return;
     }
-    double added = 0, balance = 0;
+    double added = 0;
     if (!Formats::ParseAmount(m_ESaldoI->text(), &added)) {
         messages.error(notANumber(m_ESaldoI->text()));
         return;
     }
-    Formats::ParseAmount(m_ESaldoC->text(), &balance);
-    if (const QString refusal = CashOpening::Open(s.WorkDate, Formats::RoundCents(balance + added), s.UserLogin);
-        !refusal.isEmpty()) {
+    // The till's balance is read again under the write lock: another station may have closed a
+    // session since this window showed it.
+    if (const QString refusal = CashOpening::Open(s.WorkDate, added, s.UserLogin); !refusal.isEmpty()) {
         messages.information(refusal);
         return;
     }

@@ -94,7 +94,7 @@ private slots:
         shop.db().execute(QStringLiteral("UPDATE Codigos SET IdCaja=1"));
 
         QCOMPARE(CashOpening::CheckDate(date), refusal);
-        QCOMPARE(CashOpening::Open(date, CashOpening::LatestBalance() + 10, QStringLiteral("admin")), refusal);
+        QCOMPARE(CashOpening::Open(date, 10, QStringLiteral("admin")), refusal);
         SqlRows rows = shop.db().query(QStringLiteral("SELECT IdCaja, CInicial FROM Caja ORDER BY IdCaja"));
         QCOMPARE(rows.count(), refusal.isEmpty() ? 2 : 1);
         if (refusal.isEmpty()) {

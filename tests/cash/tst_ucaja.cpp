@@ -156,6 +156,39 @@ private slots:
         QCOMPARE(SessionState::current().CashInitialAmount, 100.0);
     }
 
+    // The window showed an empty till; another station opened and closed a session leaving 80.
+    void openingTakesTheBalanceStoredAtThatMoment()
+    {
+        CashShop c;
+        TFCaja window;
+        window.show();
+        QCOMPARE(Drive::text(window, "ESaldoC"), QStringLiteral("0"));
+        SecondStation other(c.shop.databasePath());
+        QVERIFY2(other.ok(), qPrintable(other.error()));
+        QCOMPARE(other.execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial, Saldo, Estado) "
+                                              "VALUES('C000000001', '2026-12-09', 50, 80, 0)")), QString());
+        QCOMPARE(other.execute(QStringLiteral("UPDATE Codigos SET IdCaja=1")), QString());
+
+        Drive::control<QDateEdit>(window, "DTFechaC")->setDate(QDate(2026, 12, 10));
+        Drive::type(window, "ESaldoI", QStringLiteral("20"));
+        Drive::click(window, "BAbrirC");
+        QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se abrio correctamente")});
+        SqlRows row = c.shop.db().query(QStringLiteral("SELECT IdCaja, CInicial FROM Caja WHERE Estado=1"));
+        QCOMPARE(row.text(0), QStringLiteral("C000000002"));
+        QCOMPARE(row.amount(1), 100.0);
+        QCOMPARE(SessionState::current().CashInitialAmount, 100.0);
+    }
+
+    void openingWithoutTheTillsBalanceIsNotOffered()
+    {
+        CashShop c;
+        c.shop.db().close();
+        TFCaja window;
+        QCOMPARE(c.shop.messages.errors.size(), 1);
+        QVERIFY(!Drive::enabled(window, "BAbrirC"));
+        QVERIFY(Drive::text(window, "ESaldoC").isEmpty());
+    }
+
     void closingValidation_data()
     {
         QTest::addColumn<QString>("counted");
