@@ -394,6 +394,25 @@ private slots:
         }
     }
 
+    void closingOfASessionClosedMeanwhileIsRefused()
+    {
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        SessionState::current().CashMode = 1;
+        TFCaja window;
+        window.show();
+        c.shop.db().execute(QStringLiteral("UPDATE Caja SET Estado=0, Saldo=55")); // another station closed it
+        Drive::type(window, "EEfectivo", QStringLiteral("100"));
+        Drive::type(window, "ETraspaso", QStringLiteral("0"));
+        Drive::click(window, "BCerrarC");
+        QCOMPARE(c.shop.messages.infos,
+                 QStringList{QStringLiteral("La CAJA %1 ya no esta abierta; no se guardo el cierre").arg(caja)});
+        QCOMPARE(c.shop.db().query(QStringLiteral("SELECT Saldo FROM Caja")).amount(0), 55.0);
+        QVERIFY(c.print.tickets.jobs.isEmpty());
+        QCOMPARE(c.shop.programEnd.requests, 0);
+        QVERIFY(!Drive::visible(window, "PBar1"));
+    }
+
     // The pre-report shows what the closing would store: the stored opening balance included.
     void preReportUsesTheStoredOpeningBalance()
     {
