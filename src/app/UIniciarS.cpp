@@ -1,5 +1,6 @@
 #include "app/UIniciarS.h"
 
+#include "app/PasswordChange.h"
 #include "app/SettingsFile.h"
 #include "data/DatabaseError.h"
 #include "data/FileDialogSeam.h"
@@ -283,24 +284,14 @@ void TFIniciarS::loadSession()
 
 void TFIniciarS::BCambiarPClick()
 {
-    const QString current = m_EActualC->text();
-    const QString fresh = m_ENuevaC->text();
-    if (current.isEmpty() || fresh.isEmpty() || m_ERepetirC->text().isEmpty()) {
-        messages().information(QStringLiteral("Inserte todos los datos requeridos"));
-        return;
-    }
-    // The login itself ignores letter case, so the check of the current password does too.
-    if (current.toLower() != SessionState::current().UserPassword.toLower()) {
-        messages().information(QStringLiteral("ERROR: Clave actual no Coincide"));
-        return;
-    }
-    if (fresh != m_ERepetirC->text()) {
-        messages().information(QStringLiteral("ERROR: Clave Nueva no Coincide"));
+    if (const QString refusal = PasswordChange::Check(SessionState::current().UserPassword, m_EActualC->text(),
+                                                      m_ENuevaC->text(), m_ERepetirC->text());
+        !refusal.isEmpty()) {
+        messages().information(refusal);
         return;
     }
     try {
-        TDataModule1::instance().execute(QStringLiteral("UPDATE Usuario SET Clave=? WHERE Login=?"),
-                                         {fresh.toLower().left(kMaxText), m_EUsuarioC->text()});
+        PasswordChange::Store(m_EUsuarioC->text(), m_ENuevaC->text());
     } catch (const DatabaseError& e) {
         messages().error(e.text());
         return;

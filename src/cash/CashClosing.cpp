@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/Formats.h"
+#include "data/SharedFunctions.h"
 #include "data/UDataModule.h"
 
 namespace CashClosing {
@@ -37,6 +38,40 @@ const FigureQuery kQueries[20] = {
     {"SELECT COUNT(*) FROM Compras WHERE (IdCaja=?)AND(Estado=?)", u'A'},
 };
 
+QString notOpen(const QString& sessionId)
+{
+    return QStringLiteral("La CAJA %1 ya no esta abierta; no se guardo el cierre").arg(sessionId);
+}
+
+double storedInitialAmount(const QString& sessionId)
+{
+    return TDataModule1::instance()
+        .query(QStringLiteral("SELECT CInicial FROM Caja WHERE IdCaja=?"), {sessionId})
+        .amount(0);
+}
+
+// The figures into the session row, which they mark closed; only while it is still open.
+void storeFigures(const QString& sessionId, const ClosingFigures& f)
+{
+    const int changed = TDataModule1::instance().execute(
+        QStringLiteral("UPDATE Caja SET VentasEf=?, VentasCr=?, VentasDo=?, ComprasEf=?, ComprasCr=?, ComprasDo=?, "
+                       "Traspaso=?, Saldo=?, SobFal=?, PCobrar=?, PPagar=?, NVentasEf=?, NVentasCr=?, NVentasDo=?, "
+                       "NVentasSC=?, NComprasEf=?, NComprasCr=?, NComprasDo=?, NComprasSC=?, NVentasA=?, NComprasA=?, "
+                       "Estado=0 WHERE IdCaja=? AND Estado=1"),
+        {f.VentasEf, f.VentasCr, f.VentasDo, f.ComprasEf, f.ComprasCr, f.ComprasDo, f.Traspaso, f.Saldo, f.SobFal,
+         f.PCobrar, f.PPagar, f.NVentasEf, f.NVentasCr, f.NVentasDo, f.NVentasSC, f.NComprasEf, f.NComprasCr,
+         f.NComprasDo, f.NComprasSC, f.NVentasA, f.NComprasA, sessionId});
+    if (changed != 1)
+        throw DatabaseError(notOpen(sessionId));
+}
+
+// The stock at hand becomes the next session's starting intake; the outflow starts again at 0.
+void rollStockOver()
+{
+    TDataModule1::instance().execute(
+        QStringLiteral("UPDATE Productos SET Ingreso=Ingreso-Egreso, Egreso=0 WHERE Estado=1"));
+}
+
 }
 
 QStringList FigureStatements()
@@ -48,9 +83,10 @@ QStringList FigureStatements()
 }
 
 ClosingFigures Calculate(const QString& sessionId, double initialAmount, double countedCash, double transfer,
-                         const std::function<void(int)>& progress)
+                         const Progress& progress)
 {
     auto& db = TDataModule1::instance();
+    const ReadTransaction snapshot(db);
     double values[20] = {};
     for (int i = 0; i < 20; ++i) {
         QVariantList bound{sessionId};
@@ -89,21 +125,36 @@ ClosingFigures Calculate(const QString& sessionId, double initialAmount, double 
     return f;
 }
 
+ClosingFigures Preview(const QString& sessionId, double countedCash, double transfer)
+{
+    const ReadTransaction snapshot;
+    return Calculate(sessionId, storedInitialAmount(sessionId), countedCash, transfer);
+}
+
+QString Close(const QString& sessionId, double countedCash, double transfer, ClosingFigures* closed,
+              const Progress& progress)
+{
+    WriteTransaction transaction;
+    if (!CashSessionIsOpen(sessionId))
+        return notOpen(sessionId);
+    const ClosingFigures f = Calculate(sessionId, storedInitialAmount(sessionId), countedCash, transfer, progress);
+    storeFigures(sessionId, f);
+    if (progress)
+        progress(22);
+    rollStockOver();
+    if (progress)
+        progress(23);
+    transaction.commit();
+    if (closed)
+        *closed = f;
+    return {};
+}
+
 void Store(const QString& sessionId, const ClosingFigures& f)
 {
-    auto& db = TDataModule1::instance();
-    WriteTransaction transaction(db);
-    const int changed = db.execute(
-        QStringLiteral("UPDATE Caja SET VentasEf=?, VentasCr=?, VentasDo=?, ComprasEf=?, ComprasCr=?, ComprasDo=?, "
-                       "Traspaso=?, Saldo=?, SobFal=?, PCobrar=?, PPagar=?, NVentasEf=?, NVentasCr=?, NVentasDo=?, "
-                       "NVentasSC=?, NComprasEf=?, NComprasCr=?, NComprasDo=?, NComprasSC=?, NVentasA=?, NComprasA=?, "
-                       "Estado=0 WHERE IdCaja=? AND Estado=1"),
-        {f.VentasEf, f.VentasCr, f.VentasDo, f.ComprasEf, f.ComprasCr, f.ComprasDo, f.Traspaso, f.Saldo, f.SobFal,
-         f.PCobrar, f.PPagar, f.NVentasEf, f.NVentasCr, f.NVentasDo, f.NVentasSC, f.NComprasEf, f.NComprasCr,
-         f.NComprasDo, f.NComprasSC, f.NVentasA, f.NComprasA, sessionId});
-    if (changed != 1)
-        throw DatabaseError(QStringLiteral("La CAJA %1 ya no esta abierta; no se guardo el cierre").arg(sessionId));
-    db.execute(QStringLiteral("UPDATE Productos SET Ingreso=Ingreso-Egreso, Egreso=0 WHERE Estado=1"));
+    WriteTransaction transaction;
+    storeFigures(sessionId, f);
+    rollStockOver();
     transaction.commit();
 }
 

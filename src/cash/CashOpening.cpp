@@ -27,7 +27,7 @@ QString CheckDate(const QDate& date)
     return {};
 }
 
-QString Open(const QDate& date, double initialAmount, const QString& cashier)
+QString Open(const QDate& date, double added, const QString& cashier)
 {
     auto& db = TDataModule1::instance();
     WriteTransaction transaction(db);
@@ -39,6 +39,7 @@ QString Open(const QDate& date, double initialAmount, const QString& cashier)
     if (db.query(QStringLiteral("SELECT COUNT(*) FROM Caja WHERE Estado=1")).integer(0) > 0)
         return QStringLiteral("Ya existe una CAJA abierta en otra estacion; cierre la sesion y vuelva a ingresar");
 
+    const double initialAmount = Formats::RoundCents(LatestBalance() + added);
     const QString id = AllocateKey(CashSessionCounter, [&](const QString& key) {
         db.execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial, Cajero) VALUES(?, ?, ?, ?)"),
                    {key, Formats::IsoDate(date), initialAmount, cashier});
@@ -53,11 +54,18 @@ QString Open(const QDate& date, double initialAmount, const QString& cashier)
     return {};
 }
 
-void UpdateInitialAmount(const QString& sessionId, double initialAmount)
+QString AddToInitialAmount(const QString& sessionId, double added)
 {
-    TDataModule1::instance().execute(QStringLiteral("UPDATE Caja SET CInicial=? WHERE IdCaja=?"),
-                                     {initialAmount, sessionId});
-    SessionState::current().CashInitialAmount = initialAmount;
+    auto& db = TDataModule1::instance();
+    WriteTransaction transaction(db);
+    if (!CashSessionIsOpen(sessionId))
+        return QStringLiteral("La CAJA %1 ya no esta abierta; no se actualizo el Saldo Inicial").arg(sessionId);
+    const double stored = db.query(QStringLiteral("SELECT CInicial FROM Caja WHERE IdCaja=?"), {sessionId}).amount(0);
+    const double raised = Formats::RoundCents(stored + added);
+    db.execute(QStringLiteral("UPDATE Caja SET CInicial=? WHERE IdCaja=?"), {raised, sessionId});
+    transaction.commit();
+    SessionState::current().CashInitialAmount = raised;
+    return {};
 }
 
 }

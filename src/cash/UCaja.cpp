@@ -12,18 +12,17 @@
 #include "data/ProgramEndSeam.h"
 #include "data/SessionState.h"
 #include "widgets/InputFilters.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QDateEdit>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -116,18 +115,9 @@ void TFCaja::buildClosePanel()
 
 void TFCaja::buildStatusBar()
 {
-    m_SBar1 = new QStatusBar(this);
-    m_SBar1->setObjectName(QStringLiteral("SBar1"));
-    m_SBar1->setSizeGripEnabled(false);
-    auto* caption = new QLabel(QStringLiteral("Gestionar Caja"), m_SBar1);
-    caption->setFixedWidth(178);
-    m_PBar1 = new QProgressBar(m_SBar1);
-    m_PBar1->setObjectName(QStringLiteral("PBar1"));
+    m_SBar1 = new WindowStatusBar(QStringLiteral("Gestionar Caja"), this);
+    m_PBar1 = m_SBar1->progressBar();
     m_PBar1->setRange(0, 24);
-    m_PBar1->setTextVisible(false);
-    m_PBar1->hide();
-    m_SBar1->addWidget(caption);
-    m_SBar1->addWidget(m_PBar1, 1);
 }
 
 void TFCaja::FormCreate()
@@ -149,15 +139,15 @@ void TFCaja::FormCreate()
     if (s.CashOpen == 0) {
         m_mode = Mode::Open;
         setWindowTitle(QStringLiteral("Abrir CAJA"));
-        double balance = 0;
-        try {
-            balance = CashOpening::LatestBalance();
-        } catch (const DatabaseError& e) {
-            MessageSeam::current().error(e.text());
-        }
-        m_ESaldoC->setText(Formats::General(balance));
         m_DTFechaC->setEnabled(true);
         m_BAbrirC->setText(QStringLiteral(" Abrir Caja"));
+        try {
+            m_ESaldoC->setText(Formats::General(CashOpening::LatestBalance()));
+        } catch (const DatabaseError& e) {
+            // Without the till's balance the opening amount is unknown: nothing to open with.
+            m_BAbrirC->setEnabled(false);
+            MessageSeam::current().error(e.text());
+        }
     } else {
         m_mode = Mode::Update;
         setWindowTitle(QStringLiteral("Actualizar Apertura de CAJA"));
@@ -225,14 +215,14 @@ void TFCaja::openSession()
         messages.information(QStringLiteral("Seleccione y/o llene correctamente los datos requeridos"));
         return;
     }
-    double added = 0, balance = 0;
+    double added = 0;
     if (!Formats::ParseAmount(m_ESaldoI->text(), &added)) {
         messages.error(notANumber(m_ESaldoI->text()));
         return;
     }
-    Formats::ParseAmount(m_ESaldoC->text(), &balance);
-    if (const QString refusal = CashOpening::Open(s.WorkDate, Formats::RoundCents(balance + added), s.UserLogin);
-        !refusal.isEmpty()) {
+    // The till's balance is read again under the write lock: another station may have closed a
+    // session since this window showed it.
+    if (const QString refusal = CashOpening::Open(s.WorkDate, added, s.UserLogin); !refusal.isEmpty()) {
         messages.information(refusal);
         return;
     }
@@ -243,15 +233,16 @@ void TFCaja::openSession()
 
 void TFCaja::updateSession()
 {
-    double balance = 0, added = 0;
+    MessageSeam& messages = MessageSeam::current();
+    double added = 0;
     if (!Formats::ParseAmount(m_ESaldoI->text(), &added)) {
-        MessageSeam::current().error(notANumber(m_ESaldoI->text()));
+        messages.error(notANumber(m_ESaldoI->text()));
         return;
     }
-    Formats::ParseAmount(m_ESaldoC->text(), &balance);
-    if (MessageSeam::current().question(QStringLiteral("Caja"), QStringLiteral("Esta Seguro de Actualizar el Saldo de Caja? "))) {
-        CashOpening::UpdateInitialAmount(SessionState::current().CashSessionId, Formats::RoundCents(balance + added));
-        MessageSeam::current().information(QStringLiteral("La CAJA se Actualizo Correctamente"));
+    if (messages.question(QStringLiteral("Caja"), QStringLiteral("Esta Seguro de Actualizar el Saldo de Caja? "))) {
+        // The typed amount is added to the stored balance, which another station may have raised.
+        const QString refusal = CashOpening::AddToInitialAmount(SessionState::current().CashSessionId, added);
+        messages.information(refusal.isEmpty() ? QStringLiteral("La CAJA se Actualizo Correctamente") : refusal);
     }
     closeWindow();
 }
@@ -284,11 +275,9 @@ bool TFCaja::readClosingInput(double* counted, double* transfer)
     return true;
 }
 
-ClosingFigures TFCaja::CalcularCierre(double counted, double transfer, bool showProgress)
+ClosingFigures TFCaja::CalcularCierre(double counted, double transfer)
 {
-    const SessionState& s = SessionState::current();
-    return CashClosing::Calculate(s.CashSessionId, s.CashInitialAmount, counted, transfer,
-                                  [&](int position) { if (showProgress) setProgress(position); });
+    return CashClosing::Preview(SessionState::current().CashSessionId, counted, transfer);
 }
 
 void TFCaja::BReporteCClick()
@@ -297,7 +286,7 @@ void TFCaja::BReporteCClick()
     if (!readClosingInput(&counted, &transfer))
         return;
     try {
-        ReporteCierre(CalcularCierre(counted, transfer, false));
+        ReporteCierre(CalcularCierre(counted, transfer));
     } catch (const DatabaseError& e) {
         MessageSeam::current().error(e.text());
     }
@@ -313,14 +302,20 @@ void TFCaja::BCerrarCClick()
     try {
         m_PBar1->show();
         setProgress(1);
-        figures = CalcularCierre(counted, transfer, true);
-        CashClosing::Store(s.CashSessionId, figures);
-        setProgress(23);
+        const QString refusal = CashClosing::Close(s.CashSessionId, counted, transfer, &figures,
+                                                   [this](int position) { setProgress(position); });
+        if (!refusal.isEmpty()) {
+            m_PBar1->hide();
+            MessageSeam::current().information(refusal);
+            return;
+        }
     } catch (const DatabaseError& e) {
         m_PBar1->hide();
         MessageSeam::current().error(e.text());
         return;
     }
+    // The opening balance the closing used is the stored one, topped up perhaps by another station.
+    s.CashInitialAmount = figures.InitialAmount;
     // The closing is stored: a printing failure is shown but does not undo it.
     if (s.PrintFormat == 1)
         ReporteCierre(figures);

@@ -8,7 +8,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QStatusBar;
+class WindowStatusBar;
 
 // "Gestionar Caja": opens the day's cash session, raises its opening balance, or closes it. The
 // mode is fixed when the window is created, from CashMode and CashOpen.
@@ -40,7 +40,8 @@ private:
     void updateSession();
     // Validates the closing fields and reads them; false after showing why.
     bool readClosingInput(double* counted, double* transfer);
-    ClosingFigures CalcularCierre(double counted, double transfer, bool showProgress);
+    // The pre-report's figures; the closing computes its own under the write lock.
+    ClosingFigures CalcularCierre(double counted, double transfer);
     void TicketCierre(const ClosingFigures& figures);
     void ReporteCierre(const ClosingFigures& figures);
     void setProgress(int position);
@@ -59,6 +60,6 @@ private:
     QLineEdit* m_ESaldo = nullptr;
     QPushButton* m_BReporteC = nullptr;
     QPushButton* m_BCerrarC = nullptr;
-    QStatusBar* m_SBar1 = nullptr;
+    WindowStatusBar* m_SBar1 = nullptr;
     QProgressBar* m_PBar1 = nullptr;
 };

@@ -1,14 +1,16 @@
 #include "cash/URCajaDiaria.h"
 
 #include "cash/ClosingReport.h"
+#include "cash/DailyCashList.h"
 #include "data/ClockSeam.h"
 #include "data/DatabaseError.h"
 #include "data/Formats.h"
 #include "data/MainStatus.h"
 #include "data/MessageSeam.h"
-#include "data/UDataModule.h"
+#include "data/SqlRows.h"
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -17,7 +19,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QSpinBox>
-#include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -166,17 +167,8 @@ void TFRCajaDiaria::buildList()
 
 void TFRCajaDiaria::buildStatusBar()
 {
-    m_SBar1 = new QStatusBar(this);
-    m_SBar1->setObjectName(QStringLiteral("SBar1"));
-    m_SBar1->setSizeGripEnabled(false);
-    auto* caption = new QLabel(QStringLiteral("Reportes de Caja Diaria"), m_SBar1);
-    caption->setFixedWidth(178);
-    m_PBar1 = new QProgressBar(m_SBar1);
-    m_PBar1->setObjectName(QStringLiteral("PBar1"));
-    m_PBar1->setTextVisible(false);
-    m_PBar1->hide();
-    m_SBar1->addWidget(caption);
-    m_SBar1->addWidget(m_PBar1, 1);
+    m_SBar1 = new WindowStatusBar(QStringLiteral("Reportes de Caja Diaria"), this);
+    m_PBar1 = m_SBar1->progressBar();
 }
 
 void TFRCajaDiaria::FormCreate()
@@ -231,9 +223,7 @@ void TFRCajaDiaria::SBListarClick()
         return;
     }
     try {
-        SqlRows rows = TDataModule1::instance().query(
-            QStringLiteral("SELECT * FROM Caja WHERE Fecha >= ? AND Fecha < ? AND Estado=0 ORDER BY IdCaja DESC"),
-            {Formats::IsoDate(from), Formats::IsoDate(from.addYears(1))});
+        SqlRows rows = DailyCashList::ClosedSessions(year);
         m_PBar1->setRange(0, rows.count());
         m_PBar1->setValue(0);
         m_PBar1->show();

@@ -5,7 +5,7 @@ class DataGrid;
 class QLineEdit;
 class QProgressBar;
 class QSpinBox;
-class QStatusBar;
+class WindowStatusBar;
 class QToolButton;
 class SqlRows;
 struct ClosingReportData;
@@ -63,7 +63,7 @@ private:
     QToolButton* m_SBSiguiente = nullptr;
     QToolButton* m_SBUltimo = nullptr;
     DataGrid* m_VecC = nullptr;
-    QStatusBar* m_SBar1 = nullptr;
+    WindowStatusBar* m_SBar1 = nullptr;
     QProgressBar* m_PBar1 = nullptr;
     int m_lastRow = -1;
 };

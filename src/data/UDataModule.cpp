@@ -174,15 +174,28 @@ void TDataModule1::begin()
     ++m_depth;
 }
 
+void TDataModule1::beginRead()
+{
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("No hay una base de datos abierta"));
+    runPlain(m_depth == 0 ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT level%1").arg(m_depth));
+    ++m_depth;
+}
+
 void TDataModule1::commit()
 {
     if (m_depth == 0)
         return;
+    const QString sql = m_depth == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE level%1").arg(m_depth - 1);
+    try {
+        runPlain(sql);
+    } catch (const DatabaseError&) {
+        // A COMMIT the engine refused (busy, disk full, a deferred constraint) leaves the
+        // transaction open and this station holding the write lock: undo this level here.
+        rollback();
+        throw;
+    }
     --m_depth;
-    if (m_depth == 0)
-        runPlain(QStringLiteral("COMMIT"));
-    else
-        runPlain(QStringLiteral("RELEASE level%1").arg(m_depth));
 }
 
 void TDataModule1::rollback()
@@ -233,6 +246,8 @@ WriteTransaction::~WriteTransaction()
 
 void WriteTransaction::commit()
 {
-    m_db.commit();
+    // Done either way: a failed commit has already rolled this level back, and rolling back
+    // again would undo the enclosing level.
     m_done = true;
+    m_db.commit();
 }

@@ -28,8 +28,12 @@ public:
     qint64 lastInsertId() const { return m_lastInsertId; }
 
     // Transactions nest: the outermost takes the write lock at once (so a second station waits
-    // instead of failing half-way), inner ones are save points.
+    // instead of failing half-way), inner ones are save points. A commit that fails rolls its
+    // level back before it throws, so the connection is never left inside a transaction.
     void begin();
+    // A read snapshot: the statements up to the matching rollback() see one state of the file,
+    // without taking the write lock. Inside a transaction it is a save point of it.
+    void beginRead();
     void commit();
     void rollback();
     int transactionDepth() const { return m_depth; }
@@ -47,6 +51,19 @@ private:
     QString m_path;
     int m_depth = 0;
     qint64 m_lastInsertId = 0;
+};
+
+// Reads the statements of one result (a report's figures) from one snapshot of the file, so a
+// commit of another station in between is either wholly seen or not at all. Ends with its scope.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(TDataModule1& db = TDataModule1::instance()) : m_db(db) { m_db.beginRead(); }
+    ~ReadTransaction() { m_db.rollback(); }
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    TDataModule1& m_db;
 };
 
 // Runs the writes of one operation together; rolls back unless commit() was reached.

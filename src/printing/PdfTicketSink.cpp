@@ -39,6 +39,8 @@ void PdfTicketSink::drawImage(int x, int y, const QImage& image)
     m_job.marks.append(TicketMark{QPoint(x, y), QString(), image});
 }
 
+void PdfTicketSink::discard() { m_job = TicketJob(); }
+
 QString PdfTicketSink::end()
 {
     QPdfWriter writer(m_filePath);

@@ -31,6 +31,12 @@ void PrinterTicketSink::drawImage(int x, int y, const QImage& image)
     m_job.marks.append(TicketMark{QPoint(x, y), QString(), image});
 }
 
+void PrinterTicketSink::discard()
+{
+    m_printer.reset();
+    m_job = TicketJob();
+}
+
 QString PrinterTicketSink::end()
 {
     if (!m_printer)

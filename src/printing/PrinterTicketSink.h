@@ -15,6 +15,7 @@ public:
     void drawText(int x, int y, const QString& text) override;
     void drawImage(int x, int y, const QImage& image) override;
     QString end() override;
+    void discard() override;
 
 private:
     QString m_printerName;

@@ -40,6 +40,13 @@ void RecordingTicketSink::drawImage(int x, int y, const QImage& image)
     m_current.marks.append(TicketMark{QPoint(x, y), QString(), image});
 }
 
+void RecordingTicketSink::discard()
+{
+    m_current = TicketJob();
+    m_open = false;
+    ++discarded;
+}
+
 QString RecordingTicketSink::end()
 {
     jobs.append(m_current);

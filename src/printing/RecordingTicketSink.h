@@ -15,11 +15,13 @@ public:
     void drawText(int x, int y, const QString& text) override;
     void drawImage(int x, int y, const QImage& image) override;
     QString end() override;
+    void discard() override;
 
     // Makes the next begin fail with this reason (empty: succeed again).
     void failNextBegin(const QString& reason) { m_beginFailure = reason; }
 
     QList<TicketJob> jobs;   // finished jobs, oldest first
+    int discarded = 0;       // jobs dropped unfinished
     bool open() const { return m_open; }
 
 private:

@@ -77,6 +77,14 @@ QString SystemTicketSink::end()
     return failure;
 }
 
+void SystemTicketSink::discard()
+{
+    if (m_target)
+        m_target->discard();
+    m_target.reset();
+    m_pdfPath.clear();
+}
+
 QString SystemTicketSink::ticketsFolder()
 {
     const SessionState& session = SessionState::current();

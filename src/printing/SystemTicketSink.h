@@ -21,6 +21,7 @@ public:
     void drawText(int x, int y, const QString& text) override;
     void drawImage(int x, int y, const QImage& image) override;
     QString end() override;
+    void discard() override;
 
     // Folder of the database, else the program folder, plus "tickets/".
     static QString ticketsFolder();

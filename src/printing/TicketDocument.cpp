@@ -8,7 +8,7 @@ TicketDocument::TicketDocument() = default;
 TicketDocument::~TicketDocument()
 {
     if (m_sink)
-        m_sink->end();
+        m_sink->discard();
 }
 
 bool TicketDocument::Begin(const QString& jobTitle, int firstLineTop)

@@ -18,7 +18,7 @@ public:
     static constexpr int HeaderGap = 5;
 
     TicketDocument();
-    ~TicketDocument(); // ends a job left open, so the printer is never left waiting
+    ~TicketDocument(); // discards a job left open: a ticket cut short is never printed
     TicketDocument(const TicketDocument&) = delete;
     TicketDocument& operator=(const TicketDocument&) = delete;
 

@@ -17,4 +17,6 @@ public:
     virtual void drawImage(int x, int y, const QImage& image) = 0;
     // Hands the job over; an empty return means done, otherwise the reason it failed.
     virtual QString end() = 0;
+    // Drops the open job unsent: a ticket whose code stopped half-way never reaches the paper.
+    virtual void discard() = 0;
 };

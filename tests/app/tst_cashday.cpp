@@ -1,21 +1,17 @@
+#include "LoginDriver.h"
+#include "PrintCapture.h"
 #include "ShopFixture.h"
+#include "WindowDriver.h"
 
 #include "app/SettingsFile.h"
-#include "app/UIniciarS.h"
 #include "app/UPrincipal.h"
-#include "cash/UCaja.h"
 #include "cash/URCajaDiaria.h"
 #include "data/SessionState.h"
-#include "printing/RecordingReportPreview.h"
-#include "printing/RecordingTicketSink.h"
-#include "printing/TicketSinkSeam.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -26,21 +22,6 @@ QWidget* openChild(TFPrincipal& window, const QString& objectName)
         if (sub->widget() && sub->widget()->objectName() == objectName)
             return sub->widget();
     return nullptr;
-}
-
-void fill(QWidget* window, const char* field, const QString& text)
-{
-    auto* edit = window->findChild<QLineEdit*>(QString::fromLatin1(field));
-    QVERIFY(edit);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-}
-
-void press(QWidget* window, const char* button)
-{
-    auto* found = window->findChild<QPushButton*>(QString::fromLatin1(button));
-    QVERIFY(found);
-    QTest::mouseClick(found, Qt::LeftButton);
 }
 
 }
@@ -54,21 +35,12 @@ private slots:
     void openTopUpCloseAndReprint()
     {
         ShopFixture shop;
-        RecordingTicketSink tickets;
-        RecordingReportPreview previews;
-        TicketSinkSeam::install(&tickets);
-        ReportPreview::install(&previews);
+        PrintCapture print;
 
         TFPrincipal window;
         window.loginTimer()->stop();
         window.show();
-        TFIniciarS* login = window.loginWindow();
-        SessionState::current().LoginMode = TFIniciarS::LoginModeLogin;
-        login->show();
-        login->findChild<QLineEdit*>(QStringLiteral("edtServer"))->setText(shop.databasePath());
-        login->findChild<QLineEdit*>(QStringLiteral("edtUser"))->setText(QStringLiteral("admin"));
-        login->findChild<QLineEdit*>(QStringLiteral("edtPassword"))->setText(QStringLiteral("admin"));
-        QTest::mouseClick(login->findChild<QPushButton*>(QStringLiteral("BAceptar")), Qt::LeftButton);
+        LogInThroughWindow(*window.loginWindow(), shop.databasePath());
         QCOMPARE(SessionState::current().UserLogin, QStringLiteral("admin"));
 
         // Abrir Caja: the opening window, then the session.
@@ -76,8 +48,8 @@ private slots:
         QWidget* cash = openChild(window, QStringLiteral("FCaja"));
         QVERIFY(cash);
         QCOMPARE(cash->windowTitle(), QStringLiteral("Abrir CAJA"));
-        fill(cash, "ESaldoI", QStringLiteral("200"));
-        press(cash, "BAbrirC");
+        Drive::type(*cash, "ESaldoI", QStringLiteral("200"));
+        Drive::click(*cash, "BAbrirC");
         QCOMPARE(shop.messages.infos.last(), QStringLiteral("La CAJA se abrio correctamente"));
         QCOMPARE(SessionState::current().CashOpen, 1);
         QCOMPARE(window.statusPanel(1)->text(), QStringLiteral("CVF Zelto [09/12/2026]"));
@@ -88,8 +60,8 @@ private slots:
         cash = openChild(window, QStringLiteral("FCaja"));
         QVERIFY(cash);
         QCOMPARE(cash->windowTitle(), QStringLiteral("Actualizar Apertura de CAJA"));
-        fill(cash, "ESaldoI", QStringLiteral("50"));
-        press(cash, "BAbrirC");
+        Drive::type(*cash, "ESaldoI", QStringLiteral("50"));
+        Drive::click(*cash, "BAbrirC");
         QCOMPARE(shop.db().query(QStringLiteral("SELECT CInicial FROM Caja WHERE Estado=1")).amount(0), 250.0);
         QTRY_VERIFY(!openChild(window, QStringLiteral("FCaja")));
 
@@ -103,26 +75,23 @@ private slots:
         cash = openChild(window, QStringLiteral("FCaja"));
         QVERIFY(cash);
         QCOMPARE(cash->windowTitle(), QStringLiteral("Cerrar CAJA"));
-        fill(cash, "EEfectivo", QStringLiteral("265"));
-        fill(cash, "ETraspaso", QStringLiteral("200"));
-        press(cash, "BCerrarC");
+        Drive::type(*cash, "EEfectivo", QStringLiteral("265"));
+        Drive::type(*cash, "ETraspaso", QStringLiteral("200"));
+        Drive::click(*cash, "BCerrarC");
         QCOMPARE(shop.messages.infos.last(), QStringLiteral("La CAJA se cerro correctamente"));
         QCOMPARE(shop.programEnd.requests, 1);
-        QCOMPARE(tickets.jobs.size(), 1);
-        QVERIFY(tickets.jobs[0].describe().contains(
-            QStringLiteral("6,%1 FALTANTE                           10.00").arg(38 * tickets.lineHeight() + 85)));
+        QCOMPARE(print.tickets.jobs.size(), 1);
+        QVERIFY(print.tickets.jobs[0].describe().contains(
+            QStringLiteral("6,%1 FALTANTE                           10.00").arg(38 * print.tickets.lineHeight() + 85)));
 
         // Reporte de Caja Diaria lists the closed session and reprints it.
         window.command(QStringLiteral("J3"))->trigger();
         QWidget* daily = openChild(window, QStringLiteral("FRCajaDiaria"));
         QVERIFY(daily);
-        auto* list = qobject_cast<TFRCajaDiaria*>(daily);
-        QVERIFY(list);
-        list->VecCCellClick(0, TFRCajaDiaria::ColImprimir);
-        QCOMPARE(previews.shown.size(), 1);
-
-        TicketSinkSeam::install(nullptr);
-        ReportPreview::install(nullptr);
+        Drive::clickCell(*daily, "VecC", 0, TFRCajaDiaria::ColImprimir);
+        QCOMPARE(print.previews.shown.size(), 1);
+        QCOMPARE(print.label("LTitulo"), QStringLiteral("CIERRE DE CAJA [C000000001]"));
+        QCOMPARE(print.label("Lsf"), QStringLiteral("10.00"));
     }
 };
 

@@ -1,4 +1,6 @@
+#include "LoginDriver.h"
 #include "ShopFixture.h"
+#include "WindowDriver.h"
 
 #include "app/SettingsFile.h"
 #include "app/UIniciarS.h"
@@ -22,21 +24,13 @@ struct LoginWindow {
         SessionState::current().LoginMode = mode;
         window.show();
     }
-    QLineEdit* edit(const char* name) { return window.findChild<QLineEdit*>(QLatin1String(name)); }
-    QCheckBox* remember() { return window.findChild<QCheckBox*>(QStringLiteral("CB1")); }
-    void click(const char* name) { QTest::mouseClick(window.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton); }
-    void type(const char* name, const QString& text)
-    {
-        edit(name)->clear();
-        QTest::keyClicks(edit(name), text);
-    }
+    QLineEdit* edit(const char* name) { return Drive::control<QLineEdit>(window, name); }
+    QCheckBox* remember() { return Drive::control<QCheckBox>(window, "CB1"); }
+    void click(const char* name) { Drive::click(window, name); }
+    void type(const char* name, const QString& text) { Drive::type(window, name, text); }
     void login(const QString& user, const QString& password, bool rememberPassword = false)
     {
-        edit("edtServer")->setText(shop.databasePath());
-        type("edtUser", user);
-        type("edtPassword", password);
-        remember()->setChecked(rememberPassword);
-        click("BAceptar");
+        LogInThroughWindow(window, shop.databasePath(), user, password, rememberPassword);
     }
 
     ShopFixture& shop;
@@ -58,8 +52,8 @@ private slots:
         QVERIFY(login.edit("edtUser")->text().isEmpty());
         QVERIFY(login.edit("edtPassword")->text().isEmpty());
         QVERIFY(!login.remember()->isChecked());
-        QVERIFY(login.window.findChild<QWidget*>(QStringLiteral("PLogin"))->isVisible());
-        QVERIFY(!login.window.findChild<QWidget*>(QStringLiteral("PCambiarP"))->isVisible());
+        QVERIFY(Drive::control(login.window, "PLogin")->isVisible());
+        QVERIFY(!Drive::control(login.window, "PCambiarP")->isVisible());
         QCOMPARE(login.window.windowTitle(), QStringLiteral("Iniciar Sesion"));
         QCOMPARE(MainStatus::text(3), QStringLiteral("Iniciar Sesion"));
         QCOMPARE(login.edit("edtUser")->maxLength(), 15);
@@ -254,8 +248,8 @@ private slots:
         shop.login(QStringLiteral("admin"), QStringLiteral("admin"));
         LoginWindow change(shop, TFIniciarS::LoginModePassword);
         QCOMPARE(change.window.windowTitle(), QStringLiteral("Cambiar Clave"));
-        QVERIFY(change.window.findChild<QWidget*>(QStringLiteral("PCambiarP"))->isVisible());
-        QVERIFY(!change.window.findChild<QWidget*>(QStringLiteral("PLogin"))->isVisible());
+        QVERIFY(Drive::control(change.window, "PCambiarP")->isVisible());
+        QVERIFY(!Drive::control(change.window, "PLogin")->isVisible());
         QCOMPARE(change.edit("EServidorC")->text(), shop.databasePath());
         QCOMPARE(change.edit("EUsuarioC")->text(), QStringLiteral("admin"));
         QVERIFY(change.edit("EUsuarioC")->isReadOnly());
@@ -304,7 +298,7 @@ private slots:
         QTest::keyClick(change.edit("ENuevaC"), Qt::Key_Return);
         QVERIFY(change.edit("ERepetirC")->hasFocus());
         QTest::keyClick(change.edit("ERepetirC"), Qt::Key_Return);
-        QVERIFY(change.window.findChild<QPushButton*>(QStringLiteral("BCambiarP"))->hasFocus());
+        QVERIFY(Drive::control(change.window, "BCambiarP")->hasFocus());
         QVERIFY(shop.messages.all.isEmpty());
     }
 };

@@ -1,4 +1,6 @@
+#include "LoginDriver.h"
 #include "ShopFixture.h"
+#include "WindowDriver.h"
 
 #include "app/SettingsFile.h"
 #include "app/UAcercaDe.h"
@@ -11,14 +13,12 @@
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QSet>
 #include <QToolBar>
 #include <QToolButton>
@@ -42,13 +42,7 @@ struct MainWindow {
         if (!salesRights.isNull()) {
             shop.db().execute(QStringLiteral("UPDATE Usuario SET M1=?, M2='', M3='', M4='', M5=''"), {salesRights});
         }
-        TFIniciarS* login = window.loginWindow();
-        SessionState::current().LoginMode = TFIniciarS::LoginModeLogin;
-        login->show();
-        login->findChild<QLineEdit*>(QStringLiteral("edtServer"))->setText(shop.databasePath());
-        login->findChild<QLineEdit*>(QStringLiteral("edtUser"))->setText(QStringLiteral("admin"));
-        login->findChild<QLineEdit*>(QStringLiteral("edtPassword"))->setText(QStringLiteral("admin"));
-        QTest::mouseClick(login->findChild<QPushButton*>(QStringLiteral("BAceptar")), Qt::LeftButton);
+        LogInThroughWindow(*window.loginWindow(), shop.databasePath());
     }
 
     // A stand-in child window for a class whose real window is built elsewhere.
@@ -432,7 +426,7 @@ private slots:
         MainWindow main(shop);
         main.window.show();
         QAction* toggle = main.window.command(code);
-        QWidget* widget = main.window.findChild<QWidget*>(bar);
+        QWidget* widget = Drive::control(main.window, qPrintable(bar));
         QVERIFY(toggle->isChecked());
         QVERIFY(widget->isVisible());
         toggle->trigger();
@@ -457,7 +451,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&main.window));
         main.window.command(QStringLiteral("S1"))->setEnabled(true);
         main.window.command(QStringLiteral("S1"))->trigger();
-        auto* field = main.window.findChild<QLineEdit*>(QStringLiteral("EProducto"));
+        auto* field = Drive::control<QLineEdit>(main.window, "EProducto");
         field->setFocus();
         field->selectAll();
         QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
@@ -524,9 +518,10 @@ private slots:
         main.window.show();
         SessionState::current().LoginMode = TFIniciarS::LoginModeLogin;
         main.window.loginWindow()->show();
-        main.window.loginWindow()->findChild<QLineEdit*>(QStringLiteral("edtServer"))->setText(shop.databasePath());
-        main.window.loginWindow()->findChild<QLineEdit*>(QStringLiteral("edtUser"))->setText(QStringLiteral("admin"));
-        main.window.loginWindow()->findChild<QLineEdit*>(QStringLiteral("edtPassword"))->setText(QStringLiteral("admin"));
+        TFIniciarS& login = *main.window.loginWindow();
+        Drive::control<QLineEdit>(login, "edtServer")->setText(shop.databasePath());
+        Drive::type(login, "edtUser", QStringLiteral("admin"));
+        Drive::type(login, "edtPassword", QStringLiteral("admin"));
         QTest::qWait(50);
         QVERIFY(main.window.loginWindow()->grab().save(folder + QStringLiteral("/login.png")));
         main.login();

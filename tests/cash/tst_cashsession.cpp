@@ -1,3 +1,4 @@
+#include "SecondStation.h"
 #include "ShopFixture.h"
 
 #include "cash/CashClosing.h"
@@ -93,7 +94,7 @@ private slots:
         shop.db().execute(QStringLiteral("UPDATE Codigos SET IdCaja=1"));
 
         QCOMPARE(CashOpening::CheckDate(date), refusal);
-        QCOMPARE(CashOpening::Open(date, CashOpening::LatestBalance() + 10, QStringLiteral("admin")), refusal);
+        QCOMPARE(CashOpening::Open(date, 10, QStringLiteral("admin")), refusal);
         SqlRows rows = shop.db().query(QStringLiteral("SELECT IdCaja, CInicial FROM Caja ORDER BY IdCaja"));
         QCOMPARE(rows.count(), refusal.isEmpty() ? 2 : 1);
         if (refusal.isEmpty()) {
@@ -113,16 +114,81 @@ private slots:
         QCOMPARE(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja")).integer(0), 1);
     }
 
-    void updateRewritesTheOpeningBalance()
+    // The top-up adds to what the row holds, which another station may have raised meanwhile.
+    void topUpAddsToTheStoredBalance_data()
     {
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<double>("added");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<double>("stored");
+        QTest::newRow("zero keeps the balance") << 1 << 0.0 << "" << 150.0;
+        QTest::newRow("cents stay exact") << 1 << 25.1 << "" << 175.1;
+        QTest::newRow("closed meanwhile") << 0 << 25.0 << "La CAJA C000000001 ya no esta abierta; no se actualizo el Saldo Inicial"
+                                          << 150.0;
+    }
+    void topUpAddsToTheStoredBalance()
+    {
+        QFETCH(int, estado);
+        QFETCH(double, added);
+        QFETCH(QString, refusal);
+        QFETCH(double, stored);
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         const QString id = shop.openCashSession(QDate(2026, 12, 9), 100);
-        CashOpening::UpdateInitialAmount(id, 100 + 0);
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), 100.0);
-        CashOpening::UpdateInitialAmount(id, 100 + 25.5);
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), 125.5);
-        QCOMPARE(SessionState::current().CashInitialAmount, 125.5);
+        shop.db().execute(QStringLiteral("UPDATE Caja SET CInicial=150.0, Estado=?"), {estado});
+        QCOMPARE(CashOpening::AddToInitialAmount(id, added), refusal);
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), stored);
+        QCOMPARE(SessionState::current().CashInitialAmount, refusal.isEmpty() ? stored : 100.0);
+    }
+
+    // Another station books a cash sale while the figures are being read. The pre-report reads
+    // one snapshot (the sale lands but is not half counted); the closing holds the write lock
+    // (the sale has to wait), so what it stores agrees with the rows.
+    void figuresComeFromOneStateOfTheFile_data()
+    {
+        QTest::addColumn<bool>("closing");
+        QTest::newRow("pre-report") << false;
+        QTest::newRow("closing") << true;
+    }
+    void figuresComeFromOneStateOfTheFile()
+    {
+        QFETCH(bool, closing);
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        const QString caja = shop.openCashSession(QDate(2026, 12, 9), 100);
+        Booking book{shop};
+        book.sale(caja, 1, 30, 30, 0);
+        SecondStation other(shop.databasePath());
+        QVERIFY2(other.ok(), qPrintable(other.error()));
+        QString otherSale = QStringLiteral("not tried");
+        const auto sellElsewhere = [&](int position) {
+            if (position == 2) // VentasEf is read, NVentasEf not yet
+                otherSale = other.execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, FormaP, IdCaja) "
+                                                         "VALUES('V000000099', '2026-12-09', 30, 30, 1, ?)"), {caja});
+        };
+
+        ClosingFigures f;
+        if (closing)
+            QCOMPARE(CashClosing::Close(caja, 130, 0, &f, sellElsewhere), QString());
+        else
+            f = CashClosing::Calculate(caja, 100, 130, 0, sellElsewhere);
+
+        QCOMPARE(f.VentasEf, 30.0);
+        QCOMPARE(f.NVentasEf, 1);
+        QCOMPARE(f.SobFal, 0.0);
+        SqlRows rows = shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE IdCaja=?"), {caja});
+        if (closing) {
+            QVERIFY2(otherSale.contains(QStringLiteral("locked")), qPrintable(otherSale));
+            QCOMPARE(rows.integer(0), 1);
+            SqlRows stored = shop.db().query(QStringLiteral("SELECT VentasEf, NVentasEf, Estado FROM Caja WHERE IdCaja=?"), {caja});
+            QCOMPARE(stored.amount(0), 30.0);
+            QCOMPARE(stored.integer(1), 1);
+            QCOMPARE(stored.integer(2), 0);
+        } else {
+            QCOMPARE(otherSale, QString());
+            QCOMPARE(rows.integer(0), 2);
+        }
+        QCOMPARE(shop.db().transactionDepth(), 0);
     }
 
     // Each case books a few rows and checks the figures they move; all others must stay 0.
@@ -234,7 +300,10 @@ private slots:
         // A second closing of the same session (another station) changes nothing.
         shop.db().execute(QStringLiteral("UPDATE Productos SET Egreso=1"));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, CashClosing::Store(caja, f));
+        QCOMPARE(CashClosing::Close(caja, 117.5, 50, nullptr),
+                 QStringLiteral("La CAJA %1 ya no esta abierta; no se guardo el cierre").arg(caja));
         QCOMPARE(shop.db().query(QStringLiteral("SELECT Egreso FROM Productos WHERE IdProducto='P000000001'")).number(0), 1.0);
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT Saldo FROM Caja WHERE IdCaja=?"), {caja}).amount(0), 67.5);
     }
 
     // The whole ticket, line by line, with h = 10.

@@ -1,14 +1,13 @@
+#include "PrintCapture.h"
+#include "SecondStation.h"
 #include "ShopFixture.h"
+#include "WindowDriver.h"
 
 #include "cash/ClosingTicket.h"
 #include "cash/UCaja.h"
 #include "data/Formats.h"
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
-#include "printing/RecordingReportPreview.h"
-#include "printing/RecordingTicketSink.h"
-#include "printing/TicketSinkSeam.h"
-#include "printing/URCaja.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -18,41 +17,12 @@
 
 namespace {
 
-// A shop with a logged-in administrator, a ticket recorder and a preview recorder.
+// A shop with a logged-in administrator whose printing is caught.
 struct CashShop {
     ShopFixture shop;
-    RecordingTicketSink tickets;
-    RecordingReportPreview previews;
+    PrintCapture print;
 
-    CashShop()
-    {
-        shop.login();
-        TicketSinkSeam::install(&tickets);
-        ReportPreview::install(&previews);
-    }
-    ~CashShop()
-    {
-        TicketSinkSeam::install(nullptr);
-        ReportPreview::install(nullptr);
-    }
-
-    template <typename T> static T* control(QWidget& window, const char* name)
-    {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    static void type(QWidget& window, const char* name, const QString& text)
-    {
-        auto* edit = control<QLineEdit>(window, name);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-    static void click(QWidget& window, const char* name)
-    {
-        QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
-    }
+    CashShop() { shop.login(); }
     qint64 openSessions() { return shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja WHERE Estado=1")).integer(0); }
 };
 
@@ -69,15 +39,15 @@ private slots:
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Abrir CAJA"));
         QCOMPARE(MainStatus::text(3), QStringLiteral("Abrir Caja"));
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("0"));
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("0"));
-        QVERIFY(CashShop::control<QWidget>(window, "PAbrirC")->isVisible());
-        QVERIFY(!CashShop::control<QWidget>(window, "PCerrarC")->isVisible());
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("0"));
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("0"));
+        QVERIFY(Drive::control<QWidget>(window, "PAbrirC")->isVisible());
+        QVERIFY(!Drive::control<QWidget>(window, "PCerrarC")->isVisible());
 
-        CashShop::type(window, "ESaldoI", QStringLiteral("15x0.5")); // the letter never gets in
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("150.5"));
-        CashShop::control<QDateEdit>(window, "DTFechaC")->setDate(QDate(2026, 12, 10));
-        CashShop::click(window, "BAbrirC");
+        Drive::type(window, "ESaldoI", QStringLiteral("15x0.5")); // the letter never gets in
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("150.5"));
+        Drive::control<QDateEdit>(window, "DTFechaC")->setDate(QDate(2026, 12, 10));
+        Drive::click(window, "BAbrirC");
 
         QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se abrio correctamente")});
         SqlRows row = c.shop.db().query(QStringLiteral("SELECT IdCaja, Fecha, CInicial, Cajero FROM Caja WHERE Estado=1"));
@@ -110,10 +80,10 @@ private slots:
         c.shop.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, Saldo, Estado) VALUES('C000000001', '2026-12-05', 80, 0)"));
         TFCaja window;
         window.show();
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("80"));
-        CashShop::type(window, "ESaldoI", initial);
-        CashShop::control<QDateEdit>(window, "DTFechaC")->setDate(date);
-        CashShop::click(window, "BAbrirC");
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("80"));
+        Drive::type(window, "ESaldoI", initial);
+        Drive::control<QDateEdit>(window, "DTFechaC")->setDate(date);
+        Drive::click(window, "BAbrirC");
         QCOMPARE(c.shop.messages.infos, QStringList{message});
         QCOMPARE(c.shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja")).integer(0), 1);
         QCOMPARE(SessionState::current().WorkDate, date); // taken before the checks
@@ -139,11 +109,11 @@ private slots:
         TFCaja window;
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Actualizar Apertura de CAJA"));
-        QVERIFY(!CashShop::control<QDateEdit>(window, "DTFechaC")->isEnabled());
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("100"));
-        CashShop::type(window, "ESaldoI", added);
+        QVERIFY(!Drive::control<QDateEdit>(window, "DTFechaC")->isEnabled());
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("100"));
+        Drive::type(window, "ESaldoI", added);
         c.shop.messages.answerNext(yes);
-        CashShop::click(window, "BAbrirC");
+        Drive::click(window, "BAbrirC");
         QCOMPARE(c.shop.messages.questions.size(), 1);
         QCOMPARE(c.shop.messages.questions[0].first, QStringLiteral("Caja"));
         QCOMPARE(c.shop.messages.questions[0].second, QStringLiteral("Esta Seguro de Actualizar el Saldo de Caja? "));
@@ -152,6 +122,71 @@ private slots:
         QCOMPARE(c.shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), stored);
         QCOMPARE(SessionState::current().CashInitialAmount, stored);
         QVERIFY(!window.isVisible());
+    }
+
+    // Two windows opened on the same balance (two stations, or one left open) both top it up.
+    void staleWindowsBothTopUp()
+    {
+        CashShop c;
+        c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        TFCaja first, second;
+        first.show();
+        second.show();
+        Drive::type(first, "ESaldoI", QStringLiteral("10"));
+        Drive::type(second, "ESaldoI", QStringLiteral("20"));
+        Drive::click(first, "BAbrirC");
+        Drive::click(second, "BAbrirC");
+        QCOMPARE(c.shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), 130.0);
+        QCOMPARE(SessionState::current().CashInitialAmount, 130.0);
+        QCOMPARE(c.shop.messages.infos, QStringList(2, QStringLiteral("La CAJA se Actualizo Correctamente")));
+    }
+
+    void topUpOfASessionClosedMeanwhileIsRefused()
+    {
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        TFCaja window;
+        window.show();
+        c.shop.db().execute(QStringLiteral("UPDATE Caja SET Estado=0, SobFal=0")); // another station closed it
+        Drive::type(window, "ESaldoI", QStringLiteral("20"));
+        Drive::click(window, "BAbrirC");
+        QCOMPARE(c.shop.messages.infos,
+                 QStringList{QStringLiteral("La CAJA %1 ya no esta abierta; no se actualizo el Saldo Inicial").arg(caja)});
+        QCOMPARE(c.shop.db().query(QStringLiteral("SELECT CInicial FROM Caja")).amount(0), 100.0);
+        QCOMPARE(SessionState::current().CashInitialAmount, 100.0);
+    }
+
+    // The window showed an empty till; another station opened and closed a session leaving 80.
+    void openingTakesTheBalanceStoredAtThatMoment()
+    {
+        CashShop c;
+        TFCaja window;
+        window.show();
+        QCOMPARE(Drive::text(window, "ESaldoC"), QStringLiteral("0"));
+        SecondStation other(c.shop.databasePath());
+        QVERIFY2(other.ok(), qPrintable(other.error()));
+        QCOMPARE(other.execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial, Saldo, Estado) "
+                                              "VALUES('C000000001', '2026-12-09', 50, 80, 0)")), QString());
+        QCOMPARE(other.execute(QStringLiteral("UPDATE Codigos SET IdCaja=1")), QString());
+
+        Drive::control<QDateEdit>(window, "DTFechaC")->setDate(QDate(2026, 12, 10));
+        Drive::type(window, "ESaldoI", QStringLiteral("20"));
+        Drive::click(window, "BAbrirC");
+        QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se abrio correctamente")});
+        SqlRows row = c.shop.db().query(QStringLiteral("SELECT IdCaja, CInicial FROM Caja WHERE Estado=1"));
+        QCOMPARE(row.text(0), QStringLiteral("C000000002"));
+        QCOMPARE(row.amount(1), 100.0);
+        QCOMPARE(SessionState::current().CashInitialAmount, 100.0);
+    }
+
+    void openingWithoutTheTillsBalanceIsNotOffered()
+    {
+        CashShop c;
+        c.shop.db().close();
+        TFCaja window;
+        QCOMPARE(c.shop.messages.errors.size(), 1);
+        QVERIFY(!Drive::enabled(window, "BAbrirC"));
+        QVERIFY(Drive::text(window, "ESaldoC").isEmpty());
     }
 
     void closingValidation_data()
@@ -174,15 +209,15 @@ private slots:
         SessionState::current().CashMode = 1;
         TFCaja window;
         window.show();
-        CashShop::type(window, "EEfectivo", counted);
-        CashShop::type(window, "ETraspaso", transfer);
+        Drive::type(window, "EEfectivo", counted);
+        Drive::type(window, "ETraspaso", transfer);
         for (const char* button : {"BCerrarC", "BReporteC"}) {
             c.shop.messages.clear();
-            CashShop::click(window, button);
+            Drive::click(window, button);
             QCOMPARE(c.shop.messages.infos, QStringList{message});
         }
         QCOMPARE(c.openSessions(), 1);
-        QCOMPARE(c.previews.shown.size(), 0);
+        QCOMPARE(c.print.previews.shown.size(), 0);
         QCOMPARE(c.shop.programEnd.requests, 0);
     }
 
@@ -203,7 +238,7 @@ private slots:
         SessionState::current().CashMode = 1;
         TFCaja window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Cerrar CAJA"));
-        QCOMPARE(CashShop::control<QPushButton>(window, "BReporteC")->isEnabled(), enabled);
+        QCOMPARE(Drive::control<QPushButton>(window, "BReporteC")->isEnabled(), enabled);
     }
 
     // The pre-report shows the report even when tickets are the print format, and stores nothing.
@@ -217,24 +252,23 @@ private slots:
         SessionState::current().CashMode = 1;
         TFCaja window;
         window.show();
-        CashShop::type(window, "EEfectivo", QStringLiteral("117.5"));
-        CashShop::type(window, "ETraspaso", QStringLiteral("50"));
-        QCOMPARE(CashShop::control<QLineEdit>(window, "ESaldo")->text(), QStringLiteral("67.50"));
-        CashShop::click(window, "BReporteC");
+        Drive::type(window, "EEfectivo", QStringLiteral("117.5"));
+        Drive::type(window, "ETraspaso", QStringLiteral("50"));
+        QCOMPARE(Drive::control<QLineEdit>(window, "ESaldo")->text(), QStringLiteral("67.50"));
+        Drive::click(window, "BReporteC");
 
-        QCOMPARE(c.previews.shown.size(), 1);
-        QCOMPARE(c.tickets.jobs.size(), 0);
+        QCOMPARE(c.print.previews.shown.size(), 1);
+        QCOMPARE(c.print.tickets.jobs.size(), 0);
         QCOMPARE(c.openSessions(), 1);
         QCOMPARE(c.shop.programEnd.requests, 0);
-        QVERIFY(!CashShop::control<QProgressBar>(window, "PBar1")->isVisible());
-        ReportDefinition& report = TFRCaja::instance().QRCierreC();
-        QCOMPARE(report.label(QStringLiteral("LTitulo"))->text(), QStringLiteral("CIERRE DE CAJA [") + caja + QLatin1Char(']'));
-        QCOMPARE(report.label(QStringLiteral("LVContado"))->text(), QStringLiteral("30.00"));
-        QCOMPARE(report.label(QStringLiteral("LSFT"))->text(), QStringLiteral("Faltante"));
-        QCOMPARE(report.label(QStringLiteral("Lsf"))->text(), QStringLiteral("12.50"));
-        QCOMPARE(report.label(QStringLiteral("LFechaI"))->text(), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
+        QVERIFY(!Drive::control<QProgressBar>(window, "PBar1")->isVisible());
+        QCOMPARE(c.print.label("LTitulo"), QStringLiteral("CIERRE DE CAJA [") + caja + QLatin1Char(']'));
+        QCOMPARE(c.print.label("LVContado"), QStringLiteral("30.00"));
+        QCOMPARE(c.print.label("LSFT"), QStringLiteral("Faltante"));
+        QCOMPARE(c.print.label("Lsf"), QStringLiteral("12.50"));
+        QCOMPARE(c.print.label("LFechaI"), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
         if (const QByteArray dir = qgetenv("CVI_SAMPLE_DIR"); !dir.isEmpty())
-            QCOMPARE(c.previews.writePdf(0, QString::fromLocal8Bit(dir) + QStringLiteral("/cierre-de-caja.pdf")), QString());
+            QCOMPARE(c.print.previews.writePdf(0, QString::fromLocal8Bit(dir) + QStringLiteral("/cierre-de-caja.pdf")), QString());
     }
 
     void closingPrintsTheTicketAndEndsTheProgram()
@@ -245,23 +279,23 @@ private slots:
         SessionState::current().PrintFormat = 0;
         TFCaja window;
         window.show();
-        CashShop::type(window, "EEfectivo", QStringLiteral("100"));
-        CashShop::type(window, "ETraspaso", QStringLiteral("40"));
-        CashShop::click(window, "BCerrarC");
+        Drive::type(window, "EEfectivo", QStringLiteral("100"));
+        Drive::type(window, "ETraspaso", QStringLiteral("40"));
+        Drive::click(window, "BCerrarC");
 
         QCOMPARE(c.openSessions(), 0);
         QCOMPARE(c.shop.db().query(QStringLiteral("SELECT Saldo FROM Caja WHERE IdCaja=?"), {caja}).amount(0), 60.0);
         QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
         QCOMPARE(SessionState::current().CashOpen, 0);
         QCOMPARE(c.shop.programEnd.requests, 1);
-        QCOMPARE(c.previews.shown.size(), 0);
-        QCOMPARE(CashShop::control<QProgressBar>(window, "PBar1")->value(), 24);
+        QCOMPARE(c.print.previews.shown.size(), 0);
+        QCOMPARE(Drive::control<QProgressBar>(window, "PBar1")->value(), 24);
 
         // The ticket as drawn: every row of the layout at its y, nothing else.
-        QCOMPARE(c.tickets.jobs.size(), 1);
-        const TicketJob& job = c.tickets.jobs[0];
+        QCOMPARE(c.print.tickets.jobs.size(), 1);
+        const TicketJob& job = c.print.tickets.jobs[0];
         QCOMPARE(job.title, QStringLiteral("Cierre de Caja"));
-        const int h = c.tickets.lineHeight();
+        const int h = c.print.tickets.lineHeight();
         QVERIFY(h > 0);
         const SessionState& s = SessionState::current();
         ClosingTicketData data;
@@ -289,15 +323,15 @@ private slots:
         SessionState::current().PrintFormat = 1;
         TFCaja window;
         window.show();
-        CashShop::type(window, "EEfectivo", QStringLiteral("100"));
-        CashShop::type(window, "ETraspaso", QStringLiteral("0"));
-        CashShop::click(window, "BCerrarC");
+        Drive::type(window, "EEfectivo", QStringLiteral("100"));
+        Drive::type(window, "ETraspaso", QStringLiteral("0"));
+        Drive::click(window, "BCerrarC");
         QCOMPARE(c.openSessions(), 0);
-        QCOMPARE(c.previews.shown.size(), 1);
-        QCOMPARE(c.tickets.jobs.size(), 0);
+        QCOMPARE(c.print.previews.shown.size(), 1);
+        QCOMPARE(c.print.tickets.jobs.size(), 0);
         // An exact till leaves the last row of the report blank.
-        QCOMPARE(TFRCaja::instance().QRCierreC().label(QStringLiteral("LSFT"))->text(), QString());
-        QCOMPARE(TFRCaja::instance().QRCierreC().label(QStringLiteral("Lsf"))->text(), QString());
+        QCOMPARE(c.print.label("LSFT"), QString());
+        QCOMPARE(c.print.label("Lsf"), QString());
         QCOMPARE(c.shop.programEnd.requests, 1);
     }
 
@@ -306,16 +340,94 @@ private slots:
         CashShop c;
         c.shop.openCashSession(QDate(2026, 12, 9), 100);
         SessionState::current().CashMode = 1;
-        c.tickets.failNextBegin(QStringLiteral("La impresora no responde"));
+        c.print.tickets.failNextBegin(QStringLiteral("La impresora no responde"));
         TFCaja window;
         window.show();
-        CashShop::type(window, "EEfectivo", QStringLiteral("100"));
-        CashShop::type(window, "ETraspaso", QStringLiteral("0"));
-        CashShop::click(window, "BCerrarC");
+        Drive::type(window, "EEfectivo", QStringLiteral("100"));
+        Drive::type(window, "ETraspaso", QStringLiteral("0"));
+        Drive::click(window, "BCerrarC");
         QCOMPARE(c.shop.messages.errors, QStringList{QStringLiteral("La impresora no responde")});
         QCOMPARE(c.openSessions(), 0);
         QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
         QCOMPARE(c.shop.programEnd.requests, 1);
+    }
+
+    // Another station topped the session up after this one logged in: the stored balance is the
+    // one the closing compares the count with and prints.
+    void closingUsesTheStoredOpeningBalance_data()
+    {
+        QTest::addColumn<int>("printFormat");
+        QTest::newRow("ticket") << 0;
+        QTest::newRow("letter report") << 1;
+    }
+    void closingUsesTheStoredOpeningBalance()
+    {
+        QFETCH(int, printFormat);
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        c.shop.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, FormaP, IdCaja) "
+                                           "VALUES('V000000001', '2026-12-09', 30, 30, 1, ?)"), {caja});
+        SecondStation other(c.shop.databasePath());
+        QCOMPARE(other.execute(QStringLiteral("UPDATE Caja SET CInicial=150 WHERE IdCaja=?"), {caja}), QString());
+        SessionState::current().CashMode = 1;
+        SessionState::current().PrintFormat = printFormat;
+        TFCaja window;
+        window.show();
+        Drive::type(window, "EEfectivo", QStringLiteral("180"));
+        Drive::type(window, "ETraspaso", QStringLiteral("0"));
+        Drive::click(window, "BCerrarC");
+
+        QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
+        SqlRows row = c.shop.db().query(QStringLiteral("SELECT CInicial, SobFal, Estado FROM Caja WHERE IdCaja=?"), {caja});
+        QCOMPARE(row.amount(0), 150.0);
+        QCOMPARE(row.amount(1), 0.0);
+        QCOMPARE(row.integer(2), 0);
+        QCOMPARE(SessionState::current().CashInitialAmount, 150.0);
+        if (printFormat == 0) {
+            QCOMPARE(c.print.tickets.jobs.size(), 1);
+            const QStringList lines = c.print.tickets.jobs[0].describe();
+            QVERIFY(lines.filter(QStringLiteral("SALDO INICIAL            150.00     0.00")).size() == 1);
+            QVERIFY(lines.filter(QStringLiteral("SOBRANTE")).isEmpty() && lines.filter(QStringLiteral("FALTANTE")).isEmpty());
+        } else {
+            QCOMPARE(c.print.label("LSaldoI"), QStringLiteral("150.00"));
+            QCOMPARE(c.print.label("LSFT"), QString());
+        }
+    }
+
+    void closingOfASessionClosedMeanwhileIsRefused()
+    {
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        SessionState::current().CashMode = 1;
+        TFCaja window;
+        window.show();
+        c.shop.db().execute(QStringLiteral("UPDATE Caja SET Estado=0, Saldo=55")); // another station closed it
+        Drive::type(window, "EEfectivo", QStringLiteral("100"));
+        Drive::type(window, "ETraspaso", QStringLiteral("0"));
+        Drive::click(window, "BCerrarC");
+        QCOMPARE(c.shop.messages.infos,
+                 QStringList{QStringLiteral("La CAJA %1 ya no esta abierta; no se guardo el cierre").arg(caja)});
+        QCOMPARE(c.shop.db().query(QStringLiteral("SELECT Saldo FROM Caja")).amount(0), 55.0);
+        QVERIFY(c.print.tickets.jobs.isEmpty());
+        QCOMPARE(c.shop.programEnd.requests, 0);
+        QVERIFY(!Drive::visible(window, "PBar1"));
+    }
+
+    // The pre-report shows what the closing would store: the stored opening balance included.
+    void preReportUsesTheStoredOpeningBalance()
+    {
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        c.shop.db().execute(QStringLiteral("UPDATE Caja SET CInicial=150 WHERE IdCaja=?"), {caja});
+        SessionState::current().CashMode = 1;
+        TFCaja window;
+        window.show();
+        Drive::type(window, "EEfectivo", QStringLiteral("150"));
+        Drive::type(window, "ETraspaso", QStringLiteral("0"));
+        Drive::click(window, "BReporteC");
+        QCOMPARE(c.print.label("LSaldoI"), QStringLiteral("150.00"));
+        QCOMPARE(c.print.label("LSFT"), QString());
+        QCOMPARE(c.openSessions(), 1);
     }
 
     void snapshots()

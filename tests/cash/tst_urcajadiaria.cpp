@@ -1,16 +1,14 @@
+#include "PrintCapture.h"
 #include "ShopFixture.h"
+#include "WindowDriver.h"
 
 #include "cash/URCajaDiaria.h"
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
-#include "printing/RecordingReportPreview.h"
-#include "printing/ReportElement.h"
-#include "printing/URCaja.h"
 #include "widgets/DataGrid.h"
 
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -44,18 +42,13 @@ QStringList listedIds(const DataGrid* grid)
     return ids;
 }
 
-DataGrid* listOf(TFRCajaDiaria& window) { return window.findChild<DataGrid*>(QStringLiteral("VecC")); }
+DataGrid* listOf(TFRCajaDiaria& window) { return Drive::control<DataGrid>(window, "VecC"); }
 
+// The year is set as a paste would, so texts the key filter keeps out can be tried too.
 void listYear(TFRCajaDiaria& window, const QString& year)
 {
-    window.findChild<QLineEdit*>(QStringLiteral("EAnio"))->setText(year);
-    window.findChild<QToolButton*>(QStringLiteral("SBListar"))->click();
-}
-
-void clickCell(DataGrid* grid, int row, int column)
-{
-    const QRect cell = grid->visualRect(grid->model()->index(row, column));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    Drive::control<QLineEdit>(window, "EAnio")->setText(year);
+    Drive::click(window, "SBListar");
 }
 
 }
@@ -63,14 +56,6 @@ void clickCell(DataGrid* grid, int row, int column)
 class TstURCajaDiaria : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        ReportPreview::install(&m_preview);
-        m_preview.shown.clear();
-        m_preview.reports.clear();
-    }
-    void cleanup() { ReportPreview::install(nullptr); }
-
     void opensOnTheComputersYear()
     {
         ShopFixture shop;
@@ -78,8 +63,8 @@ private slots:
         SessionState::current().ListYear = 2020;
         store(shop, {QStringLiteral("C000000001"), QStringLiteral("2026-03-02")});
         TFRCajaDiaria window;
-        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("EAnio"))->text(), QStringLiteral("2026"));
-        QCOMPARE(window.findChild<QSpinBox*>(QStringLiteral("upDAnio"))->value(), 2026);
+        QCOMPARE(Drive::control<QLineEdit>(window, "EAnio")->text(), QStringLiteral("2026"));
+        QCOMPARE(Drive::control<QSpinBox>(window, "upDAnio")->value(), 2026);
         QCOMPARE(listedIds(listOf(window)), QStringList{QStringLiteral("C000000001")});
         QCOMPARE(listOf(window)->selectedRow(), 0);
         QVERIFY(shop.messages.all.isEmpty());
@@ -90,8 +75,8 @@ private slots:
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         TFRCajaDiaria window;
-        auto* year = window.findChild<QLineEdit*>(QStringLiteral("EAnio"));
-        auto* upDown = window.findChild<QSpinBox*>(QStringLiteral("upDAnio"));
+        auto* year = Drive::control<QLineEdit>(window, "EAnio");
+        auto* upDown = Drive::control<QSpinBox>(window, "upDAnio");
         upDown->stepBy(-1);
         QCOMPARE(year->text(), QStringLiteral("2025"));
         year->selectAll();
@@ -146,12 +131,13 @@ private slots:
     {
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        PrintCapture print;
         TFRCajaDiaria window;
         QCOMPARE(listOf(window)->rowCount(), 0);
         window.VecCCellClick(0, Col::ColImprimir);
-        window.findChild<QToolButton*>(QStringLiteral("SBAnterior"))->click();
-        window.findChild<QToolButton*>(QStringLiteral("SBUltimo"))->click();
-        QVERIFY(m_preview.shown.isEmpty());
+        Drive::click(window, "SBAnterior");
+        Drive::click(window, "SBUltimo");
+        QVERIFY(print.previews.shown.isEmpty());
         QCOMPARE(window.lastSelectedRow(), -1);
     }
 
@@ -209,41 +195,39 @@ private slots:
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         store(shop, {QStringLiteral("C000000006"), QStringLiteral("2026-12-08")});
         store(shop, {QStringLiteral("C000000007"), QStringLiteral("2026-12-09"), 0, sobFal});
+        PrintCapture print;
         TFRCajaDiaria window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        DataGrid* grid = listOf(window);
 
-        clickCell(grid, 0, Col::ColSaldo);
-        QVERIFY(m_preview.shown.isEmpty());
-        clickCell(grid, 0, Col::ColImprimir);
-        QCOMPARE(m_preview.shown.size(), 1);
+        Drive::clickCell(window, "VecC", 0, Col::ColSaldo);
+        QVERIFY(print.previews.shown.isEmpty());
+        Drive::clickCell(window, "VecC", 0, Col::ColImprimir);
+        QCOMPARE(print.previews.shown.size(), 1);
 
-        ReportDefinition& report = TFRCaja::instance().QRCierreC();
-        auto label = [&](const char* name) { return report.label(QString::fromLatin1(name))->text(); };
-        QCOMPARE(label("LTitulo"), QStringLiteral("CIERRE DE CAJA [C000000007]"));
-        QCOMPARE(label("LCajero"), QStringLiteral("ana"));
-        QCOMPARE(label("LFecha"), QStringLiteral("09/dic/2026"));
-        QCOMPARE(label("LSFT"), caption);
-        QCOMPARE(label("Lsf"), difference);
-        QCOMPARE(label("LEfectivo"), QStringLiteral("287.50"));
-        QCOMPARE(label("LTraspaso"), QStringLiteral("200.00"));
-        QCOMPARE(label("LSaldo"), QStringLiteral("87.50"));
-        QCOMPARE(label("LVContado"), QStringLiteral("230.50"));
-        QCOMPARE(label("LVTotal"), QStringLiteral("350.50"));
-        QCOMPARE(label("LCTotal"), QStringLiteral("50.00"));
-        QCOMPARE(label("LTotalVC"), QStringLiteral("300.50"));
-        QCOMPARE(label("LDVentas"), QStringLiteral("60.00"));
-        QCOMPARE(label("LDCompras"), QStringLiteral("20.00"));
-        QCOMPARE(label("LEVTotal"), QStringLiteral("11"));
-        QCOMPARE(label("LECTotal"), QStringLiteral("6"));
-        QCOMPARE(label("LEComprasA"), QStringLiteral("2"));
-        QCOMPARE(label("LFechaI"), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
+        QCOMPARE(print.label("LTitulo"), QStringLiteral("CIERRE DE CAJA [C000000007]"));
+        QCOMPARE(print.label("LCajero"), QStringLiteral("ana"));
+        QCOMPARE(print.label("LFecha"), QStringLiteral("09/dic/2026"));
+        QCOMPARE(print.label("LSFT"), caption);
+        QCOMPARE(print.label("Lsf"), difference);
+        QCOMPARE(print.label("LEfectivo"), QStringLiteral("287.50"));
+        QCOMPARE(print.label("LTraspaso"), QStringLiteral("200.00"));
+        QCOMPARE(print.label("LSaldo"), QStringLiteral("87.50"));
+        QCOMPARE(print.label("LVContado"), QStringLiteral("230.50"));
+        QCOMPARE(print.label("LVTotal"), QStringLiteral("350.50"));
+        QCOMPARE(print.label("LCTotal"), QStringLiteral("50.00"));
+        QCOMPARE(print.label("LTotalVC"), QStringLiteral("300.50"));
+        QCOMPARE(print.label("LDVentas"), QStringLiteral("60.00"));
+        QCOMPARE(print.label("LDCompras"), QStringLiteral("20.00"));
+        QCOMPARE(print.label("LEVTotal"), QStringLiteral("11"));
+        QCOMPARE(print.label("LECTotal"), QStringLiteral("6"));
+        QCOMPARE(print.label("LEComprasA"), QStringLiteral("2"));
+        QCOMPARE(print.label("LFechaI"), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
 
-        clickCell(grid, 1, Col::ColImprimir);
-        QCOMPARE(m_preview.shown.size(), 2);
-        QCOMPARE(label("LTitulo"), QStringLiteral("CIERRE DE CAJA [C000000006]"));
-        QCOMPARE(label("LSFT"), QString());
+        Drive::clickCell(window, "VecC", 1, Col::ColImprimir);
+        QCOMPARE(print.previews.shown.size(), 2);
+        QCOMPARE(print.label("LTitulo"), QStringLiteral("CIERRE DE CAJA [C000000006]"));
+        QCOMPARE(print.label("LSFT"), QString());
     }
 
     void snapshots()
@@ -256,13 +240,14 @@ private slots:
         for (int day = 1; day <= 8; ++day)
             store(shop, {QStringLiteral("C00000000%1").arg(day), QStringLiteral("2026-12-0%1").arg(day), 0,
                          day % 3 == 0 ? -12.5 : (day % 3 == 1 ? 0.0 : 4.0)});
+        PrintCapture print;
         TFRCajaDiaria window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QString folder = QString::fromLocal8Bit(dir);
         QVERIFY(window.grab().save(folder + QStringLiteral("/caja-diaria.png")));
-        clickCell(listOf(window), 2, Col::ColImprimir);
-        QCOMPARE(m_preview.writePdf(0, folder + QStringLiteral("/caja-diaria-reimpresion.pdf")), QString());
+        Drive::clickCell(window, "VecC", 2, Col::ColImprimir);
+        QCOMPARE(print.previews.writePdf(0, folder + QStringLiteral("/caja-diaria-reimpresion.pdf")), QString());
     }
 
     void navigation()
@@ -274,7 +259,7 @@ private slots:
         TFRCajaDiaria window;
         DataGrid* grid = listOf(window);
         auto press = [&](const char* name) {
-            window.findChild<QToolButton*>(QString::fromLatin1(name))->click();
+            Drive::click(window, name);
             return grid->selectedRow();
         };
         QCOMPARE(press("SBAnterior"), 0);
@@ -319,8 +304,6 @@ private slots:
         QCOMPARE(MainStatus::text(3), QStringLiteral("Operacion: Reporte Caja Diaria"));
     }
 
-private:
-    RecordingReportPreview m_preview;
 };
 
 QTEST_MAIN(TstURCajaDiaria)

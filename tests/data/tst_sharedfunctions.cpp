@@ -1,4 +1,5 @@
 #include "ShopFixture.h"
+#include "WindowDriver.h"
 
 #include "data/DatabaseError.h"
 #include "data/SessionState.h"
@@ -6,7 +7,6 @@
 #include "data/UMensajes.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
 class TstSharedFunctions : public QObject {
@@ -208,14 +208,14 @@ private slots:
         window.setAlertMode(mode);
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Mensaje de Alerta"));
-        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("PMensajeLV"))->isVisible(), list);
-        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("PCargando"))->isVisible(), loading);
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("LFacurasF"))->text(),
+        QCOMPARE(Drive::visible(window, "PMensajeLV"), list);
+        QCOMPARE(Drive::visible(window, "PCargando"), loading);
+        QCOMPARE(Drive::control<QLabel>(window, "LFacurasF")->text(),
                  QStringLiteral("Faltan 0000 Facturas y son las Siguientes:"));
         if (list) {
-            auto* accept = window.findChild<QPushButton*>(QStringLiteral("BAceptar"));
+            auto* accept = Drive::control(window, "BAceptar");
             QVERIFY(accept->hasFocus() || QApplication::focusWidget() == nullptr);
-            QTest::mouseClick(accept, Qt::LeftButton);
+            Drive::click(window, "BAceptar");
             QVERIFY(!window.isVisible());
         }
     }

@@ -146,6 +146,44 @@ private slots:
         QVERIFY(recorder.jobs.isEmpty());
     }
 
+    // A ticket whose code stops half-way (an exception, an early return) is dropped, not
+    // printed truncated; the next ticket prints as usual.
+    void abandonedTicketPrintsNothing()
+    {
+        RecordingTicketSink recorder;
+        TicketSinkSeam::install(&recorder);
+        {
+            TicketDocument ticket;
+            QVERIFY(ticket.Begin("FACTURA", 15));
+            ticket.HeaderLine("TIENDA");
+        }
+        QVERIFY(recorder.jobs.isEmpty());
+        QVERIFY(!recorder.open());
+        QCOMPARE(recorder.discarded, 1);
+
+        TicketDocument next;
+        QVERIFY(next.Begin("TICKET", 15));
+        next.BodyLine("A");
+        QVERIFY(next.End());
+        QCOMPARE(recorder.jobs.size(), 1);
+        QCOMPARE(recorder.jobs[0].describe(), QStringList{At(15, "A")});
+    }
+
+    void abandonedTicketWritesNoPdf()
+    {
+        QTemporaryDir appDir;
+        SessionState::current().AppFolder = appDir.path() + "/";
+        SystemTicketSink sink([] { return QStringList(); });
+        TicketSinkSeam::install(&sink);
+        {
+            TicketDocument ticket;
+            QVERIFY(ticket.Begin("Cierre de Caja", 15));
+            ticket.HeaderLine("TIENDA");
+        }
+        QCOMPARE(QDir(appDir.path() + "/tickets").entryList(QDir::Files), QStringList());
+        QVERIFY(m_messages.all.isEmpty());
+    }
+
     void noPrinterWritesPdfBesideTheDatabase_data()
     {
         QTest::addColumn<bool>("withDatabase");

@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
@@ -56,6 +57,18 @@ inline void choose(const QObject& root, const char* name, const QString& entry)
         qFatal("combo %s has no entry \"%s\"", name, qPrintable(entry));
     combo->setCurrentIndex(index);
     emit combo->activated(index);
+}
+
+// Clicks the cell of a list (a grid or any item view) as the mouse does, so the list's own
+// cell-click and selection handling runs. A cell outside the list stops the test.
+inline void clickCell(const QObject& root, const char* name, int row, int column)
+{
+    auto* view = control<QAbstractItemView>(root, name);
+    const QModelIndex index = view->model()->index(row, column);
+    if (!index.isValid())
+        qFatal("list %s has no cell at row %d, column %d", name, row, column);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
 inline bool enabled(const QObject& root, const char* name) { return control<QWidget>(root, name)->isEnabled(); }

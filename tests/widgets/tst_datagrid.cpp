@@ -1,3 +1,5 @@
+#include "WindowDriver.h"
+
 #include "widgets/DataGrid.h"
 
 #include <QHeaderView>
@@ -155,8 +157,8 @@ private slots:
         g.grid.resize(520, 200);
         g.grid.show();
         QVERIFY(QTest::qWaitForWindowExposed(&g.grid));
-        auto* footer = g.grid.findChild<QWidget*>("footer");
-        QVERIFY(footer && footer->isVisible());
+        QWidget* footer = Drive::control(g.grid, "footer");
+        QVERIFY(footer->isVisible());
         QCOMPARE(footer->geometry().top(), g.grid.viewport()->geometry().bottom() + 1);
         QCOMPARE(footer->width(), g.grid.viewport()->width());
         QVERIFY(g.grid.rect().contains(footer->geometry()));

@@ -1,0 +1,19 @@
+#include "widgets/WindowStatusBar.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+WindowStatusBar::WindowStatusBar(const QString& caption, QWidget* parent)
+    : QStatusBar(parent)
+    , m_caption(new QLabel(caption, this))
+    , m_progress(new QProgressBar(this))
+{
+    setObjectName(QStringLiteral("SBar1"));
+    setSizeGripEnabled(false);
+    m_caption->setFixedWidth(CaptionWidth);
+    m_progress->setObjectName(QStringLiteral("PBar1"));
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+    addWidget(m_caption);
+    addWidget(m_progress, 1);
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+#include <QVariantList>
+
+// Another counter working on the same shop file through a connection of its own, for tests of
+// what one station sees while another writes. It gives up on a lock after `busyWaitMs`, so a
+// test on one thread learns that it would have had to wait.
+class SecondStation {
+public:
+    explicit SecondStation(const QString& databasePath, int busyWaitMs = 50);
+    ~SecondStation();
+    SecondStation(const SecondStation&) = delete;
+    SecondStation& operator=(const SecondStation&) = delete;
+
+    bool ok() const { return m_error.isEmpty(); }
+    const QString& error() const { return m_error; }
+
+    // Runs one statement on its own (auto-commit); the engine's error text, or empty text when
+    // it ran.
+    QString execute(const QString& sql, const QVariantList& values = {});
+
+private:
+    QString m_connection;
+    QString m_error;
+};
