@@ -17,6 +17,8 @@
 #include "data/ProgramEndSeam.h"
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
+#include "masterdata/UBusquedas.h"
+#include "masterdata/UListarProd.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -88,6 +90,9 @@ TFPrincipal::TFPrincipal(QWidget* parent)
     addRoutes();
     connect(m_login, &TFIniciarS::sessionOpened, this, &TFPrincipal::sessionOpened);
     registerWindows();
+    // The pickers live as long as the main window; their callers reach them through shared().
+    TFListarProd::setShared(new TFListarProd(this));
+    TFBusquedas::setShared(new TFBusquedas(this));
 
     resetSession();
     resize(1100, 720);
