@@ -147,6 +147,7 @@ void TFBusquedas::FormActivate()
         grid->clearRows();
         MessageSeam::current().error(e.text());
     }
+    layout()->activate();
     search->setFocus();
 }
 

@@ -52,7 +52,7 @@ TFListarProd::TFListarProd(QWidget* parent) : QDialog(parent)
     layout->addWidget(m_PListarPI);
     m_PListarPV->hide();
     m_PListarPI->hide();
-    resize(560, 660);
+    resize(720, 660);
 }
 
 TFListarProd::~TFListarProd()
@@ -76,15 +76,17 @@ QWidget* TFListarProd::buildPanel(const char* panelName, const char* gridName, i
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);
-    buttons->addWidget(caption, 0, Qt::AlignHCenter);
+    buttons->addWidget(caption, 0, Qt::AlignLeft);
     for (int category = firstCategory; category < firstCategory + ButtonsPerPanel; ++category) {
         auto* button = new QToolButton(panel);
         button->setObjectName(QStringLiteral("BGrupo%1").arg(category));
+        // The name beside the icon tells apart the categories that show the same default icon.
         button->setIconSize(MasterPictures::IconSize);
-        button->setFixedSize(MasterPictures::IconSize + QSize(6, 6));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setFixedSize(196, MasterPictures::IconSize.height() + 6);
         button->setCheckable(true);
         connect(button, &QToolButton::clicked, this, [this, category] { buttonClicked(category); });
-        buttons->addWidget(button, 0, Qt::AlignHCenter);
+        buttons->addWidget(button, 0, Qt::AlignLeft);
         m_buttons.insert(category, button);
     }
     buttons->addStretch(1);
@@ -96,7 +98,7 @@ QWidget* TFListarProd::buildPanel(const char* panelName, const char* gridName, i
     list->addColumn(QStringLiteral("IdProducto"), Type::Text, 80, true);
     list->addColumn(QStringLiteral("Categoria"), Type::Number, 60, true);
     list->addColumn(QStringLiteral("Marca"), Type::Text, 80, true);
-    list->addColumn(QStringLiteral("Nombre Producto"), Type::Text, 330);
+    list->addColumn(QStringLiteral("Nombre Producto"), Type::Text, 300);
     list->addColumn(QStringLiteral("Presentacion"), Type::Text, 80, true);
     list->addColumn(QStringLiteral("U. Medida"), Type::Text, 60, true);
     list->addColumn(QStringLiteral("StockM"), Type::Number, 60, true);
@@ -106,6 +108,7 @@ QWidget* TFListarProd::buildPanel(const char* panelName, const char* gridName, i
     list->addColumn(QStringLiteral("Egreso"), Type::Number, 60, true);
     list->addColumn(QStringLiteral("Stock"), Type::Number, 70);
     list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->horizontalHeader()->setSectionResizeMode(ColProducto, QHeaderView::Stretch);
     list->installEventFilter(this);
     connect(list, &QTableWidget::cellDoubleClicked, this, &TFListarProd::chooseRow);
 
@@ -146,7 +149,11 @@ void TFListarProd::FormActivate()
     setWindowTitle(supplies ? QStringLiteral("Lista de Insumos") : QStringLiteral("Lista de Productos a la Venta"));
     (supplies ? m_PListarPI : m_PListarPV)->show();
     setUpButtons(supplies);
-    listCategory(supplies ? s.SupplyListGroup : s.SalesListGroup);
+    layout()->activate();
+    // A remembered category outside the panel (none yet) starts at the panel's first one.
+    const int first = supplies ? 17 : 1;
+    const int remembered = supplies ? s.SupplyListGroup : s.SalesListGroup;
+    listCategory(remembered >= first && remembered < first + ButtonsPerPanel ? remembered : first);
 }
 
 // Each button stands for its own category number, with that category's icon (or the default one)
@@ -163,6 +170,7 @@ void TFListarProd::setUpButtons(bool supplies)
     for (int category = first; category < first + ButtonsPerPanel; ++category) {
         QToolButton* button = m_buttons.value(category);
         button->setIcon(QIcon());
+        button->setText(QString());
         button->setToolTip(QString());
         button->setChecked(false);
         button->setEnabled(!UnusedButton(category));
@@ -174,6 +182,7 @@ void TFListarProd::setUpButtons(bool supplies)
             || UnusedButton(category.IdCategoria))
             continue;
         button->setIcon(MasterPictures::Icon(category.Icono));
+        button->setText(category.Categoria);
         button->setToolTip(category.Categoria);
         button->setVisible(category.enabled);
     }
