@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/UDataModule.h"
+#include "masterdata/StoreText.h"
 
 namespace ClientStore {
 
@@ -30,7 +31,8 @@ QString Insert(const Client& c, const QString& user)
             return kDuplicate;
         db.execute(QStringLiteral("INSERT INTO Clientes(NitCI, Cliente, Direccion, Telefono, Celular, Empresa, NCreditos, "
                                   "Usuario) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {c.NitCI, c.Cliente, c.Direccion, c.Telefono, c.Celular, c.Empresa, c.NCreditos, user});
+                   {StoreText(c.NitCI), StoreText(c.Cliente), StoreText(c.Direccion), StoreText(c.Telefono), StoreText(c.Celular),
+                    StoreText(c.Empresa), c.NCreditos, StoreText(user)});
         transaction.commit();
     } catch (const DatabaseError&) {
         // Another station (or a sale) may have stored the same NIT/CI first.
@@ -48,7 +50,8 @@ QString Update(const Client& c)
     const int changed = TDataModule1::instance().execute(
         QStringLiteral("UPDATE Clientes SET Cliente=?, Direccion=?, Telefono=?, Celular=?, Empresa=?, NCreditos=? "
                        "WHERE NitCI=?"),
-        {c.Cliente, c.Direccion, c.Telefono, c.Celular, c.Empresa, c.NCreditos, c.NitCI});
+        {StoreText(c.Cliente), StoreText(c.Direccion), StoreText(c.Telefono), StoreText(c.Celular), StoreText(c.Empresa),
+         c.NCreditos, StoreText(c.NitCI)});
     if (changed == 0)
         return QStringLiteral("El Cliente ya no esta Registrado");
     return {};

@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/UDataModule.h"
+#include "masterdata/StoreText.h"
 
 namespace SupplierStore {
 
@@ -30,8 +31,8 @@ QString Insert(const Supplier& s, const QString& user)
             return kDuplicate;
         db.execute(QStringLiteral("INSERT INTO Proveedores(NitCI, RSocial, Telefono, Celular, CBancaria, Representante, "
                                   "Direccion, Email, Usuario, Estado) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {s.NitCI, s.RSocial, s.Telefono, s.Celular, s.CBancaria, s.Representante, s.Direccion, s.Email, user,
-                    s.Estado});
+                   {StoreText(s.NitCI), StoreText(s.RSocial), StoreText(s.Telefono), StoreText(s.Celular), StoreText(s.CBancaria),
+                    StoreText(s.Representante), StoreText(s.Direccion), StoreText(s.Email), StoreText(user), s.Estado});
         transaction.commit();
     } catch (const DatabaseError&) {
         // Another station may have stored the same NIT/CI first.
@@ -49,7 +50,8 @@ QString Update(const Supplier& s)
     const int changed = TDataModule1::instance().execute(
         QStringLiteral("UPDATE Proveedores SET RSocial=?, Telefono=?, Representante=?, Celular=?, Direccion=?, Email=?, "
                        "CBancaria=?, Estado=? WHERE NitCI=?"),
-        {s.RSocial, s.Telefono, s.Representante, s.Celular, s.Direccion, s.Email, s.CBancaria, s.Estado, s.NitCI});
+        {StoreText(s.RSocial), StoreText(s.Telefono), StoreText(s.Representante), StoreText(s.Celular),
+         StoreText(s.Direccion), StoreText(s.Email), StoreText(s.CBancaria), s.Estado, StoreText(s.NitCI)});
     if (changed == 0)
         return QStringLiteral("El Proveedor ya no esta Registrado");
     return {};
