@@ -19,6 +19,8 @@
 #include "data/UDataModule.h"
 #include "masterdata/UBusquedas.h"
 #include "masterdata/UListarProd.h"
+#include "masterdata/UProductosC.h"
+#include "masterdata/UProveedores.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -112,6 +114,8 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::Login, [this] { return m_login; });
     m_dispatcher->registerWindow(WindowClass::Cash, [] { return new TFCaja; });
     m_dispatcher->registerWindow(WindowClass::DailyCashReport, [] { return new TFRCajaDiaria; });
+    m_dispatcher->registerWindow(WindowClass::Products, [] { return new TFProductosC; });
+    m_dispatcher->registerWindow(WindowClass::SuppliersClients, [] { return new TFProveedores; });
 }
 
 void TFPrincipal::resetSession()
