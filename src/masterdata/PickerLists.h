@@ -1,6 +1,8 @@
 #pragma once
 #include "data/SqlRows.h"
 
+#include <QStringList>
+
 // The picker's three lists, each NIT/CI then name, sorted by name. Only enabled rows are offered.
 // Each throws DatabaseError.
 namespace PickerLists {
@@ -10,5 +12,8 @@ SqlRows Clients();
 // disabled ones never.
 SqlRows Debtors();
 SqlRows Suppliers();
+
+// The three statements, as run (for checking how they read the tables).
+QStringList Statements();
 
 }

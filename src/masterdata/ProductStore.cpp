@@ -75,9 +75,8 @@ QString Update(const Product& p, const QString& chosenName)
         if (stored.integer(0) != p.IdCategoria) {
             // Sales reports read a product's category from its purchase lines and supply reports from
             // its delivery lines: every line table follows, or old history drops out of the category.
-            for (const char* table : {"DetalleV", "DetalleC", "DetalleEI"})
-                db.execute(QStringLiteral("UPDATE %1 SET IdCategoria=? WHERE IdProducto=?").arg(QLatin1String(table)),
-                           {p.IdCategoria, p.IdProducto});
+            for (const QString& statement : CategoryRewriteStatements())
+                db.execute(statement, {p.IdCategoria, p.IdProducto});
         }
         transaction.commit();
     } catch (const DatabaseError&) {
@@ -97,6 +96,13 @@ bool SetEnabled(const QString& id, bool enabled)
 void Remove(const QString& id)
 {
     TDataModule1::instance().execute(QStringLiteral("DELETE FROM Productos WHERE IdProducto=?"), {id});
+}
+
+QStringList CategoryRewriteStatements()
+{
+    return {QStringLiteral("UPDATE DetalleV SET IdCategoria=? WHERE IdProducto=?"),
+            QStringLiteral("UPDATE DetalleC SET IdCategoria=? WHERE IdProducto=?"),
+            QStringLiteral("UPDATE DetalleEI SET IdCategoria=? WHERE IdProducto=?")};
 }
 
 }

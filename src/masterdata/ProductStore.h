@@ -2,6 +2,7 @@
 #include "data/SqlRows.h"
 
 #include <QString>
+#include <QStringList>
 
 // The catalogue rows (table Productos) and what follows a product's category. Refusals come back
 // as the message to show (empty text when the write was done); engine failures throw DatabaseError.
@@ -30,5 +31,8 @@ QString Update(const Product& product, const QString& chosenName);
 // False when the product is no longer there.
 bool SetEnabled(const QString& id, bool enabled);
 void Remove(const QString& id);
+
+// The statements that carry a product's lines to its new category (values: category, product).
+QStringList CategoryRewriteStatements();
 
 }
