@@ -14,8 +14,9 @@ struct PickerChoice {
 // Writes a pick into the caller's edits as the picker mode wants it:
 // - modes 1 and 5 (suppliers): the NIT/CI into nitEdit, the name (when the pick carries one) into
 //   nameEdit (EProveedor), then the NIT/CI text is selected;
-// - modes 2 and 4 (clients): the NIT/CI into nitEdit, then the focus moves to nameEdit (ENombreC),
-//   so the caller's leave-the-NIT/CI handler runs as if the user had typed it;
+// - modes 2 and 4 (clients): the NIT/CI into nitEdit, then the focus moves to nameEdit (ENombreC);
 // - mode 3 (sales reports): the NIT/CI into nitEdit, whose text is then selected; nameEdit unused.
-// nameEdit may be null where the caller has none.
+// nameEdit may be null where the caller has none. Focus changes around a modal dialog do not
+// reliably signal the NIT/CI edit as left: a caller that looks the client or supplier up when that
+// edit is left runs its lookup itself after applying the pick.
 void ApplyPickerChoice(int mode, const PickerChoice& choice, QLineEdit* nitEdit, QLineEdit* nameEdit);
