@@ -848,12 +848,12 @@ void TFProductosC::nameUpdate(NameTab& tab)
 {
     bool idOk = false;
     const qint64 id = tab.id->text().toLongLong(&idOk);
+    if (!idOk) // "ACTUALIZAR" is only enabled with a chosen row
+        return;
     const CatalogNames::Entry entry{id, tab.name->text().trimmed(), tab.origin ? tab.origin->text().trimmed() : QString(),
                                     tab.state->currentIndex()};
     QString refusal;
-    if (!idOk && !entry.name.isEmpty())
-        refusal = QStringLiteral("Seleccione el registro a Actualizar");
-    else if (!Run([&] { refusal = CatalogNames::Update(tab.kind, entry, tab.chosenName); }))
+    if (!Run([&] { refusal = CatalogNames::Update(tab.kind, entry, tab.chosenName); }))
         return;
     if (!refusal.isEmpty()) {
         MessageSeam::current().information(refusal);

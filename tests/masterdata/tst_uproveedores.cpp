@@ -2,6 +2,8 @@
 
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
+#include "data/DatabaseError.h"
+#include "masterdata/SupplierStore.h"
 #include "masterdata/UProveedores.h"
 #include "masterdata/VoucherStore.h"
 #include "widgets/DataGrid.h"
@@ -401,7 +403,6 @@ private slots:
         const char* grid = sales ? "VecV" : "VecCC";
         const QString table = sales ? QStringLiteral("ComprobanteV") : QStringLiteral("ComprobanteC");
         const QString other = sales ? QStringLiteral("ComprobanteC") : QStringLiteral("ComprobanteV");
-        t.shop.db().execute(QStringLiteral("UPDATE ComprobanteV SET Numero=IdCompV*0"));
         if (row >= 0) {
             t.grid(grid)->goToRow(row);
             QCOMPARE(Drive::text(t.w(), sales ? "EIDCompV" : "EIDCompC"), QString::number(row + 1));
@@ -436,6 +437,24 @@ private slots:
         const QString refusal = VoucherStore::UpdateNumber(VoucherStore::Kind::Purchases, id, number);
         QCOMPARE(refusal.isEmpty(), stored);
         QCOMPARE(shop.db().query(QStringLiteral("SELECT SUM(Numero) FROM ComprobanteC")).integer(0), stored ? 12 : 0);
+    }
+
+    // A text longer than its column (pasted past a box, or from another program) is refused whole
+    // with a message naming the field; nothing is written.
+    void textLongerThanItsColumnIsRefused()
+    {
+        ShopFixture shop;
+        shop.login();
+        SupplierStore::Supplier supplier;
+        supplier.NitCI = QStringLiteral("555");
+        supplier.RSocial = QString(51, QLatin1Char('X'));
+        try {
+            SupplierStore::Insert(supplier, QStringLiteral("admin"));
+            QFAIL("a 51-character name was stored");
+        } catch (const DatabaseError& e) {
+            QCOMPARE(e.text(), QStringLiteral("El dato \"RSocial\" no puede tener mas de 50 caracteres"));
+        }
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Proveedores WHERE NitCI='555'")).integer(0), 0);
     }
 
     // Not a check: renders the four panels when CVI_SNAPSHOT_DIR is set.
