@@ -384,7 +384,7 @@ void TFProductosC::buildStatusBar()
     m_SBar1->setObjectName(QStringLiteral("SBar1"));
     m_SBar1->setSizeGripEnabled(false);
     m_status = new QLabel(m_SBar1);
-    m_SBar1->addWidget(m_status);
+    m_SBar1->addWidget(m_status, 1);
 }
 
 // ----- opening -----------------------------------------------------------------------------------
