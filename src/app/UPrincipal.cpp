@@ -17,6 +17,10 @@
 #include "data/ProgramEndSeam.h"
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
+#include "masterdata/UBusquedas.h"
+#include "masterdata/UListarProd.h"
+#include "masterdata/UProductosC.h"
+#include "masterdata/UProveedores.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -88,6 +92,9 @@ TFPrincipal::TFPrincipal(QWidget* parent)
     addRoutes();
     connect(m_login, &TFIniciarS::sessionOpened, this, &TFPrincipal::sessionOpened);
     registerWindows();
+    // The pickers live as long as the main window; their callers reach them through shared().
+    TFListarProd::setShared(new TFListarProd(this));
+    TFBusquedas::setShared(new TFBusquedas(this));
 
     resetSession();
     resize(1100, 720);
@@ -107,6 +114,8 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::Login, [this] { return m_login; });
     m_dispatcher->registerWindow(WindowClass::Cash, [] { return new TFCaja; });
     m_dispatcher->registerWindow(WindowClass::DailyCashReport, [] { return new TFRCajaDiaria; });
+    m_dispatcher->registerWindow(WindowClass::Products, [] { return new TFProductosC; });
+    m_dispatcher->registerWindow(WindowClass::SuppliersClients, [] { return new TFProveedores; });
 }
 
 void TFPrincipal::resetSession()

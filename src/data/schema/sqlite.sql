@@ -1,4 +1,4 @@
--- Schema of the shop database, SQLite. Version 1.
+-- Schema of the shop database, SQLite. Version 2.
 -- Column order matters: several readers take "SELECT *" results by position.
 -- Text columns compare ignoring letter case (NOCASE), so keys such as logins and NIT/CI match
 -- whatever case was typed. Length checks are named lenN_Column so the data layer can say which
@@ -124,6 +124,8 @@ CREATE INDEX Ventas_FechaV ON Ventas(FechaV);
 CREATE INDEX Ventas_NroFact ON Ventas(NroFact);
 CREATE INDEX Ventas_NitCI ON Ventas(NitCI);
 CREATE INDEX Ventas_Dosificacion ON Ventas(IdDosificacion, NroFact);
+-- Open credit sales only: who still owes is read from these few, not from every sale of the years.
+CREATE INDEX Ventas_Deudores ON Ventas(NitCI) WHERE FormaP=2 AND Estado='V' AND Saldo<>0;
 
 -- Sale lines; dispatch-queue order lines (written by the order-taking side) use the same table
 -- with IdIngreso set, no sale, and the product name, unit code and stock flag of their own.
@@ -339,4 +341,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;

@@ -1,0 +1,7 @@
+#include "masterdata/PickerMode.h"
+
+PickerState& PickerState::current()
+{
+    static PickerState state;
+    return state;
+}
