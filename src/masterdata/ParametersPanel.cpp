@@ -8,6 +8,7 @@
 #include "masterdata/SystemParameters.h"
 #include "printing/InstalledPrinters.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -20,7 +21,16 @@
 #include <QVBoxLayout>
 
 namespace {
+
 const QString kEmptyingTitle = QStringLiteral("Vaciar Base de Datos");
+
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 }
 
 ParametersPanel::ParametersPanel(QWidget* parent) : QWidget(parent)
@@ -145,16 +155,21 @@ void ParametersPanel::SBVaciarDBClick()
         messages.error(e.text());
         return;
     }
-    // Without a copy to go back to, nothing is deleted.
+    // Without a copy to go back to, nothing is deleted. A big shop takes a while for both.
     QString copy;
-    if (const QString failure = DatabaseEmptying::BackUp(&copy); !failure.isEmpty()) {
-        messages.error(failure);
-        return;
+    QString failure;
+    {
+        const WaitCursor busy;
+        failure = DatabaseEmptying::BackUp(&copy);
+        try {
+            if (failure.isEmpty())
+                DatabaseEmptying::Empty();
+        } catch (const DatabaseError& e) {
+            failure = e.text();
+        }
     }
-    try {
-        DatabaseEmptying::Empty();
-    } catch (const DatabaseError& e) {
-        messages.error(e.text());
+    if (!failure.isEmpty()) {
+        messages.error(failure);
         return;
     }
     messages.information(QStringLiteral("La Base de Datos ha sido vaciada correctamente, el Sistema se Cerrara"));
