@@ -17,6 +17,8 @@ TFUsuarios::TFUsuarios(QWidget* parent) : QWidget(parent)
     m_mode = SessionState::current().AdminMode == 2 ? 2 : 1;
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->setSpacing(2);
     QString statusText;
     if (m_mode == 2) {
         setWindowTitle(QStringLiteral("Parametros de Configuración"));

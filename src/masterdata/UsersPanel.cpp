@@ -159,7 +159,8 @@ QWidget* UsersPanel::buildRightsTab()
     for (const RightsGroup& group : Groups()) {
         auto* box = new QGroupBox(QString::fromUtf8(group.title), tab);
         auto* column = new QVBoxLayout(box);
-        column->setSpacing(2);
+        column->setSpacing(0);
+        column->setContentsMargins(8, 2, 8, 2);
         QList<QCheckBox*> byPosition(group.length, nullptr);
         for (const auto& [position, caption] : group.boxes) {
             auto* check = new QCheckBox(QString::fromUtf8(caption), box);
@@ -173,6 +174,7 @@ QWidget* UsersPanel::buildRightsTab()
     }
     // Ventas over Caja, Compras alone, Herramientas over Almacén.
     auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(4);
     grid->addWidget(groupBoxes[0], 0, 0);
     grid->addWidget(groupBoxes[3], 1, 0);
     grid->addWidget(groupBoxes[1], 0, 1, 2, 1);

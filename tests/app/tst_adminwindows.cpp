@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSet>
+#include <QTabWidget>
 #include <QtTest>
 
 namespace {
@@ -165,6 +166,20 @@ private slots:
         QVERIFY(taxpayer);
         Drive::click(*taxpayer, "SBGuardarD");
         QVERIFY(!main.child(WindowClass::Cash));
+    }
+
+    // The biggest of them inside the main window, to see that it fits the frame.
+    void snapshots()
+    {
+        const QByteArray dir = qgetenv("CVI_SNAPSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("set CVI_SNAPSHOT_DIR to write the main window with the users window open");
+        ShopFixture shop;
+        Main main(shop);
+        main.login("admin", "admin");
+        main.window.command("H2")->trigger();
+        Drive::control<QTabWidget>(*main.child(WindowClass::Users), "PCUsuarios")->setCurrentIndex(1);
+        QVERIFY(main.window.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/principal-usuarios.png")));
     }
 };
 
