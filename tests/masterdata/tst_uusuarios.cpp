@@ -131,6 +131,16 @@ private slots:
         QCOMPARE(Drive::text(*window, "ELogin"), QString());
         QVERIFY(Drive::enabled(*window, "SBInsertar"));
         QVERIFY(!Drive::enabled(*window, "SBActualizar"));
+
+        // Enter moves through the five fields in order and stays in the last one.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const char* const order[] = {"ELogin", "EClave1", "EClave2", "ENombre", "EOcupacion", "EOcupacion"};
+        Drive::control<QLineEdit>(*window, order[0])->setFocus();
+        for (int i = 0; i + 1 < 6; ++i) {
+            Drive::key(*window, order[i], Qt::Key_Return);
+            QVERIFY2(Drive::control<QLineEdit>(*window, order[i + 1])->hasFocus(), order[i + 1]);
+        }
     }
 
     void insertRefusals_data()
