@@ -228,6 +228,11 @@ void DosagePanel::SBBorrarDsClick()
     m_MDosificacion->clear();
     m_EFechaL->clear();
     m_MLeyenda->clear();
+    // A new dosage at the head office carries today's taxpayer address, not a listed row's.
+    if (!atBranch()) {
+        const SessionState& s = SessionState::current();
+        showAddress(s.HeadOfficePhone, s.HeadOfficeAddress, s.HeadOfficeCity);
+    }
     m_SBActualizarDo->setEnabled(false);
     m_SBInsertarDo->setEnabled(true);
     m_ENAutorizacion->setFocus();

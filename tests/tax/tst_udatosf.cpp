@@ -146,6 +146,10 @@ private slots:
         QVERIFY(Drive::visible(*window, "ECiudad"));
         QCOMPARE(Drive::enabled(*window, "ECiudad"), branch != 0);
         QCOMPARE(Drive::enabled(*window, "EDireccion"), branch != 0);
+        // A listed row with an old head-office address was looked at first.
+        t.shop.db().execute(QStringLiteral("UPDATE Dosificaciones SET TelefonoM='1', DireccionM='VIEJA', CiudadM='X'"));
+        window = t.open(1);
+        choose(*window, "VecDo", 0);
 
         typeDosage(*window, QStringLiteral("29040011008"), QStringLiteral("  A'b\"c$d%e\\f  "), QStringLiteral("31/12/2027"),
                    QStringLiteral("ley de prueba"));
