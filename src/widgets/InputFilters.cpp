@@ -132,10 +132,14 @@ void CleanEditedText(QLineEdit* field, const Rule& rule)
     });
 }
 
-// A memo's whole text is kept clean whatever route it came by; `clean` must leave clean text as it is.
-void CleanMemoText(QPlainTextEdit* memo, std::function<QString(const QString&)> clean)
+// A memo's text is kept clean whatever route it came by (`clean` must leave clean text as it is).
+// With `userOnly` only what the user put in is cleaned, as the line fields do: text the program
+// shows (a stored legend) is not rewritten behind his back. The user edits the focused memo.
+void CleanMemoText(QPlainTextEdit* memo, bool userOnly, std::function<QString(const QString&)> clean)
 {
-    QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [memo, clean = std::move(clean)] {
+    QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [memo, userOnly, clean = std::move(clean)] {
+        if (userOnly && !memo->hasFocus())
+            return;
         const QString text = memo->toPlainText();
         const QString kept = clean(text);
         if (kept == text)
@@ -168,7 +172,7 @@ void Install(QWidget* field, const Rule& rule)
     if (auto* edit = qobject_cast<QLineEdit*>(field))
         CleanEditedText(edit, rule);
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
-        CleanMemoText(memo, [rule](const QString& text) {
+        CleanMemoText(memo, true, [rule](const QString& text) {
             // Line breaks are the memo's own; singleLineMemo decides about them.
             QStringList lines = text.split(QLatin1Char('\n'));
             for (QString& line : lines)
@@ -190,7 +194,7 @@ void plainLetters(QWidget* field) { Install(field, Rule{Mode::PlainLetters, {}})
 void singleLineMemo(QPlainTextEdit* memo, int maxLength)
 {
     new EnterFilter(memo);
-    CleanMemoText(memo, [maxLength](const QString& text) {
+    CleanMemoText(memo, false, [maxLength](const QString& text) {
         QString kept = text;
         kept.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         return kept.left(maxLength);

@@ -20,7 +20,8 @@ void digitsAnd(QLineEdit* field, const QString& others);
 // text is treated the same way.
 void upperCase(QLineEdit* field);
 // Names and legends printed on invoices: only the blank, "-", ".", digits, A..Z and Ñ type, a..z
-// and ñ as upper case. For a line field or a memo (QPlainTextEdit).
+// and ñ as upper case. For a line field or a memo (QPlainTextEdit); as everywhere, text the
+// program puts in the field is left as it is.
 void plainLetters(QWidget* field);
 // A memo holding one line of at most `maxLength` characters: Enter never breaks it and pasted
 // line breaks become blanks.

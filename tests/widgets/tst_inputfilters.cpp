@@ -145,8 +145,23 @@ private slots:
         InputFilters::plainLetters(&memo);
         typeKeys(&memo, typed);
         QCOMPARE(memo.toPlainText(), shown);
-        memo.setPlainText(typed); // however the text arrives
-        QCOMPARE(memo.toPlainText(), shown);
+        // Text the program shows (a stored legend) stays as it is.
+        memo.setPlainText(typed);
+        QCOMPARE(memo.toPlainText(), typed);
+    }
+
+    // What the context menu's paste or a drop puts into the memo the user is editing.
+    void memoCleansWhatArrivesWithoutKeys()
+    {
+        QPlainTextEdit memo;
+        InputFilters::plainLetters(&memo);
+        memo.show();
+        memo.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&memo));
+        memo.setFocus();
+        QVERIFY(memo.hasFocus());
+        memo.insertPlainText(QStringLiteral("peña, s.a."));
+        QCOMPARE(memo.toPlainText(), QStringLiteral("PEÑA S.A."));
     }
 
     void singleLineMemoKeepsOneLineOfItsLength()
