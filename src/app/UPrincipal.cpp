@@ -21,6 +21,8 @@
 #include "masterdata/UListarProd.h"
 #include "masterdata/UProductosC.h"
 #include "masterdata/UProveedores.h"
+#include "masterdata/UUsuarios.h"
+#include "tax/UDatosF.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -116,6 +118,8 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::DailyCashReport, [] { return new TFRCajaDiaria; });
     m_dispatcher->registerWindow(WindowClass::Products, [] { return new TFProductosC; });
     m_dispatcher->registerWindow(WindowClass::SuppliersClients, [] { return new TFProveedores; });
+    m_dispatcher->registerWindow(WindowClass::Users, [] { return new TFUsuarios; });
+    m_dispatcher->registerWindow(WindowClass::Dosages, [] { return new TFDatosF; });
 }
 
 void TFPrincipal::resetSession()
@@ -441,13 +445,21 @@ void TFPrincipal::addRoutes()
     route(QStringLiteral("A1"), modal(WindowClass::Login, &S::LoginMode, TFIniciarS::LoginModeLogin));
     route(QStringLiteral("H1"), modal(WindowClass::Login, &S::LoginMode, TFIniciarS::LoginModePassword));
 
-    // Without the taxpayer's data the cash session cannot open: the user is sent to complete it.
+    // Without the taxpayer's data the cash session cannot open: the user is sent to complete it,
+    // and once it is saved the cash window follows.
     route(QStringLiteral("J1"), single(WindowClass::Cash, 10, &S::CashMode, 0, CloseAll::AfterGate, [this] {
               if (CommandGates::TaxpayerDataComplete())
                   return true;
+              m_cashAfterTaxpayer = true;
               m_commands.value(QStringLiteral("H4"))->trigger();
+              m_cashAfterTaxpayer = false;
               return false;
           }));
+    connect(m_dispatcher, &WindowDispatcher::windowOpened, this, [this](const QString& windowClass, QWidget* window) {
+        auto* taxpayer = qobject_cast<TFDatosF*>(window);
+        if (m_cashAfterTaxpayer && windowClass == WindowClass::Dosages && taxpayer)
+            connect(taxpayer, &TFDatosF::taxpayerSaved, this, [this] { m_commands.value(QStringLiteral("J1"))->trigger(); });
+    });
     route(QStringLiteral("J2"), single(WindowClass::Cash, 10, &S::CashMode, 1, CloseAll::BeforeGate,
                                        [] { return CommandGates::CashSessionToClose(); }));
     route(QStringLiteral("J3"), single(WindowClass::DailyCashReport, 10, nullptr, 0, CloseAll::Never));

@@ -82,4 +82,5 @@ private:
     QList<QLabel*> m_panels;
     QHash<QString, QAction*> m_commands;
     QStringList m_calculators;
+    bool m_cashAfterTaxpayer = false; // "Abrir Caja" sent the user to complete the taxpayer data
 };

@@ -198,18 +198,6 @@ void TFRCajaDiaria::yearEdited(const QString& text)
     }
 }
 
-QString TFRCajaDiaria::ListedDate(const QDate& date)
-{
-    static const char* const months[] = {"ene", "feb", "mar", "abr", "may", "jun",
-                                         "jul", "ago", "sep", "oct", "nov", "dic"};
-    if (!date.isValid())
-        return {};
-    return QStringLiteral("%1/%2/%3")
-        .arg(date.day(), 2, 10, QLatin1Char('0'))
-        .arg(QLatin1String(months[date.month() - 1]))
-        .arg(date.year(), 4, 10, QLatin1Char('0'));
-}
-
 void TFRCajaDiaria::SBListarClick()
 {
     m_VecC->clearRows();
@@ -243,7 +231,7 @@ void TFRCajaDiaria::SBListarClick()
 
 void TFRCajaDiaria::addSession(const SqlRows& rows, int number)
 {
-    QStringList cells{QString::number(number), rows.text(0), ListedDate(rows.date(1))};
+    QStringList cells{QString::number(number), rows.text(0), Formats::MonthNameDate(rows.date(1))};
     for (int column = 2; column < CajaColumns; ++column) {
         const int listColumn = column + 1;
         if (listColumn <= ColPPagar)

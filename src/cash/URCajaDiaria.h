@@ -27,9 +27,6 @@ public:
         ColCajero, ColImprimir
     };
 
-    // "DD/MMM/YYYY" with a fixed Spanish month abbreviation: "09/dic/2026".
-    static QString ListedDate(const QDate& date);
-
     // The index of the last row selected while the list had rows, or -1.
     int lastSelectedRow() const { return m_lastRow; }
 

@@ -16,6 +16,9 @@ QString Integer(qint64 value);
 QString Date(const QDate& date);
 // hh:mm:ss
 QString Time(const QTime& time);
+// "DD/MMM/YYYY" with a fixed Spanish month abbreviation, whatever the computer's language:
+// "09/dic/2026". Lists of sessions and dosages show their dates this way.
+QString MonthNameDate(const QDate& date);
 
 // Parses an amount typed or shown with "." (an optional leading "-"); false on anything else,
 // including an empty text, a comma or two points.

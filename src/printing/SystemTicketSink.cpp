@@ -3,20 +3,16 @@
 #include "data/ClockSeam.h"
 #include "data/MessageSeam.h"
 #include "data/SessionState.h"
+#include "printing/InstalledPrinters.h"
 #include "printing/PdfTicketSink.h"
 #include "printing/PrinterTicketSink.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QPrinterInfo>
 #include <QRegularExpression>
 
-SystemTicketSink::SystemTicketSink(PrinterList printers) : m_printers(std::move(printers))
-{
-    if (!m_printers)
-        m_printers = [] { return QPrinterInfo::availablePrinterNames(); };
-}
+SystemTicketSink::SystemTicketSink() = default;
 
 SystemTicketSink::~SystemTicketSink() = default;
 
@@ -24,7 +20,7 @@ QString SystemTicketSink::begin(const QString& jobTitle)
 {
     m_target.reset();
     m_pdfPath.clear();
-    const QStringList printers = m_printers();
+    const QStringList printers = InstalledPrinters::names();
     if (printers.isEmpty())
         return beginPdf(jobTitle);
 

@@ -1,19 +1,16 @@
 #pragma once
 #include "printing/TicketSink.h"
 
-#include <QStringList>
-#include <functional>
 #include <memory>
 
 // The program's ticket output. For every ticket afresh: the printer at
-// SessionState::TicketPrinterIndex in the system's printer list; when the computer has no printer
-// at all, a PDF file in a "tickets" folder beside the database (the user is told where); an index
-// that names no printer fails the ticket before anything is sent.
+// SessionState::TicketPrinterIndex in InstalledPrinters::names() (the list the parameters window
+// chooses from); when the computer has no printer at all, a PDF file in a "tickets" folder beside
+// the database (the user is told where); an index that names no printer fails the ticket before
+// anything is sent.
 class SystemTicketSink : public TicketSink {
 public:
-    using PrinterList = std::function<QStringList()>;
-    // The printer list defaults to QPrinterInfo::availablePrinterNames().
-    explicit SystemTicketSink(PrinterList printers = {});
+    SystemTicketSink();
     ~SystemTicketSink() override;
 
     QString begin(const QString& jobTitle) override;
@@ -31,7 +28,6 @@ public:
 private:
     QString beginPdf(const QString& jobTitle);
 
-    PrinterList m_printers;
     std::unique_ptr<TicketSink> m_target;
     QString m_pdfPath;
 };

@@ -3,7 +3,7 @@
 class TicketSink;
 
 // Where TicketDocument draws. The program uses SystemTicketSink; tests install a
-// RecordingTicketSink (or a SystemTicketSink with a scripted printer list).
+// RecordingTicketSink (or script InstalledPrinters and keep the SystemTicketSink).
 namespace TicketSinkSeam {
 TicketSink& current();
 // Installs a sink; nullptr puts the system's back. The caller keeps ownership.

@@ -162,21 +162,6 @@ private slots:
         QCOMPARE(visible, (QStringList{"Nro", "Fecha Caja", "C/Inicial", "Traspaso", "Saldo", "Sob. o Falt.", "Cajero", "I"}));
     }
 
-    void listedDate_data()
-    {
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("january") << QDate(2026, 1, 5) << "05/ene/2026";
-        QTest::newRow("may") << QDate(2026, 5, 31) << "31/may/2026";
-        QTest::newRow("december") << QDate(2026, 12, 9) << "09/dic/2026";
-    }
-    void listedDate()
-    {
-        QFETCH(QDate, date);
-        QFETCH(QString, text);
-        QCOMPARE(TFRCajaDiaria::ListedDate(date), text);
-    }
-
     void printCellReprintsTheClosingReport_data()
     {
         QTest::addColumn<double>("sobFal");

@@ -101,6 +101,21 @@ private slots:
             QCOMPARE(Formats::ParseDate(Formats::Date(date)), date);
     }
 
+    void monthNameDate_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("january") << QDate(2026, 1, 5) << "05/ene/2026";
+        QTest::newRow("may") << QDate(2026, 5, 31) << "31/may/2026";
+        QTest::newRow("december") << QDate(2026, 12, 9) << "09/dic/2026";
+    }
+    void monthNameDate()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, text);
+        QCOMPARE(Formats::MonthNameDate(date), text);
+    }
+
     void dateTextIsDayFirst()
     {
         QCOMPARE(Formats::Date(QDate(2015, 3, 5)), QStringLiteral("05/03/2015"));

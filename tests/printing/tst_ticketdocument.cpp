@@ -1,3 +1,4 @@
+#include "printing/InstalledPrinters.h"
 #include "printing/PdfTicketSink.h"
 #include "printing/RecordingTicketSink.h"
 #include "printing/SystemTicketSink.h"
@@ -35,6 +36,7 @@ private slots:
     void cleanup()
     {
         TicketSinkSeam::install(nullptr);
+        InstalledPrinters::install({});
         MessageSeam::install(nullptr);
         ClockSeam::install(nullptr);
         SessionState::reset();
@@ -199,7 +201,8 @@ private slots:
         if (withDatabase)
             session.DatabasePath = dbDir.filePath("dbzelto.sqlite");
         session.TicketPrinterIndex = 0;
-        SystemTicketSink sink([] { return QStringList(); });
+        InstalledPrinters::install([] { return QStringList(); });
+        SystemTicketSink sink;
         TicketSinkSeam::install(&sink);
 
         TicketDocument ticket;
@@ -222,7 +225,8 @@ private slots:
     {
         QTemporaryDir appDir;
         SessionState::current().AppFolder = appDir.path() + "/";
-        SystemTicketSink sink([] { return QStringList(); });
+        InstalledPrinters::install([] { return QStringList(); });
+        SystemTicketSink sink;
         TicketSinkSeam::install(&sink);
         for (int i = 0; i < 2; ++i) {
             TicketDocument ticket;
@@ -246,7 +250,8 @@ private slots:
         QTemporaryDir appDir;
         SessionState::current().AppFolder = appDir.path() + "/";
         SessionState::current().TicketPrinterIndex = index;
-        SystemTicketSink sink([] { return QStringList{"Termica", "Laser"}; });
+        InstalledPrinters::install([] { return QStringList{"Termica", "Laser"}; });
+        SystemTicketSink sink;
         TicketSinkSeam::install(&sink);
 
         TicketDocument ticket;

@@ -4,7 +4,20 @@
 #include <QClipboard>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QtTest>
+
+namespace {
+// Types any text key by key, letters beyond ASCII (ñ, é) included.
+void typeKeys(QWidget* field, const QString& text)
+{
+    for (const QChar c : text) {
+        const int key = c.unicode() < 128 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+    }
+}
+}
 
 class TstInputFilters : public QObject {
     Q_OBJECT
@@ -84,6 +97,83 @@ private slots:
         InputFilters::upperCase(&field);
         QTest::keyClicks(&field, typed);
         QCOMPARE(field.text(), shown);
+    }
+
+    void digitsAnd_data()
+    {
+        QTest::addColumn<QString>("others");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain number") << "" << "29a04-0.0 11" << "29040011";
+        QTest::newRow("date") << "/" << "31/12-2026x" << "31/122026";
+        QTest::newRow("telephone") << "-" << "2-2441/234" << "2-2441234";
+    }
+    void digitsAnd()
+    {
+        QFETCH(QString, others);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QLineEdit field;
+        InputFilters::digitsAnd(&field, others);
+        QTest::keyClicks(&field, typed);
+        QCOMPARE(field.text(), shown);
+        // A pasted text keeps the same characters.
+        field.clear();
+        QApplication::clipboard()->setText(typed);
+        QTest::keySequence(&field, QKeySequence::Paste);
+        QCOMPARE(field.text(), shown);
+    }
+
+    void plainLetters_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("upper case") << "venta de ropa" << "VENTA DE ROPA";
+        QTest::newRow("enie") << "peña" << "PEÑA";
+        QTest::newRow("signs kept") << "s.r.l. - 2" << "S.R.L. - 2";
+        QTest::newRow("quotes, accents and others refused") << "d'ar\"te´ é,;/" << "DARTE ";
+    }
+    void plainLetters()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QLineEdit line;
+        InputFilters::plainLetters(&line);
+        typeKeys(&line, typed);
+        QCOMPARE(line.text(), shown);
+        QPlainTextEdit memo;
+        InputFilters::plainLetters(&memo);
+        typeKeys(&memo, typed);
+        QCOMPARE(memo.toPlainText(), shown);
+        // Text the program shows (a stored legend) stays as it is.
+        memo.setPlainText(typed);
+        QCOMPARE(memo.toPlainText(), typed);
+    }
+
+    // What the context menu's paste or a drop puts into the memo the user is editing.
+    void memoCleansWhatArrivesWithoutKeys()
+    {
+        QPlainTextEdit memo;
+        InputFilters::plainLetters(&memo);
+        memo.show();
+        memo.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&memo));
+        memo.setFocus();
+        QVERIFY(memo.hasFocus());
+        memo.insertPlainText(QStringLiteral("peña, s.a."));
+        QCOMPARE(memo.toPlainText(), QStringLiteral("PEÑA S.A."));
+    }
+
+    void singleLineMemoKeepsOneLineOfItsLength()
+    {
+        QPlainTextEdit memo;
+        InputFilters::singleLineMemo(&memo, 10);
+        QTest::keyClicks(&memo, "ab");
+        QTest::keyClick(&memo, Qt::Key_Return);
+        QTest::keyClicks(&memo, "c$%\\'");
+        QCOMPARE(memo.toPlainText(), QStringLiteral("abc$%\\'"));
+        memo.setPlainText("line one\nline two");
+        QCOMPARE(memo.toPlainText(), QStringLiteral("line one l"));
     }
 
     void refuseTyping()
