@@ -16,6 +16,8 @@ QString Integer(qint64 value);
 QString Date(const QDate& date);
 // hh:mm:ss
 QString Time(const QTime& time);
+// "05 de marzo de 2015": the month's Spanish name from a fixed table, never the computer's locale.
+QString SpanishLongDate(const QDate& date);
 
 // Parses an amount typed or shown with "." (an optional leading "-"); false on anything else,
 // including an empty text, a comma or two points.
