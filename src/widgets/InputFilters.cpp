@@ -9,7 +9,7 @@ namespace InputFilters {
 
 namespace {
 
-enum class Mode { DigitsAndPoint, UpperCase, NoTyping };
+enum class Mode { DigitsAndPoint, Digits, Amount, UpperCase, UpperCaseWithQuotes, NoTyping };
 
 bool IsQuote(QChar c)
 {
@@ -21,11 +21,28 @@ QString Clean(Mode mode, const QString& text)
 {
     QString kept;
     for (QChar c : text) {
-        if (mode == Mode::DigitsAndPoint) {
-            if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.'))
+        const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        switch (mode) {
+        case Mode::DigitsAndPoint:
+            if (digit || c == QLatin1Char('.'))
                 kept += c;
-        } else if (!IsQuote(c)) {
-            kept += (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? c.toUpper() : c;
+            break;
+        case Mode::Digits:
+            if (digit)
+                kept += c;
+            break;
+        case Mode::Amount:
+            if (digit || c == QLatin1Char('.'))
+                kept += c;
+            else if (c == QLatin1Char(','))
+                kept += QLatin1Char('.');
+            break;
+        case Mode::UpperCase:
+        case Mode::UpperCaseWithQuotes:
+            if (mode == Mode::UpperCaseWithQuotes || !IsQuote(c))
+                kept += (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? c.toUpper() : c;
+            break;
+        case Mode::NoTyping: break;
         }
     }
     return kept;
@@ -93,10 +110,28 @@ void digitsAndPoint(QLineEdit* field)
     CleanEditedText(field, Mode::DigitsAndPoint);
 }
 
+void digits(QLineEdit* field)
+{
+    new KeyFilter(field, Mode::Digits);
+    CleanEditedText(field, Mode::Digits);
+}
+
+void amount(QLineEdit* field)
+{
+    new KeyFilter(field, Mode::Amount);
+    CleanEditedText(field, Mode::Amount);
+}
+
 void upperCase(QLineEdit* field)
 {
     new KeyFilter(field, Mode::UpperCase);
     CleanEditedText(field, Mode::UpperCase);
+}
+
+void upperCaseKeepingQuotes(QLineEdit* field)
+{
+    new KeyFilter(field, Mode::UpperCaseWithQuotes);
+    CleanEditedText(field, Mode::UpperCaseWithQuotes);
 }
 
 void refuseTyping(QWidget* field)
