@@ -26,7 +26,11 @@ QLineEdit* NumberField(QWidget* parent, const char* name, int length)
     edit->setObjectName(QLatin1String(name));
     edit->setMaxLength(length);
     edit->setAlignment(Qt::AlignRight);
-    edit->setFixedWidth(110);
+    edit->setFixedWidth(120);
+    QFont big = edit->font();
+    big.setPixelSize(16);
+    big.setBold(true);
+    edit->setFont(big);
     InputFilters::digitsAndPoint(edit);
     return edit;
 }
