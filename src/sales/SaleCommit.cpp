@@ -104,17 +104,22 @@ QString Validate(const SaleInput& in, CheckedSale* sale, bool* conversion)
 
 TDataModule1& Db() { return TDataModule1::instance(); }
 
+// The reads a sale makes inside its transaction; each finds its rows through an index.
+const QString kClientCredits = QStringLiteral("SELECT NCreditos FROM Clientes WHERE NitCI=?");
+const QString kOpenCredits = QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE NitCI=? AND Estado='V' AND FormaP=2");
+const QString kActiveDosage =
+    QStringLiteral("SELECT IdDosificacion FROM Dosificaciones WHERE Estado=1 ORDER BY IdDosificacion DESC LIMIT 1");
+const QString kKeyStored = QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE IdVenta=?");
+const QString kClientStored = QStringLiteral("SELECT COUNT(*) FROM Clientes WHERE NitCI=?");
+
 // Only open credit sales count against the client's allowance: annulled ones are no debt, and a
 // paid-off one has had its payment form rewritten.
 void CheckCredit(const QString& nitCi)
 {
-    const qint64 allowed =
-        Db().query(QStringLiteral("SELECT NCreditos FROM Clientes WHERE NitCI=?"), {nitCi}).integer(0);
+    const qint64 allowed = Db().query(kClientCredits, {nitCi}).integer(0);
     if (allowed <= 0)
         throw Refusal{QStringLiteral("A este CLIENTE no se le permite CREDITOS")};
-    const qint64 open = Db().query(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE NitCI=? AND Estado='V' AND FormaP=2"),
-                                   {nitCi})
-                            .integer(0);
+    const qint64 open = Db().query(kOpenCredits, {nitCi}).integer(0);
     if (open >= allowed)
         throw Refusal{QStringLiteral("El CLIENTE ha alcanzado el Nro. de CREDITOS permitidos, ya no corresponde")};
 }
@@ -123,8 +128,7 @@ void CheckCredit(const QString& nitCi)
 // superseded authorization.
 void CheckDosage(int dosageId)
 {
-    const SqlRows active = Db().query(
-        QStringLiteral("SELECT IdDosificacion FROM Dosificaciones WHERE Estado=1 ORDER BY IdDosificacion DESC LIMIT 1"));
+    const SqlRows active = Db().query(kActiveDosage);
     if (active.isEmpty() || active.integer(0) != dosageId)
         throw Refusal{QStringLiteral("La Dosificación de Facturas ha cambiado, cierre la sesión (Archivo - Cerrar) "
                                      "y vuelva a ingresar para seguir facturando")};
@@ -151,7 +155,7 @@ void TakeInvoiceNumber(const SaleInput& in, SaleRecord& record)
 
 void InsertSale(const QString& key, const SaleInput& in, const SaleRecord& r)
 {
-    if (Db().query(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE IdVenta=?"), {key}).integer(0) > 0)
+    if (Db().query(kKeyStored, {key}).integer(0) > 0)
         throw KeyTaken{};
     const QVariant authorization =
         r.VoucherKind == InvoiceVoucher ? QVariant(in.authorizationNumber.toLongLong()) : QVariant(0);
@@ -185,7 +189,7 @@ void RecordClient(const SaleInput& in, const SaleRecord& r)
     const QString nit = in.nitCi.trimmed();
     if (nit.isEmpty() || nit == QLatin1String("0"))
         return;
-    const bool known = Db().query(QStringLiteral("SELECT COUNT(*) FROM Clientes WHERE NitCI=?"), {nit}).integer(0) > 0;
+    const bool known = Db().query(kClientStored, {nit}).integer(0) > 0;
     if (!known) {
         Db().execute(QStringLiteral("INSERT INTO Clientes(NitCI, Cliente, NVentas, Usuario) VALUES(?, ?, 1, ?)"),
                      {nit, r.ClientName, in.cashier});
@@ -261,6 +265,11 @@ SaleVoucher MakeVoucher(const SaleInput& in, const CheckedSale& sale, const Sale
     return v;
 }
 
+}
+
+QStringList SaleCommit::ReadStatements()
+{
+    return {kClientCredits, kOpenCredits, kActiveDosage, kKeyStored, kClientStored};
 }
 
 SaleInput SaleInput::fromSession()

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // One cart line as the register holds it.
@@ -68,4 +69,7 @@ public:
     static SaleCommitResult Commit(const SaleInput& input, const std::function<void(int)>& progress = {});
 
     static const QString KeyTakenMessage;
+    // The reads a sale makes inside its transaction (client, open credits, dosage, key), for
+    // checking their query plans.
+    static QStringList ReadStatements();
 };

@@ -536,6 +536,20 @@ private slots:
         QCOMPARE(s.number("SELECT NFactura FROM DatosC"), 2);
     }
 
+    // The reads inside a sale find their rows through an index, however many sales the file holds.
+    void readsUseIndexes()
+    {
+        SalesShop s;
+        for (const QString& sql : SaleCommit::ReadStatements()) {
+            const QVariantList values(sql.count(QLatin1Char('?')), QStringLiteral("0"));
+            QStringList plan;
+            for (SqlRows r = s.row(QStringLiteral("EXPLAIN QUERY PLAN ") + sql, values); !r.atEnd(); r.next())
+                plan << r.text(3);
+            QVERIFY2(!plan.isEmpty() && plan.filter(QStringLiteral("SCAN")).isEmpty(),
+                     qPrintable(sql + QStringLiteral(": ") + plan.join(QStringLiteral("; "))));
+        }
+    }
+
     void progressIsReported()
     {
         SalesShop s;
