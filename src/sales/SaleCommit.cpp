@@ -74,7 +74,7 @@ QString Validate(const SaleInput& in, CheckedSale* sale, bool* conversion)
     if (!in.invoicingEnabled && in.voucherKind == InvoiceVoucher)
         return QStringLiteral("Facturación Deshabilitada, para poder emitir facturas habilite la opcion de Facturar "
                               "en Parametros de Configuración");
-    if (in.voucherKind < 0 || in.voucherKind > 2)
+    if (in.voucherKind < 0)
         return QStringLiteral("Seleccione el tipo de Comprobante");
 
     switch (in.paymentForm) {
