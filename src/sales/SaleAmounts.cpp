@@ -23,8 +23,9 @@ QString ReadCash(const QString& text, double* value)
 {
     if (!Formats::ParseAmount(text, value) || *value < 0)
         return QStringLiteral("'%1' no es un valor numerico valido").arg(text);
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    if (point >= 0 && text.trimmed().size() - point - 1 > 2)
+    const QString trimmed = text.trimmed();
+    const qsizetype point = trimmed.indexOf(QLatin1Char('.'));
+    if (point >= 0 && trimmed.size() - point - 1 > 2)
         return QStringLiteral("El Efectivo no puede tener mas de dos decimales (%1)").arg(text);
     return {};
 }

@@ -31,6 +31,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 const QColor TFVentas::StockAboveMinimum(192, 220, 192);
 
