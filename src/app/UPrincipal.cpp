@@ -22,7 +22,9 @@
 #include "masterdata/UProductosC.h"
 #include "masterdata/UProveedores.h"
 #include "masterdata/UUsuarios.h"
+#include "sales/UVentas.h"
 #include "tax/UDatosF.h"
+
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -120,6 +122,7 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::SuppliersClients, [] { return new TFProveedores; });
     m_dispatcher->registerWindow(WindowClass::Users, [] { return new TFUsuarios; });
     m_dispatcher->registerWindow(WindowClass::Dosages, [] { return new TFDatosF; });
+    m_dispatcher->registerWindow(WindowClass::Sales, [] { return new TFVentas; });
 }
 
 void TFPrincipal::resetSession()

@@ -54,6 +54,18 @@ QString MonthNameDate(const QDate& date)
         .arg(date.year(), 4, 10, QLatin1Char('0'));
 }
 
+QString SpanishLongDate(const QDate& date)
+{
+    static const char* const months[] = {"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio",
+                                         "agosto", "septiembre", "octubre", "noviembre", "diciembre"};
+    if (!date.isValid())
+        return {};
+    return QStringLiteral("%1 de %2 de %3")
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(QLatin1String(months[date.month() - 1]))
+        .arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
 bool ParseAmount(const QString& text, double* value)
 {
     static const QRegularExpression pattern(QStringLiteral("^\\s*-?(\\d+(\\.\\d*)?|\\.\\d+)\\s*$"));

@@ -19,6 +19,8 @@ QString Time(const QTime& time);
 // "DD/MMM/YYYY" with a fixed Spanish month abbreviation, whatever the computer's language:
 // "09/dic/2026". Lists of sessions and dosages show their dates this way.
 QString MonthNameDate(const QDate& date);
+// "05 de marzo de 2015": the month's Spanish name from a fixed table, never the computer's locale.
+QString SpanishLongDate(const QDate& date);
 
 // Parses an amount typed or shown with "." (an optional leading "-"); false on anything else,
 // including an empty text, a comma or two points.

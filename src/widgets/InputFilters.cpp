@@ -11,7 +11,7 @@ namespace InputFilters {
 
 namespace {
 
-enum class Mode { DigitsAnd, UpperCase, PlainLetters, NoTyping };
+enum class Mode { DigitsAnd, Amount, UpperCase, UpperCaseWithQuotes, PlainLetters, NoTyping };
 
 bool IsQuote(QChar c)
 {
@@ -47,8 +47,15 @@ struct Rule {
                 if (IsDigit(c) || others.contains(c))
                     kept += c;
                 break;
+            case Mode::Amount:
+                if (IsDigit(c) || c == QLatin1Char('.'))
+                    kept += c;
+                else if (c == QLatin1Char(','))
+                    kept += QLatin1Char('.');
+                break;
             case Mode::UpperCase:
-                if (!IsQuote(c))
+            case Mode::UpperCaseWithQuotes:
+                if (mode == Mode::UpperCaseWithQuotes || !IsQuote(c))
                     kept += (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? c.toUpper() : c;
                 break;
             case Mode::PlainLetters:
@@ -187,7 +194,13 @@ void digitsAndPoint(QLineEdit* field) { Install(field, Rule{Mode::DigitsAnd, QSt
 
 void digitsAnd(QLineEdit* field, const QString& others) { Install(field, Rule{Mode::DigitsAnd, others}); }
 
+void digits(QLineEdit* field) { Install(field, Rule{Mode::DigitsAnd, {}}); }
+
+void amount(QLineEdit* field) { Install(field, Rule{Mode::Amount, {}}); }
+
 void upperCase(QLineEdit* field) { Install(field, Rule{Mode::UpperCase, {}}); }
+
+void upperCaseKeepingQuotes(QLineEdit* field) { Install(field, Rule{Mode::UpperCaseWithQuotes, {}}); }
 
 void plainLetters(QWidget* field) { Install(field, Rule{Mode::PlainLetters, {}}); }
 

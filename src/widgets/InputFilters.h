@@ -16,9 +16,15 @@ void digitsAndPoint(QLineEdit* field);
 // Only digits and the characters of `others` type: "" for plain numbers, "/" for dates, "-" for
 // telephones. Pasted text keeps only those.
 void digitsAnd(QLineEdit* field, const QString& others);
+// Only digits and Backspace type (NIT/CI, order numbers).
+void digits(QLineEdit* field);
+// Amounts typed with either decimal mark: digits and "." type, a "," types as ".".
+void amount(QLineEdit* field);
 // a..z type as A..Z; the apostrophe, the double quote and the back quote are refused. Pasted
 // text is treated the same way.
 void upperCase(QLineEdit* field);
+// a..z type as A..Z and every other character as typed: names such as O'BRIEN keep their quote.
+void upperCaseKeepingQuotes(QLineEdit* field);
 // Names and legends printed on invoices: only the blank, "-", ".", digits, A..Z and Ñ type, a..z
 // and ñ as upper case. For a line field or a memo (QPlainTextEdit); as everywhere, text the
 // program puts in the field is left as it is.

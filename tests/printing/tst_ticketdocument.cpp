@@ -175,7 +175,8 @@ private slots:
     {
         QTemporaryDir appDir;
         SessionState::current().AppFolder = appDir.path() + "/";
-        SystemTicketSink sink([] { return QStringList(); });
+        InstalledPrinters::install([] { return QStringList(); });
+        SystemTicketSink sink;
         TicketSinkSeam::install(&sink);
         {
             TicketDocument ticket;

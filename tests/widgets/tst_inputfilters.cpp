@@ -176,6 +176,38 @@ private slots:
         QCOMPARE(memo.toPlainText(), QStringLiteral("line one l"));
     }
 
+    // The fields of the sales register: NIT/CI, cash received and client name.
+    void fieldKinds_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("digits refuse the point") << "digits" << "45.67x890" << "4567890";
+        QTest::newRow("amount takes a comma as point") << "amount" << "12,5" << "12.5";
+        QTest::newRow("amount refuses letters") << "amount" << "1a0-0" << "100";
+        QTest::newRow("names keep their quote") << "names" << "carlos o'brien" << "CARLOS O'BRIEN";
+    }
+    void fieldKinds()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QLineEdit typedField, pastedField;
+        for (QLineEdit* field : {&typedField, &pastedField}) {
+            if (kind == "digits")
+                InputFilters::digits(field);
+            else if (kind == "amount")
+                InputFilters::amount(field);
+            else
+                InputFilters::upperCaseKeepingQuotes(field);
+        }
+        QTest::keyClicks(&typedField, typed);
+        QCOMPARE(typedField.text(), shown);
+        QApplication::clipboard()->setText(typed);
+        QTest::keySequence(&pastedField, QKeySequence::Paste);
+        QCOMPARE(pastedField.text(), shown);
+    }
+
     void refuseTyping()
     {
         QLineEdit path;

@@ -1,0 +1,37 @@
+#include "printing/SaleTicket.h"
+
+#include "data/Formats.h"
+#include "data/SessionState.h"
+#include "printing/SaleVoucher.h"
+#include "printing/TicketDocument.h"
+#include "printing/TicketText.h"
+
+using TicketText::ItemLine;
+using TicketText::MoneyText;
+using TicketText::RightAlign40;
+
+QString PrintSaleTicket(const SaleVoucher& sale)
+{
+    const SessionState& s = SessionState::current();
+    TicketDocument ticket;
+    if (!ticket.Begin(QStringLiteral("TICKET"), 15))
+        return ticket.errorText();
+    ticket.HeaderLine(s.TaxpayerName);
+    ticket.HeaderLine(s.OwnerName);
+    ticket.HeaderLine(QStringLiteral("Nº Orden: ") + sale.orderNumber() + QStringLiteral(" Fecha: ")
+                      + Formats::Date(sale.date));
+    if (sale.clientNameTyped)
+        ticket.HeaderLine(QStringLiteral("Cliente: ") + sale.clientName);
+    ticket.BodyLine(QString(40, QLatin1Char('-')));
+    ticket.BodyLine(QStringLiteral("CANT CONCEPTO                P.U.  TOTAL"));
+    ticket.BodyLine(QString(40, QLatin1Char('-')));
+    for (const SaleVoucherLine& line : sale.lines)
+        ticket.BodyLine(ItemLine(line.quantity, line.product, line.unitPrice, line.lineTotal));
+    ticket.BodyLine(QString(42, QLatin1Char('-')));
+    ticket.BodyLine(RightAlign40(QStringLiteral("TOTAL: ") + MoneyText(sale.total)));
+    ticket.BodyLine(RightAlign40(QStringLiteral("EFECTIVO: ") + MoneyText(sale.cashReceived)));
+    ticket.BodyLine(RightAlign40((sale.isCredit() ? QStringLiteral("SALDO: ") : QStringLiteral("CAMBIO: "))
+                                 + MoneyText(sale.changeOrBalance)));
+    ticket.BodyLine(QStringLiteral("      GRACIAS POR SU PREFERENCIA"));
+    return ticket.End() ? QString() : ticket.errorText();
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// One line of a sale as its vouchers print it.
+struct SaleVoucherLine {
+    QString quantity;  // as the cart shows it: 1, 2.5
+    QString product;
+    QString unit;
+    double unitPrice = 0;
+    double lineTotal = 0;
+};
+
+// A stored sale as its vouchers print it (invoice ticket, sale ticket, letter invoice, delivery
+// note). It is made from the values the sale was stored with, so printing it again prints the
+// same voucher. The taxpayer and the dosage come from the session record at printing time.
+struct SaleVoucher {
+    QString saleId;                // "V000000123"
+    QDate date;
+    QString time;                  // hh:mm:ss
+    int voucherKind = 0;           // 1 = invoice
+    qint64 invoiceNumber = 0;
+    QString authorization;
+    QString controlCode;
+    QString nitCi;                 // as stored ("0" for an anonymous client)
+    QString clientName;            // as stored ("S/N" for an anonymous client)
+    bool clientNameTyped = false;  // the sale ticket names the client only when a name was typed
+    QString clientCompany;
+    int paymentForm = 1;           // 0 free, 1 cash, 2 credit, 3 card or cheque
+    QString paymentFormText;
+    double total = 0;
+    double cashReceived = 0;
+    double changeOrBalance = 0;    // the change, or for a credit sale the balance still owed
+    QString observation;
+    QString cashier;
+    QList<SaleVoucherLine> lines;
+
+    bool isInvoice() const { return voucherKind == 1; }
+    bool isCredit() const { return paymentForm == 2; }
+    // The order number: the key without its letter, as a number (V000000123 gives 123).
+    QString orderNumber() const;
+    // The key's nine digits, as the sale number field shows them.
+    QString saleNumberText() const;
+};

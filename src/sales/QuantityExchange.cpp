@@ -1,0 +1,7 @@
+#include "sales/QuantityExchange.h"
+
+QuantityExchange& QuantityExchange::current()
+{
+    static QuantityExchange exchange;
+    return exchange;
+}

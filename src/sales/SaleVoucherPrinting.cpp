@@ -1,0 +1,32 @@
+#include "sales/SaleVoucherPrinting.h"
+
+#include "data/MessageSeam.h"
+#include "data/SessionState.h"
+#include "printing/InvoiceTicket.h"
+#include "printing/SaleTicket.h"
+#include "printing/SaleVoucher.h"
+#include "printing/UIFacturaD.h"
+#include "printing/URVenta.h"
+
+namespace {
+
+bool Shown(const QString& failure)
+{
+    if (failure.isEmpty())
+        return true;
+    MessageSeam::current().error(failure);
+    return false;
+}
+
+}
+
+bool PrintSaleVoucher(const SaleVoucher& sale)
+{
+    if (SessionState::current().PrintFormat == 1)
+        return sale.isInvoice() ? TFIFacturaD::instance().ShowInvoice(sale) : TFRVenta::instance().ShowDeliveryNote(sale);
+    // The sale ticket follows the invoice; when the invoice ticket fails the printer is not there
+    // for the second one either, and one message is enough.
+    if (sale.isInvoice() && !Shown(PrintInvoiceTicket(sale)))
+        return false;
+    return Shown(PrintSaleTicket(sale));
+}

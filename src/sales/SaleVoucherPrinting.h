@@ -1,0 +1,10 @@
+#pragma once
+
+struct SaleVoucher;
+
+// Prints a stored sale's voucher as the print format and the voucher kind choose: on the roll
+// printer the invoice ticket and then the sale ticket (an invoice) or the sale ticket alone; on
+// the letter printer the two-copy invoice or the delivery note, whose rows come from the window
+// the voucher report source names (the caller sets it). A failure is shown through the message
+// seam and answered with false; the stored sale is never touched.
+bool PrintSaleVoucher(const SaleVoucher& sale);

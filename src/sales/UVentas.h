@@ -1,0 +1,143 @@
+#pragma once
+#include "printing/SaleVoucher.h"
+#include "printing/VoucherReportSource.h"
+
+#include <QWidget>
+#include <optional>
+
+class DataGrid;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QStatusBar;
+class QToolButton;
+class StatusShape;
+struct SaleInput;
+
+// What the register remembers between the cashier's steps.
+struct SalesRegisterState {
+    int CurrentCategory = 1;    // the category last loaded into the product list (1 to 8)
+    int ClientKnown = 0;        // 1 when the last NIT/CI lookup found the client
+    int ClientCreditLimit = 0;  // the found client's NCreditos (0 when not found)
+    QString ClientCompany;      // the found client's company, printed on the delivery note
+    int FormaP = 1;             // the payment form and voucher kind of the sale last committed
+    int Comprobante = 0;
+    int ProductRow = -1;        // the rows last chosen in each grid
+    int CartRow = -1;
+};
+
+// "Registrar Ventas": the cashier picks products from the category lists into a cart of six lines
+// at most, chooses the payment form and the voucher kind, names the client, types the cash
+// received and sells. The sale itself is stored by SaleCommit and printed by PrintSaleVoucher;
+// this window collects the input, shows prices, totals and the change, and reports.
+//
+// After a sale whose voucher failed to print, the register holds that stored sale: it cannot be
+// sold again, "Imprimir" prints it again, "NUEVO" returns to a new sale.
+class TFVentas : public QWidget, public VoucherRowSource {
+    Q_OBJECT
+public:
+    // Columns of the product list Vec0 (only Producto and Stock are shown).
+    enum ProductColumn {
+        PIdProducto, PIdCategoria, PMarca, PProducto, PPresentacion, PUMedida, PStockM, PPVenta, PPVentaIVA,
+        PCodigoB, PStock,
+    };
+    // Columns of the cart Vec1.
+    enum CartColumn {
+        NxCantidad, NxIdProducto1, NxIdCategoria1, NxMarca1, NxProducto1, NxPresentacion1, NxUnidad, NxStockM1,
+        NxPVenta1, NxCTotal, NxCodigoB1, NxBorrarP, NxPVentaO, NxVentaIVA,
+    };
+    static constexpr int MaxLines = 6;
+    static const QColor StockAboveMinimum;
+
+    explicit TFVentas(QWidget* parent = nullptr);
+    ~TFVentas() override;
+
+    QSize sizeHint() const override { return {1040, 600}; }
+
+    const SalesRegisterState& registerState() const { return m_state; }
+    // The stored sale the register holds after its voucher failed to print.
+    const std::optional<SaleVoucher>& heldSale() const { return m_held; }
+
+    QList<VoucherRow> voucherLines() const override;
+    QString voucherObservation() const override;
+
+public slots:
+    void BGrupoClick(int category);
+    void SBNuevoPClick();
+    void SBVenderClick();
+    void SBImprimirClick();
+    void CBFormaPChange();
+    void CBComprobanteChange();
+    void ENitCIExit();
+    void EEfectivoExit();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildCategoryButtons();
+    QWidget* buildProductList();
+    QWidget* buildCart();
+    QWidget* buildClientBox();
+    QWidget* buildPaymentBox();
+    QWidget* buildOrderBox();
+    QWidget* buildButtons();
+    void buildStatusBar();
+    void FormCreate();
+    void FormActivate();
+    void prepareCategoryButtons();
+    void fillVoucherKinds();
+    void loadCategory(int category);
+    void colourStock(int row);
+
+    void addProduct(int row);
+    void showPhoto(int row);
+    void changeQuantity(int row);
+    void changeUnitPrice(int row);
+    void removeLine(int row);
+    void fillExchange(int mode, const QString& brand, const QString& product, const QString& presentation,
+                      const QString& unit);
+    void setLineTotal(int row);
+    void reprice(bool invoiceBasis);
+    void updateTotals();
+    void updateChange();
+    QStringList lineTotals() const;
+
+    SaleInput collectSale() const;
+    void setProgress(int position);
+    void holdSale(const SaleVoucher& sale);
+    void setEntryEnabled(bool enabled);
+    void resetWindow();
+
+    SalesRegisterState m_state;
+    std::optional<SaleVoucher> m_held;
+    const SaleVoucher* m_printing = nullptr;  // the sale whose voucher is printing
+
+    QList<QToolButton*> m_BGrupo;
+    DataGrid* m_Vec0 = nullptr;
+    DataGrid* m_Vec1 = nullptr;
+    QGroupBox* m_GBCliente = nullptr;
+    QGroupBox* m_GBPago = nullptr;
+    QComboBox* m_CBFormaP = nullptr;
+    QComboBox* m_CBComprobante = nullptr;
+    QLineEdit* m_ENitCI = nullptr;
+    QLineEdit* m_ENombreC = nullptr;
+    QLineEdit* m_ETotal = nullptr;
+    QLineEdit* m_EEfectivo = nullptr;
+    QLineEdit* m_ECambio = nullptr;
+    QLabel* m_LSaldoC = nullptr;
+    QLineEdit* m_EObs = nullptr;
+    QLineEdit* m_EIdVenta = nullptr;
+    StatusShape* m_SEstado = nullptr;
+    QToolButton* m_SBNuevoP = nullptr;
+    QToolButton* m_SBVender = nullptr;
+    QToolButton* m_SBImprimir = nullptr;
+    QToolButton* m_SBBuscar = nullptr;
+    QToolButton* m_SBAnular = nullptr;
+    QToolButton* m_SBCotizar = nullptr;
+    QStatusBar* m_SBar1 = nullptr;
+    QProgressBar* m_PBar1 = nullptr;
+};

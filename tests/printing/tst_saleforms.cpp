@@ -1,0 +1,274 @@
+#include "SaleSamples.h"
+
+#include "FixedClock.h"
+#include "RecordingMessages.h"
+#include "data/Formats.h"
+#include "printing/RecordingReportPreview.h"
+#include "printing/ReportLayouter.h"
+#include "printing/UIFacturaD.h"
+#include "printing/URVenta.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Every placed element of that name on the page, in order, empty ones included.
+QStringList Column(const LaidOutPage& page, const QString& name)
+{
+    QStringList texts;
+    for (const PlacedElement& item : page.items)
+        if (item.name == name)
+            texts << item.text;
+    return texts;
+}
+
+QString Text(const LaidOutPage& page, const QString& name)
+{
+    const PlacedElement* item = page.find(name);
+    return item ? item->text : QStringLiteral("<none>");
+}
+
+// A window that offers its lines to the voucher form, as the sales register does.
+struct Window : VoucherRowSource {
+    QList<VoucherRow> lines;
+    QString observation;
+    QList<VoucherRow> voucherLines() const override { return lines; }
+    QString voucherObservation() const override { return observation; }
+};
+
+QList<VoucherRow> RowsOf(const SaleVoucher& sale)
+{
+    QList<VoucherRow> rows;
+    for (const SaleVoucherLine& l : sale.lines)
+        rows << VoucherRow{l.quantity, l.product, l.unit, Formats::Money(l.unitPrice), Formats::Money(l.lineTotal)};
+    return rows;
+}
+
+QStringList Padded(QStringList values)
+{
+    while (values.size() < 7)
+        values << QString();
+    return values;
+}
+
+void WriteSample(const RecordingReportPreview& preview, int index, const QString& name)
+{
+    if (!qEnvironmentVariableIsSet("CVI_SAMPLE_DIR"))
+        return;
+    const QString path = QDir(qEnvironmentVariable("CVI_SAMPLE_DIR")).filePath(name);
+    QCOMPARE(preview.writePdf(index, path), QString());
+}
+
+}
+
+class TstSaleForms : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        SessionState::reset();
+        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/");
+        QDir(m_folder.path()).mkpath(QStringLiteral("img"));
+        QImage logo(160, 80, QImage::Format_RGB32);
+        logo.fill(QColor(30, 90, 150));
+        QPainter(&logo).fillRect(20, 20, 120, 40, Qt::white);
+        QVERIFY(logo.save(m_folder.filePath(QStringLiteral("img/logo.jpg")), "JPG"));
+        MessageSeam::install(&m_messages);
+        ClockSeam::install(&m_clock);
+        ReportPreview::install(&m_preview);
+        m_messages.clear();
+        m_preview.shown.clear();
+        m_preview.reports.clear();
+        VoucherReportSource::attach(VoucherReportSource::SalesRegister, &m_window);
+        VoucherReportSource::set(VoucherReportSource::SalesRegister);
+    }
+    void cleanup()
+    {
+        VoucherReportSource::detach(&m_window);
+        ReportPreview::install(nullptr);
+        MessageSeam::install(nullptr);
+        ClockSeam::install(nullptr);
+        SessionState::reset();
+    }
+
+    void sevenRowRule_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("observation");
+        QTest::newRow("six lines and the observation") << 6 << "ENTREGAR EN PUERTA";
+        QTest::newRow("two lines, four empty rows") << 2 << "";
+        QTest::newRow("no lines") << 0 << "X";
+    }
+    void sevenRowRule()
+    {
+        QFETCH(int, lines);
+        QFETCH(QString, observation);
+        QList<VoucherRow> given;
+        for (int i = 0; i < lines; ++i)
+            given << VoucherRow{"1", QStringLiteral("P%1").arg(i), "U", "1.00", "1.00"};
+        const QList<VoucherRow> rows = SevenVoucherRows(given, observation);
+        QCOMPARE(rows.size(), 7);
+        for (int i = 0; i < lines; ++i)
+            QCOMPARE(rows.at(i).description, given.at(i).description);
+        QCOMPARE(rows.at(lines).description, observation);
+        QCOMPARE(rows.at(lines).total, QStringLiteral("********"));
+        QCOMPARE(rows.at(lines).quantity, QString());
+        for (int i = lines + 1; i < 7; ++i)
+            QVERIFY(rows.at(i).description.isEmpty() && rows.at(i).total.isEmpty() && rows.at(i).quantity.isEmpty());
+    }
+
+    void deliveryNote_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<double>("cash");
+        QTest::addColumn<int>("branch");
+        QTest::addColumn<QString>("balanceCaption");
+        QTest::addColumn<QString>("balance");
+        QTest::newRow("cash, 2 lines, head office") << 1 << 2 << 50.0 << 0 << "CAMBIO Bs." << "30.00";
+        QTest::newRow("credit, 6 lines, branch") << 2 << 6 << 30.0 << 2 << "SALDO Bs." << "30.00";
+    }
+    void deliveryNote()
+    {
+        QFETCH(int, form);
+        QFETCH(int, lines);
+        QFETCH(double, cash);
+        QFETCH(int, branch);
+        QFETCH(QString, balanceCaption);
+        QFETCH(QString, balance);
+        SaleSamples::FillShop(branch, "JUAN PEREZ MAMANI", "");
+        SaleVoucher sale = SaleSamples::Sale(form, lines, cash);
+        sale.clientCompany = QStringLiteral("EL SOL SRL");
+        m_window.lines = RowsOf(sale);
+        m_window.observation = sale.observation;
+
+        QVERIFY(TFRVenta::instance().ShowDeliveryNote(sale));
+        QVERIFY(m_messages.all.isEmpty());
+        QCOMPARE(m_preview.shown.size(), 1);
+        const ReportDocument& doc = m_preview.shown.first();
+        QCOMPARE(doc.title, QStringLiteral("NOTA DE REMISION"));
+        QCOMPARE(doc.pageCount(), 2);  // two identical copies
+        QStringList products, totals;
+        for (const SaleVoucherLine& l : sale.lines) {
+            products << l.product;
+            totals << QStringLiteral("10.00");
+        }
+        for (const LaidOutPage& page : doc.pages) {
+            // Every copy starts from the first row again.
+            QCOMPARE(Column(page, "LProducto"), Padded(products + QStringList{"ENTREGAR EN PUERTA"}));
+            QCOMPARE(Column(page, "LTotal"), Padded(totals + QStringList{"********"}));
+            QCOMPARE(Column(page, "LUnidad"), Padded(QStringList(lines, "UNIDAD")));
+            QCOMPARE(Text(page, "LNumero"), QStringLiteral("Nº: 000000012"));
+            QCOMPARE(Text(page, "LFecha"), QStringLiteral("09/12/2026"));
+            QCOMPARE(Text(page, "LNitCI"), QStringLiteral("4567890"));
+            QCOMPARE(Text(page, "LCliente"), QStringLiteral("MARIA QUISPE CONDORI"));
+            QCOMPARE(Text(page, "LEmpresa"), QStringLiteral("EL SOL SRL"));
+            QCOMPARE(Text(page, "LTotalN"), Formats::Money(10.0 * lines));
+            QCOMPARE(Text(page, "LEfectivoN"), Formats::Money(cash));
+            QCOMPARE(Text(page, "LSaldoT"), balanceCaption);
+            QCOMPARE(Text(page, "LSaldoN"), balance);
+            QCOMPARE(Text(page, "LFormaPago"), QStringLiteral("Forma de Pago: ") + sale.paymentFormText);
+            QCOMPARE(Text(page, "LFechaImp"), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
+            QCOMPARE(Text(page, "MSon"), AmountInWords(Formats::Money(10.0 * lines)));
+            QCOMPARE(Text(page, "MCompromiso").startsWith(QStringLiteral("El suscrito cliente se compromete")), form == 2);
+            const QString address = branch == 0 ? "\nDirección:\nAV. 6 DE AGOSTO NRO 1234\n Telf.: 2245678\nLA PAZ - Bolivia"
+                                                : "\nDirección:\nC. COMERCIO 55\n Telf.: 2812345\nEL ALTO - Bolivia";
+            QCOMPARE(Text(page, "MDireccion"), address);
+            QVERIFY(!page.find("ILogo")->image.isNull());
+        }
+        WriteSample(m_preview, 0, QStringLiteral("nota-remision-%1-lineas.pdf").arg(lines));
+    }
+
+    void letterInvoice_data()
+    {
+        QTest::addColumn<int>("branch");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("head office") << 0 << "\nCASA MATRIZ\nAV. 6 DE AGOSTO NRO 1234\n Telf.: 2245678\nLA PAZ - Bolivia";
+        QTest::newRow("branch 2") << 2
+                                  << "CASA MATRIZ\nAV. 6 DE AGOSTO NRO 1234\n Telf.: 2245678\nLA PAZ - Bolivia\n\nSUCURSAL 2\n"
+                                     "C. COMERCIO 55 Telf.: 2812345";
+    }
+    void letterInvoice()
+    {
+        QFETCH(int, branch);
+        QFETCH(QString, address);
+        SaleSamples::FillShop(branch, "JUAN PEREZ MAMANI", SaleSamples::kLegend);
+        QVERIFY(TFIFacturaD::instance().ShowInvoice(SaleSamples::Invoice()));
+        QCOMPARE(m_preview.shown.size(), 1);
+        const ReportDocument& doc = m_preview.shown.first();
+        QCOMPARE(doc.pageCount(), 2);
+        const QStringList marks = {"O R I G I N A L", "C O P I A"};
+        for (int p = 0; p < 2; ++p) {
+            const LaidOutPage& page = doc.pages.at(p);
+            QCOMPARE(Text(page, "LCopia"), marks.at(p));
+            QCOMPARE(Text(page, "LNit"), QStringLiteral("NIT: 1000000010"));
+            QCOMPARE(Text(page, "LNumero"), QStringLiteral("FACTURA Nº: 00000150"));
+            QCOMPARE(Text(page, "LAutorizacion"), QStringLiteral("AUTORIZACION Nº: 29040011007"));
+            QCOMPARE(Text(page, "MDireccion"), address);
+            QCOMPARE(Text(page, "MActividad"), QStringLiteral("VENTA AL POR MENOR DE ALIMENTOS"));
+            QCOMPARE(Text(page, "LLugarFecha"), QStringLiteral("LA PAZ, 09 de diciembre de 2026"));
+            QCOMPARE(Text(page, "LCliente"), QStringLiteral("MARIA QUISPE CONDORI"));
+            QCOMPARE(Text(page, "LNitCI"), QStringLiteral("4567890"));
+            QCOMPARE(Column(page, "LCantidad"), Padded({"2", "2.5"}));
+            QCOMPARE(Column(page, "LDescripcion"), Padded({"COCA COLA 2L", "AZUCAR 1KG", "ENTREGAR EN PUERTA"}));
+            QCOMPARE(Column(page, "LPUnitario"), Padded({"12.50", "8.20"}));
+            QCOMPARE(Column(page, "LTotal"), Padded({"25.00", "20.50", "********"}));
+            QCOMPARE(Text(page, "MSon"), QStringLiteral(" CUARENTA Y CINCO 50/100 Bs"));
+            QCOMPARE(Text(page, "LTotalN"), QStringLiteral("45.50"));
+            QCOMPARE(Text(page, "LCodigoC"), QStringLiteral("Código de Control: 7B-F3-48-A8"));
+            QCOMPARE(Text(page, "LIdCajero"), QStringLiteral("ID/Cajero: 12/admin"));
+            QCOMPARE(Text(page, "LFechaLimite"), QStringLiteral("Fecha Límite de Emisión: 31/01/2027"));
+            QCOMPARE(Text(page, "LHora"), QStringLiteral("Hora: 10:30:00"));
+            QCOMPARE(Text(page, "MLeyendaF"), QStringLiteral("\"ESTA FACTURA CONTRIBUYE AL DESARROLLO DEL PAIS, EL USO "
+                                                             "ILICITO DE ESTA SERA SANCIONADO DE ACUERDO A LEY\""));
+            QCOMPARE(Text(page, "MLeyenda"), QStringLiteral("LEY Nº 453: \"") + SaleSamples::kLegend + "\"");
+            QCOMPARE(SaleSamples::DecodeQr(page.find("IQR")->image), QStringList{SaleSamples::kInvoiceQr});
+        }
+        WriteSample(m_preview, 0, QStringLiteral("factura-carta-%1.pdf").arg(branch == 0 ? "matriz" : "sucursal"));
+    }
+
+    void invoiceReprintIsOneCopy()
+    {
+        SaleSamples::FillShop(0, "", "");
+        QVERIFY(TFIFacturaD::instance().ShowInvoiceReprint(SaleSamples::Invoice()));
+        const ReportDocument& doc = m_preview.shown.first();
+        QCOMPARE(doc.pageCount(), 1);
+        QCOMPARE(Text(doc.pages.first(), "LCopia"), QStringLiteral("O r i g i n a l"));
+        QCOMPARE(Text(doc.pages.first(), "MLeyenda"), QStringLiteral("LEY Nº 453: \"\""));
+    }
+
+    // A preview laid out again (the dialog repaints, prints) shows the same rows.
+    void previewLaidOutAgainKeepsItsRows()
+    {
+        SaleSamples::FillShop(0, "", "");
+        const SaleVoucher sale = SaleSamples::Sale(1, 3, 30);
+        m_window.lines = RowsOf(sale);
+        QVERIFY(TFRVenta::instance().ShowDeliveryNote(sale));
+        const QList<ReportDefinition*> reports = m_preview.reports.first();
+        const ReportDocument again = ReportLayouter::layout(reports);
+        QCOMPARE(Column(again.pages.at(1), "LProducto"), Column(m_preview.shown.first().pages.at(1), "LProducto"));
+    }
+
+    void missingLogoShowsNothing()
+    {
+        SaleSamples::FillShop(0, "", "");
+        QVERIFY(QFile::remove(m_folder.filePath(QStringLiteral("img/logo.jpg"))));
+        QVERIFY(!TFIFacturaD::instance().ShowInvoice(SaleSamples::Invoice()));
+        QVERIFY(!TFRVenta::instance().ShowDeliveryNote(SaleSamples::Sale(1, 1, 10)));
+        QCOMPARE(m_messages.errors.size(), 2);
+        QVERIFY(m_preview.shown.isEmpty());
+    }
+
+private:
+    QTemporaryDir m_folder;
+    RecordingMessages m_messages;
+    FixedClock m_clock;
+    RecordingReportPreview m_preview;
+    Window m_window;
+};
+
+QTEST_MAIN(TstSaleForms)
+#include "tst_saleforms.moc"

@@ -1,0 +1,214 @@
+#include "SaleSamples.h"
+
+#include "printing/InvoiceTicket.h"
+#include "printing/RecordingTicketSink.h"
+#include "printing/SaleTicket.h"
+#include "printing/TicketSinkSeam.h"
+#include "printing/TicketText.h"
+
+#include <QtTest>
+
+using TicketText::CenterText;
+
+namespace {
+
+const QString kRule = QString(40, QLatin1Char('-'));
+const QString kHeading = QStringLiteral("CANT CONCEPTO                P.U.  TOTAL");
+
+// The marks a ticket should leave, written down line by line with the ticket's own stepping:
+// header lines leave a gap of 5 below them, body lines none.
+struct Expected {
+    int y;
+    int h;
+    QStringList marks;
+
+    void header(const QString& text)
+    {
+        marks << QStringLiteral("6,%1 %2").arg(y).arg(text);
+        y += h + 5;
+    }
+    void body(const QString& text)
+    {
+        marks << QStringLiteral("6,%1 %2").arg(y).arg(text);
+        y += h;
+    }
+};
+
+}
+
+class TstSaleTickets : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        SessionState::reset();
+        TicketSinkSeam::install(&m_recorder);
+        m_recorder.jobs.clear();
+    }
+    void cleanup()
+    {
+        TicketSinkSeam::install(nullptr);
+        SessionState::reset();
+    }
+
+    void invoiceTicket_data()
+    {
+        QTest::addColumn<int>("branch");
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<QString>("legend");
+        QTest::newRow("head office, 70-character legend") << 0 << "JUAN PEREZ MAMANI" << SaleSamples::kLegend;
+        QTest::newRow("branch 2, no owner, no legend") << 2 << "" << "";
+    }
+    void invoiceTicket()
+    {
+        QFETCH(int, branch);
+        QFETCH(QString, owner);
+        QFETCH(QString, legend);
+        SaleSamples::FillShop(branch, owner, legend);
+        QCOMPARE(PrintInvoiceTicket(SaleSamples::Invoice()), QString());
+        QCOMPARE(m_recorder.jobs.size(), 1);
+        const TicketJob& job = m_recorder.jobs.first();
+        QCOMPARE(job.title, QStringLiteral("FACTURA"));
+
+        Expected e{20, m_recorder.lineHeight(), {}};
+        e.header(CenterText("MI NEGOCIO"));
+        if (!owner.isEmpty())
+            e.header(CenterText(owner));
+        if (branch == 0) {
+            e.header("              CASA MATRIZ");
+            e.header(CenterText("AV. 6 DE AGOSTO NRO 1234"));
+            e.header(CenterText("LA PAZ BOLIVIA"));
+        } else {
+            e.header("               SUCURSAL 2");
+            e.header(CenterText("C. COMERCIO 55"));
+            e.header(CenterText("EL ALTO BOLIVIA"));
+        }
+        e.header("            FACTURA ORIGINAL");
+        e.body(kRule);
+        e.body("           NIT: 1000000010");
+        e.body("         FACTURA Nº: 00000150");
+        e.body("    AUTORIZACION Nº: 29040011007");
+        e.body(kRule);
+        e.body("Actividad Económica: ");
+        e.body("VENTA AL POR MENOR DE ALIMENTOS");
+        e.body("FECHA: 09/12/2026  HORA: 10:30:00");
+        e.body("NOMBRE: MARIA QUISPE CONDORI");
+        e.body("NIT/CI: 4567890");
+        e.body(kRule);
+        e.body(kHeading);
+        e.body(kRule);
+        e.body("2 COCA COLA 2L              12.50  25.00");
+        e.body("2.5 AZUCAR 1KG               8.20  20.50");
+        e.body(kRule);
+        e.body("                        TOTAL Bs.: 45.50");
+        e.body("SON: CUARENTA Y CINCO 50/100 Bs");
+        e.body(kRule);
+        e.body("CODIGO DE CONTROL: 7B-F3-48-A8");
+        e.body("FECHA LIMITE DE EMISION: 31/01/2027");
+        e.y += 10;
+        e.marks << QStringLiteral("image 166,%1 200x200").arg(e.y - 5);
+        const int qrIndex = int(e.marks.size()) - 1;
+        e.y += 180 + e.h;
+        e.body("\"ESTA FACTURA CONTRIBUYE AL DESARROLLO");
+        e.body("DEL PAIS, EL USO ILICITO DE ESTA SERA");
+        e.body("SANCIONADO DE ACUERDO A LEY\"");
+        const QStringList legendLines = SessionState::current().InvoiceLegendLines;
+        if (!legend.isEmpty()) {
+            QVERIFY(legendLines.size() == 3 || legendLines.size() == 4);
+            e.y += e.h;  // one blank line above the legend
+            for (const QString& line : legendLines)
+                e.body(line);
+        }
+        e.body(kRule);
+        e.body("GRACIAS POR SU PREFERENCIA... 12");
+        QCOMPARE(job.describe(), e.marks);
+
+        // The symbol reads back as the invoice's QR text: the number without its display zeros.
+        QCOMPARE(SaleSamples::DecodeQr(job.marks.at(qrIndex).image), QStringList{SaleSamples::kInvoiceQr});
+    }
+
+    void saleTicket_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<double>("cash");
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<QStringList>("tail");  // the lines after the 42 hyphens
+        QTest::newRow("cash") << 1 << 25.0 << true
+                              << QStringList{"                            TOTAL: 20.00",
+                                             "                         EFECTIVO: 25.00",
+                                             "                            CAMBIO: 5.00"};
+        QTest::newRow("credit 100/30 owes") << 2 << 5.0 << true
+                                            << QStringList{"                            TOTAL: 20.00",
+                                                           "                          EFECTIVO: 5.00",
+                                                           "                            SALDO: 15.00"};
+        QTest::newRow("card gives change") << 3 << 20.0 << true
+                                           << QStringList{"                            TOTAL: 20.00",
+                                                          "                         EFECTIVO: 20.00",
+                                                          "                            CAMBIO: 0.00"};
+        QTest::newRow("no client name") << 1 << 20.0 << false
+                                        << QStringList{"                            TOTAL: 20.00",
+                                                       "                         EFECTIVO: 20.00",
+                                                       "                            CAMBIO: 0.00"};
+    }
+    void saleTicket()
+    {
+        QFETCH(int, form);
+        QFETCH(double, cash);
+        QFETCH(bool, named);
+        QFETCH(QStringList, tail);
+        SaleSamples::FillShop(0, "", "");
+        SaleVoucher sale = SaleSamples::Sale(form, 2, cash);
+        sale.clientNameTyped = named;
+        QCOMPARE(PrintSaleTicket(sale), QString());
+        QCOMPARE(m_recorder.jobs.size(), 1);
+        QCOMPARE(m_recorder.jobs.first().title, QStringLiteral("TICKET"));
+
+        Expected e{15, m_recorder.lineHeight(), {}};
+        e.header("MI NEGOCIO");
+        e.header("");  // the owner's line is printed even when empty
+        e.header("Nº Orden: 12 Fecha: 09/12/2026");
+        if (named)
+            e.header("Cliente: MARIA QUISPE CONDORI");
+        e.body(kRule);
+        e.body(kHeading);
+        e.body(kRule);
+        e.body("1 PRODUCTO 1                10.00  10.00");
+        e.body("1 PRODUCTO 2                10.00  10.00");
+        e.body(QString(42, QLatin1Char('-')));
+        for (const QString& line : tail)
+            e.body(line);
+        e.body("      GRACIAS POR SU PREFERENCIA");
+        QCOMPARE(m_recorder.jobs.first().describe(), e.marks);
+    }
+
+    void freeSaleTicketShowsZeros()
+    {
+        SaleSamples::FillShop(0, "JUAN PEREZ MAMANI", "");
+        SaleVoucher sale = SaleSamples::Sale(0, 1, 0);
+        sale.lines.first().unitPrice = 0;
+        sale.lines.first().lineTotal = 0;
+        sale.total = 0;
+        sale.changeOrBalance = 0;
+        QCOMPARE(PrintSaleTicket(sale), QString());
+        QStringList texts;
+        for (const TicketMark& mark : m_recorder.jobs.first().marks)
+            texts << mark.text;
+        for (const char* line : {"1 PRODUCTO 1                 0.00   0.00", "                             TOTAL: 0.00",
+                                 "                          EFECTIVO: 0.00", "                            CAMBIO: 0.00"})
+            QVERIFY2(texts.contains(QString::fromUtf8(line)), line);
+    }
+
+    void refusedJobLeavesNothing()
+    {
+        SaleSamples::FillShop(0, "", "");
+        m_recorder.failNextBegin(QStringLiteral("La impresora 3 no existe"));
+        QCOMPARE(PrintInvoiceTicket(SaleSamples::Invoice()), QStringLiteral("La impresora 3 no existe"));
+        QVERIFY(m_recorder.jobs.isEmpty());
+    }
+
+private:
+    RecordingTicketSink m_recorder;
+};
+
+QTEST_MAIN(TstSaleTickets)
+#include "tst_saletickets.moc"

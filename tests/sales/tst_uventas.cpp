@@ -1,0 +1,660 @@
+#include "SalesShop.h"
+#include "WindowDriver.h"
+
+#include "app/UIniciarS.h"
+#include "app/UPrincipal.h"
+#include "data/MainStatus.h"
+#include "printing/RecordingReportPreview.h"
+#include "printing/RecordingTicketSink.h"
+#include "printing/TicketSinkSeam.h"
+#include "sales/QuantityExchange.h"
+#include "sales/UCantidad.h"
+#include "sales/UVentas.h"
+#include "widgets/DataGrid.h"
+#include "widgets/StatusShape.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+
+const QString kMaria = QStringLiteral("4567890");
+
+// The sales register over the demo shop, with recorders for tickets and previews and a cashier
+// who answers the quantity dialog from a list ("ESC" presses Escape).
+struct Register {
+    SalesShop s;
+    RecordingTicketSink tickets;
+    RecordingReportPreview previews;
+    QStringList answers;
+    int dialogs = 0;
+    std::unique_ptr<TFVentas> window;
+
+    explicit Register(const std::function<void(SalesShop&)>& prepare = {})
+    {
+        TicketSinkSeam::install(&tickets);
+        ReportPreview::install(&previews);
+        TFCantidad::setRunner([this](TFCantidad& dialog) { answer(dialog); });
+        if (prepare)
+            prepare(s);
+        window = std::make_unique<TFVentas>();
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("the register did not become the active window");
+    }
+    ~Register()
+    {
+        window.reset();
+        TFCantidad::setRunner({});
+        TicketSinkSeam::install(nullptr);
+        ReportPreview::install(nullptr);
+    }
+
+    void answer(TFCantidad& dialog)
+    {
+        ++dialogs;
+        const QString typed = answers.isEmpty() ? QStringLiteral("1") : answers.takeFirst();
+        if (typed == QLatin1String("ESC")) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            return;
+        }
+        const bool price = QuantityExchange::current().Mode == QuantityExchange::UnitCostMode;
+        Drive::type(dialog, price ? "ECostoN" : "ECantidadV", typed);
+        Drive::click(dialog, "BAceptar");
+    }
+
+    DataGrid* products() const { return Drive::control<DataGrid>(*window, "Vec0"); }
+    DataGrid* cart() const { return Drive::control<DataGrid>(*window, "Vec1"); }
+    QString field(const char* name) const { return Drive::text(*window, name); }
+
+    // Picks a product of the list shown with Enter, answering the quantity dialog.
+    void add(const QString& product, const QString& quantity = QStringLiteral("1"))
+    {
+        const int row = products()->findRow(TFVentas::PProducto, product);
+        if (row < 0)
+            qFatal("no product %s in the list", qPrintable(product));
+        answers << quantity;
+        products()->goToRow(row);
+        QTest::keyClick(products(), Qt::Key_Return);
+    }
+    QRect cell(int row, int column) const { return cart()->visualRect(cart()->model()->index(row, column)); }
+    void doubleClickCart(int row, int column, const QString& answer)
+    {
+        answers << answer;
+        // What a mouse sends for a double click: a click, then the double click on the same cell.
+        const QPoint at = cell(row, column).center();
+        QTest::mouseClick(cart()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(cart()->viewport(), Qt::LeftButton, {}, at);
+    }
+    QStringList cartColumn(int column) const
+    {
+        QStringList values;
+        for (int row = 0; row < cart()->rowCount(); ++row)
+            values << cart()->cell(column, row);
+        return values;
+    }
+    void choose(const char* combo, const QString& entry) { Drive::choose(*window, combo, entry); }
+    void type(const char* name, const QString& text) { Drive::type(*window, name, text); }
+    void leave(const char* name) { Drive::control<QWidget>(*window, "EObs")->setFocus(); Q_UNUSED(name); }
+    void sell() { Drive::click(*window, "SBVender"); }
+    QStringList jobTitles() const
+    {
+        QStringList titles;
+        for (const TicketJob& job : tickets.jobs)
+            titles << job.title;
+        return titles;
+    }
+    QStringList ticketTexts(int job) const
+    {
+        QStringList texts;
+        for (const TicketMark& mark : tickets.jobs.at(job).marks)
+            texts << mark.text;
+        return texts;
+    }
+    QString stockShown(const QString& product) const
+    {
+        return products()->cell(TFVentas::PStock, products()->findRow(TFVentas::PProducto, product));
+    }
+    QColor stockColour(const QString& product) const
+    {
+        return products()->cellColor(TFVentas::PStock, products()->findRow(TFVentas::PProducto, product));
+    }
+};
+
+// COCA COLA 2L costs 12.5 without and 14.5 with invoice, to tell the two price lists apart.
+void TwoPrices(SalesShop& s) { s.db().execute("UPDATE Productos SET PVentaIVA=14.5 WHERE IdProducto='P000000001'"); }
+
+void WriteLogo(SalesShop& s)
+{
+    QDir(s.shop.folder()).mkpath("img");
+    QImage logo(120, 60, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    logo.save(s.shop.folder() + "img/logo.jpg", "JPG");
+}
+
+}
+
+class TstUVentas : public QObject {
+    Q_OBJECT
+private slots:
+    void opening()
+    {
+        Register r([](SalesShop& s) {
+            s.db().execute("UPDATE Productos SET Ingreso=6 WHERE Producto='FANTA NARANJA 2L'");       // at the minimum
+            s.db().execute("UPDATE Productos SET Ingreso=0 WHERE Producto='AGUA VITAL 600ML'");       // none left
+            s.db().execute("UPDATE Productos SET Ingreso=-2 WHERE Producto='CERVEZA PACENA 620ML'");  // below zero
+            s.db().execute("UPDATE Categorias SET Estado=0 WHERE IdCategoria=7");
+        });
+        TFVentas& w = *r.window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Registrar Ventas"));
+        QCOMPARE(MainStatus::text(3), QStringLiteral("Operacion: Registrar Ventas"));
+        QCOMPARE(r.field("EIdVenta"), QStringLiteral("000000001"));
+        QCOMPARE(r.field("ETotal"), QStringLiteral("0"));
+        QCOMPARE(r.field("ECambio"), QStringLiteral("0"));
+        QCOMPARE(Drive::control<QComboBox>(w, "CBFormaP")->currentText(), QStringLiteral("EFECTIVO"));
+        QCOMPARE(Drive::control<QComboBox>(w, "CBComprobante")->currentIndex(), 1);  // invoicing is on
+        QCOMPARE(Drive::control<QComboBox>(w, "CBComprobante")->count(), 3);
+        QVERIFY(Drive::enabled(w, "SBVender"));
+        QVERIFY(!Drive::enabled(w, "SBImprimir"));
+        QVERIFY(!Drive::enabled(w, "SBAnular"));
+        QCOMPARE(Drive::control<StatusShape>(w, "SEstado")->colour(), QColor(Qt::white));
+        QVERIFY(!Drive::control<QProgressBar>(w, "PBar1")->isVisible());
+        QCOMPARE(w.registerState().CurrentCategory, 1);
+
+        QCOMPARE(Drive::control<QToolButton>(w, "BGrupo1")->toolTip(), QStringLiteral("BEBIDAS"));
+        QVERIFY(!Drive::visible(w, "BGrupo7"));
+        QVERIFY(Drive::visible(w, "BGrupo8"));
+        QCOMPARE(r.products()->horizontalHeaderItem(TFVentas::PProducto)->text(), QStringLiteral(" BEBIDAS"));
+        QCOMPARE(r.products()->rowCount(), 4);
+        QCOMPARE(r.products()->cell(TFVentas::PProducto, 0), QStringLiteral("AGUA VITAL 600ML"));  // by name
+        QCOMPARE(r.stockColour("COCA COLA 2L"), TFVentas::StockAboveMinimum);
+        QCOMPARE(r.stockColour("FANTA NARANJA 2L"), QColor(255, 255, 0));
+        QCOMPARE(r.stockColour("AGUA VITAL 600ML"), QColor(255, 0, 0));
+        QCOMPARE(r.stockColour("CERVEZA PACENA 620ML"), QColor(255, 0, 0));  // red wins over yellow
+        QCOMPARE(r.stockShown("CERVEZA PACENA 620ML"), QStringLiteral("-2"));
+
+        Drive::click(w, "BGrupo2");
+        QCOMPARE(w.registerState().CurrentCategory, 2);
+        QCOMPARE(r.products()->horizontalHeaderItem(TFVentas::PProducto)->text(), QStringLiteral(" ABARROTES"));
+        QCOMPARE(r.products()->rowCount(), 3);
+    }
+
+    void sameProductTwiceIsOneLine()
+    {
+        Register r(TwoPrices);
+        r.add("COCA COLA 2L", "2");
+        r.add("COCA COLA 2L", "3");
+        QCOMPARE(r.cart()->rowCount(), 1);
+        QCOMPARE(r.cartColumn(TFVentas::NxCantidad), QStringList{"5"});
+        QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), QStringList{"14.5"});  // invoice voucher: price with invoice
+        QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"72.5"});
+        QCOMPARE(r.field("ETotal"), QStringLiteral("72.50"));
+        QCOMPARE(r.cart()->footerText(TFVentas::NxCTotal), QStringLiteral("72.50"));
+        QCOMPARE(r.cart()->footerText(TFVentas::NxBorrarP), QStringLiteral("1"));
+        const QuantityExchange& q = QuantityExchange::current();
+        QCOMPARE(q.ProductName, QStringLiteral("COCA COLA 2L"));
+        QCOMPARE(q.Presentation, QStringLiteral("BOTELLA PET 2 LITROS"));
+    }
+
+    void seventhLineIsRefused()
+    {
+        Register r;
+        for (const char* product : {"AGUA VITAL 600ML", "CERVEZA PACENA 620ML", "COCA COLA 2L", "FANTA NARANJA 2L"})
+            r.add(product);
+        Drive::click(*r.window, "BGrupo2");
+        r.add("ACEITE FINO 1L");
+        r.add("AZUCAR 1KG");
+        QCOMPARE(r.cart()->rowCount(), 6);
+        const int asked = r.dialogs;
+        r.add("FIDEO TALLARIN 400G");
+        QCOMPARE(r.s.shop.messages.infos, QStringList{"Numero de Items permitidos 6"});
+        // Even raising a line already in the cart.
+        r.add("AZUCAR 1KG");
+        QCOMPARE(r.s.shop.messages.infos.size(), 2);
+        QCOMPARE(r.dialogs, asked);
+        QCOMPARE(r.cart()->rowCount(), 6);
+        QCOMPARE(r.cartColumn(TFVentas::NxCantidad), QStringList(6, "1"));
+        r.answers.clear();
+    }
+
+    void refusedQuantitiesChangeNothing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("00") << "00";
+        QTest::newRow("0.0") << "0.0";
+        QTest::newRow("point") << ".";
+        QTest::newRow("empty") << "";
+        QTest::newRow("escape") << "ESC";
+    }
+    void refusedQuantitiesChangeNothing()
+    {
+        QFETCH(QString, typed);
+        Register r;
+        r.add("COCA COLA 2L", "2");
+        r.add("COCA COLA 2L", typed);
+        r.add("FANTA NARANJA 2L", typed);
+        r.doubleClickCart(0, TFVentas::NxCantidad, typed);
+        QCOMPARE(r.dialogs, 4);
+        QCOMPARE(r.cartColumn(TFVentas::NxCantidad), QStringList{"2"});
+        QCOMPARE(r.field("ETotal"), QStringLiteral("25.00"));
+    }
+
+    void repricing()
+    {
+        Register r(TwoPrices);
+        r.add("COCA COLA 2L", "2");
+        QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), QStringList{"14.5"});
+        r.choose("CBComprobante", "NOTA DE VENTA");
+        QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), QStringList{"12.5"});
+        QCOMPARE(r.field("ETotal"), QStringLiteral("25.00"));
+        r.add("FANTA NARANJA 2L");  // a new line takes the price of the voucher shown
+        QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), (QStringList{"12.5", "12"}));
+
+        r.choose("CBFormaP", "CREDITO");
+        auto* voucher = Drive::control<QComboBox>(*r.window, "CBComprobante");
+        QCOMPARE(voucher->currentIndex(), 0);
+        QVERIFY(!voucher->isEnabled());
+        QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), (QStringList{"14.5", "12"}));
+        QCOMPARE(r.field("ETotal"), QStringLiteral("41.00"));
+
+        r.choose("CBFormaP", "SIN COSTO (Gratis)");
+        QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), (QStringList{"0", "0"}));
+        QCOMPARE(r.cartColumn(TFVentas::NxCTotal), (QStringList{"0", "0"}));
+        QCOMPARE(r.field("ETotal"), QStringLiteral("0.00"));
+        QCOMPARE(r.field("EEfectivo"), QStringLiteral("0.00"));
+        QVERIFY(!Drive::enabled(*r.window, "EEfectivo"));
+        r.add("AGUA VITAL 600ML");
+        QCOMPARE(r.cartColumn(TFVentas::NxPVenta1).last(), QStringLiteral("0"));
+
+        r.choose("CBFormaP", "TARJETA/CHEQUE");
+        QVERIFY(voucher->isEnabled());
+        QCOMPARE(voucher->currentIndex(), 1);
+        QVERIFY(Drive::enabled(*r.window, "EEfectivo"));
+        QCOMPARE(r.field("EEfectivo"), QString());
+        QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), (QStringList{"14.5", "12", "4"}));
+        QCOMPARE(r.field("ETotal"), QStringLiteral("45.00"));
+    }
+
+    void emptyCartPaymentForms()
+    {
+        Register r;
+        r.choose("CBFormaP", "SIN COSTO (Gratis)");
+        QCOMPARE(r.field("ETotal"), QStringLiteral("0.00"));
+        QCOMPARE(r.field("EEfectivo"), QStringLiteral("0.00"));
+        r.choose("CBFormaP", "EFECTIVO");
+        QCOMPARE(r.field("EEfectivo"), QString());
+        QCOMPARE(r.cart()->rowCount(), 0);
+    }
+
+    void quantityAndPriceOfAFractionalLine()
+    {
+        Register r(TwoPrices);
+        r.add("COCA COLA 2L", "2.5");
+        QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"36.25"});
+        r.doubleClickCart(0, TFVentas::NxCantidad, "1.5");
+        QCOMPARE(QuantityExchange::current().Mode, int(QuantityExchange::SaleQuantityMode));
+        QCOMPARE(r.cartColumn(TFVentas::NxCantidad), QStringList{"1.5"});
+        QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"21.75"});
+        r.doubleClickCart(0, TFVentas::NxPVenta1, "1.1");
+        QCOMPARE(QuantityExchange::current().Mode, int(QuantityExchange::UnitCostMode));
+        QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), QStringList{"1.1"});
+        QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"1.65"});
+        r.doubleClickCart(0, TFVentas::NxPVenta1, "0");  // a price of 0 is a price
+        QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"0"});
+        r.doubleClickCart(0, TFVentas::NxPVenta1, ".");   // not a number: nothing changes
+        QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), QStringList{"0"});
+        QCOMPARE(r.dialogs, 5);
+    }
+
+    void removingALine()
+    {
+        Register r;
+        r.add("COCA COLA 2L", "2");
+        r.add("FANTA NARANJA 2L");
+        r.type("EEfectivo", "50");
+        QTest::mouseClick(r.cart()->viewport(), Qt::LeftButton, {}, r.cell(0, TFVentas::NxBorrarP).center());
+        QCOMPARE(r.cartColumn(TFVentas::NxProducto1), QStringList{"FANTA NARANJA 2L"});
+        QCOMPARE(r.field("ETotal"), QStringLiteral("12.00"));
+        QCOMPARE(r.field("ECambio"), QStringLiteral("38.00"));
+        QCOMPARE(r.cart()->currentRow(), 0);
+        QTest::mouseClick(r.cart()->viewport(), Qt::LeftButton, {}, r.cell(0, TFVentas::NxBorrarP).center());
+        QCOMPARE(r.cart()->rowCount(), 0);
+        QCOMPARE(r.field("ETotal"), QStringLiteral("0"));
+    }
+
+    void changeOrBalance_data()
+    {
+        QTest::addColumn<QString>("cash");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("50") << "50" << "Cambio:" << "4.50";
+        QTest::newRow("20") << "20" << "Saldo:" << "25.50";
+        QTest::newRow("45.5") << "45.5" << "Cambio:" << "0.00";
+        QTest::newRow("comma typed as point") << "45,5" << "Cambio:" << "0.00";
+        QTest::newRow("two points show nothing") << "4.5." << "Saldo:" << "";
+    }
+    void changeOrBalance()
+    {
+        QFETCH(QString, cash);
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        Register r;
+        r.add("COCA COLA 2L");
+        r.doubleClickCart(0, TFVentas::NxPVenta1, "45.5");
+        QCOMPARE(r.field("ETotal"), QStringLiteral("45.50"));
+        r.type("EEfectivo", cash);
+        QCOMPARE(Drive::control<QLabel>(*r.window, "LSaldoC")->text(), caption);
+        QCOMPARE(r.field("ECambio"), shown);
+        QVERIFY(r.s.shop.messages.all.isEmpty());
+    }
+
+    void cashTextIsNormalisedOnLeaving()
+    {
+        Register r;
+        auto* cash = Drive::control<QLineEdit>(*r.window, "EEfectivo");
+        cash->setFocus();
+        cash->setText("12,5");  // pasted, not typed
+        r.leave("EEfectivo");
+        QCOMPARE(cash->text(), QStringLiteral("12.5"));
+        cash->setFocus();
+        cash->clear();
+        r.leave("EEfectivo");
+        QCOMPARE(r.field("ECambio"), QString());
+    }
+
+    void emptyCartShowsZeros()
+    {
+        Register r;
+        r.add("COCA COLA 2L");
+        QTest::mouseClick(r.cart()->viewport(), Qt::LeftButton, {}, r.cell(0, TFVentas::NxBorrarP).center());
+        QCOMPARE(r.field("ETotal"), QStringLiteral("0"));
+        QCOMPARE(r.field("ECambio"), QStringLiteral("0"));
+    }
+
+    void clientLookup()
+    {
+        Register r;
+        r.type("ENitCI", "45x67890");  // digits only
+        QCOMPARE(r.field("ENitCI"), kMaria);
+        QTest::keyClick(Drive::control<QWidget>(*r.window, "ENitCI"), Qt::Key_Return);
+        QVERIFY(Drive::control<QWidget>(*r.window, "ENombreC")->hasFocus());
+        QCOMPARE(r.field("ENombreC"), QStringLiteral("MARIA QUISPE CONDORI"));
+        QCOMPARE(r.window->registerState().ClientKnown, 1);
+        QCOMPARE(r.window->registerState().ClientCreditLimit, 3);
+
+        r.type("ENitCI", "1020304025");  // a change empties the name first
+        QCOMPARE(r.field("ENombreC"), QString());
+        r.leave("ENitCI");
+        QCOMPARE(r.field("ENombreC"), QStringLiteral("RESTAURANTE EL SOL SRL"));
+        QCOMPARE(r.window->registerState().ClientCompany, QStringLiteral("EL SOL SRL"));
+
+        r.type("ENitCI", "111");
+        r.type("ENombreC", "o'brien");
+        QCOMPARE(r.field("ENombreC"), QStringLiteral("O'BRIEN"));  // upper case, quote kept
+        QCOMPARE(r.window->registerState().ClientKnown, 0);
+        QCOMPARE(r.window->registerState().ClientCreditLimit, 0);
+        QCOMPARE(r.window->registerState().ClientCompany, QString());
+    }
+
+    void sellAnInvoice()
+    {
+        Register r;
+        r.add("COCA COLA 2L", "2");
+        r.type("ENitCI", kMaria);
+        r.leave("ENitCI");
+        r.type("EObs", "SIN BOLSA");
+        r.type("EEfectivo", "30");
+        r.sell();
+        QVERIFY2(r.s.shop.messages.all.isEmpty(), qPrintable(r.s.shop.messages.all.join('\n')));
+
+        SqlRows v = r.s.row("SELECT IdVenta, NroFact, NitCI, Cliente, TotalF, TotalE, Obs, Comprobante FROM Ventas");
+        QCOMPARE(v.count(), 1);
+        QCOMPARE(v.text("IdVenta"), QStringLiteral("V000000001"));
+        QCOMPARE(v.integer("NroFact"), 1);
+        QCOMPARE(v.text("Cliente"), QStringLiteral("MARIA QUISPE CONDORI"));
+        QCOMPARE(v.value("TotalF").toDouble(), 25.0);
+        QCOMPARE(v.text("Obs"), QStringLiteral("SIN BOLSA"));
+        QCOMPARE(r.jobTitles(), (QStringList{"FACTURA", "TICKET"}));
+        QVERIFY(r.ticketTexts(1).contains(QStringLiteral("                            CAMBIO: 5.00")));
+
+        // Back to a new sale, the list showing the new stock.
+        QCOMPARE(r.field("EIdVenta"), QStringLiteral("000000002"));
+        QCOMPARE(r.cart()->rowCount(), 0);
+        QCOMPARE(r.field("ENitCI"), QString());
+        QCOMPARE(r.field("EObs"), QString());
+        QCOMPARE(r.field("ETotal"), QStringLiteral("0"));
+        QCOMPARE(r.stockShown("COCA COLA 2L"), QStringLiteral("46"));
+        QVERIFY(!Drive::control<QProgressBar>(*r.window, "PBar1")->isVisible());
+        QCOMPARE(r.window->registerState().FormaP, 1);
+    }
+
+    void lastUnitTurnsRed()
+    {
+        Register r([](SalesShop& s) { s.db().execute("UPDATE Productos SET Ingreso=1 WHERE Producto='COCA COLA 2L'"); });
+        r.add("COCA COLA 2L");
+        r.type("ENitCI", kMaria);
+        r.leave("ENitCI");
+        r.type("EEfectivo", "20");
+        r.sell();
+        QCOMPARE(r.stockShown("COCA COLA 2L"), QStringLiteral("0"));
+        QCOMPARE(r.stockColour("COCA COLA 2L"), QColor(255, 0, 0));
+    }
+
+    void refusalKeepsTheCart()
+    {
+        Register r;
+        r.add("COCA COLA 2L", "2");
+        r.type("ENitCI", kMaria);
+        r.leave("ENitCI");
+        r.type("EEfectivo", "20");
+        r.sell();
+        QCOMPARE(r.s.shop.messages.infos, QStringList{"No esta cancelando el Total, revise e intente nuevamente"});
+        QCOMPARE(r.s.number("SELECT COUNT(*) FROM Ventas"), 0);
+        QCOMPARE(r.cart()->rowCount(), 1);
+        QCOMPARE(r.field("EIdVenta"), QStringLiteral("000000001"));
+        QVERIFY(Drive::enabled(*r.window, "SBVender"));
+
+        r.type("EEfectivo", "2.5.");
+        r.sell();
+        QCOMPARE(r.s.shop.messages.errors, QStringList{"'2.5.' no es un valor numerico valido"});
+        QCOMPARE(r.s.number("SELECT COUNT(*) FROM Ventas"), 0);
+    }
+
+    void databaseFailureKeepsTheCart()
+    {
+        Register r([](SalesShop& s) {
+            s.db().execute("CREATE TRIGGER fallo BEFORE INSERT ON DetalleV BEGIN SELECT RAISE(ABORT, 'disco lleno'); END");
+        });
+        const ShopState before = ShopState::read(r.s.db());
+        r.add("COCA COLA 2L", "2");
+        r.type("ENitCI", kMaria);
+        r.leave("ENitCI");
+        r.type("EEfectivo", "30");
+        r.sell();
+        QCOMPARE(r.s.shop.messages.errors, QStringList{"disco lleno"});
+        QCOMPARE(ShopState::read(r.s.db()), before);
+        QCOMPARE(r.cart()->rowCount(), 1);
+        QVERIFY(r.tickets.jobs.isEmpty());
+        QVERIFY(!Drive::control<QProgressBar>(*r.window, "PBar1")->isVisible());
+        r.s.db().execute("DROP TRIGGER fallo");
+        r.sell();
+        QCOMPARE(r.s.number("SELECT COUNT(*) FROM Ventas"), 1);
+    }
+
+    void keyTakenResetsTheWindow()
+    {
+        Register r([](SalesShop& s) {
+            s.db().execute("INSERT INTO Ventas(IdVenta, FechaV, IdCaja) VALUES('V000000001', '2026-12-09', ?)", {s.session});
+        });
+        r.add("COCA COLA 2L");
+        r.type("ENitCI", kMaria);
+        r.leave("ENitCI");
+        r.type("EEfectivo", "20");
+        r.sell();
+        QCOMPARE(r.s.shop.messages.infos, QStringList{"Operación no procede, intente nuevamente"});
+        QCOMPARE(r.cart()->rowCount(), 0);
+        QCOMPARE(r.s.number("SELECT NFactura FROM DatosC"), 1);
+        QVERIFY(r.tickets.jobs.isEmpty());
+    }
+
+    // The sale is stored before anything prints: a failed print leaves it stored once, shown in
+    // the register, which reprints it and sells it never again.
+    void failedPrintHoldsTheSale()
+    {
+        Register r;
+        r.add("COCA COLA 2L", "2");
+        r.type("ENitCI", kMaria);
+        r.leave("ENitCI");
+        r.type("EEfectivo", "30");
+        r.tickets.failNextBegin(QStringLiteral("No existe la impresora 0"));
+        r.sell();
+        QCOMPARE(r.s.shop.messages.errors, QStringList{"No existe la impresora 0"});
+        QCOMPARE(r.s.number("SELECT COUNT(*) FROM Ventas"), 1);
+        QVERIFY(r.tickets.jobs.isEmpty());
+        QVERIFY(r.window->heldSale().has_value());
+        QCOMPARE(r.field("EIdVenta"), QStringLiteral("000000001"));
+        QVERIFY(!Drive::enabled(*r.window, "SBVender"));
+        QVERIFY(Drive::enabled(*r.window, "SBImprimir"));
+        QVERIFY(!Drive::enabled(*r.window, "Vec1"));
+        QCOMPARE(Drive::control<StatusShape>(*r.window, "SEstado")->colour(), QColor(Qt::green));
+        QCOMPARE(r.stockShown("COCA COLA 2L"), QStringLiteral("46"));
+
+        r.window->SBVenderClick();  // even reached another way, nothing is stored twice
+        QCOMPARE(r.s.number("SELECT COUNT(*) FROM Ventas"), 1);
+        QCOMPARE(r.s.number("SELECT NFactura FROM DatosC"), 2);
+
+        Drive::click(*r.window, "SBImprimir");
+        QCOMPARE(r.jobTitles(), (QStringList{"FACTURA", "TICKET"}));
+        QVERIFY(r.ticketTexts(0).contains("         FACTURA Nº: 00000001"));
+        QVERIFY(r.ticketTexts(1).contains("Nº Orden: 1 Fecha: 09/12/2026"));
+
+        Drive::click(*r.window, "SBNuevoP");
+        QCOMPARE(r.field("EIdVenta"), QStringLiteral("000000002"));
+        QVERIFY(Drive::enabled(*r.window, "SBVender"));
+        QVERIFY(!Drive::enabled(*r.window, "SBImprimir"));
+        QVERIFY(Drive::enabled(*r.window, "Vec1"));
+        QVERIFY(!r.window->heldSale().has_value());
+        QCOMPARE(Drive::control<StatusShape>(*r.window, "SEstado")->colour(), QColor(Qt::white));
+    }
+
+    // Which voucher each print format and voucher kind gives.
+    void voucherByFormat_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("voucher");
+        QTest::addColumn<QStringList>("tickets");
+        QTest::addColumn<QString>("preview");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("roll, note") << 0 << 0 << QStringList{"TICKET"} << "" << 0;
+        QTest::newRow("roll, invoice") << 0 << 1 << QStringList{"FACTURA", "TICKET"} << "" << 0;
+        QTest::newRow("roll, receipt") << 0 << 2 << QStringList{"TICKET"} << "" << 0;
+        QTest::newRow("letter, note") << 1 << 0 << QStringList{} << "NOTA DE REMISION" << 2;
+        QTest::newRow("letter, invoice") << 1 << 1 << QStringList{} << "FACTURA" << 2;
+        QTest::newRow("letter, receipt") << 1 << 2 << QStringList{} << "NOTA DE REMISION" << 2;
+    }
+    void voucherByFormat()
+    {
+        QFETCH(int, format);
+        QFETCH(int, voucher);
+        QFETCH(QStringList, tickets);
+        QFETCH(QString, preview);
+        QFETCH(int, pages);
+        Register r([format](SalesShop& s) {
+            WriteLogo(s);
+            SessionState::current().PrintFormat = format;
+        });
+        r.add("COCA COLA 2L", "2");
+        r.add("FANTA NARANJA 2L");
+        const QStringList entries = {"NOTA DE VENTA", "FACTURA", "RECIBO"};
+        r.choose("CBComprobante", entries.at(voucher));
+        r.type("ENitCI", kMaria);
+        r.leave("ENitCI");
+        r.type("EObs", "PARA LLEVAR");
+        r.type("EEfectivo", "50");
+        r.sell();
+        QVERIFY2(r.s.shop.messages.all.isEmpty(), qPrintable(r.s.shop.messages.all.join('\n')));
+        QCOMPARE(r.jobTitles(), tickets);
+        QCOMPARE(r.previews.shown.size(), preview.isEmpty() ? 0 : 1);
+        if (preview.isEmpty())
+            return;
+        const ReportDocument& doc = r.previews.shown.first();
+        QCOMPARE(doc.title, preview);
+        QCOMPARE(doc.pageCount(), pages);
+        // The rows are the sale's, as the register offers them: two lines and the observation.
+        const QString description = voucher == 1 ? "LDescripcion" : "LProducto";
+        for (const LaidOutPage& page : doc.pages) {
+            QStringList names;
+            for (const PlacedElement& item : page.items)
+                if (item.name == description && !item.text.isEmpty())
+                    names << item.text;
+            QCOMPARE(names, (QStringList{"COCA COLA 2L", "FANTA NARANJA 2L", "PARA LLEVAR"}));
+        }
+    }
+
+    // Through the main window, as a cashier starts the day: "Registrar Ventas" opens the register.
+    void registrarVentasOpensTheRegister()
+    {
+        SalesShop s;
+        TFPrincipal main;
+        main.loginTimer()->stop();
+        SessionState::current().AppFolder = s.shop.folder();
+        main.show();
+        TFIniciarS* login = main.loginWindow();
+        SessionState::current().LoginMode = TFIniciarS::LoginModeLogin;
+        login->show();
+        login->findChild<QLineEdit*>("edtServer")->setText(s.shop.databasePath());
+        login->findChild<QLineEdit*>("edtUser")->setText("admin");
+        login->findChild<QLineEdit*>("edtPassword")->setText("admin");
+        QTest::mouseClick(login->findChild<QPushButton*>("BAceptar"), Qt::LeftButton);
+        QCOMPARE(SessionState::current().CashOpen, 1);
+
+        main.command("V1")->trigger();
+        QList<QMdiSubWindow*> windows = main.mdiArea()->subWindowList();
+        QCOMPARE(windows.size(), 1);
+        auto* sales = qobject_cast<TFVentas*>(windows.first()->widget());
+        QVERIFY(sales);
+        QCOMPARE(sales->objectName(), QStringLiteral("FVentas"));
+        QCOMPARE(windows.first()->y(), 2);
+        QVERIFY(windows.first()->width() >= sales->sizeHint().width());
+        // The tool button brings the same register to the front.
+        main.command("V1")->trigger();
+        QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
+    }
+
+    // Not a check: a picture of the register with a coloured list and a cart, for a person to
+    // look at when CVI_SNAPSHOT_DIR is set.
+    void snapshots()
+    {
+        const QString folder = qEnvironmentVariable("CVI_SNAPSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("set CVI_SNAPSHOT_DIR to render the sales register");
+        Register r([](SalesShop& s) {
+            TwoPrices(s);
+            s.db().execute("UPDATE Productos SET Ingreso=6 WHERE Producto='FANTA NARANJA 2L'");
+            s.db().execute("UPDATE Productos SET Ingreso=0 WHERE Producto='AGUA VITAL 600ML'");
+        });
+        r.add("COCA COLA 2L", "2");
+        r.add("CERVEZA PACENA 620ML", "6");
+        r.add("FANTA NARANJA 2L", "2.5");
+        r.type("ENitCI", kMaria);
+        r.leave("ENitCI");
+        r.type("EObs", "ENTREGAR EN PUERTA");
+        r.type("EEfectivo", "200");
+        r.products()->goToRow(2);
+        r.cart()->goToRow(1);
+        QVERIFY(r.window->grab().save(folder + "/ventas.png"));
+        r.tickets.failNextBegin("sin impresora");
+        r.sell();
+        QVERIFY(r.window->grab().save(folder + "/ventas-retenida.png"));
+    }
+};
+
+QTEST_MAIN(TstUVentas)
+#include "tst_uventas.moc"
