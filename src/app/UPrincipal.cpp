@@ -17,6 +17,7 @@
 #include "data/ProgramEndSeam.h"
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
+#include "tax/URLV.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -107,6 +108,7 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::Login, [this] { return m_login; });
     m_dispatcher->registerWindow(WindowClass::Cash, [] { return new TFCaja; });
     m_dispatcher->registerWindow(WindowClass::DailyCashReport, [] { return new TFRCajaDiaria; });
+    m_dispatcher->registerWindow(WindowClass::Books, [] { return new TFRLCV; });
 }
 
 void TFPrincipal::resetSession()
