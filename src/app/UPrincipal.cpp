@@ -17,6 +17,8 @@
 #include "data/ProgramEndSeam.h"
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
+#include "reports/URCompras.h"
+#include "reports/URIngresos.h"
 #include "tax/URLV.h"
 
 #include <QApplication>
@@ -109,6 +111,8 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::Cash, [] { return new TFCaja; });
     m_dispatcher->registerWindow(WindowClass::DailyCashReport, [] { return new TFRCajaDiaria; });
     m_dispatcher->registerWindow(WindowClass::Books, [] { return new TFRLCV; });
+    m_dispatcher->registerWindow(WindowClass::SalesReport, [] { return new TFRIngresos; });
+    m_dispatcher->registerWindow(WindowClass::PurchaseReport, [] { return new TFRCompras; });
 }
 
 void TFPrincipal::resetSession()
