@@ -4,6 +4,7 @@
 #include "data/DatabaseError.h"
 #include "data/Formats.h"
 #include "data/SchemaSql.h"
+#include "data/SqlScript.h"
 #include "data/UDataModule.h"
 
 #include <QFile>
@@ -37,14 +38,8 @@ private:
 
 void createTables(Writer& w)
 {
-    // Comments go first (they may hold ";"), then the text splits into its statements.
-    QStringList lines;
-    for (const QString& line : QString::fromUtf8(kSqliteSchema).split(QLatin1Char('\n')))
-        if (!line.trimmed().startsWith(QLatin1String("--")))
-            lines << line;
-    for (const QString& statement : lines.join(QLatin1Char('\n')).split(QLatin1Char(';')))
-        if (!statement.trimmed().isEmpty())
-            w.run(statement.trimmed());
+    for (const QString& statement : SqlScriptStatements(QString::fromUtf8(kSqliteSchema)))
+        w.run(statement);
 }
 
 const QString kAllRights = QStringLiteral("11111111111111111111");

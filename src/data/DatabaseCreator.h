@@ -15,7 +15,6 @@ public:
     // a failure leaves no file behind.
     static QString create(const QString& path, const NewDatabaseOptions& options = {});
 
-    static constexpr int kSchemaVersion = 1;
     static constexpr const char* kAdminLogin = "admin";
     static constexpr const char* kAdminPassword = "admin";
     // The demo dosage's key and authorisation number (a test key, not a real one).

@@ -78,6 +78,14 @@ void AdvanceInvoiceCounter()
     TDataModule1::instance().execute(QStringLiteral("UPDATE DatosC SET NFactura=NFactura+1"));
 }
 
+bool CashSessionIsOpen(const QString& sessionId)
+{
+    return TDataModule1::instance()
+               .query(QStringLiteral("SELECT COUNT(*) FROM Caja WHERE IdCaja=? AND Estado=1"), {sessionId})
+               .integer(0)
+        > 0;
+}
+
 bool FindOpenCashSession()
 {
     const SqlRows rows = TDataModule1::instance().query(

@@ -31,6 +31,10 @@ QString AllocateKey(int counter, const std::function<void(const QString& key)>& 
 qint64 ReadInvoiceCounter();
 void AdvanceInvoiceCounter();
 
+// True while the cash session `sessionId` is open. Every write booked against a session calls it
+// inside its own transaction, so a session another station closed meanwhile takes nothing more.
+bool CashSessionIsOpen(const QString& sessionId);
+
 // True when a cash session is open; CashSessionId, WorkDate and CashInitialAmount of the session
 // record are then taken from it. With no open session nothing changes.
 bool FindOpenCashSession();

@@ -1,6 +1,7 @@
 #include "data/UDataModule.h"
 
 #include "data/DatabaseError.h"
+#include "data/SchemaUpgrade.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -76,12 +77,23 @@ QString TDataModule1::open(const QString& path)
             || !check.next() || check.value(0).toInt() != 5)
             refusal = QStringLiteral("El archivo no es una base de datos del sistema: %1").arg(path);
     }
+    // A database written by a newer program is left exactly as it is.
+    int version = 0;
+    if (refusal.isEmpty()) {
+        QSqlQuery read(connection());
+        read.setForwardOnly(true);
+        if (read.exec(QStringLiteral("PRAGMA user_version")) && read.next())
+            version = read.value(0).toInt();
+        refusal = SchemaUpgrade::checkNotNewer(version);
+    }
     if (refusal.isEmpty()) {
         QSqlQuery setup(connection());
         if (!setup.exec(QStringLiteral("PRAGMA foreign_keys = ON"))
             || !setup.exec(QStringLiteral("PRAGMA journal_mode = WAL")))
             refusal = QStringLiteral("No se puede abrir la base de datos: %1").arg(engineText(setup.lastError()));
     }
+    if (refusal.isEmpty() && version < SchemaUpgrade::currentPlan().version)
+        refusal = SchemaUpgrade::upgrade(*this, version);
     if (!refusal.isEmpty()) {
         close();
         return refusal;

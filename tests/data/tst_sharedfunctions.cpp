@@ -181,6 +181,13 @@ private slots:
         QCOMPARE(s.CashSessionId, QStringLiteral("C000000002"));
         QCOMPARE(s.WorkDate, QDate(2026, 12, 1));
         QCOMPARE(s.CashInitialAmount, 150.5);
+
+        // Only the open row counts, whatever this station remembers.
+        QVERIFY(!CashSessionIsOpen(QStringLiteral("C000000001")));
+        QVERIFY(CashSessionIsOpen(QStringLiteral("C000000002")));
+        QVERIFY(!CashSessionIsOpen(QStringLiteral("C000000003")));
+        shop.db().execute(QStringLiteral("UPDATE Caja SET Estado=0 WHERE IdCaja='C000000002'"));
+        QVERIFY(!CashSessionIsOpen(QStringLiteral("C000000002")));
     }
 
     void alertWindowPanels_data()

@@ -1,0 +1,81 @@
+#include "data/SchemaUpgrade.h"
+
+#include "data/ClockSeam.h"
+#include "data/DatabaseCopy.h"
+#include "data/DatabaseError.h"
+#include "data/SchemaSql.h"
+#include "data/SqlScript.h"
+#include "data/UDataModule.h"
+
+namespace SchemaUpgrade {
+
+namespace {
+
+const Plan* g_installed = nullptr;
+
+Plan compiledPlan()
+{
+    Plan plan;
+    plan.version = kSqliteSchemaVersion;
+    for (const SqliteUpgradeStep& step : kSqliteUpgrades)
+        if (step.sql)
+            plan.steps.append({step.version, QString::fromUtf8(step.sql)});
+    return plan;
+}
+
+int storedVersion(TDataModule1& db) { return int(db.query(QStringLiteral("PRAGMA user_version")).integer(0)); }
+
+}
+
+const Plan& currentPlan()
+{
+    static const Plan compiled = compiledPlan();
+    return g_installed ? *g_installed : compiled;
+}
+
+void installPlan(const Plan* plan) { g_installed = plan; }
+
+QString checkNotNewer(int databaseVersion)
+{
+    const int known = currentPlan().version;
+    if (databaseVersion <= known)
+        return {};
+    return QStringLiteral("La base de datos es de una version mas reciente del programa (version %1; este programa "
+                          "conoce hasta la version %2). Actualice el programa para abrirla.")
+        .arg(databaseVersion)
+        .arg(known);
+}
+
+QString upgrade(TDataModule1& db, int databaseVersion, QString* copyPath)
+{
+    const Plan& plan = currentPlan();
+    const QString copy = DatabaseCopy::besideDatabase(
+        db.connection().databaseName(), QStringLiteral("antes-de-actualizar-v%1").arg(databaseVersion),
+        ClockSeam::current().now());
+    if (copyPath)
+        *copyPath = copy;
+    if (const QString error = DatabaseCopy::write(db, copy); !error.isEmpty())
+        return QStringLiteral("No se actualizo la base de datos: %1").arg(error);
+
+    try {
+        WriteTransaction transaction(db);
+        const int version = storedVersion(db); // another station may have upgraded meanwhile
+        for (const auto& [reached, script] : plan.steps) {
+            if (reached <= version)
+                continue;
+            for (const QString& statement : SqlScriptStatements(script))
+                db.execute(statement);
+        }
+        if (version < plan.version)
+            db.execute(QStringLiteral("PRAGMA user_version = %1").arg(plan.version));
+        transaction.commit();
+    } catch (const DatabaseError& e) {
+        return QStringLiteral("No se pudo actualizar la base de datos a la version %1: %2. La base de datos quedo "
+                              "como estaba; la copia anterior esta en %3")
+            .arg(plan.version)
+            .arg(e.text(), copy);
+    }
+    return {};
+}
+
+}
