@@ -124,6 +124,8 @@ CREATE INDEX Ventas_FechaV ON Ventas(FechaV);
 CREATE INDEX Ventas_NroFact ON Ventas(NroFact);
 CREATE INDEX Ventas_NitCI ON Ventas(NitCI);
 CREATE INDEX Ventas_Dosificacion ON Ventas(IdDosificacion, NroFact);
+-- A client's sales of a date range (debtors report) without reading all the client's years.
+CREATE INDEX Ventas_NitCIFecha ON Ventas(NitCI, FechaV);
 
 -- Sale lines; dispatch-queue order lines (written by the order-taking side) use the same table
 -- with IdIngreso set, no sale, and the product name, unit code and stock flag of their own.
@@ -145,6 +147,9 @@ CREATE INDEX DetalleV_Venta ON DetalleV(IdVenta);
 CREATE INDEX DetalleV_Ingreso ON DetalleV(IdIngreso);
 CREATE INDEX DetalleV_Producto ON DetalleV(IdProducto);
 CREATE INDEX DetalleV_Categoria ON DetalleV(IdCategoria);
+-- The lines of one sale for one product: a report filtered by product walks the range's sales and
+-- finds each one's lines here, never the product's lines of every year.
+CREATE INDEX DetalleV_VentaProducto ON DetalleV(IdVenta, IdProducto);
 
 CREATE TABLE Compras (
   IdCompra TEXT COLLATE NOCASE NOT NULL PRIMARY KEY CONSTRAINT len10_IdCompra CHECK (length(IdCompra) <= 10),
@@ -187,6 +192,7 @@ CREATE TABLE DetalleC (
 ) STRICT;
 CREATE INDEX DetalleC_Compra ON DetalleC(IdCompra);
 CREATE INDEX DetalleC_Producto ON DetalleC(IdProducto);
+CREATE INDEX DetalleC_CompraProducto ON DetalleC(IdCompra, IdProducto);
 
 CREATE TABLE DetalleS (
   IdDetalleS INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -221,6 +227,7 @@ CREATE TABLE DetalleEI (
 ) STRICT;
 CREATE INDEX DetalleEI_Entrega ON DetalleEI(IdEntrega);
 CREATE INDEX DetalleEI_Producto ON DetalleEI(IdProducto);
+CREATE INDEX DetalleEI_EntregaProducto ON DetalleEI(IdEntrega, IdProducto);
 
 CREATE TABLE SaldoV (
   IdSaldoV INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -339,4 +346,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;
