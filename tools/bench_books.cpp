@@ -5,6 +5,8 @@
 //     build/bench_books /tmp/bench.sqlite
 #include "data/ClockSeam.h"
 #include "data/DatabaseCreator.h"
+#include "data/DesktopSeam.h"
+#include "data/FileDialogSeam.h"
 #include "data/Formats.h"
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
@@ -27,6 +29,22 @@
 namespace {
 
 QTextStream out(stdout);
+
+// Saves the exported book where the bench says.
+class FixedSave : public FileDialogSeam {
+public:
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString& start, const QString&) override
+    {
+        return QStringLiteral("/tmp/") + QFileInfo(start).fileName();
+    }
+};
+
+// The files are looked at by hand afterwards.
+class NoOpen : public DesktopSeam {
+public:
+    bool openFile(const QString&) override { return true; }
+};
 
 class Clock : public ClockSeam {
 public:
@@ -195,6 +213,17 @@ int main(int argc, char** argv)
     window.SBCargarClick();
     out << "books window, MARZO 2025: " << window.findChild<DataGrid*>("VecV")->rowCount() << " rows listed in "
         << timer.elapsed() << " ms\n";
+    FixedSave save;
+    FileDialogSeam::install(&save);
+    NoOpen desktop;
+    DesktopSeam::install(&desktop);
+    SessionState::current().TaxpayerNit = QStringLiteral("1000000010");
+    timer.restart();
+    window.SBExportarTXTClick();
+    out << "text file of MARZO 2025 written in " << timer.elapsed() << " ms: /tmp/Ventas_032025_1000000010.txt\n";
+    timer.restart();
+    window.SBExportarXLSClick();
+    out << "spreadsheet of MARZO 2025 written in " << timer.elapsed() << " ms\n";
 
     const QDate from(2025, 3, 1), to(2025, 3, 31);
     const BookPeriod march{3, 2025};
