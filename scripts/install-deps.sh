@@ -10,6 +10,7 @@ packages=(
   libqrencode-dev
   libzbar-dev
   libxlsxwriter-dev
+  python3-openpyxl
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth
   xdg-utils

@@ -22,9 +22,11 @@
 #include "masterdata/UProductosC.h"
 #include "masterdata/UProveedores.h"
 #include "masterdata/UUsuarios.h"
+#include "reports/URCompras.h"
+#include "reports/URIngresos.h"
 #include "sales/UVentas.h"
 #include "tax/UDatosF.h"
-
+#include "tax/URLV.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -123,6 +125,9 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::Users, [] { return new TFUsuarios; });
     m_dispatcher->registerWindow(WindowClass::Dosages, [] { return new TFDatosF; });
     m_dispatcher->registerWindow(WindowClass::Sales, [] { return new TFVentas; });
+    m_dispatcher->registerWindow(WindowClass::Books, [] { return new TFRLCV; });
+    m_dispatcher->registerWindow(WindowClass::SalesReport, [] { return new TFRIngresos; });
+    m_dispatcher->registerWindow(WindowClass::PurchaseReport, [] { return new TFRCompras; });
 }
 
 void TFPrincipal::resetSession()

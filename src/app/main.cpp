@@ -1,5 +1,6 @@
 #include "app/AppStartup.h"
 #include "app/CommandLine.h"
+#include "app/DesktopOpener.h"
 #include "app/SingleInstance.h"
 #include "app/ULogo.h"
 #include "app/UPrincipal.h"
@@ -45,6 +46,8 @@ int main(int argc, char* argv[])
         logo.exec();
     }
 
+    DesktopOpener desktop;
+    DesktopSeam::install(&desktop);
     TFPrincipal principal;
     TFMensajes mensajes(&principal);
     QObject::connect(&instance, &SingleInstance::activationRequested, &principal, &TFPrincipal::bringToFront);

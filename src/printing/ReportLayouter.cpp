@@ -49,18 +49,14 @@ void ReportLayouter::addMasterDetailRows(const ReportDefinition& report)
     for (int m = 0; m < master.count(); ++m) {
         const ReportRow masterRow{&master, m};
         placeBand(report, report.detailBand, masterRow);
-        if (!report.subDetailBand.present())
-            continue;
-        bool printed = false;
-        for (int d = 0; d < detail.count(); ++d) {
-            const ReportRow detailRow{&detail, d};
-            if (report.detailFilter() && !report.detailFilter()(masterRow, detailRow))
-                continue;
-            placeBand(report, report.subDetailBand, detailRow);
-            printed = true;
+        if (report.subDetailBand.present()) {
+            const QVector<int> lines = report.detailRowsOf(masterRow);
+            for (int d : lines)
+                placeBand(report, report.subDetailBand, ReportRow{&detail, d});
+            if (lines.isEmpty() && report.subDetailPrintsWhenEmpty)
+                placeBand(report, report.subDetailBand, {});
         }
-        if (!printed && report.subDetailPrintsWhenEmpty)
-            placeBand(report, report.subDetailBand, {});
+        placeBand(report, report.masterFooterBand, masterRow);
     }
 }
 

@@ -5,7 +5,6 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
-#include <cmath>
 
 namespace {
 constexpr int TextRole = Qt::UserRole + 1;  // the value an image cell carries
@@ -13,6 +12,58 @@ constexpr int TextRole = Qt::UserRole + 1;  // the value an image cell carries
 bool ReadsAsChecked(const QString& text)
 {
     return text == QLatin1String("1") || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+}
+
+// Money adds up in cents, quantities in millionths: whole numbers, so a long column sums exactly.
+constexpr int MoneyDecimals = 2;
+constexpr int QuantityDecimals = 6;
+
+// A plain decimal text ("-12.5", ".75", "3.") as a whole count of 10^-decimals units, rounded half
+// away from zero; false for anything else (empty, letters, a comma, too many digits).
+bool ScaledValue(const QString& text, int decimals, qint64* value)
+{
+    const QString t = text.trimmed();
+    int i = 0;
+    const bool negative = t.startsWith(QLatin1Char('-'));
+    if (negative)
+        ++i;
+    qint64 whole = 0;
+    qint64 fraction = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    bool roundUp = false;
+    bool point = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        if (c == QLatin1Char('.') && !point) {
+            point = true;
+            continue;
+        }
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        const int d = c.unicode() - '0';
+        ++digits;
+        if (!point) {
+            if (whole > 99999999999LL)  // beyond any amount a shop keeps
+                return false;
+            whole = whole * 10 + d;
+        } else if (fractionDigits < decimals) {
+            fraction = fraction * 10 + d;
+            ++fractionDigits;
+        } else if (fractionDigits++ == decimals) {
+            roundUp = d >= 5;
+        }
+    }
+    if (digits == 0)
+        return false;
+    for (int k = qMin(fractionDigits, decimals); k < decimals; ++k)
+        fraction *= 10;
+    qint64 scale = 1;
+    for (int k = 0; k < decimals; ++k)
+        scale *= 10;
+    const qint64 units = whole * scale + fraction + (roundUp ? 1 : 0);
+    *value = negative ? -units : units;
+    return true;
 }
 }
 
@@ -32,14 +83,14 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent), m_footer(new DataGri
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (columnType(item->column()) == ColumnType::Check)
             emit checkToggled(item->column(), item->row(), item->checkState() == Qt::Checked);
-        m_footer->update();
+        rowsChanged();
     });
-    auto refresh = [this] { m_footer->update(); };
-    connect(model(), &QAbstractItemModel::rowsInserted, this, refresh);
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, refresh);
-    connect(model(), &QAbstractItemModel::modelReset, this, refresh);
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, refresh);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, refresh);
+    connect(model(), &QAbstractItemModel::rowsInserted, this, &DataGrid::rowsChanged);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, &DataGrid::rowsChanged);
+    connect(model(), &QAbstractItemModel::modelReset, this, &DataGrid::rowsChanged);
+    auto repaint = [this] { m_footer->update(); };
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, repaint);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, repaint);
 }
 
 int DataGrid::addColumn(const QString& title, ColumnType type, int width, bool hidden)
@@ -67,7 +118,7 @@ void DataGrid::setColumnFooter(int column, Footer footer)
     m_footers[column] = footer;
     m_footer->setVisible(m_footers.count(Footer::None) != m_footers.size());
     updateGeometries();
-    m_footer->update();
+    rowsChanged();
 }
 
 void DataGrid::setColumnImage(int column, const QPixmap& picture)
@@ -108,9 +159,39 @@ int DataGrid::addRow(const QStringList& cells)
     return row;
 }
 
+void DataGrid::addRows(const QList<QStringList>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    const int first = rowCount();
+    const int columns = columnCount();
+    setRowCount(first + int(rows.size()));
+    {
+        // The rows already exist for the view; only their cells are new, so the model's one
+        // signal per cell is not needed.
+        const QSignalBlocker quiet(model());
+        for (int r = 0; r < rows.size(); ++r) {
+            const QStringList& cells = rows.at(r);
+            for (int column = 0; column < columns; ++column) {
+                QTableWidgetItem* it = makeItem(column);
+                writeItem(it, column, cells.value(column));
+                setItem(first + r, column, it);
+            }
+        }
+    }
+    viewport()->update();
+    rowsChanged();
+}
+
 void DataGrid::clearRows()
 {
     setRowCount(0);
+    rowsChanged();
+}
+
+void DataGrid::rowsChanged()
+{
+    m_footersStale = true;
     m_footer->update();
 }
 
@@ -145,12 +226,17 @@ void DataGrid::setCell(int column, int row, const QString& text)
         it = makeItem(column);
         setItem(row, column, it);
     }
+    writeItem(it, column, text);
+    rowsChanged();
+}
+
+void DataGrid::writeItem(QTableWidgetItem* it, int column, const QString& text) const
+{
     switch (columnType(column)) {
     case ColumnType::Check: it->setCheckState(ReadsAsChecked(text) ? Qt::Checked : Qt::Unchecked); break;
     case ColumnType::Image: it->setData(TextRole, text); break;
     default: it->setText(text); break;
     }
-    m_footer->update();
 }
 
 bool DataGrid::isChecked(int column, int row) const { return cell(column, row) == QLatin1String("1"); }
@@ -180,21 +266,35 @@ QColor DataGrid::cellColor(int column, int row) const
 
 QString DataGrid::footerText(int column) const
 {
-    const Footer footer = m_footers.value(column, Footer::None);
-    if (footer == Footer::None)
-        return {};
-    if (footer == Footer::Count)
-        return Formats::Integer(rowCount());
-    double sum = 0;
-    for (int row = 0; row < rowCount(); ++row) {
-        double value = 0;
-        if (Formats::ParseAmount(cell(column, row).trimmed(), &value))
-            sum += value;
+    if (m_footersStale)
+        computeFooters();
+    return m_footerTexts.value(column);
+}
+
+void DataGrid::computeFooters() const
+{
+    m_footerTexts.clear();
+    for (int column = 0; column < m_footers.size(); ++column) {
+        const Footer footer = m_footers.at(column);
+        if (footer == Footer::None) {
+            m_footerTexts << QString();
+            continue;
+        }
+        if (footer == Footer::Count) {
+            m_footerTexts << Formats::Integer(rowCount());
+            continue;
+        }
+        const int decimals = footer == Footer::SumMoney ? MoneyDecimals : QuantityDecimals;
+        qint64 sum = 0;
+        for (int row = 0; row < rowCount(); ++row) {
+            qint64 value = 0;
+            if (ScaledValue(cell(column, row), decimals, &value))
+                sum += value;
+        }
+        m_footerTexts << (footer == Footer::SumMoney ? Formats::Money(double(sum) / 100.0)
+                                                     : Formats::General(double(sum) / 1e6));
     }
-    if (footer == Footer::SumMoney)
-        return Formats::Money(sum);
-    // Quantities carry at most a few decimals: binary noise of the sum is not shown.
-    return Formats::General(std::round(sum * 1e6) / 1e6);
+    m_footersStale = false;
 }
 
 int DataGrid::findRow(int column, const QString& text, Match match, int from) const

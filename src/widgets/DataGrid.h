@@ -30,6 +30,9 @@ public:
 
     // Appends a row filled from `cells` (column order; missing cells empty) and answers its index.
     int addRow(const QStringList& cells = {});
+    // Appends many rows at once, each as addRow would: the cells are made without a signal each
+    // and the view and the footers are refreshed once at the end (a year's book fills in a moment).
+    void addRows(const QList<QStringList>& rows);
     void clearRows();
 
     QString cell(int column, int row) const;
@@ -40,6 +43,8 @@ public:
     void setCellColor(int column, int row, const QColor& colour);
     QColor cellColor(int column, int row) const;
 
+    // The footer's text; sums are added up in exact decimal units (money in cents) once after
+    // the rows change, not at every paint.
     QString footerText(int column) const;
 
     // Case-insensitive search down a column from `from`: the first row whose text starts with
@@ -61,6 +66,9 @@ protected:
 private:
     QTableWidgetItem* itemAt(int column, int row) const;
     QTableWidgetItem* makeItem(int column) const;
+    void writeItem(QTableWidgetItem* item, int column, const QString& text) const;
+    void rowsChanged();
+    void computeFooters() const;
     bool inRange(int column, int row) const;
     void placeFooter();
 
@@ -68,4 +76,6 @@ private:
     QList<Footer> m_footers;
     QList<QPixmap> m_pictures;
     DataGridFooter* m_footer = nullptr;
+    mutable QStringList m_footerTexts;
+    mutable bool m_footersStale = true;
 };

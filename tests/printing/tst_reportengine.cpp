@@ -5,6 +5,7 @@
 #include "RecordingMessages.h"
 #include "data/SessionState.h"
 
+#include <QElapsedTimer>
 #include <QtTest>
 
 namespace {
@@ -170,6 +171,54 @@ private slots:
         for (const PlacedElement& item : doc.pages.first().items)
             subDetailBands += item.name == "Item";
         QCOMPARE(subDetailBands, printWhenEmpty ? 3 : 2);
+    }
+
+    void keyedDetailAndAFooterAfterEachMastersLines_data()
+    {
+        QTest::addColumn<bool>("keyed");
+        QTest::newRow("keyed") << true;
+        QTest::newRow("filtered") << false;
+    }
+    void keyedDetailAndAFooterAfterEachMastersLines()
+    {
+        QFETCH(bool, keyed);
+        Fixture f;
+        f.report.detailBand.find("Row")->setText(QString());
+        f.report.detailBand.addField("Sale", "IdVenta", QRect(0, 0, 100, 20));
+        f.report.masterFooterBand.height = 20;
+        f.report.masterFooterBand.addField("Owed", "Saldo", QRect(0, 0, 100, 20), "0.00");
+        f.report.setMasterTable(ReportTable({"IdVenta", "Saldo"}, {{"V1", 7.5}, {"V2", 0}, {"V3", 3}}));
+        const ReportTable lines({"IdVenta", "Producto", "Precio"},
+                                {{"V3", "PAN", 1.5}, {"v1", "QUESO", 9}, {"V1", "LECHE", 6}, {"V9", "SAL", 1}});
+        if (keyed)
+            f.report.setDetailTable(lines, "IdVenta", "IdVenta");
+        else
+            f.report.setDetailTable(lines, [](const ReportRow& master, const ReportRow& detail) {
+                return master.value("IdVenta").toString().compare(detail.value("IdVenta").toString(),
+                                                                  Qt::CaseInsensitive) == 0;
+            });
+        ReportPreview::current().show(f.report);
+        QCOMPARE(m_preview.shown.first().allTexts(),
+                 QStringList({"TITULO", "ENCABEZADO", "V1", "QUESO", "9.00", "LECHE", "6.00", "7.50", "V2", "0.00", "V3",
+                              "PAN", "1.50", "3.00", "RESUMEN"}));
+    }
+
+    void keyedDetailOfManySalesLaysOutAtOnce()
+    {
+        Fixture f;
+        QVector<QVariantList> sales, lines;
+        for (int i = 0; i < 3000; ++i) {
+            sales.append({QStringLiteral("V%1").arg(i)});
+            lines.append({QStringLiteral("V%1").arg(i), "PAN", 1.0});
+            lines.append({QStringLiteral("V%1").arg(i), "LECHE", 2.0});
+        }
+        f.report.setMasterTable(ReportTable({"IdVenta"}, sales));
+        f.report.setDetailTable(ReportTable({"IdVenta", "Producto", "Precio"}, lines), "IdVenta", "IdVenta");
+        QElapsedTimer timer;
+        timer.start();
+        ReportPreview::current().show(f.report);
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(m_preview.shown.first().allTexts().count("LECHE"), 3000);
     }
 
     void pageSizes_data()

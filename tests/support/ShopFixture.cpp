@@ -13,6 +13,7 @@ ShopFixture::ShopFixture(bool demo)
     ProgramEndSeam::install(&programEnd);
     ClockSeam::install(&clock);
     FileDialogSeam::install(&files);
+    DesktopSeam::install(&desktop);
     SessionState::reset();
     MainStatus::clear();
     SessionState::current().AppFolder = folder();
@@ -35,6 +36,7 @@ ShopFixture::~ShopFixture()
     ProgramEndSeam::install(nullptr);
     ClockSeam::install(nullptr);
     FileDialogSeam::install(nullptr);
+    DesktopSeam::install(nullptr);
 }
 
 void ShopFixture::login(const QString& user, const QString& password)

@@ -1,5 +1,6 @@
 #pragma once
 #include "FixedClock.h"
+#include "RecordingDesktop.h"
 #include "RecordingMessages.h"
 #include "RecordingProgramEnd.h"
 #include "ScriptedFileDialogs.h"
@@ -33,6 +34,7 @@ public:
     RecordingProgramEnd programEnd;
     FixedClock clock;
     ScriptedFileDialogs files;
+    RecordingDesktop desktop;
 
 private:
     QTemporaryDir m_dir;

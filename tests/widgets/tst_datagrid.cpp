@@ -55,6 +55,47 @@ private slots:
         QCOMPARE(g.grid.footerText(4), QStringLiteral("0.00"));
     }
 
+    void bulkFillIsRowByRowFill()
+    {
+        ProductGrid one, bulk;
+        one.fill();
+        bulk.grid.addRows({{"1", "P001", "Coca Cola 2L", "2.5", "0.1", "1", "0"},
+                           {"2", "P002", "Pan Marraqueta", "10", "0.2", "0", "0"},
+                           {"3", "P003", "Leche PIL", "1.25", "1250", "True", "0"}});
+        QCOMPARE(bulk.grid.rowCount(), 3);
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 7; ++column)
+                QCOMPARE(bulk.grid.cell(column, row), one.grid.cell(column, row));
+        QVERIFY(bulk.grid.item(0, 3)->textAlignment() & Qt::AlignRight);
+        QCOMPARE(bulk.grid.footerText(4), QStringLiteral("1250.30"));
+        bulk.grid.addRows({{"4", "P004", "Queso", "0.333", "0.05"}});  // appends
+        QCOMPARE(bulk.grid.rowCount(), 4);
+        QCOMPARE(bulk.grid.footerText(3), QStringLiteral("14.083"));
+        bulk.grid.setCell(4, 3, "0.15");  // a later change still reaches the footer
+        QCOMPARE(bulk.grid.footerText(4), QStringLiteral("1250.45"));
+    }
+
+    void footerSumsAreExactDecimals_data()
+    {
+        QTest::addColumn<QStringList>("money");
+        QTest::addColumn<QString>("sum");
+        QTest::newRow("ten thousand dimes") << QStringList(10000, "0.10") << "1000.00";
+        QTest::newRow("negative amounts") << QStringList{"-12.50", "2.25", ".25"} << "-10.00";
+        QTest::newRow("half cents round away from zero") << QStringList{"0.005", "0.005"} << "0.02";
+        QTest::newRow("unreadable texts add nothing") << QStringList{"1.5", "", "1,5", "1.2.3", "-", "x"} << "1.50";
+    }
+    void footerSumsAreExactDecimals()
+    {
+        QFETCH(QStringList, money);
+        QFETCH(QString, sum);
+        ProductGrid g;
+        QList<QStringList> rows;
+        for (const QString& amount : money)
+            rows << QStringList{"", "", "", "", amount};
+        g.grid.addRows(rows);
+        QCOMPARE(g.grid.footerText(4), sum);
+    }
+
     void hiddenColumnsCarryTheRowsData()
     {
         ProductGrid g;

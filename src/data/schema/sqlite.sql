@@ -126,6 +126,8 @@ CREATE INDEX Ventas_NitCI ON Ventas(NitCI);
 CREATE INDEX Ventas_Dosificacion ON Ventas(IdDosificacion, NroFact);
 -- Open credit sales only: who still owes is read from these few, not from every sale of the years.
 CREATE INDEX Ventas_Deudores ON Ventas(NitCI) WHERE FormaP=2 AND Estado='V' AND Saldo<>0;
+-- A client's sales of a date range (debtors report) without reading all the client's years.
+CREATE INDEX Ventas_NitCIFecha ON Ventas(NitCI, FechaV);
 
 -- Sale lines; dispatch-queue order lines (written by the order-taking side) use the same table
 -- with IdIngreso set, no sale, and the product name, unit code and stock flag of their own.
@@ -147,6 +149,9 @@ CREATE INDEX DetalleV_Venta ON DetalleV(IdVenta);
 CREATE INDEX DetalleV_Ingreso ON DetalleV(IdIngreso);
 CREATE INDEX DetalleV_Producto ON DetalleV(IdProducto);
 CREATE INDEX DetalleV_Categoria ON DetalleV(IdCategoria);
+-- The lines of one sale for one product: a report filtered by product walks the range's sales and
+-- finds each one's lines here, never the product's lines of every year.
+CREATE INDEX DetalleV_VentaProducto ON DetalleV(IdVenta, IdProducto);
 
 CREATE TABLE Compras (
   IdCompra TEXT COLLATE NOCASE NOT NULL PRIMARY KEY CONSTRAINT len10_IdCompra CHECK (length(IdCompra) <= 10),
@@ -189,6 +194,7 @@ CREATE TABLE DetalleC (
 ) STRICT;
 CREATE INDEX DetalleC_Compra ON DetalleC(IdCompra);
 CREATE INDEX DetalleC_Producto ON DetalleC(IdProducto);
+CREATE INDEX DetalleC_CompraProducto ON DetalleC(IdCompra, IdProducto);
 
 CREATE TABLE DetalleS (
   IdDetalleS INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -223,6 +229,7 @@ CREATE TABLE DetalleEI (
 ) STRICT;
 CREATE INDEX DetalleEI_Entrega ON DetalleEI(IdEntrega);
 CREATE INDEX DetalleEI_Producto ON DetalleEI(IdProducto);
+CREATE INDEX DetalleEI_EntregaProducto ON DetalleEI(IdEntrega, IdProducto);
 
 CREATE TABLE SaldoV (
   IdSaldoV INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -341,4 +348,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 2;
+PRAGMA user_version = 3;
