@@ -7,6 +7,9 @@
 #include "data/MessageSeam.h"
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
+#include "masterdata/PickerChoice.h"
+#include "masterdata/PickerMode.h"
+#include "masterdata/UBusquedas.h"
 #include "printing/ReportLogo.h"
 #include "printing/ReportPreview.h"
 #include "printing/ReportTable.h"
@@ -21,6 +24,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -201,12 +205,34 @@ QWidget* TFRIngresos::buildDebtorsPanel()
     connect(m_SBReporteM, &QToolButton::clicked, this, &TFRIngresos::SBReporteMClick);
     connect(m_SBExportarXLS, &QToolButton::clicked, this, &TFRIngresos::SBExportarXLSClick);
     connect(m_ENitCI, &QLineEdit::returnPressed, this, &TFRIngresos::SBGenerarMClick);
+    m_ENitCI->installEventFilter(this);
     connect(m_FechaI, &QDateEdit::dateChanged, this, &TFRIngresos::debtorFilterChanged);
     connect(m_FechaF, &QDateEdit::dateChanged, this, &TFRIngresos::debtorFilterChanged);
     connect(m_CBFPago, &QComboBox::currentIndexChanged, this, &TFRIngresos::debtorFilterChanged);
     connect(m_CBOrden, &QComboBox::currentIndexChanged, this, &TFRIngresos::debtorFilterChanged);
     connect(m_ENitCI, &QLineEdit::textChanged, this, &TFRIngresos::debtorFilterChanged);
     return panel;
+}
+
+// The Space bar in the NIT/CI field opens the client picker: the clients that still owe while the
+// report stands on credit sales, every client otherwise.
+bool TFRIngresos::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ENitCI && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        ENitCIPick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFRIngresos::ENitCIPick()
+{
+    TFBusquedas* picker = TFBusquedas::shared();
+    if (!picker)
+        return;
+    if (const auto choice = picker->pick(PickerModes::ReportClient, m_CBFPago->currentIndex() == CreditForm))
+        ApplyPickerChoice(PickerModes::ReportClient, *choice, m_ENitCI, nullptr);
 }
 
 void TFRIngresos::FormCreate()

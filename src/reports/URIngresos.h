@@ -36,6 +36,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildProductPanel();
@@ -44,6 +45,7 @@ private:
     void categoryChosen();
     void productFilterChanged();
     void debtorFilterChanged();
+    void ENitCIPick();
     bool loadRows(const Statement& statement, SqlRows& rows);
     void showProgress(int total);
     void fillDebtorsReport();

@@ -3,13 +3,16 @@
 #include "WindowDriver.h"
 
 #include "data/MainStatus.h"
+#include "masterdata/UBusquedas.h"
 #include "printing/RecordingReportPreview.h"
 #include "printing/UReporteI.h"
 #include "printing/URCaja.h"
 #include "reports/URIngresos.h"
 
 #include <QComboBox>
+#include <QApplication>
 #include <QDateEdit>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -258,6 +261,38 @@ private slots:
         }
         Drive::type(window, "ENitCI", "1");
         QVERIFY(!Drive::enabled(window, "SBReporteM") && !Drive::enabled(window, "SBExportarXLS"));
+    }
+
+    // Space in the NIT/CI field opens the picker; Enter there takes its first row, which is the
+    // one client that owes on credit, or the first client by name otherwise.
+    void spaceInTheNitPicksAClient_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("picked");
+        QTest::newRow("credit lists who owes") << "CREDITO" << "4567890";
+        QTest::newRow("otherwise every client") << "EFECTIVO" << "3344556";
+    }
+    void spaceInTheNitPicksAClient()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, picked);
+        ReportShop r;
+        r.sale("V000000001", "2026-12-01", {{Coca, 2, 12.5}}, 2, "4567890", "MARIA QUISPE", 5);
+        TFBusquedas picker;
+        TFBusquedas::setShared(&picker);
+        SessionState::current().WindowMode = 2;
+        TFRIngresos window;
+        window.show();
+        Drive::choose(window, "CBFPago", form);
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            Drive::key(*dialog, "EBuscarC", Qt::Key_Return);
+        });
+        Drive::key(window, "ENitCI", Qt::Key_Space);
+        TFBusquedas::setShared(nullptr);
+        QCOMPARE(Drive::text(window, "ENitCI"), picked);
+        QCOMPARE(Drive::control<QLineEdit>(window, "ENitCI")->selectedText(), picked);
     }
 
     void debtorsReportPrintsEachSaleWithItsLines()
