@@ -12,6 +12,8 @@ compras, stock, cobro de deudas, apertura y cierre de caja y libros de compras y
 para pequenas tiendas de Bolivia.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The debugging symbols of the build stay in the build folder.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links come from dpkg-shlibdeps; the plugins Qt loads at run time (the

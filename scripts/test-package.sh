@@ -13,7 +13,7 @@ export DEBIAN_FRONTEND=noninteractive
 make package BUILD_DIR="$build" JOBS="${JOBS:-2}"
 deb=$(ls -t "$build"/cvi-zelto_*.deb | head -1)
 echo "== package: $deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb"
 echo "== files"
 dpkg -c "$deb"
 
