@@ -16,6 +16,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -56,7 +57,9 @@ QWidget* DeliveryEditPanel::buildList()
                                "IdCaja", "Estado"})
         m_VecE->addColumn(QLatin1String(hidden), DataGrid::ColumnType::Text, 0, true);
     m_VecE->setColumnFooter(EConsignatario, DataGrid::Footer::Count);
-    m_VecE->setFixedWidth(320);
+    m_VecE->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_VecE->horizontalHeader()->setSectionResizeMode(EConsignatario, QHeaderView::Stretch);
+    m_VecE->setFixedWidth(300);
     connect(m_VecE, &DataGrid::rowSelected, this, [this](int row) {
         if (!m_reloading)
             selectRow(row);

@@ -16,7 +16,7 @@ void SetUpSupplyList(DataGrid* grid)
     grid->addColumn(QStringLiteral("IdProducto"), DataGrid::ColumnType::Text, 0, true);
     grid->addColumn(QStringLiteral("IdCategoria"), DataGrid::ColumnType::Text, 0, true);
     grid->addColumn(QStringLiteral("Marca"), DataGrid::ColumnType::Text, 0, true);
-    grid->addColumn(QStringLiteral(" INSUMOS"), DataGrid::ColumnType::Text, 236);
+    grid->addColumn(QStringLiteral(" INSUMOS"), DataGrid::ColumnType::Text, 216);
     for (const char* hidden : {"Presentacion", "UMedida", "StockM", "CodigoB"})
         grid->addColumn(QLatin1String(hidden), DataGrid::ColumnType::Text, 0, true);
     grid->addColumn(QStringLiteral("Stock"), DataGrid::ColumnType::Number, 64);
@@ -59,7 +59,7 @@ void SetUpLines(DataGrid* grid, bool removable)
         {"IdCategoria", 0, DataGrid::ColumnType::Text},
         {"Marca", 0, DataGrid::ColumnType::Text},
         {" Nombre Insumo", 230, DataGrid::ColumnType::Text},
-        {" Presentacion", 150, DataGrid::ColumnType::Text},
+        {" Presentacion", 130, DataGrid::ColumnType::Text},
         {"Unidad", 76, DataGrid::ColumnType::Text},
         {"StockM", 0, DataGrid::ColumnType::Text},
         {"CodigoB", 0, DataGrid::ColumnType::Text},
@@ -72,6 +72,7 @@ void SetUpLines(DataGrid* grid, bool removable)
     grid->setColumnFooter(LNombre, DataGrid::Footer::Count);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->horizontalHeader()->setStretchLastSection(false);
+    grid->horizontalHeader()->setSectionResizeMode(LNombre, QHeaderView::Stretch);
 }
 
 void FillLines(DataGrid* grid, SqlRows rows)

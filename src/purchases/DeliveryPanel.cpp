@@ -89,7 +89,7 @@ QWidget* DeliveryPanel::buildSupplyList()
     m_Vec0 = new DataGrid(this);
     m_Vec0->setObjectName(QStringLiteral("Vec0"));
     SetUpSupplyList(m_Vec0);
-    m_Vec0->setFixedWidth(322);
+    m_Vec0->setFixedWidth(302);
     m_Vec0->setToolTip(QStringLiteral("Enter o doble clic: entregar; Espacio: foto"));
     m_Vec0->installEventFilter(this);
     connect(m_Vec0, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { addSupply(row); });
@@ -188,12 +188,10 @@ QWidget* DeliveryPanel::buildDeliveryArea()
     auto* observation = new QHBoxLayout;
     observation->addWidget(new QLabel(QStringLiteral("Observación:"), area));
     observation->addWidget(m_EObs, 1);
+    observation->addSpacing(8);
+    observation->addWidget(buildOrderBox());
     layout->addLayout(observation);
-
-    auto* foot = new QHBoxLayout;
-    foot->addWidget(buildOrderBox());
-    foot->addWidget(buildToolBar(), 1);
-    layout->addLayout(foot);
+    layout->addWidget(buildToolBar());
     return area;
 }
 

@@ -50,21 +50,22 @@ QString DeliveryId(const QString& orderNumber)
     return QStringLiteral("E") + digits.rightJustified(9, QLatin1Char('0'));
 }
 
-SqlRows Header(const QString& deliveryId)
+QString HeaderStatement()
 {
-    return Db().query(QStringLiteral("SELECT IdEntrega, FechaE, NitCI, Cliente, HoraE, Obs, Sucursal, Cajero, IdCaja, "
-                                     "Estado FROM EntregaI WHERE IdEntrega=?"),
-                      {deliveryId});
+    return QStringLiteral("SELECT IdEntrega, FechaE, NitCI, Cliente, HoraE, Obs, Sucursal, Cajero, IdCaja, Estado "
+                          "FROM EntregaI WHERE IdEntrega=?");
 }
 
-SqlRows Lines(const QString& deliveryId)
+SqlRows Header(const QString& deliveryId) { return Db().query(HeaderStatement(), {deliveryId}); }
+
+QString LinesStatement()
 {
-    return Db().query(QStringLiteral("SELECT D.Cantidad, D.IdProducto, D.IdCategoria, P.Marca, P.Producto, "
-                                     "P.Presentacion, P.UMedida, P.StockM, P.CodigoB "
-                                     "FROM DetalleEI D LEFT JOIN Productos P ON P.IdProducto=D.IdProducto "
-                                     "WHERE D.IdEntrega=?"),
-                      {deliveryId});
+    return QStringLiteral("SELECT D.Cantidad, D.IdProducto, D.IdCategoria, P.Marca, P.Producto, P.Presentacion, "
+                          "P.UMedida, P.StockM, P.CodigoB "
+                          "FROM DetalleEI D LEFT JOIN Productos P ON P.IdProducto=D.IdProducto WHERE D.IdEntrega=?");
 }
+
+SqlRows Lines(const QString& deliveryId) { return Db().query(LinesStatement(), {deliveryId}); }
 
 QString YearListStatement()
 {

@@ -39,9 +39,12 @@ QString DeliveryId(const QString& orderNumber);
 
 // The stored header (the ten EntregaI columns in table order), or no row.
 SqlRows Header(const QString& deliveryId);
-// Its lines in the order they were stored: Cantidad, IdProducto, IdCategoria, Marca, Producto,
-// Presentacion, UMedida, StockM, CodigoB. A supply deleted since still shows its quantity.
+QString HeaderStatement();
+// Its lines: Cantidad, IdProducto, IdCategoria, Marca, Producto, Presentacion, UMedida, StockM,
+// CodigoB. A supply deleted since still shows its quantity. The lines carry no number of their
+// own, so they come in the order the database keeps them.
 SqlRows Lines(const QString& deliveryId);
+QString LinesStatement();
 
 // The deliveries dated in `year`, except those of the cash session `excludedSession` (the open
 // one, handled where it was registered): the ten EntregaI columns, by recipient, then the newest

@@ -79,9 +79,12 @@ struct DeliveryShop {
         if (number("SELECT COUNT(*) FROM Caja WHERE IdCaja=?", {sessionId}) == 0)
             db().execute("INSERT INTO Caja(IdCaja, Fecha, CInicial, Cajero, Estado) VALUES(?, ?, 0, 'admin', 0)",
                          {sessionId, date});
+        // An annulled one has lost its recipient, as the annulment leaves it.
+        const bool valid = state == QLatin1String("V");
         db().execute("INSERT INTO EntregaI(IdEntrega, FechaE, NitCI, Cliente, HoraE, Obs, Sucursal, Cajero, IdCaja, "
-                     "Estado) VALUES(?, ?, '6012345', ?, '09:00:00', 'OBS', 0, 'admin', ?, ?)",
-                     {id, date, name, sessionId, state});
+                     "Estado) VALUES(?, ?, ?, ?, '09:00:00', 'OBS', 0, 'admin', ?, ?)",
+                     {id, date, valid ? QStringLiteral("6012345") : QStringLiteral("0"),
+                      valid ? name : QStringLiteral("ANULADO"), sessionId, state});
         db().execute("INSERT INTO DetalleEI(Cantidad, IdProducto, IdEntrega, IdCategoria, Estado) VALUES(3, ?, ?, 17, ?)",
                      {Flour, id, state});
     }

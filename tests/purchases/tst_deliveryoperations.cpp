@@ -168,29 +168,49 @@ private slots:
         s.storeOld("E000000004", "2026-12-31", "ANA", "C000000053");
         s.storeOld("E000000005", "2027-01-01", "ANA", "C000000054");
         s.storeOld("E000000006", "2026-12-09", "ANA", s.session);  // the open session's
+        s.storeOld("E000000007", "2026-03-03", "ANA", "C000000055");
         QStringList ids;
         for (SqlRows r = SupplyDeliveries::YearList(2026, s.session); !r.atEnd(); r.next())
             ids << r.text(0) + "|" + r.text(3);
-        QCOMPARE(ids, (QStringList{"E000000004|ANA", "E000000003|ANA", "E000000002|BETO"}));
+        // By recipient, then the newest first.
+        QCOMPARE(ids, (QStringList{"E000000007|ANA", "E000000004|ANA", "E000000003|ANULADO", "E000000002|BETO"}));
 
         // With no session open nothing is left out.
-        QCOMPARE(SupplyDeliveries::YearList(2026, QString()).count(), 4);
+        QCOMPARE(SupplyDeliveries::YearList(2026, QString()).count(), 5);
     }
 
-    // The year list starts from the date index, whatever the years of deliveries in the file.
-    void yearListReadsThroughTheDateIndex()
+    // The year list starts from the date index, whatever the years of deliveries in the file, and a
+    // delivery's header and lines are reached by its key.
+    void readsGoThroughIndexes_data()
     {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QVariantList>("values");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("year list") << SupplyDeliveries::YearListStatement()
+                                   << SupplyDeliveries::YearListValues(2026, "C000000001")
+                                   << "SEARCH EntregaI USING INDEX EntregaI_FechaE (FechaE>? AND FechaE<?)";
+        QTest::newRow("header") << SupplyDeliveries::HeaderStatement() << QVariantList{"E000000001"}
+                                << "SEARCH EntregaI USING INDEX sqlite_autoindex_EntregaI_1 (IdEntrega=?)";
+        QTest::newRow("lines") << SupplyDeliveries::LinesStatement() << QVariantList{"E000000001"}
+                               << "SEARCH D USING INDEX DetalleEI_Entrega";
+    }
+    void readsGoThroughIndexes()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QVariantList, values);
+        QFETCH(QString, start);
         DeliveryShop s;
         QSqlQuery q(s.db().connection());
-        QVERIFY(q.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + SupplyDeliveries::YearListStatement()));
-        for (const QVariant& v : SupplyDeliveries::YearListValues(2026, s.session))
+        QVERIFY(q.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + sql));
+        for (const QVariant& v : values)
             q.addBindValue(v);
         QVERIFY(q.exec());
         QStringList steps;
         while (q.next())
             steps << q.value(3).toString();
-        QVERIFY2(steps.value(0).startsWith("SEARCH EntregaI USING INDEX EntregaI_FechaE (FechaE>? AND FechaE<?)"),
-                 qPrintable(steps.join(" / ")));
+        QVERIFY2(steps.value(0).startsWith(start), qPrintable(steps.join(" / ")));
+        for (const QString& step : steps)
+            QVERIFY2(!step.startsWith("SCAN"), qPrintable(step));
     }
 
     void voucherFromStoredValues()

@@ -258,6 +258,30 @@ private slots:
         }
     }
 
+    void fieldsTakeWhatTheyShould_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("length");
+        QTest::newRow("NIT/CI: digits only") << "ENitCI" << "12a-3 4" << "1234" << 12;
+        QTest::newRow("order number: digits only") << "EIdEgreso" << "9x8" << "98" << 9;
+        QTest::newRow("name: upper case, quotes kept") << "ENombreC" << "pedro o'hara" << "PEDRO O'HARA" << 50;
+        QTest::newRow("observation") << "EObs" << "Horno 2" << "Horno 2" << 40;
+    }
+    void fieldsTakeWhatTheyShould()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, length);
+        Window w;
+        const QByteArray name = field.toLatin1();
+        w.type(name.constData(), typed);
+        QCOMPARE(w.field(name.constData()), shown);
+        QCOMPARE(Drive::control<QLineEdit>(*w.window, name.constData())->maxLength(), length);
+    }
+
     void spaceShowsThePhoto()
     {
         Window w;
@@ -564,7 +588,7 @@ private slots:
         QCOMPARE(Drive::control<QSpinBox>(window, "EAnioE")->value(), 2026);
         DataGrid* list = w.grid("VecE");
         QCOMPARE(w.column(list, DeliveryEditPanel::EIdEntrega), (QStringList{"E000000004", "E000000003", "E000000002"}));
-        QCOMPARE(w.column(list, DeliveryEditPanel::EConsignatario), (QStringList{"ANA", "ANA", "BETO"}));
+        QCOMPARE(w.column(list, DeliveryEditPanel::EConsignatario), (QStringList{"ANA", "ANULADO", "BETO"}));
         QVERIFY(!w.enabled("SBAnularA") && !w.enabled("SBImprimirA"));
 
         Drive::clickCell(window, "VecE", 0, DeliveryEditPanel::EConsignatario);
@@ -584,7 +608,7 @@ private slots:
         QCOMPARE(w.s.shop.messages.questions.last().first, QStringLiteral("Anular Egreso"));
         QCOMPARE(w.s.shop.messages.infos, QStringList{"Entrega Anulada Correctamente"});
         QCOMPARE(w.s.stock(DeliveryShop::Flour), 253.0);
-        QCOMPARE(w.column(list, DeliveryEditPanel::EConsignatario), (QStringList{"ANA", "ANULADO", "BETO"}));
+        QCOMPARE(w.column(list, DeliveryEditPanel::EConsignatario), (QStringList{"ANULADO", "ANULADO", "BETO"}));
         QCOMPARE(w.field("EOrdenA"), QStringLiteral("E000000004"));  // still shown
         QVERIFY(!w.enabled("SBAnularA") && !w.enabled("SBImprimirA"));
 
