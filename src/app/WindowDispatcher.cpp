@@ -18,9 +18,12 @@ void WindowDispatcher::addRoute(const QString& command, const CommandRoute& rout
 
 void WindowDispatcher::registerWindow(const QString& windowClass, Factory factory, ServesMode serves)
 {
+    // Registering a class again replaces what was said of it before.
     m_factories.insert(windowClass, std::move(factory));
     if (serves)
         m_serves.insert(windowClass, std::move(serves));
+    else
+        m_serves.remove(windowClass);
 }
 
 bool WindowDispatcher::isWired(const QString& command) const
