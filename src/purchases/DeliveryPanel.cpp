@@ -21,7 +21,6 @@
 #include "widgets/StatusShape.h"
 
 #include <QEvent>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,6 +1,7 @@
 #include "FixedClock.h"
 #include "RecordingMessages.h"
 #include "data/SessionState.h"
+#include "printing/PdfTicketSink.h"
 #include "printing/RecordingReportPreview.h"
 #include "printing/RecordingTicketSink.h"
 #include "printing/SupplyDeliveryTicket.h"
@@ -152,6 +153,19 @@ private slots:
         m_tickets.failNextBegin(QStringLiteral("La impresora no existe"));
         QCOMPARE(PrintSupplyDeliveryTicket(Delivery(2)), QStringLiteral("La impresora no existe"));
         QVERIFY(m_tickets.jobs.isEmpty());
+    }
+
+    // Not a check: the ticket on roll paper, for a person to look at when CVI_SAMPLE_DIR is set.
+    void sampleTicketPdf()
+    {
+        if (!qEnvironmentVariableIsSet("CVI_SAMPLE_DIR"))
+            QSKIP("set CVI_SAMPLE_DIR to write the delivery ticket");
+        PdfTicketSink pdf(QDir(qEnvironmentVariable("CVI_SAMPLE_DIR")).filePath("ticket-entrega-insumos.pdf"));
+        TicketSinkSeam::install(&pdf);
+        SupplyDeliveryVoucher delivery = Delivery(0);
+        delivery.lines = {{"2.5", "HARINA DE TRIGO 50KG", "KILO"}, {"100", "BOLSA PLASTICA MEDIANA", "UNIDAD"},
+                          {"1", "ACEITE VEGETAL EN BIDON DE 20L", "UNIDAD"}};
+        QCOMPARE(PrintSupplyDeliveryTicket(delivery), QString());
     }
 
     // Every copy has exactly seven detail rows: the lines, the observation with its stars in the

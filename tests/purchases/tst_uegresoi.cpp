@@ -220,8 +220,8 @@ private slots:
                                                    << QStringList{"0.3"} << QStringList{"INSUMO A"} << 2 << QStringList{};
         QTest::newRow("edit") << QStringList{"add INSUMO A 2", "add INSUMO B 1", "edit 0 7.5"} << QStringList{"7.5", "1"}
                               << QStringList{"INSUMO A", "INSUMO B"} << 3 << QStringList{};
-        QTest::newRow("edit refused keeps the quantity") << QStringList{"add INSUMO A 2", "edit 0 0", "edit 0 ESC"}
-                                                         << QStringList{"2"} << QStringList{"INSUMO A"} << 3 << QStringList{};
+        QTest::newRow("edit refused keeps the quantity") << QStringList{"add INSUMO A 2", "edit 0 0", "edit 0 .", "edit 0 ESC"}
+                                                         << QStringList{"2"} << QStringList{"INSUMO A"} << 4 << QStringList{};
         QTest::newRow("delete") << QStringList{"add INSUMO A 2", "add INSUMO B 1", "add INSUMO C 3", "delete 1"}
                                 << QStringList{"2", "3"} << QStringList{"INSUMO A", "INSUMO C"} << 3 << QStringList{};
         QTest::newRow("the dialog takes no quantity that is not above 0")
