@@ -1,4 +1,4 @@
--- Schema of the shop database, SQLite. Version 2.
+-- Schema of the shop database, SQLite; its version is the last line.
 -- Column order matters: several readers take "SELECT *" results by position.
 -- Text columns compare ignoring letter case (NOCASE), so keys such as logins and NIT/CI match
 -- whatever case was typed. Length checks are named lenN_Column so the data layer can say which
