@@ -18,13 +18,21 @@ void WindowDispatcher::addRoute(const QString& command, const CommandRoute& rout
 
 void WindowDispatcher::registerWindow(const QString& windowClass, Factory factory)
 {
-    m_factories.insert(windowClass, std::move(factory));
+    m_factories.insert(windowClass, {[factory = std::move(factory)](const CommandRoute&) { return factory(); }, {}});
+}
+
+void WindowDispatcher::registerWindow(const QString& windowClass, RouteFactory factory, RouteFilter serves)
+{
+    m_factories.insert(windowClass, {std::move(factory), std::move(serves)});
 }
 
 bool WindowDispatcher::isWired(const QString& command) const
 {
     const auto route = m_routes.constFind(command);
-    return route != m_routes.constEnd() && m_factories.contains(route->windowClass);
+    if (route == m_routes.constEnd())
+        return false;
+    const auto factory = m_factories.constFind(route->windowClass);
+    return factory != m_factories.constEnd() && (!factory->serves || factory->serves(*route));
 }
 
 void WindowDispatcher::run(const QString& command)
@@ -79,7 +87,7 @@ void WindowDispatcher::place(const CommandRoute& route)
 
 void WindowDispatcher::createWindow(const CommandRoute& route)
 {
-    QWidget* content = m_factories.value(route.windowClass)();
+    QWidget* content = m_factories.value(route.windowClass).create(route);
     if (!content)
         return;
     content->setAttribute(Qt::WA_DeleteOnClose);
@@ -96,7 +104,7 @@ void WindowDispatcher::createWindow(const CommandRoute& route)
 
 void WindowDispatcher::showModal(const CommandRoute& route)
 {
-    QWidget* content = m_factories.value(route.windowClass)();
+    QWidget* content = m_factories.value(route.windowClass).create(route);
     if (auto* dialog = qobject_cast<QDialog*>(content))
         dialog->exec();
     else if (content)
