@@ -5,11 +5,15 @@
 #include <map>
 #include <memory>
 
+struct PurchaseVoucher;
 struct SaleVoucher;
 
-// The shared letter-size voucher form: its reports print seven detail rows taken from the window
-// that VoucherReportSource names (the sales register, sales management, the purchases window).
+// The shared letter-size voucher form: its reports print seven detail rows. The delivery note
+// QRVentaR takes them from the window that VoucherReportSource names (the sales register, sales
+// management, the purchases window); the service voucher QRServicio from the purchase it prints.
 // Each layout is one function registered in the constructor; windows fill the labels by name.
+// Every variable label of a report is set by each of its fillings, so nothing of one voucher
+// (a client's company, a supplier's captions) shows on the next.
 class TFRVenta {
 public:
     TFRVenta();
@@ -18,6 +22,8 @@ public:
 
     // The delivery note "NOTA DE REMISION" of a sale without invoice.
     ReportDefinition& QRVentaR() { return report(QStringLiteral("QRVentaR")); }
+    // The voucher of a service purchase.
+    ReportDefinition& QRServicio() { return report(QStringLiteral("QRServicio")); }
 
     // A report by its name; throws std::out_of_range for a report the form does not hold.
     ReportDefinition& report(const QString& name);
@@ -27,6 +33,14 @@ public:
     // rows come from the window attached under the current report source. False (the reason
     // already shown) when the logo cannot be loaded.
     bool ShowDeliveryNote(const SaleVoucher& sale);
+    // Fills the delivery note as the voucher of a purchase of products or supplies (the supplier
+    // in place of the client) and shows one copy; the rows come from the window attached under the
+    // current report source (the caller sets it to the purchases window). False (the reason
+    // already shown) when the logo cannot be loaded.
+    bool ShowPurchaseVoucher(const PurchaseVoucher& purchase);
+    // Fills the service voucher from a service purchase, its seven rows from the purchase's own
+    // lines, and shows one copy. False (the reason already shown) when the logo cannot be loaded.
+    bool ShowServiceVoucher(const PurchaseVoucher& purchase);
 
 private:
     using Layout = void (*)(ReportDefinition&);
@@ -35,7 +49,9 @@ private:
     void feedFromSource(ReportDefinition& report);
 
     static void LayoutVentaR(ReportDefinition& report);
+    static void LayoutServicio(ReportDefinition& report);
 
     std::map<QString, std::unique_ptr<ReportDefinition>> m_reports;
     VoucherRowFeed m_feed;
+    VoucherRowFeed m_serviceFeed;
 };
