@@ -17,3 +17,7 @@ WindowStatusBar::WindowStatusBar(const QString& caption, QWidget* parent)
     addWidget(m_caption);
     addWidget(m_progress, 1);
 }
+
+QString WindowStatusBar::caption() const { return m_caption->text(); }
+
+void WindowStatusBar::setCaption(const QString& caption) { m_caption->setText(caption); }
