@@ -14,6 +14,7 @@
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,29 +95,36 @@ QWidget* PurchaseHeaderForm::buildSupplierBand(QWidget* parent, const Names& nam
     m_CBComprobante = List(band, "CBComprobante");
     m_LFechaRF = Caption(band, QString());
     m_LFechaRF->setObjectName(QStringLiteral("LFechaRF"));
+    // Room for the longer of its two captions.
+    m_LFechaRF->setMinimumWidth(m_LFechaRF->fontMetrics().horizontalAdvance(QStringLiteral("Fecha Factura o DUI")) + 6);
     m_DTFechaC = new QDateEdit(band);
     m_DTFechaC->setObjectName(QStringLiteral("DTFechaC"));
     m_DTFechaC->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     m_DTFechaC->setCalendarPopup(true);
 
-    auto* nit = new QHBoxLayout;
-    nit->setSpacing(2);
-    nit->addWidget(m_ENitCI, 1);
-    nit->addWidget(m_SBBuscar);
-    auto* grid = new QGridLayout(band);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(Caption(band, QStringLiteral("NIT/CI Proveedor:")), 0, 0);
-    grid->addLayout(nit, 0, 1);
-    grid->addWidget(Caption(band, QStringLiteral("Razón Social/Nombre Proveedor:")), 0, 2);
-    grid->addWidget(m_EProveedor, 0, 3, 1, 3);
-    grid->addWidget(Caption(band, QStringLiteral("Forma de Pago:")), 1, 0);
-    grid->addWidget(m_CBFormaP, 1, 1);
-    grid->addWidget(Caption(band, QStringLiteral("Comprobante:")), 1, 2);
-    grid->addWidget(m_CBComprobante, 1, 3);
-    grid->addWidget(m_LFechaRF, 1, 4);
-    grid->addWidget(m_DTFechaC, 1, 5);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
+    m_ENitCI->setFixedWidth(120);
+    // Two rows that do not share columns, so the band stays as narrow as its longest row.
+    auto* supplier = new QHBoxLayout;
+    supplier->addWidget(Caption(band, QStringLiteral("NIT/CI Proveedor:")));
+    supplier->addWidget(m_ENitCI);
+    supplier->addSpacing(-4);
+    supplier->addWidget(m_SBBuscar);
+    supplier->addSpacing(12);
+    supplier->addWidget(Caption(band, QStringLiteral("Razón Social/Nombre Proveedor:")));
+    supplier->addWidget(m_EProveedor, 1);
+    auto* payment = new QHBoxLayout;
+    payment->addWidget(Caption(band, QStringLiteral("Forma de Pago:")));
+    payment->addWidget(m_CBFormaP);
+    payment->addSpacing(12);
+    payment->addWidget(Caption(band, QStringLiteral("Comprobante:")));
+    payment->addWidget(m_CBComprobante);
+    payment->addStretch(1);
+    payment->addWidget(m_LFechaRF);
+    payment->addWidget(m_DTFechaC);
+    auto* rows = new QVBoxLayout(band);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(supplier);
+    rows->addLayout(payment);
 
     connect(m_ENitCI, &QLineEdit::textChanged, m_EProveedor, &QLineEdit::clear);
     connect(m_SBBuscar, &QToolButton::clicked, this, &PurchaseHeaderForm::SBBuscarClick);

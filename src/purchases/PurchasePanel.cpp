@@ -103,7 +103,7 @@ QWidget* PurchasePanel::buildLines()
     } columns[] = {
         {"#", 30, true, Type::Number},          {"IdProducto", 0, false, Type::Text},
         {"Categoria", 0, false, Type::Text},    {"Marca", 0, false, Type::Text},
-        {"Producto", 260, true, Type::Text},    {"Presentacion", 0, false, Type::Text},
+        {"Producto", 200, true, Type::Text},    {"Presentacion", 0, false, Type::Text},
         {"U. Medida", 80, true, Type::Text},    {"C.Ini.", 60, true, Type::Number},
         {"C.Entr.", 60, true, Type::Number},    {"Stock", 60, true, Type::Number},
         {"P.Unit.", 70, true, Type::Number},    {"Total Bs.", 84, true, Type::Number},
@@ -199,6 +199,9 @@ void PurchasePanel::VecCSelectCell(int row)
                             QString(), QString()};
     }
     m_VecDP->addRows(rows);
+    // A stored line cannot be removed: it shows no delete icon.
+    for (int row = 0; row < m_VecDP->rowCount(); ++row)
+        m_VecDP->setCellImage(LBorrar, row, QPixmap());
     m_purchaseId = values.value(StoredPurchases::ColIdCompra);
     m_storedVoucherKind = values.value(StoredPurchases::ColComprobante).toInt();
     m_form->showStored(values);

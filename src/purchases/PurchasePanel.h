@@ -44,7 +44,7 @@ public:
     // The purchase shown (viewing), empty otherwise.
     const QString& purchaseId() const { return m_purchaseId; }
 
-    QSize sizeHint() const override { return {1000, 600}; }
+    QSize sizeHint() const override { return {980, 600}; }
 
     QList<VoucherRow> voucherLines() const override;
     QString voucherObservation() const override { return {}; }

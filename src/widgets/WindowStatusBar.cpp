@@ -20,4 +20,9 @@ WindowStatusBar::WindowStatusBar(const QString& caption, QWidget* parent)
 
 QString WindowStatusBar::caption() const { return m_caption->text(); }
 
-void WindowStatusBar::setCaption(const QString& caption) { m_caption->setText(caption); }
+void WindowStatusBar::setCaption(const QString& caption)
+{
+    m_caption->setText(caption);
+    // A longer name widens the panel rather than being cut.
+    m_caption->setFixedWidth(qMax(CaptionWidth, m_caption->fontMetrics().horizontalAdvance(caption) + 12));
+}
