@@ -185,6 +185,8 @@ CREATE INDEX Compras_NitCI ON Compras(NitCI);
 -- index, however many purchases the years have stored. The state leads, so the reports that filter
 -- a kind over a date range keep starting from the date.
 CREATE INDEX Compras_Recientes ON Compras(Estado, Inventario, IdCompra);
+-- A supplier's invoice is found by its number, not among all the supplier's purchases of the years.
+CREATE INDEX Compras_Factura ON Compras(NitCI, NroFact, NroAut);
 
 CREATE TABLE DetalleC (
   IdDetalleC INTEGER PRIMARY KEY AUTOINCREMENT,
