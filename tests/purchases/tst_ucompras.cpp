@@ -232,6 +232,36 @@ private slots:
         QCOMPARE(PurchaseState::read(w.p.db()), before);
     }
 
+    // The space bar in the NIT/CI, or the search button, picks a supplier: the list gives the
+    // name, a choice made in the picker's search box leaves it to the lookup.
+    void pickingASupplier_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("space bar, Enter on the list") << "space";
+        QTest::newRow("search button, Enter in the search box") << "button";
+    }
+    void pickingASupplier()
+    {
+        QFETCH(QString, how);
+        PurchaseWindow w;
+        w.click("SBNuevoP");
+        const bool fromList = how == "space";
+        QTimer::singleShot(0, [fromList] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            auto* grid = Drive::control<DataGrid>(*dialog, "VecP");
+            grid->goToRow(grid->findRow(TFBusquedas::ColNombre, QStringLiteral("DISTRIBUIDORA LA CANASTA")));
+            Drive::key(*dialog, fromList ? "VecP" : "EBuscarP", Qt::Key_Return);
+        });
+        if (fromList)
+            Drive::key(*w.window, "ENitCI", Qt::Key_Space);
+        else
+            w.click("SBBuscar");
+        QCOMPARE(w.field("ENitCI"), QString::fromLatin1(PurchaseShop::Canasta));
+        QCOMPARE(w.field("EProveedor"), QStringLiteral("DISTRIBUIDORA LA CANASTA"));
+        QVERIFY(w.p.shop.messages.all.isEmpty());
+    }
+
     void paymentFormsAndVoucherKinds_data()
     {
         QTest::addColumn<QString>("form");
