@@ -16,12 +16,14 @@ WindowDispatcher::WindowDispatcher(QMdiArea* area, QObject* parent)
 
 void WindowDispatcher::addRoute(const QString& command, const CommandRoute& route) { m_routes.insert(command, route); }
 
-void WindowDispatcher::registerWindow(const QString& windowClass, Factory factory)
+void WindowDispatcher::registerWindow(const QString& windowClass, Factory factory, ServesMode serves)
 {
-    m_factories.insert(windowClass, {[factory = std::move(factory)](const CommandRoute&) { return factory(); }, {}});
+    // Registering a class again replaces what was said of it before.
+    m_factories.insert(windowClass,
+                       {[factory = std::move(factory)](const CommandRoute&) { return factory(); }, std::move(serves)});
 }
 
-void WindowDispatcher::registerWindow(const QString& windowClass, RouteFactory factory, RouteFilter serves)
+void WindowDispatcher::registerWindow(const QString& windowClass, RouteFactory factory, ServesMode serves)
 {
     m_factories.insert(windowClass, {std::move(factory), std::move(serves)});
 }
@@ -31,8 +33,8 @@ bool WindowDispatcher::isWired(const QString& command) const
     const auto route = m_routes.constFind(command);
     if (route == m_routes.constEnd())
         return false;
-    const auto factory = m_factories.constFind(route->windowClass);
-    return factory != m_factories.constEnd() && (!factory->serves || factory->serves(*route));
+    const auto registration = m_factories.constFind(route->windowClass);
+    return registration != m_factories.constEnd() && (!registration->serves || registration->serves(route->modeValue));
 }
 
 void WindowDispatcher::run(const QString& command)

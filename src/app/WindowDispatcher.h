@@ -34,27 +34,25 @@ struct CommandRoute {
 // Opens the child windows of the main window's commands. The routes (gates, modes, placement)
 // are all known up front; a window class becomes reachable once a factory is registered for it:
 //     dispatcher.registerWindow(QStringLiteral("TFCaja"), [] { return new TFCaja; });
-// A window class that several commands open in modes kept in different session fields is told
-// the route that opened it, so a mode another command left in some other field plays no part; it
-// may also serve only some of its routes (the others stay unwired until it serves them):
+// A command whose window class has no factory yet does nothing at all; nor does one whose mode the
+// window does not serve yet, for a class that says which modes it serves. A window class that
+// several commands open in modes kept in different session fields is told the route that opened
+// it, so a mode another command left in some other field plays no part:
 //     dispatcher.registerWindow(QStringLiteral("TFCompras"),
 //                               [](const CommandRoute& route) { return new TFCompras(route.modeValue); },
-//                               [](const CommandRoute& route) { return TFCompras::Serves(route.modeValue); });
-// A command whose window class has no factory yet, or whose route the factory does not serve,
-// does nothing at all.
+//                               &TFCompras::Serves);
 class WindowDispatcher : public QObject {
     Q_OBJECT
 public:
     using Factory = std::function<QWidget*()>;
     using RouteFactory = std::function<QWidget*(const CommandRoute& route)>;
-    using RouteFilter = std::function<bool(const CommandRoute& route)>;
+    using ServesMode = std::function<bool(int modeValue)>;
 
     explicit WindowDispatcher(QMdiArea* area, QObject* parent = nullptr);
 
     void addRoute(const QString& command, const CommandRoute& route);
-    void registerWindow(const QString& windowClass, Factory factory);
-    // `serves` (empty: every route of the class) tells which of the class's routes it opens.
-    void registerWindow(const QString& windowClass, RouteFactory factory, RouteFilter serves = {});
+    void registerWindow(const QString& windowClass, Factory factory, ServesMode serves = {});
+    void registerWindow(const QString& windowClass, RouteFactory factory, ServesMode serves = {});
     bool hasRoute(const QString& command) const { return m_routes.contains(command); }
     bool isWired(const QString& command) const;
 
@@ -77,7 +75,7 @@ private:
     QHash<QString, CommandRoute> m_routes;
     struct Registration {
         RouteFactory create;
-        RouteFilter serves;
+        ServesMode serves;
     };
     QHash<QString, Registration> m_factories;
 };

@@ -7,10 +7,12 @@
 
 struct PurchaseVoucher;
 struct SaleVoucher;
+struct SupplyDeliveryVoucher;
 
 // The shared letter-size voucher form: its reports print seven detail rows. The delivery note
 // QRVentaR takes them from the window that VoucherReportSource names (the sales register, sales
-// management, the purchases window); the service voucher QRServicio from the purchase it prints.
+// management, the purchases window); the supply delivery note from the stored delivery handed
+// over; the service voucher QRServicio from the purchase it prints.
 // Each layout is one function registered in the constructor; windows fill the labels by name.
 // Every variable label of a report is set by each of its fillings, so nothing of one voucher
 // (a client's company, a supplier's captions) shows on the next.
@@ -22,6 +24,8 @@ public:
 
     // The delivery note "NOTA DE REMISION" of a sale without invoice.
     ReportDefinition& QRVentaR() { return report(QStringLiteral("QRVentaR")); }
+    // The supply delivery note "Nota Entrega de Insumos", signed by the cashier and the recipient.
+    ReportDefinition& QREntrega() { return report(QStringLiteral("QREntrega")); }
     // The voucher of a service purchase.
     ReportDefinition& QRServicio() { return report(QStringLiteral("QRServicio")); }
 
@@ -33,6 +37,10 @@ public:
     // rows come from the window attached under the current report source. False (the reason
     // already shown) when the logo cannot be loaded.
     bool ShowDeliveryNote(const SaleVoucher& sale);
+    // Fills the supply delivery note from a stored delivery, numbered "Nº: " + `orderNumber`, and
+    // shows `copies` copies of it in one preview, each with its seven detail rows. False (the
+    // reason already shown) when the logo cannot be loaded.
+    bool ShowSupplyDeliveryNote(const SupplyDeliveryVoucher& delivery, const QString& orderNumber, int copies);
     // Fills the delivery note as the voucher of a purchase of products or supplies (the supplier
     // in place of the client) and shows one copy; the rows come from the window attached under the
     // current report source (the caller sets it to the purchases window). False (the reason
@@ -49,6 +57,7 @@ private:
     void feedFromSource(ReportDefinition& report);
 
     static void LayoutVentaR(ReportDefinition& report);
+    static void LayoutEntrega(ReportDefinition& report);
     static void LayoutServicio(ReportDefinition& report);
 
     std::map<QString, std::unique_ptr<ReportDefinition>> m_reports;
