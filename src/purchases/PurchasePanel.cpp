@@ -7,7 +7,6 @@
 #include "masterdata/PickerMode.h"
 #include "masterdata/UListarProd.h"
 #include "printing/URVenta.h"
-#include "purchases/PurchaseDeletion.h"
 #include "purchases/PurchaseHeaderForm.h"
 #include "purchases/PurchaseRegistration.h"
 #include "purchases/PurchaseToolBar.h"
@@ -72,12 +71,9 @@ PurchasePanel::PurchasePanel(int mode, WindowStatusBar* statusBar, QWidget* pare
     layout->addLayout(top, 1);
     layout->addWidget(m_TBAcciones);
 
+    m_steps = new PurchaseEntrySteps(m_VecC, m_form, m_TBAcciones, this);
     connect(m_VecC, &DataGrid::rowSelected, this, &PurchasePanel::VecCSelectCell);
     connect(m_form, &PurchaseHeaderForm::totalsWanted, this, &PurchasePanel::recomputeTotals);
-    connect(m_TBAcciones->first(), &QToolButton::clicked, this, &PurchasePanel::SBPrimeroClick);
-    connect(m_TBAcciones->previous(), &QToolButton::clicked, this, &PurchasePanel::SBAnteriorClick);
-    connect(m_TBAcciones->next(), &QToolButton::clicked, this, &PurchasePanel::SBSiguienteClick);
-    connect(m_TBAcciones->last(), &QToolButton::clicked, this, &PurchasePanel::SBUltimoClick);
     connect(m_TBAcciones->newEntry(), &QToolButton::clicked, this, &PurchasePanel::SBNuevoPClick);
     connect(m_TBAcciones->store(), &QToolButton::clicked, this, &PurchasePanel::SBInsertarPClick);
     connect(m_TBAcciones->remove(), &QToolButton::clicked, this, &PurchasePanel::SBEliminarPClick);
@@ -153,7 +149,7 @@ void PurchasePanel::FormCreate()
     }
     reloadList();
     m_form->clearForNew();
-    setState(State::Browsing);
+    m_steps->setState(State::Browsing);
 }
 
 void PurchasePanel::reloadList()
@@ -165,14 +161,6 @@ void PurchasePanel::reloadList()
         Messages().error(e.text());
     }
 }
-
-void PurchasePanel::SBPrimeroClick() { m_VecC->goToRow(0); }
-
-void PurchasePanel::SBAnteriorClick() { m_VecC->goToRow(qMax(0, m_VecC->selectedRow() - 1)); }
-
-void PurchasePanel::SBSiguienteClick() { m_VecC->goToRow(qMin(m_VecC->rowCount() - 1, m_VecC->selectedRow() + 1)); }
-
-void PurchasePanel::SBUltimoClick() { m_VecC->goToRow(m_VecC->rowCount() - 1); }
 
 // Choosing a listed purchase shows it, header and lines as they were stored; it cannot be edited.
 void PurchasePanel::VecCSelectCell(int row)
@@ -203,9 +191,8 @@ void PurchasePanel::VecCSelectCell(int row)
     for (int row = 0; row < m_VecDP->rowCount(); ++row)
         m_VecDP->setCellImage(LBorrar, row, QPixmap());
     m_purchaseId = values.value(StoredPurchases::ColIdCompra);
-    m_storedVoucherKind = values.value(StoredPurchases::ColComprobante).toInt();
     m_form->showStored(values);
-    setState(State::Viewing);
+    m_steps->setState(State::Viewing, values.value(StoredPurchases::ColComprobante).toInt());
 }
 
 // ----- entering ------------------------------------------------------------------------------
@@ -215,28 +202,16 @@ void PurchasePanel::SBNuevoPClick()
     m_form->clearForNew();
     m_VecDP->clearRows();
     m_purchaseId.clear();
-    m_storedVoucherKind = -1;
     // No row stays chosen, so choosing any row of the list shows it.
     m_VecC->setCurrentCell(-1, -1);
-    setState(State::Entering);
+    m_steps->setState(State::Entering);
     m_form->nitEdit()->setFocus();
-}
-
-void PurchasePanel::setState(State state)
-{
-    m_state = state;
-    const bool entering = state == State::Entering;
-    m_form->setEditable(entering);
-    m_TBAcciones->store()->setEnabled(entering);
-    m_TBAcciones->add()->setEnabled(entering);
-    m_TBAcciones->remove()->setEnabled(!entering);
-    m_TBAcciones->print()->setEnabled(state == State::Viewing && m_storedVoucherKind == PurchaseCodes::ReceiptVoucher);
 }
 
 void PurchasePanel::SBListarPClick()
 {
     TFListarProd* list = TFListarProd::shared();
-    if (m_state != State::Entering || !list)
+    if (!m_steps->entering() || !list)
         return;
     QStringList ids;
     for (int row = 0; row < m_VecDP->rowCount(); ++row)
@@ -256,7 +231,7 @@ void PurchasePanel::SBListarPClick()
 
 void PurchasePanel::VecDPClick(int row, int column)
 {
-    if (m_state != State::Entering || row < 0 || row >= m_VecDP->rowCount())
+    if (!m_steps->entering() || row < 0 || row >= m_VecDP->rowCount())
         return;
     if (column == LCEntr || column == LTotal)
         editLine(row);
@@ -340,7 +315,7 @@ QList<GoodsLineInput> PurchasePanel::collectLines() const
 
 void PurchasePanel::SBInsertarPClick()
 {
-    if (m_state != State::Entering)
+    if (!m_steps->entering())
         return;
     const PurchaseHeaderInput header = m_form->input(inventory());
     PurchaseRegistrationResult result;
@@ -353,14 +328,7 @@ void PurchasePanel::SBInsertarPClick()
     }
     switch (result.outcome) {
     case PurchaseRegistrationResult::Outcome::NoLines: return;
-    case PurchaseRegistrationResult::Outcome::Refused:
-        if (result.line >= 0)
-            m_VecDP->goToRow(result.line);
-        if (result.conversionError)
-            Messages().error(result.message);
-        else
-            Messages().information(result.message);
-        return;
+    case PurchaseRegistrationResult::Outcome::Refused: PurchaseEntrySteps::ReportRefusal(result, m_VecDP); return;
     case PurchaseRegistrationResult::Outcome::Stored: break;
     }
     reloadList();
@@ -372,19 +340,10 @@ void PurchasePanel::SBInsertarPClick()
 
 void PurchasePanel::SBEliminarPClick()
 {
-    if (m_state != State::Viewing || m_VecC->rowCount() == 0 || m_VecDP->rowCount() == 0 || m_purchaseId.isEmpty())
+    if (state() != State::Viewing || m_VecC->rowCount() == 0 || m_VecDP->rowCount() == 0)
         return;
-    if (Messages().question(QString(), QStringLiteral("Esta seguro que quiere eliminar el Registro?..."))) {
-        try {
-            const QString refusal = PurchaseDeletion::Delete(m_purchaseId);
-            if (refusal.isEmpty())
-                SBNuevoPClick();
-            else
-                Messages().information(refusal);
-        } catch (const DatabaseError& e) {
-            Messages().error(e.text());
-        }
-    }
+    if (PurchaseEntrySteps::ConfirmAndDelete(m_purchaseId))
+        SBNuevoPClick();
     // Either way the purchase can only be deleted again once it is chosen again.
     m_VecDP->clearRows();
     reloadList();
@@ -392,7 +351,7 @@ void PurchasePanel::SBEliminarPClick()
 
 void PurchasePanel::SBImprimirClick()
 {
-    if (m_state != State::Viewing || m_VecDP->rowCount() == 0 || m_storedVoucherKind != PurchaseCodes::ReceiptVoucher)
+    if (!m_steps->printable() || m_VecDP->rowCount() == 0)
         return;
     printVoucher(m_purchaseId);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "printing/PurchaseVoucher.h"
 #include "printing/VoucherReportSource.h"
+#include "purchases/PurchaseEntrySteps.h"
 #include "purchases/StockWindowPanel.h"
 
 #include <optional>
@@ -24,7 +25,7 @@ class PurchasePanel : public StockWindowPanel, public VoucherRowSource {
     Q_OBJECT
 public:
     enum : int { ProductsMode = 10, SuppliesMode = 11 };
-    enum class State { Browsing, Entering, Viewing };
+    using State = PurchaseEntrySteps::State;
     // The columns of the lines VecDP.
     enum LineColumn {
         LNumero, LIdProducto, LCategoria, LMarca, LProducto, LPresentacion, LUMedida, LCIni, LCEntr, LStock,
@@ -38,7 +39,7 @@ public:
     QString statusText() const override;
     QString openingOperation() const override;
 
-    State state() const { return m_state; }
+    State state() const { return m_steps->state(); }
     // Compras.Inventario of the mode: 1 products, 2 supplies.
     int inventory() const;
     // The purchase shown (viewing), empty otherwise.
@@ -50,10 +51,6 @@ public:
     QString voucherObservation() const override { return {}; }
 
 public slots:
-    void SBPrimeroClick();
-    void SBAnteriorClick();
-    void SBSiguienteClick();
-    void SBUltimoClick();
     void SBNuevoPClick();
     void SBInsertarPClick();
     void SBEliminarPClick();
@@ -73,17 +70,15 @@ private:
     void removeLine(int row);
     void renumberLines();
     void recomputeTotals();
-    void setState(State state);
     void printVoucher(const QString& purchaseId);
     QList<GoodsLineInput> collectLines() const;
 
-    State m_state = State::Browsing;
     QString m_purchaseId;
-    int m_storedVoucherKind = -1;
     const PurchaseVoucher* m_printing = nullptr;  // the voucher being printed
 
     RecentPurchasesGrid* m_VecC = nullptr;
     DataGrid* m_VecDP = nullptr;
     PurchaseHeaderForm* m_form = nullptr;
     PurchaseToolBar* m_TBAcciones = nullptr;
+    PurchaseEntrySteps* m_steps = nullptr;
 };
