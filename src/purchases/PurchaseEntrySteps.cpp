@@ -8,6 +8,7 @@
 #include "purchases/PurchaseRegistration.h"
 #include "purchases/PurchaseToolBar.h"
 #include "purchases/RecentPurchasesGrid.h"
+#include "purchases/StoredPurchases.h"
 
 #include <QToolButton>
 
@@ -54,6 +55,19 @@ bool PurchaseEntrySteps::ConfirmAndDelete(const QString& purchaseId)
         messages.error(e.text());
     }
     return false;
+}
+
+std::optional<PurchaseVoucher> PurchaseEntrySteps::StoredVoucher(const QString& purchaseId)
+{
+    try {
+        if (auto voucher = StoredPurchases::Voucher(purchaseId))
+            return voucher;
+        MessageSeam::current().information(
+            QStringLiteral("La Compra %1 ya no existe, pudo ser eliminada en otra estacion").arg(purchaseId));
+    } catch (const DatabaseError& e) {
+        MessageSeam::current().error(e.text());
+    }
+    return std::nullopt;
 }
 
 void PurchaseEntrySteps::ReportRefusal(const PurchaseRegistrationResult& result, DataGrid* lines)

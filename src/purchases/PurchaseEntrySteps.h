@@ -1,5 +1,8 @@
 #pragma once
+#include "printing/PurchaseVoucher.h"
+
 #include <QObject>
+#include <optional>
 
 class DataGrid;
 class PurchaseHeaderForm;
@@ -32,6 +35,9 @@ public:
     // Asks whether to delete the purchase shown and deletes it on Yes. True when it was deleted;
     // a refusal (it was no longer there) or an engine error has been shown.
     static bool ConfirmAndDelete(const QString& purchaseId);
+    // The voucher of a stored purchase, from what was stored; nothing (and the reason shown) when
+    // it is no longer there or cannot be read.
+    static std::optional<PurchaseVoucher> StoredVoucher(const QString& purchaseId);
     // Shows why a registration was refused and chooses the line it is about.
     static void ReportRefusal(const PurchaseRegistrationResult& result, DataGrid* lines);
 

@@ -359,18 +359,9 @@ void PurchasePanel::SBImprimirClick()
 // The voucher is made from what was stored, so a reprint prints the same voucher.
 void PurchasePanel::printVoucher(const QString& purchaseId)
 {
-    std::optional<PurchaseVoucher> voucher;
-    try {
-        voucher = StoredPurchases::Voucher(purchaseId);
-    } catch (const DatabaseError& e) {
-        Messages().error(e.text());
+    const std::optional<PurchaseVoucher> voucher = PurchaseEntrySteps::StoredVoucher(purchaseId);
+    if (!voucher)
         return;
-    }
-    if (!voucher) {
-        Messages().information(
-            QStringLiteral("La Compra %1 ya no existe, pudo ser eliminada en otra estacion").arg(purchaseId));
-        return;
-    }
     // This window's lines, whichever purchases window attached itself last.
     VoucherReportSource::attach(VoucherReportSource::Purchases, this);
     VoucherReportSource::set(VoucherReportSource::Purchases);

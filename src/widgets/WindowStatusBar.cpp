@@ -10,7 +10,7 @@ WindowStatusBar::WindowStatusBar(const QString& caption, QWidget* parent)
 {
     setObjectName(QStringLiteral("SBar1"));
     setSizeGripEnabled(false);
-    m_caption->setFixedWidth(CaptionWidth);
+    setCaption(caption);
     m_progress->setObjectName(QStringLiteral("PBar1"));
     m_progress->setTextVisible(false);
     m_progress->hide();
