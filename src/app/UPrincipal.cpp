@@ -24,6 +24,7 @@
 #include "masterdata/UProveedores.h"
 #include "masterdata/UUsuarios.h"
 #include "purchases/UEgresoI.h"
+#include "purchases/UStock.h"
 #include "reports/URCompras.h"
 #include "reports/URIngresos.h"
 #include "sales/UVentas.h"
@@ -128,6 +129,10 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::SalesReport, [] { return new TFRIngresos; });
     m_dispatcher->registerWindow(WindowClass::PurchaseReport, [] { return new TFRCompras; });
     m_dispatcher->registerWindow(WindowClass::Supplies, [] { return new TFEgresoI; }, &TFEgresoI::ServesMode);
+    // The purchases window serves the mode of the command that opened it, whichever field holds it.
+    m_dispatcher->registerWindow(
+        WindowClass::Purchases, [](const CommandRoute& route) { return new TFCompras(route.modeValue); },
+        &TFCompras::Serves);
 }
 
 void TFPrincipal::resetSession()

@@ -16,6 +16,7 @@
 #include "sales/SaleVoucherPrinting.h"
 #include "sales/UCantidad.h"
 #include "widgets/DataGrid.h"
+#include "widgets/GridIcons.h"
 #include "widgets/InputFilters.h"
 #include "widgets/StatusShape.h"
 
@@ -89,18 +90,6 @@ QPixmap PlaceholderIcon(int category, const QString& name)
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(picture.rect(), Qt::AlignCenter, name.left(1));
-    return picture;
-}
-
-QPixmap DeleteIcon()
-{
-    QPixmap picture(16, 16);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(200, 30, 30), 2.5));
-    painter.drawLine(3, 3, 13, 13);
-    painter.drawLine(13, 3, 3, 13);
     return picture;
 }
 
@@ -243,7 +232,7 @@ QWidget* TFVentas::buildCart()
     };
     for (const auto& c : columns)
         m_Vec1->addColumn(QString::fromLatin1(c.header), c.type, c.width, !c.shown);
-    m_Vec1->setColumnImage(NxBorrarP, DeleteIcon());
+    m_Vec1->setColumnImage(NxBorrarP, GridIcons::DeleteIcon());
     m_Vec1->setColumnFooter(NxCTotal, DataGrid::Footer::SumMoney);
     m_Vec1->setColumnFooter(NxBorrarP, DataGrid::Footer::Count);
     m_Vec1->horizontalHeader()->setStretchLastSection(false);

@@ -183,6 +183,12 @@ CREATE TABLE Compras (
 CREATE INDEX Compras_Caja ON Compras(IdCaja, Estado, FormaP, TotalE, Saldo);
 CREATE INDEX Compras_FechaC ON Compras(FechaC);
 CREATE INDEX Compras_NitCI ON Compras(NitCI);
+-- The purchase windows list the latest valid purchases of their kind newest first from this
+-- index, however many purchases the years have stored. The state leads, so the reports that filter
+-- a kind over a date range keep starting from the date.
+CREATE INDEX Compras_Recientes ON Compras(Estado, Inventario, IdCompra);
+-- A supplier's invoice is found by its number, not among all the supplier's purchases of the years.
+CREATE INDEX Compras_Factura ON Compras(NitCI, NroFact, NroAut);
 
 CREATE TABLE DetalleC (
   IdDetalleC INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -350,4 +356,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 4;
+PRAGMA user_version = 5;
