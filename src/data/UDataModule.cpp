@@ -19,6 +19,19 @@ QString engineText(const QSqlError& error)
     return text.trimmed();
 }
 
+// The engine's "busy" and "locked" codes (the low byte of an extended code).
+bool isBusy(const QSqlError& error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == 5 || code == 6);
+}
+
+DatabaseError failure(const QSqlError& error)
+{
+    return DatabaseError(TDataModule1::describeError(engineText(error)), isBusy(error));
+}
+
 // A file anyone may write to as far as its mode bits say (root ignores them, we do not).
 bool isWritableFile(const QFileInfo& info)
 {
@@ -104,6 +117,7 @@ QString TDataModule1::open(const QString& path)
 
 void TDataModule1::close()
 {
+    m_statements.clear();
     if (QSqlDatabase::contains(kConnection)) {
         {
             QSqlDatabase db = connection();
@@ -116,19 +130,40 @@ void TDataModule1::close()
     m_depth = 0;
 }
 
-SqlRows TDataModule1::query(const QString& sql, const QVariantList& values)
+// Statements kept at most; a program that builds many texts starts the collection again.
+constexpr int kKeptStatements = 256;
+
+QSqlQuery& TDataModule1::prepared(const QString& sql)
 {
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No hay una base de datos abierta"));
+    if (const auto found = m_statements.find(sql); found != m_statements.end())
+        return found.value();
+    if (m_statements.size() >= kKeptStatements)
+        m_statements.clear();
     QSqlQuery q(connection());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        throw DatabaseError(describeError(engineText(q.lastError())));
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw DatabaseError(describeError(engineText(q.lastError())));
+        throw failure(q.lastError());
+    return m_statements.insert(sql, q).value();
+}
 
+QSqlQuery& TDataModule1::bound(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery& q = prepared(sql);
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, values.at(i));
+    if (!q.exec()) {
+        const DatabaseError error = failure(q.lastError());
+        m_statements.remove(sql);
+        throw error;
+    }
+    return q;
+}
+
+SqlRows TDataModule1::query(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery& q = bound(sql, values);
     const QSqlRecord record = q.record();
     QStringList columns;
     for (int i = 0; i < record.count(); ++i)
@@ -141,29 +176,25 @@ SqlRows TDataModule1::query(const QString& sql, const QVariantList& values)
             row << q.value(i);
         rows << row;
     }
+    // Reset, so the kept statement holds no read of the file between uses.
+    q.finish();
     return SqlRows(columns, rows);
 }
 
 int TDataModule1::execute(const QString& sql, const QVariantList& values)
 {
-    if (!isOpen())
-        throw DatabaseError(QStringLiteral("No hay una base de datos abierta"));
-    QSqlQuery q(connection());
-    if (!q.prepare(sql))
-        throw DatabaseError(describeError(engineText(q.lastError())));
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw DatabaseError(describeError(engineText(q.lastError())));
+    QSqlQuery& q = bound(sql, values);
     m_lastInsertId = q.lastInsertId().toLongLong();
-    return q.numRowsAffected();
+    const int changed = q.numRowsAffected();
+    q.finish();
+    return changed;
 }
 
 void TDataModule1::runPlain(const QString& sql)
 {
     QSqlQuery q(connection());
     if (!q.exec(sql))
-        throw DatabaseError(describeError(engineText(q.lastError())));
+        throw failure(q.lastError());
 }
 
 void TDataModule1::begin()
@@ -219,6 +250,9 @@ QString TDataModule1::describeError(const QString& engineText)
     static const QRegularExpression digits(QStringLiteral("CHECK constraint failed: digits(\\d+)_(\\w+)"));
     static const QRegularExpression type(QStringLiteral("cannot store \\w+ value in (\\w+) column \\w+\\.(\\w+)"));
     static const QRegularExpression unique(QStringLiteral("UNIQUE constraint failed: \\w+\\.(\\w+)"));
+
+    if (engineText.startsWith(QLatin1String("database is locked")) || engineText.startsWith(QLatin1String("database table is locked")))
+        return QStringLiteral("La base de datos esta ocupada por otra estacion; espere un momento e intente nuevamente");
 
     if (const auto m = length.match(engineText); m.hasMatch())
         return QStringLiteral("El dato \"%1\" no puede tener mas de %2 caracteres").arg(m.captured(2), m.captured(1));

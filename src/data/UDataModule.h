@@ -1,7 +1,9 @@
 #pragma once
 #include "data/SqlRows.h"
 
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 
@@ -47,8 +49,14 @@ public:
 private:
     TDataModule1() = default;
     void runPlain(const QString& sql);
+    // The statement of this text, prepared once per connection and kept: a sale runs the same
+    // few dozen statements every time, and preparing them again each time cost more than running
+    // them.
+    QSqlQuery& prepared(const QString& sql);
+    QSqlQuery& bound(const QString& sql, const QVariantList& values);
 
     QString m_path;
+    QHash<QString, QSqlQuery> m_statements;
     int m_depth = 0;
     qint64 m_lastInsertId = 0;
 };
