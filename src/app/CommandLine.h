@@ -3,7 +3,11 @@
 #include <QTextStream>
 
 // The program's command-line tools, run without any window:
-//   --create-database FILE [--demo] [--nit NIT] [--name "BUSINESS NAME"]
+//   --create-database FILE [--demo [--days N]] [--nit NIT] [--name "BUSINESS NAME"]
+//                       a demo shop comes with its last N days of trade (30 unless told)
+//   --simulate FILE [--days N] [--sales-per-day M] [--from YYYY-MM-DD] [--seed S]
+//                       runs whole shop days through the program's own operations
+//   --check FILE        names every broken rule of the shop's books; exit 0 only with none
 //   --certify FILE      checks the control code against the tax authority's case file
 //   --backup FILE DIR   writes a checked copy of the shop database FILE into DIR
 //   --restore COPY FILE puts a checked copy back as FILE, which must not exist
