@@ -3,8 +3,9 @@
 #include <QTextStream>
 
 // The program's command-line tools, run without any window:
-//   --create-database FILE [--demo] [--nit NIT] [--name "BUSINESS NAME"]
+//   --create-database FILE|postgresql://... [--demo] [--nit NIT] [--name "BUSINESS NAME"]
 //   --certify FILE      checks the control code against the tax authority's case file
+//   --migrate FILE postgresql://...   moves a shop file into an empty database on a server
 // True when the arguments name one of the tools.
 bool IsCommandLineRequest(const QStringList& arguments);
 // Runs the tool the arguments name and returns the process exit status.

@@ -12,6 +12,13 @@ public:
                              const QString& filter) = 0;
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& startPath,
                              const QString& filter) = 0;
+    // A line of text typed into a small box (such as a server's connection text); empty text when
+    // the user cancels.
+    virtual QString askText(QWidget* parent, const QString& caption, const QString& label, const QString& initial)
+    {
+        Q_UNUSED(parent) Q_UNUSED(caption) Q_UNUSED(label) Q_UNUSED(initial)
+        return {};
+    }
 
     static FileDialogSeam& current();
     static void install(FileDialogSeam* seam); // nullptr puts the real dialogs back
@@ -23,4 +30,5 @@ public:
                      const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& caption, const QString& startPath,
                      const QString& filter) override;
+    QString askText(QWidget* parent, const QString& caption, const QString& label, const QString& initial) override;
 };

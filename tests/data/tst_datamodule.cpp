@@ -1,4 +1,5 @@
 #include "ShopFixture.h"
+#include "TestServer.h"
 
 #include "data/DatabaseError.h"
 
@@ -30,7 +31,7 @@ private slots:
         QString error;
         try {
             WriteTransaction transaction;
-            db.execute(QStringLiteral("PRAGMA defer_foreign_keys=ON"));
+            db.execute(db.onServer() ? QStringLiteral("SET CONSTRAINTS ALL DEFERRED") : QStringLiteral("PRAGMA defer_foreign_keys=ON"));
             const QString orphan = QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, IdCaja) "
                                                   "VALUES('V000000001', '2026-12-09', 'C999999999')");
             if (nested) {
@@ -56,6 +57,81 @@ private slots:
         }
         QCOMPARE(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Ventas")), 0);
         QCOMPARE(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Clientes WHERE NitCI='7'")), 1);
+    }
+
+    // On a server a refused statement spoils its transaction; a COMMIT then would quietly undo
+    // it. The program says the operation was not stored, and nothing of it is.
+    void commitAfterARefusedStatementSaysNothingWasStored()
+    {
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        TDataModule1& db = shop.db();
+        QString error;
+        try {
+            WriteTransaction transaction;
+            db.execute(QStringLiteral("INSERT INTO Clientes(NitCI, Cliente) VALUES('7', 'ANA')"));
+            try {
+                db.execute(QStringLiteral("INSERT INTO Clientes(NitCI, Cliente) VALUES('4567890', 'OTRA')"));
+            } catch (const DatabaseError&) {
+                // a caller that goes on regardless
+            }
+            transaction.commit();
+        } catch (const DatabaseError& e) {
+            error = e.text();
+        }
+        QCOMPARE(db.transactionDepth(), 0);
+        if (db.onServer()) {
+            QVERIFY2(error.contains(QStringLiteral("no se guardo")), qPrintable(error));
+            QCOMPARE(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Clientes WHERE NitCI='7'")), 0);
+        } else {
+            // The file keeps the statements that ran, as it always did.
+            QCOMPARE(error, QString());
+            QCOMPARE(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Clientes WHERE NitCI='7'")), 1);
+        }
+    }
+
+    // The server goes away in the middle of an operation: the operation is undone by the server,
+    // the user reads why, and the next operation connects again.
+    void lostConnectionUndoesTheOperation()
+    {
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        if (!shop.onServer())
+            QSKIP("a server's connection");
+        TDataModule1& db = shop.db();
+        const qint64 pid = db.query(QStringLiteral("SELECT pg_backend_pid()")).integer(0);
+        DatabaseError::Kind kind = DatabaseError::Kind::Refused;
+        QString error;
+        try {
+            WriteTransaction transaction;
+            db.execute(QStringLiteral("INSERT INTO Clientes(NitCI, Cliente) VALUES('7', 'ANA')"));
+            QCOMPARE(TestServer::adminExecute(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(pid)), QString());
+            db.execute(QStringLiteral("UPDATE Clientes SET NVentas=NVentas+1 WHERE NitCI='7'"));
+            transaction.commit();
+        } catch (const DatabaseError& e) {
+            error = e.text();
+            kind = e.kind();
+        }
+        QVERIFY2(error.startsWith(QStringLiteral("Se perdio la conexion con el servidor")), qPrintable(error));
+        QCOMPARE(int(kind), int(DatabaseError::Kind::ConnectionLost));
+        QCOMPARE(db.transactionDepth(), 0);
+        QCOMPARE(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Clientes WHERE NitCI='7'")), 0);
+        QVERIFY(db.query(QStringLiteral("SELECT pg_backend_pid()")).integer(0) != pid);
+    }
+
+    // Rows numbered by the database: the key of the last one is there when asked, on both engines,
+    // and asking inside a transaction does not disturb it.
+    void lastInsertIdInsideATransaction()
+    {
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        TDataModule1& db = shop.db();
+        WriteTransaction transaction;
+        db.execute(QStringLiteral("INSERT INTO Marcas(Marca, Procedencia, Estado) VALUES('NUEVA', '', 1)"));
+        const qint64 id = db.lastInsertId();
+        QCOMPARE(db.query(QStringLiteral("SELECT Marca FROM Marcas WHERE IdMarca=?"), {id}).text(0), QStringLiteral("NUEVA"));
+        transaction.commit();
+        QCOMPARE(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Marcas WHERE Marca='NUEVA'")), 1);
     }
 };
 
