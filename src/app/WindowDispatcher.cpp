@@ -16,15 +16,23 @@ WindowDispatcher::WindowDispatcher(QMdiArea* area, QObject* parent)
 
 void WindowDispatcher::addRoute(const QString& command, const CommandRoute& route) { m_routes.insert(command, route); }
 
-void WindowDispatcher::registerWindow(const QString& windowClass, Factory factory)
+void WindowDispatcher::registerWindow(const QString& windowClass, Factory factory, ServesMode serves)
 {
+    // Registering a class again replaces what was said of it before.
     m_factories.insert(windowClass, std::move(factory));
+    if (serves)
+        m_serves.insert(windowClass, std::move(serves));
+    else
+        m_serves.remove(windowClass);
 }
 
 bool WindowDispatcher::isWired(const QString& command) const
 {
     const auto route = m_routes.constFind(command);
-    return route != m_routes.constEnd() && m_factories.contains(route->windowClass);
+    if (route == m_routes.constEnd() || !m_factories.contains(route->windowClass))
+        return false;
+    const ServesMode serves = m_serves.value(route->windowClass);
+    return !serves || serves(route->modeValue);
 }
 
 void WindowDispatcher::run(const QString& command)

@@ -6,9 +6,11 @@
 #include <memory>
 
 struct SaleVoucher;
+struct SupplyDeliveryVoucher;
 
 // The shared letter-size voucher form: its reports print seven detail rows taken from the window
-// that VoucherReportSource names (the sales register, sales management, the purchases window).
+// that VoucherReportSource names (the sales register, sales management, the purchases window), or,
+// for the supply delivery note, from the stored delivery handed over.
 // Each layout is one function registered in the constructor; windows fill the labels by name.
 class TFRVenta {
 public:
@@ -18,6 +20,8 @@ public:
 
     // The delivery note "NOTA DE REMISION" of a sale without invoice.
     ReportDefinition& QRVentaR() { return report(QStringLiteral("QRVentaR")); }
+    // The supply delivery note "Nota Entrega de Insumos", signed by the cashier and the recipient.
+    ReportDefinition& QREntrega() { return report(QStringLiteral("QREntrega")); }
 
     // A report by its name; throws std::out_of_range for a report the form does not hold.
     ReportDefinition& report(const QString& name);
@@ -27,6 +31,10 @@ public:
     // rows come from the window attached under the current report source. False (the reason
     // already shown) when the logo cannot be loaded.
     bool ShowDeliveryNote(const SaleVoucher& sale);
+    // Fills the supply delivery note from a stored delivery, numbered "Nº: " + `orderNumber`, and
+    // shows `copies` copies of it in one preview, each with its seven detail rows. False (the
+    // reason already shown) when the logo cannot be loaded.
+    bool ShowSupplyDeliveryNote(const SupplyDeliveryVoucher& delivery, const QString& orderNumber, int copies);
 
 private:
     using Layout = void (*)(ReportDefinition&);
@@ -35,6 +43,7 @@ private:
     void feedFromSource(ReportDefinition& report);
 
     static void LayoutVentaR(ReportDefinition& report);
+    static void LayoutEntrega(ReportDefinition& report);
 
     std::map<QString, std::unique_ptr<ReportDefinition>> m_reports;
     VoucherRowFeed m_feed;
