@@ -19,6 +19,9 @@ const QString kConnection = QStringLiteral("cvi-zelto");
 // times before the user is told.
 constexpr int kRetries = 3;
 
+// Statements kept prepared on a server connection, at most (the program has far fewer).
+constexpr int kPreparedLimit = 500;
+
 const QString kShopTables = QStringLiteral("'Codigos','DatosC','Usuario','Caja','Ventas'");
 
 QString engineText(const QSqlError& error)
@@ -127,6 +130,7 @@ QString TDataModule1::checkShop(const QString& shown)
 
 void TDataModule1::close()
 {
+    m_prepared.clear();
     EngineConnection::remove(kConnection);
     m_path.clear();
     m_depth = 0;
@@ -209,35 +213,61 @@ void TDataModule1::reconnectIfLost()
 {
     if (!m_lost || m_depth > 0)
         return;
+    m_prepared.clear();
     EngineConnection::remove(kConnection);
     if (const QString error = EngineConnection::open(m_path, kConnection); !error.isEmpty())
         throw DatabaseError(error);
     m_lost = false;
 }
 
-void TDataModule1::run(QSqlQuery& q, const QString& sql, const QVariantList& values)
+// On a server every prepared statement costs a round trip to prepare and one to let go of; the
+// statements of the program are few and run again and again, so each stays prepared for the
+// connection's life.
+QSqlQuery& TDataModule1::prepared(const QString& sql, const QVariantList& values)
+{
+    auto it = m_prepared.find(sql);
+    if (it == m_prepared.end()) {
+        if (m_prepared.size() >= kPreparedLimit)
+            m_prepared.clear();
+        QSqlQuery q(connection());
+        q.setForwardOnly(true);
+        if (!q.prepare(sql))
+            fail(q.lastError(), sql, values);
+        it = m_prepared.insert(sql, q);
+    }
+    return it.value();
+}
+
+QSqlQuery& TDataModule1::run(QSqlQuery& local, const QString& sql, const QVariantList& values)
 {
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No hay una base de datos abierta"));
     for (int attempt = 1;; ++attempt) {
-        q.setForwardOnly(true);
+        QSqlQuery* q = &local;
         bool ran = false;
-        if (onServer() && values.isEmpty()) {
-            // A server prepares only plain statements (no CREATE, COMMENT, SET...), and a statement
-            // without values gains nothing from it.
-            ran = q.exec(sql);
-        } else {
-            ran = q.prepare(sql);
+        if (!onServer()) {
+            local.setForwardOnly(true);
+            ran = local.prepare(sql);
             if (ran) {
                 for (const QVariant& v : values)
-                    q.addBindValue(onServer() ? boundValue(v) : v);
-                ran = q.exec();
+                    local.addBindValue(v);
+                ran = local.exec();
             }
+        } else if (values.isEmpty()) {
+            // A server prepares only plain statements (no CREATE, COMMENT, SET...), and a statement
+            // without values gains nothing from it.
+            local.setForwardOnly(true);
+            ran = local.exec(sql);
+        } else {
+            q = &prepared(sql, values);
+            for (int i = 0; i < values.size(); ++i)
+                q->bindValue(i, boundValue(values[i]));
+            ran = q->exec();
         }
         if (ran)
-            return;
+            return *q;
         // Alone (outside a transaction) the statement was undone whole: it may simply run again.
-        const QSqlError error = q.lastError();
+        const QSqlError error = q->lastError();
         if (onServer() && m_depth == 0 && attempt < kRetries && EngineErrors::isRetryable(error))
             continue;
         fail(error, sql, values);
@@ -247,8 +277,8 @@ void TDataModule1::run(QSqlQuery& q, const QString& sql, const QVariantList& val
 SqlRows TDataModule1::query(const QString& sql, const QVariantList& values)
 {
     reconnectIfLost();
-    QSqlQuery q(connection());
-    run(q, sql, values);
+    QSqlQuery local(connection());
+    QSqlQuery& q = run(local, sql, values);
     const QSqlRecord record = q.record();
     QStringList columns;
     for (int i = 0; i < record.count(); ++i)
@@ -261,18 +291,21 @@ SqlRows TDataModule1::query(const QString& sql, const QVariantList& values)
             row << q.value(i);
         rows << row;
     }
+    q.finish();
     return SqlRows(columns, rows);
 }
 
 int TDataModule1::execute(const QString& sql, const QVariantList& values)
 {
     reconnectIfLost();
-    QSqlQuery q(connection());
-    run(q, sql, values);
+    QSqlQuery local(connection());
+    QSqlQuery& q = run(local, sql, values);
     // The file gives the new row's key for free; a server is asked only when someone wants it.
     if (!onServer())
         m_lastInsertId = q.lastInsertId().toLongLong();
-    return q.numRowsAffected();
+    const int changed = q.numRowsAffected();
+    q.finish();
+    return changed;
 }
 
 qint64 TDataModule1::lastInsertId()

@@ -2,12 +2,13 @@
 #include "data/EngineConnection.h"
 #include "data/SqlRows.h"
 
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 
 class QSqlError;
-class QSqlQuery;
 
 // The one gateway to the shop's database: it owns the connection and runs every statement.
 // Values always travel as bound parameters ("?" placeholders), never pasted into the text.
@@ -78,8 +79,10 @@ private:
     QString checkShop(const QString& shown);
     void runPlain(const QString& sql);
     void reconnectIfLost();
-    // Prepares, binds and runs one statement; throws DatabaseError with the user's text.
-    void run(QSqlQuery& q, const QString& sql, const QVariantList& values);
+    // Prepares, binds and runs one statement, in `local` or in the statement kept prepared for it;
+    // returns the query that ran. Throws DatabaseError with the user's text.
+    QSqlQuery& run(QSqlQuery& local, const QString& sql, const QVariantList& values);
+    QSqlQuery& prepared(const QString& sql, const QVariantList& values);
     [[noreturn]] void fail(const QSqlError& error, const QString& sql, const QVariantList& values);
 
     QString m_path;
@@ -89,6 +92,7 @@ private:
     // that level is rolled back (0 when none failed).
     int m_spoiledLevel = 0;
     bool m_lost = false; // the server's connection broke; the next statement connects again
+    QHash<QString, QSqlQuery> m_prepared; // statements kept prepared on a server connection
     qint64 m_lastInsertId = 0;
 };
 
