@@ -54,7 +54,8 @@ bool ServerAddress::parse(const QString& text, ServerAddress* address, QString* 
 QString ServerAddress::display() const
 {
     const QString h = host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host;
-    return QStringLiteral("postgresql://%1@%2:%3/%4").arg(encoded(user), h).arg(port).arg(encoded(database));
+    // One arg() call: a later one would take the "%40" of an encoded text for a place marker.
+    return QStringLiteral("postgresql://%1@%2:%3/%4").arg(encoded(user), h, QString::number(port), encoded(database));
 }
 
 QString ServerAddress::text() const
@@ -63,7 +64,5 @@ QString ServerAddress::text() const
         return display();
     const QString h = host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host;
     return QStringLiteral("postgresql://%1:%2@%3:%4/%5")
-        .arg(encoded(user), encoded(password), h)
-        .arg(port)
-        .arg(encoded(database));
+        .arg(encoded(user), encoded(password), h, QString::number(port), encoded(database));
 }
