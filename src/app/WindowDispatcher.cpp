@@ -19,20 +19,22 @@ void WindowDispatcher::addRoute(const QString& command, const CommandRoute& rout
 void WindowDispatcher::registerWindow(const QString& windowClass, Factory factory, ServesMode serves)
 {
     // Registering a class again replaces what was said of it before.
-    m_factories.insert(windowClass, std::move(factory));
-    if (serves)
-        m_serves.insert(windowClass, std::move(serves));
-    else
-        m_serves.remove(windowClass);
+    m_factories.insert(windowClass,
+                       {[factory = std::move(factory)](const CommandRoute&) { return factory(); }, std::move(serves)});
+}
+
+void WindowDispatcher::registerWindow(const QString& windowClass, RouteFactory factory, ServesMode serves)
+{
+    m_factories.insert(windowClass, {std::move(factory), std::move(serves)});
 }
 
 bool WindowDispatcher::isWired(const QString& command) const
 {
     const auto route = m_routes.constFind(command);
-    if (route == m_routes.constEnd() || !m_factories.contains(route->windowClass))
+    if (route == m_routes.constEnd())
         return false;
-    const ServesMode serves = m_serves.value(route->windowClass);
-    return !serves || serves(route->modeValue);
+    const auto registration = m_factories.constFind(route->windowClass);
+    return registration != m_factories.constEnd() && (!registration->serves || registration->serves(route->modeValue));
 }
 
 void WindowDispatcher::run(const QString& command)
@@ -87,12 +89,14 @@ void WindowDispatcher::place(const CommandRoute& route)
 
 void WindowDispatcher::createWindow(const CommandRoute& route)
 {
-    QWidget* content = m_factories.value(route.windowClass)();
+    QWidget* content = m_factories.value(route.windowClass).create(route);
     if (!content)
         return;
     content->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = m_area->addSubWindow(content);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!route.icon.isNull())
+        window->setWindowIcon(route.icon);
     window->setProperty(kClassProperty, route.windowClass);
     window->adjustSize();
     const int left = qMax(0, (m_area->viewport()->width() - window->width()) / 2);
@@ -104,7 +108,9 @@ void WindowDispatcher::createWindow(const CommandRoute& route)
 
 void WindowDispatcher::showModal(const CommandRoute& route)
 {
-    QWidget* content = m_factories.value(route.windowClass)();
+    QWidget* content = m_factories.value(route.windowClass).create(route);
+    if (content && !route.icon.isNull())
+        content->setWindowIcon(route.icon);
     if (auto* dialog = qobject_cast<QDialog*>(content))
         dialog->exec();
     else if (content)

@@ -2,6 +2,7 @@
 #include "data/SessionState.h"
 
 #include <QHash>
+#include <QIcon>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -29,23 +30,31 @@ struct CommandRoute {
     int modeValue = 0;
     CloseAll closeAll = CloseAll::Never;
     std::function<bool()> gate;           // false stops the command (it shows its own message)
+    QIcon icon;                           // shown in the title bar of the window opened
 };
 
 // Opens the child windows of the main window's commands. The routes (gates, modes, placement)
 // are all known up front; a window class becomes reachable once a factory is registered for it:
 //     dispatcher.registerWindow(QStringLiteral("TFCaja"), [] { return new TFCaja; });
 // A command whose window class has no factory yet does nothing at all; nor does one whose mode the
-// window does not serve yet, for a class that says which modes it serves.
+// window does not serve yet, for a class that says which modes it serves. A window class that
+// several commands open in modes kept in different session fields is told the route that opened
+// it, so a mode another command left in some other field plays no part:
+//     dispatcher.registerWindow(QStringLiteral("TFCompras"),
+//                               [](const CommandRoute& route) { return new TFCompras(route.modeValue); },
+//                               &TFCompras::Serves);
 class WindowDispatcher : public QObject {
     Q_OBJECT
 public:
     using Factory = std::function<QWidget*()>;
+    using RouteFactory = std::function<QWidget*(const CommandRoute& route)>;
     using ServesMode = std::function<bool(int modeValue)>;
 
     explicit WindowDispatcher(QMdiArea* area, QObject* parent = nullptr);
 
     void addRoute(const QString& command, const CommandRoute& route);
     void registerWindow(const QString& windowClass, Factory factory, ServesMode serves = {});
+    void registerWindow(const QString& windowClass, RouteFactory factory, ServesMode serves = {});
     bool hasRoute(const QString& command) const { return m_routes.contains(command); }
     bool isWired(const QString& command) const;
 
@@ -66,6 +75,9 @@ private:
 
     QMdiArea* m_area;
     QHash<QString, CommandRoute> m_routes;
-    QHash<QString, Factory> m_factories;
-    QHash<QString, ServesMode> m_serves;
+    struct Registration {
+        RouteFactory create;
+        ServesMode serves;
+    };
+    QHash<QString, Registration> m_factories;
 };

@@ -15,6 +15,9 @@ struct FigureQuery {
 };
 
 // In the order of the progress bar. Every condition is served by the session's covering index.
+// A cash purchase on a receipt keeps the cash handed over in TotalE and the change the supplier
+// gave back in Saldo (an invoice purchase has Saldo 0): what left the till is the difference. A
+// credit purchase keeps the down payment in TotalE and the debt in Saldo.
 const FigureQuery kQueries[20] = {
     {"SELECT SUM(TotalE) FROM Ventas WHERE (IdCaja=?)AND(FormaP=1)AND(Estado=?)", u'V'},
     {"SELECT SUM(TotalE) FROM Ventas WHERE (IdCaja=?)AND(FormaP=2)AND(Estado=?)", u'V'},
@@ -26,7 +29,7 @@ const FigureQuery kQueries[20] = {
     {"SELECT COUNT(*) FROM Ventas WHERE (IdCaja=?)AND(FormaP=3)AND(Estado=?)", u'V'},
     {"SELECT COUNT(*) FROM Ventas WHERE (IdCaja=?)AND(FormaP=0)AND(Estado=?)", u'V'},
     {"SELECT COUNT(*) FROM Ventas WHERE (IdCaja=?)AND(Estado=?)", u'A'},
-    {"SELECT SUM(TotalE) FROM Compras WHERE (IdCaja=?)AND(FormaP=1)AND(Estado=?)", u'V'},
+    {"SELECT SUM(TotalE-Saldo) FROM Compras WHERE (IdCaja=?)AND(FormaP=1)AND(Estado=?)", u'V'},
     {"SELECT SUM(TotalE) FROM Compras WHERE (IdCaja=?)AND(FormaP=2)AND(Estado=?)", u'V'},
     {"SELECT SUM(TotalE) FROM SaldoC WHERE (IdCaja=?)AND(Estado=1)", QChar()},
     {"SELECT SUM(TotalE) FROM Compras WHERE (IdCaja=?)AND(FormaP=3)AND(Estado=?)", u'V'},

@@ -1,6 +1,5 @@
 #include "data/DatabaseCopy.h"
 
-#include "data/DatabaseError.h"
 #include "data/ServerAddress.h"
 #include "data/SessionState.h"
 #include "data/ShopTransfer.h"
@@ -9,10 +8,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace DatabaseCopy {
 
 namespace {
+
+QString engineText(const QSqlQuery& q)
+{
+    const QSqlError error = q.lastError();
+    return (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+}
 
 // A server's shop is copied into a new shop file, which the login can open like any other.
 QString writeFromServer(TDataModule1& db, const QString& target)
@@ -24,8 +31,8 @@ QString writeFromServer(TDataModule1& db, const QString& target)
         return QStringLiteral("No se pudo escribir la copia de la base de datos %1: %2").arg(target, error);
     QString error;
     {
-        ShopTransfer transfer({db.connection(), DatabaseEngine::PostgreSQL},
-                              {QSqlDatabase::database(connection, false), DatabaseEngine::SQLite});
+        ShopTransfer transfer({db.connection(), EngineKind::PostgreSQL},
+                              {QSqlDatabase::database(connection, false), EngineKind::SQLite});
         error = transfer.run();
     }
     EngineConnection::remove(connection);
@@ -41,18 +48,35 @@ QString writeFromServer(TDataModule1& db, const QString& target)
 
 QString write(TDataModule1& db, const QString& target)
 {
+    if (!db.isOpen())
+        return QStringLiteral("No hay una base de datos abierta");
+    if (!db.onServer())
+        return write(db.connection(), target);
     const QFileInfo info(target);
     if (info.exists())
         return QStringLiteral("La copia no se escribe sobre un archivo existente: %1").arg(target);
     if (!info.absoluteDir().exists())
         return QStringLiteral("No existe la carpeta de la copia: %1").arg(info.absolutePath());
-    if (db.onServer())
-        return writeFromServer(db, info.absoluteFilePath());
-    try {
-        db.execute(QStringLiteral("VACUUM INTO ?"), {info.absoluteFilePath()});
-    } catch (const DatabaseError& e) {
+    return writeFromServer(db, info.absoluteFilePath());
+}
+
+QString write(QSqlDatabase connection, const QString& target)
+{
+    const QFileInfo info(target);
+    if (info.exists())
+        return QStringLiteral("La copia no se escribe sobre un archivo existente: %1").arg(target);
+    if (!info.absoluteDir().exists())
+        return QStringLiteral("No existe la carpeta de la copia: %1").arg(info.absolutePath());
+    QSqlQuery q(connection);
+    bool written = q.prepare(QStringLiteral("VACUUM INTO ?"));
+    if (written) {
+        q.addBindValue(info.absoluteFilePath());
+        written = q.exec();
+    }
+    if (!written) {
         QFile::remove(info.absoluteFilePath());
-        return QStringLiteral("No se pudo escribir la copia de la base de datos %1: %2").arg(target, e.text());
+        return QStringLiteral("No se pudo escribir la copia de la base de datos %1: %2")
+            .arg(target, TDataModule1::describeError(engineText(q)));
     }
     return {};
 }

@@ -22,8 +22,8 @@ const QString kConnection = QStringLiteral("cvi-zelto-create");
 
 class Writer {
 public:
-    Writer(QSqlDatabase db, DatabaseEngine engine) : m_db(std::move(db)), m_engine(engine) {}
-    DatabaseEngine engine() const { return m_engine; }
+    Writer(QSqlDatabase db, EngineKind engine) : m_db(std::move(db)), m_engine(engine) {}
+    EngineKind engine() const { return m_engine; }
     void run(const QString& sql, const QVariantList& values = {})
     {
         QSqlQuery q(m_db);
@@ -39,7 +39,7 @@ public:
             }
         }
         if (!ran)
-            throw DatabaseError(m_engine == DatabaseEngine::PostgreSQL
+            throw DatabaseError(m_engine == EngineKind::PostgreSQL
                                     ? EngineErrors::describePostgres(q.lastError(), sql, values)
                                     : TDataModule1::describeError(q.lastError().databaseText()));
     }
@@ -53,7 +53,7 @@ public:
 
 private:
     QSqlDatabase m_db;
-    DatabaseEngine m_engine;
+    EngineKind m_engine;
 };
 
 void insertFixedRows(Writer& w, const NewDatabaseOptions& options);
@@ -159,6 +159,13 @@ void insertDemoShop(Writer& w)
     for (const char* unit : {"UNIDAD", "CAJA", "DOCENA", "LITRO", "KILO", "GRAMO"})
         w.run(QStringLiteral("INSERT INTO UMedida(UMedida, Estado) VALUES(?, 1)"), {QString::fromLatin1(unit)});
 
+    // Every category of the demo shop shows a picture on its button.
+    for (const int category : {1, 2, 3, 4, 5, 6, 7, 8, 17, 18, 19, 20, 21, 22, 23, 24}) {
+        QFile picture(QStringLiteral(":/categorias/categoria%1.jpg").arg(category, 2, 10, QLatin1Char('0')));
+        if (picture.open(QIODevice::ReadOnly))
+            w.run(QStringLiteral("UPDATE Categorias SET Icono=? WHERE IdCategoria=?"), {picture.readAll(), category});
+    }
+
     int number = 0;
     for (const DemoProduct& p : kDemoProducts) {
         ++number;
@@ -210,16 +217,16 @@ void removeDatabaseFiles(const QString& path)
 
 }
 
-QStringList DatabaseCreator::schemaStatements(DatabaseEngine engine)
+QStringList DatabaseCreator::schemaStatements(EngineKind engine)
 {
-    return SqlScriptStatements(QString::fromUtf8(engine == DatabaseEngine::PostgreSQL ? kPostgresSchema : kSqliteSchema));
+    return SqlScriptStatements(QString::fromUtf8(engine == EngineKind::PostgreSQL ? kPostgresSchema : kSqliteSchema));
 }
 
 QString DatabaseCreator::create(const QString& name, const NewDatabaseOptions& options)
 {
     if (name.trimmed().isEmpty())
         return QStringLiteral("Indique el archivo de base de datos a crear");
-    return EngineConnection::engineOf(name) == DatabaseEngine::PostgreSQL ? createOnServer(name.trimmed(), options)
+    return EngineConnection::engineOf(name) == EngineKind::PostgreSQL ? createOnServer(name.trimmed(), options)
                                                                          : createFile(name, options);
 }
 
@@ -232,7 +239,7 @@ QString DatabaseCreator::createFile(const QString& path, const NewDatabaseOption
     if (error.isEmpty()) {
         {
             QSqlDatabase db = QSqlDatabase::database(kConnection, false);
-            Writer w(db, DatabaseEngine::SQLite);
+            Writer w(db, EngineKind::SQLite);
             try {
                 w.run(QStringLiteral("PRAGMA foreign_keys = ON"));
                 db.transaction();
@@ -263,7 +270,7 @@ QString DatabaseCreator::createOnServer(const QString& text, const NewDatabaseOp
     QString error;
     {
         QSqlDatabase db = QSqlDatabase::database(kConnection, false);
-        Writer w(db, DatabaseEngine::PostgreSQL);
+        Writer w(db, EngineKind::PostgreSQL);
         bool begun = false;
         try {
             if (w.count(QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema()")) > 0) {

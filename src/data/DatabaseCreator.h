@@ -19,7 +19,7 @@ public:
     // already holds tables; a failure leaves no file and no table behind.
     static QString create(const QString& name, const NewDatabaseOptions& options = {});
     // The statements that create every table and index of the current version on an engine.
-    static QStringList schemaStatements(DatabaseEngine engine);
+    static QStringList schemaStatements(EngineKind engine);
 
     static constexpr const char* kAdminLogin = "admin";
     static constexpr const char* kAdminPassword = "admin";

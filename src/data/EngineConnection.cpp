@@ -75,14 +75,14 @@ QString openFile(const QString& path, const QString& connectionName, int lockWai
 
 QString writeLockStatement() { return QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kWriteLock); }
 
-DatabaseEngine engineOf(const QString& name)
+EngineKind engineOf(const QString& name)
 {
-    return ServerAddress::isServerText(name) ? DatabaseEngine::PostgreSQL : DatabaseEngine::SQLite;
+    return ServerAddress::isServerText(name) ? EngineKind::PostgreSQL : EngineKind::SQLite;
 }
 
 QString open(const QString& name, const QString& connectionName, int lockWaitMs, bool readOnly)
 {
-    if (engineOf(name) == DatabaseEngine::SQLite)
+    if (engineOf(name) == EngineKind::SQLite)
         return openFile(name, connectionName, lockWaitMs, readOnly);
     ServerAddress address;
     QString error;
@@ -106,7 +106,7 @@ void remove(const QString& connectionName)
 QString displayName(const QString& name)
 {
     ServerAddress address;
-    if (engineOf(name) == DatabaseEngine::PostgreSQL && ServerAddress::parse(name, &address, nullptr))
+    if (engineOf(name) == EngineKind::PostgreSQL && ServerAddress::parse(name, &address, nullptr))
         return address.display();
     return name;
 }

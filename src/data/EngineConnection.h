@@ -3,7 +3,7 @@
 
 class QSqlDatabase;
 
-enum class DatabaseEngine { SQLite, PostgreSQL };
+enum class EngineKind { SQLite, PostgreSQL };
 
 // Opens a Qt connection to a shop database named either by a SQLite file path or by a server's
 // connection text (see ServerAddress), with the settings every connection of the program uses:
@@ -11,7 +11,7 @@ enum class DatabaseEngine { SQLite, PostgreSQL };
 // keep-alives that notice a lost network, and plain-text (ISO) dates.
 namespace EngineConnection {
 
-DatabaseEngine engineOf(const QString& name);
+EngineKind engineOf(const QString& name);
 
 // Seconds a connection attempt to a server may take before the login says so.
 constexpr int kConnectTimeoutSeconds = 5;

@@ -38,12 +38,13 @@ QString describeNamedCheck(const QString& text)
     static const QRegularExpression length(QStringLiteral("\\blen(\\d+)_(\\w+)"));
     static const QRegularExpression date(QStringLiteral("\\bdate_(\\w+)"));
     static const QRegularExpression digits(QStringLiteral("\\bdigits(\\d+)_(\\w+)"));
+    // A name a server keeps in lower case ("len250_carpetacopias") reads as the schema spells it.
     if (const auto m = length.match(text); m.hasMatch())
-        return tooLong(m.captured(2), m.captured(1));
+        return tooLong(schemaSpelling(m.captured(2)), m.captured(1));
     if (const auto m = date.match(text); m.hasMatch())
-        return notADate(m.captured(1));
+        return notADate(schemaSpelling(m.captured(1)));
     if (const auto m = digits.match(text); m.hasMatch())
-        return tooManyDigits(m.captured(2), m.captured(1));
+        return tooManyDigits(schemaSpelling(m.captured(2)), m.captured(1));
     return {};
 }
 

@@ -33,3 +33,10 @@ QString QtFileDialogs::askText(QWidget* parent, const QString& caption, const QS
     const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, initial, &ok);
     return ok ? text.trimmed() : QString();
 }
+
+QString FileDialogSeam::chooseFolder(QWidget*, const QString&, const QString&) { return {}; }
+
+QString QtFileDialogs::chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+}

@@ -19,6 +19,8 @@ public:
         Q_UNUSED(parent) Q_UNUSED(caption) Q_UNUSED(label) Q_UNUSED(initial)
         return {};
     }
+    // An existing folder. A seam without a folder chooser answers as a cancel.
+    virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder);
 
     static FileDialogSeam& current();
     static void install(FileDialogSeam* seam); // nullptr puts the real dialogs back
@@ -31,4 +33,5 @@ public:
     QString saveFile(QWidget* parent, const QString& caption, const QString& startPath,
                      const QString& filter) override;
     QString askText(QWidget* parent, const QString& caption, const QString& label, const QString& initial) override;
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder) override;
 };

@@ -51,3 +51,13 @@ const QVector<SchemaTable>& SchemaTables()
     static const QVector<SchemaTable> tables = readSchema();
     return tables;
 }
+
+QStringList SchemaIndexNames()
+{
+    static const QRegularExpression indexLine(QStringLiteral("^CREATE INDEX (\\w+) ON"));
+    QStringList names;
+    for (const QString& line : QString::fromUtf8(kSqliteSchema).split(QLatin1Char('\n')))
+        if (const auto m = indexLine.match(line); m.hasMatch())
+            names << m.captured(1);
+    return names;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // The tables of the shop schema with their columns in order, read from the compiled-in schema
@@ -21,3 +22,6 @@ struct SchemaTable {
 // In the schema's order, which is also an order that never inserts a row before the row it
 // refers to.
 const QVector<SchemaTable>& SchemaTables();
+
+// The names of the indexes the schema creates besides the keys.
+QStringList SchemaIndexNames();

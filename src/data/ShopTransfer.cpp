@@ -17,10 +17,10 @@ namespace {
 // Rows per INSERT: fewer round trips to a server, well below either engine's limit of values.
 constexpr int kBatchRows = 200;
 
-QString errorText(const QSqlQuery& q, DatabaseEngine engine, const QString& sql)
+QString errorText(const QSqlQuery& q, EngineKind engine, const QString& sql)
 {
     const QSqlError error = q.lastError();
-    if (engine == DatabaseEngine::PostgreSQL)
+    if (engine == EngineKind::PostgreSQL)
         return EngineErrors::describePostgres(error, sql, {});
     return EngineErrors::describeSqlite(error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
@@ -45,7 +45,7 @@ QStringList columnsOn(const ShopTransfer::Side& side, const QString& table)
 {
     QSqlQuery q(side.db);
     q.setForwardOnly(true);
-    const bool ran = side.engine == DatabaseEngine::PostgreSQL
+    const bool ran = side.engine == EngineKind::PostgreSQL
         ? (q.prepare(QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = "
                                     "current_schema() AND table_name = ? ORDER BY ordinal_position")),
            q.addBindValue(table.toLower()), q.exec())
@@ -104,7 +104,7 @@ QString ShopTransfer::checkSource()
 
 QString ShopTransfer::checkTargetEmpty()
 {
-    const QString sql = m_target.engine == DatabaseEngine::PostgreSQL
+    const QString sql = m_target.engine == EngineKind::PostgreSQL
         ? QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema()")
         : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table'");
     if (single(m_target, sql).toLongLong() > 0)
@@ -163,7 +163,7 @@ void ShopTransfer::copyTable(const SchemaTable& table)
     flush();
 
     // The server numbers new rows from its own sequence: it continues after the copied keys.
-    if (!table.generatedKey.isEmpty() && m_target.engine == DatabaseEngine::PostgreSQL)
+    if (!table.generatedKey.isEmpty() && m_target.engine == EngineKind::PostgreSQL)
         runOn(m_target, QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), COALESCE(MAX(%2), 0) + 1, false) FROM %1")
                             .arg(table.name.toLower(), table.generatedKey.toLower()));
 }
@@ -203,7 +203,7 @@ QString ShopTransfer::run()
 {
     m_report.clear();
     m_rows = 0;
-    const QString snapshot = m_source.engine == DatabaseEngine::PostgreSQL ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ")
+    const QString snapshot = m_source.engine == EngineKind::PostgreSQL ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ")
                                                                           : QStringLiteral("BEGIN");
     QString error;
     bool reading = false, writing = false;

@@ -16,7 +16,7 @@ class ShopTransfer {
 public:
     struct Side {
         QSqlDatabase db;
-        DatabaseEngine engine;
+        EngineKind engine;
     };
 
     ShopTransfer(Side source, Side target) : m_source(std::move(source)), m_target(std::move(target)) {}

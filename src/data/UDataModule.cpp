@@ -80,7 +80,7 @@ QString TDataModule1::openFile(const QString& path)
 
     if (const QString error = EngineConnection::open(info.absoluteFilePath(), kConnection); !error.isEmpty())
         return error;
-    m_engine = DatabaseEngine::SQLite;
+    m_engine = EngineKind::SQLite;
     m_path = info.absoluteFilePath();
     if (const QString refusal = checkShop(path); !refusal.isEmpty()) {
         close();
@@ -93,7 +93,7 @@ QString TDataModule1::openServer(const QString& text)
 {
     if (const QString error = EngineConnection::open(text, kConnection); !error.isEmpty())
         return error;
-    m_engine = DatabaseEngine::PostgreSQL;
+    m_engine = EngineKind::PostgreSQL;
     m_path = text;
     if (const QString refusal = checkShop(EngineConnection::displayName(text)); !refusal.isEmpty()) {
         close();

@@ -32,8 +32,8 @@ public:
     bool isOpen() const;
     // The file path or the connection text it was opened with.
     QString path() const { return m_path; }
-    DatabaseEngine engine() const { return m_engine; }
-    bool onServer() const { return m_engine == DatabaseEngine::PostgreSQL; }
+    EngineKind engine() const { return m_engine; }
+    bool onServer() const { return m_engine == EngineKind::PostgreSQL; }
 
     // The schema version recorded in the database, and recording a new one (inside the caller's
     // transaction on a server).
@@ -86,7 +86,7 @@ private:
     [[noreturn]] void fail(const QSqlError& error, const QString& sql, const QVariantList& values);
 
     QString m_path;
-    DatabaseEngine m_engine = DatabaseEngine::SQLite;
+    EngineKind m_engine = EngineKind::SQLite;
     int m_depth = 0;
     // On a server a refused statement spoils its whole transaction: the level it failed at, until
     // that level is rolled back (0 when none failed).

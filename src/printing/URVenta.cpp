@@ -4,6 +4,7 @@
 #include "data/Formats.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
+#include "printing/PurchaseVoucher.h"
 #include "printing/ReportLogo.h"
 #include "printing/ReportPreview.h"
 #include "printing/SaleVoucher.h"
@@ -27,12 +28,18 @@ struct VoucherColumn {
     Qt::Alignment alignment;
 };
 
-const VoucherColumn kColumns[] = {
+const VoucherColumn kSaleColumns[] = {
     {"Cantidad", "LCantidad", 0, 80, Qt::AlignRight},
     {" Producto", "LProducto", 80, 330, Qt::AlignLeft},
     {"Unidad", "LUnidad", 410, 100, Qt::AlignHCenter},
     {"P. Unitario", "LPUnitario", 510, 110, Qt::AlignRight},
     {"Total Bs.", "LTotal", 620, 120, Qt::AlignRight},
+};
+
+const VoucherColumn kServiceColumns[] = {
+    {"Cant.", "LCantidadS", 0, 80, Qt::AlignRight},
+    {" Producto", "LConceptoS", 80, 540, Qt::AlignLeft},
+    {"Total Bs.", "LSTotal", 620, 120, Qt::AlignRight},
 };
 
 const VoucherColumn kDeliveryColumns[] = {
@@ -75,12 +82,35 @@ void SetMemo(ReportDefinition& report, const QString& name, const QStringList& l
         memo->addLine(line);
 }
 
+void SetLabel(ReportDefinition& report, const char* name, const QString& text)
+{
+    report.label(QString::fromLatin1(name))->setText(text);
+}
+
+QString PrintStamp()
+{
+    const QDateTime now = ClockSeam::current().now();
+    return QStringLiteral("Fecha y Hora de Impresión: ") + Formats::Date(now.date()) + QLatin1Char(' ')
+        + Formats::Time(now.time());
+}
+
+QString ChangeOrBalanceCaption(bool credit) { return credit ? QStringLiteral("SALDO Bs.") : QStringLiteral("CAMBIO Bs."); }
+
 QList<VoucherRow> RowsOfSource()
 {
     const VoucherRowSource* window = VoucherReportSource::window(VoucherReportSource::current());
     if (!window)
         return SevenVoucherRows({}, QString());
     return SevenVoucherRows(window->voucherLines(), window->voucherObservation());
+}
+
+// A service line prints its quantity, its concept and its amount as the lines show them.
+QList<VoucherRow> ServiceRows(const PurchaseVoucher& purchase)
+{
+    QList<VoucherRow> lines;
+    for (const PurchaseVoucherLine& line : purchase.lines)
+        lines.append(VoucherRow{line.quantity, line.description, QString(), QString(), Formats::General(line.lineTotal)});
+    return SevenVoucherRows(lines, QString());
 }
 
 const QString kCommitment = QStringLiteral(
@@ -92,6 +122,7 @@ const QString kCommitment = QStringLiteral(
 TFRVenta::TFRVenta()
 {
     add(QStringLiteral("QRVentaR"), &LayoutVentaR);
+    add(QStringLiteral("QRServicio"), &LayoutServicio);
     add(QStringLiteral("QREntrega"), &LayoutEntrega);
 }
 
@@ -140,74 +171,177 @@ void TFRVenta::feedFromSource(ReportDefinition& report)
                            });
 }
 
+// The names of the labels the windows set are those of the form; the texts without a name are
+// fixed.
 void TFRVenta::LayoutVentaR(ReportDefinition& report)
 {
     report.title = QStringLiteral("NOTA DE REMISION");
     report.page = ReportPageSetup::letter(10);
     ReportBand& title = report.titleBand;
     title.height = 216;
-    title.addImage(QStringLiteral("ILogo"), QRect(0, 0, 160, 80));
+    title.addImage(QStringLiteral("Logo01"), QRect(0, 0, 160, 80));
     title.addLabel(QString(), QStringLiteral("NOTA REMISION"), QRect(170, 6, 400, 28), {21, true, false}, Qt::AlignHCenter);
     title.addLabel(QString(), QStringLiteral("DETALLE"), QRect(170, 38, 400, 20), {15, true, false}, Qt::AlignHCenter);
     title.addFrame(QRect(590, 0, 150, 56));
-    title.addLabel(QStringLiteral("LNumero"), QString(), QRect(596, 6, 140, Line), Bold);
+    title.addLabel(QStringLiteral("LNOrden"), QString(), QRect(596, 6, 140, Line), Bold);
     title.addLabel(QString(), QStringLiteral("Fecha:"), QRect(596, 30, 50, Line), Bold);
     title.addLabel(QStringLiteral("LFecha"), QString(), QRect(648, 30, 88, Line));
-    title.addMemo(QStringLiteral("MDireccion"), QRect(0, 90, 340, 5 * Line + 4));
-    title.addLabel(QString(), QStringLiteral("Nit/CI Cliente:"), QRect(360, 122, 110, Line), Bold);
-    title.addLabel(QStringLiteral("LNitCI"), QString(), QRect(474, 122, 266, Line));
-    title.addLabel(QString(), QStringLiteral("N.  Cliente:"), QRect(360, 142, 110, Line), Bold);
-    title.addLabel(QStringLiteral("LCliente"), QString(), QRect(474, 142, 266, Line));
-    title.addLabel(QStringLiteral("LEmpresa"), QString(), QRect(474, 162, 266, Line));
-    VoucherColumns(report, 190, kColumns);
+    title.addMemo(QStringLiteral("QRMDireccionR"), QRect(0, 90, 340, 5 * Line + 4));
+    title.addLabel(QStringLiteral("LNitCP"), QString(), QRect(360, 122, 130, Line), Bold);
+    title.addLabel(QStringLiteral("LCI"), QString(), QRect(494, 122, 246, Line));
+    title.addLabel(QStringLiteral("LNombreCP"), QString(), QRect(360, 142, 130, Line), Bold);
+    title.addLabel(QStringLiteral("LCliente"), QString(), QRect(494, 142, 246, Line));
+    title.addLabel(QStringLiteral("LEmpresa"), QString(), QRect(494, 162, 246, Line));
+    VoucherColumns(report, 190, kSaleColumns);
 
     ReportBand& summary = report.summaryBand;
     summary.height = 262;
     summary.addRule(0, 0, Width);
     summary.addLabel(QString(), QStringLiteral("Son:"), QRect(0, 8, 40, Line), Bold);
-    summary.addMemo(QStringLiteral("MSon"), QRect(44, 8, 440, 2 * Line + 2));
+    summary.addMemo(QStringLiteral("LBolivianos"), QRect(44, 8, 440, 2 * Line + 2));
     const int captionLeft = 500, valueLeft = 620, valueWidth = 120;
     summary.addLabel(QString(), QStringLiteral("TOTAL Bs."), QRect(captionLeft, 8, 116, Line), Bold);
-    summary.addLabel(QStringLiteral("LTotalN"), QString(), QRect(valueLeft, 8, valueWidth - 4, Line), Bold, Qt::AlignRight);
+    summary.addLabel(QStringLiteral("LTotalBs"), QString(), QRect(valueLeft, 8, valueWidth - 4, Line), Bold, Qt::AlignRight);
     summary.addLabel(QString(), QStringLiteral("EFECTIVO Bs."), QRect(captionLeft, 28, 116, Line), Bold);
-    summary.addLabel(QStringLiteral("LEfectivoN"), QString(), QRect(valueLeft, 28, valueWidth - 4, Line), {}, Qt::AlignRight);
-    summary.addLabel(QStringLiteral("LSaldoT"), QString(), QRect(captionLeft, 48, 116, Line), Bold);
-    summary.addLabel(QStringLiteral("LSaldoN"), QString(), QRect(valueLeft, 48, valueWidth - 4, Line), {}, Qt::AlignRight);
-    summary.addLabel(QStringLiteral("LFormaPago"), QString(), QRect(0, 52, 440, Line), Bold);
+    summary.addLabel(QStringLiteral("LCancelar"), QString(), QRect(valueLeft, 28, valueWidth - 4, Line), {}, Qt::AlignRight);
+    summary.addLabel(QStringLiteral("LSaldo"), QString(), QRect(captionLeft, 48, 116, Line), Bold);
+    summary.addLabel(QStringLiteral("LCambio"), QString(), QRect(valueLeft, 48, valueWidth - 4, Line), {}, Qt::AlignRight);
+    summary.addLabel(QStringLiteral("LFPago"), QString(), QRect(0, 52, 440, Line), Bold);
     summary.addMemo(QStringLiteral("MCompromiso"), QRect(0, 80, 480, 3 * 14), Small);
-    for (const auto& [left, caption] : {std::pair{40, "Entregué Conforme (CAJERO)"}, std::pair{460, "Recibi Conforme (CLIENTE)"}}) {
-        summary.addLabel(QString(), QStringLiteral("_____________________________"), QRect(left, 176, 240, Line), {},
+    summary.addLabel(QString(), QStringLiteral("_____________________________"), QRect(40, 176, 240, Line), {},
+                     Qt::AlignHCenter);
+    summary.addLabel(QString(), QStringLiteral("Entregué Conforme (CAJERO)"), QRect(40, 196, 240, Line), {},
+                     Qt::AlignHCenter);
+    summary.addLabel(QString(), QStringLiteral("_____________________________"), QRect(460, 176, 240, Line), {},
+                     Qt::AlignHCenter);
+    summary.addLabel(QStringLiteral("LRecibi"), QString(), QRect(460, 196, 240, Line), {}, Qt::AlignHCenter);
+    summary.addLabel(QStringLiteral("LFechaI"), QString(), QRect(Width - 400, 236, 400, Line), Small, Qt::AlignRight);
+}
+
+void TFRVenta::LayoutServicio(ReportDefinition& report)
+{
+    report.title = QStringLiteral("Nota Entrega de Insumos");
+    report.page = ReportPageSetup::letter(10);
+    ReportBand& title = report.titleBand;
+    title.height = 196;
+    title.addImage(QStringLiteral("ImagenS"), QRect(0, 0, 160, 80));
+    title.addLabel(QString(), QStringLiteral("NOTA REMISION"), QRect(170, 6, 400, 28), {21, true, false}, Qt::AlignHCenter);
+    title.addLabel(QString(), QStringLiteral("DETALLE"), QRect(170, 38, 400, 20), {15, true, false}, Qt::AlignHCenter);
+    title.addFrame(QRect(590, 0, 150, 56));
+    title.addLabel(QStringLiteral("LNOrdenS"), QString(), QRect(596, 6, 140, Line), Bold);
+    title.addLabel(QString(), QStringLiteral("Fecha:"), QRect(596, 30, 50, Line), Bold);
+    title.addLabel(QStringLiteral("LFechaS"), QString(), QRect(648, 30, 88, Line));
+    title.addMemo(QStringLiteral("MDireccionS"), QRect(0, 90, 340, 5 * Line + 4));
+    title.addLabel(QString(), QStringLiteral("Recibido por:"), QRect(360, 142, 110, Line), Bold);
+    title.addLabel(QStringLiteral("LTrabajadorS"), QString(), QRect(474, 142, 266, Line));
+    VoucherColumns(report, 170, kServiceColumns);
+
+    ReportBand& summary = report.summaryBand;
+    summary.height = 232;
+    summary.addRule(0, 0, Width);
+    summary.addLabel(QString(), QStringLiteral("Son:"), QRect(0, 8, 40, Line), Bold);
+    summary.addMemo(QStringLiteral("LBsLiteral"), QRect(44, 8, 440, 2 * Line + 2));
+    const int captionLeft = 500, valueLeft = 620, valueWidth = 120;
+    summary.addLabel(QString(), QStringLiteral("TOTAL Bs."), QRect(captionLeft, 8, 116, Line), Bold);
+    summary.addLabel(QStringLiteral("LTotalS"), QString(), QRect(valueLeft, 8, valueWidth - 4, Line), Bold, Qt::AlignRight);
+    summary.addLabel(QString(), QStringLiteral("EFECTIVO Bs."), QRect(captionLeft, 28, 116, Line), Bold);
+    summary.addLabel(QStringLiteral("LEfectivoS"), QString(), QRect(valueLeft, 28, valueWidth - 4, Line), {}, Qt::AlignRight);
+    summary.addLabel(QStringLiteral("LSaldoC"), QString(), QRect(captionLeft, 48, 116, Line), Bold);
+    summary.addLabel(QStringLiteral("LSaldoS"), QString(), QRect(valueLeft, 48, valueWidth - 4, Line), {}, Qt::AlignRight);
+    summary.addLabel(QStringLiteral("LFormaPS"), QString(), QRect(0, 52, 440, Line), Bold);
+    for (const auto& [left, caption] : {std::pair{40, "Entregué Conforme (CAJERO)"}, std::pair{460, "Recibí Conforme"}}) {
+        summary.addLabel(QString(), QStringLiteral("_____________________________"), QRect(left, 146, 240, Line), {},
                          Qt::AlignHCenter);
-        summary.addLabel(QString(), QString::fromUtf8(caption), QRect(left, 196, 240, Line), {}, Qt::AlignHCenter);
+        summary.addLabel(QString(), QString::fromUtf8(caption), QRect(left, 166, 240, Line), {}, Qt::AlignHCenter);
     }
-    summary.addLabel(QStringLiteral("LFechaImp"), QString(), QRect(Width - 400, 236, 400, Line), Small, Qt::AlignRight);
+    summary.addLabel(QStringLiteral("LFechaIS"), QString(), QRect(Width - 400, 206, 400, Line), Small, Qt::AlignRight);
 }
 
 bool TFRVenta::ShowDeliveryNote(const SaleVoucher& sale)
 {
     const SessionState& s = SessionState::current();
     ReportDefinition& note = QRVentaR();
-    if (!ReportLogo::loadInto(note.image(QStringLiteral("ILogo"))))
+    if (!ReportLogo::loadInto(note.image(QStringLiteral("Logo01"))))
         return false;
-    note.label(QStringLiteral("LNumero"))->setText(QStringLiteral("Nº: ") + sale.saleNumberText());
-    note.label(QStringLiteral("LFecha"))->setText(Formats::Date(sale.date));
-    SetMemo(note, QStringLiteral("MDireccion"), AddressLines(s));
-    note.label(QStringLiteral("LNitCI"))->setText(sale.nitCi);
-    note.label(QStringLiteral("LCliente"))->setText(sale.clientName);
-    note.label(QStringLiteral("LEmpresa"))->setText(sale.clientCompany);
-    SetMemo(note, QStringLiteral("MSon"), {AmountInWords(Formats::Money(sale.total))});
-    note.label(QStringLiteral("LTotalN"))->setText(Formats::Money(sale.total));
-    note.label(QStringLiteral("LEfectivoN"))->setText(Formats::Money(sale.cashReceived));
-    note.label(QStringLiteral("LSaldoT"))->setText(sale.isCredit() ? QStringLiteral("SALDO Bs.") : QStringLiteral("CAMBIO Bs."));
-    note.label(QStringLiteral("LSaldoN"))->setText(Formats::Money(sale.changeOrBalance));
-    note.label(QStringLiteral("LFormaPago"))->setText(QStringLiteral("Forma de Pago: ") + sale.paymentFormText);
+    SetLabel(note, "LNOrden", QStringLiteral("Nº: ") + sale.saleNumberText());
+    SetLabel(note, "LFecha", Formats::Date(sale.date));
+    SetMemo(note, QStringLiteral("QRMDireccionR"), AddressLines(s));
+    SetLabel(note, "LNitCP", QStringLiteral("Nit/CI Cliente:"));
+    SetLabel(note, "LCI", sale.nitCi);
+    SetLabel(note, "LNombreCP", QStringLiteral("N.  Cliente:"));
+    SetLabel(note, "LCliente", sale.clientName);
+    SetLabel(note, "LEmpresa", sale.clientCompany);
+    SetMemo(note, QStringLiteral("LBolivianos"), {AmountInWords(Formats::Money(sale.total))});
+    SetLabel(note, "LTotalBs", Formats::Money(sale.total));
+    SetLabel(note, "LCancelar", Formats::Money(sale.cashReceived));
+    SetLabel(note, "LSaldo", ChangeOrBalanceCaption(sale.isCredit()));
+    SetLabel(note, "LCambio", Formats::Money(sale.changeOrBalance));
+    SetLabel(note, "LFPago", QStringLiteral("Forma de Pago: ") + sale.paymentFormText);
     SetMemo(note, QStringLiteral("MCompromiso"), sale.isCredit() ? QStringList{kCommitment} : QStringList{});
-    const QDateTime now = ClockSeam::current().now();
-    note.label(QStringLiteral("LFechaImp"))
-        ->setText(QStringLiteral("Fecha y Hora de Impresión: ") + Formats::Date(now.date()) + QLatin1Char(' ')
-                  + Formats::Time(now.time()));
+    SetLabel(note, "LRecibi", QStringLiteral("Recibi Conforme (CLIENTE)"));
+    SetLabel(note, "LFechaI", PrintStamp());
     feedFromSource(note);
     ReportPreview::current().showComposite({&note, &note});
+    return true;
+}
+
+bool TFRVenta::ShowPurchaseVoucher(const PurchaseVoucher& purchase)
+{
+    const SessionState& s = SessionState::current();
+    ReportDefinition& note = QRVentaR();
+    if (!ReportLogo::loadInto(note.image(QStringLiteral("Logo01"))))
+        return false;
+    SetMemo(note, QStringLiteral("QRMDireccionR"), AddressLines(s));
+    SetLabel(note, "LNOrden", QStringLiteral("Nº: ") + purchase.purchaseId);
+    SetLabel(note, "LFecha", Formats::Date(purchase.date));
+    SetLabel(note, "LNitCP", QStringLiteral("Nit/CI Proveedor:"));
+    SetLabel(note, "LNombreCP", QStringLiteral("Proveedor:"));
+    SetLabel(note, "LFPago", QStringLiteral("Forma de Pago: ") + purchase.paymentFormText);
+    SetLabel(note, "LCliente", purchase.supplierName);
+    SetLabel(note, "LCI", purchase.nitCi);
+    SetLabel(note, "LEmpresa", QString());
+    SetMemo(note, QStringLiteral("MCompromiso"), {});
+    SetMemo(note, QStringLiteral("LBolivianos"), {AmountInWords(Formats::Money(purchase.total)).trimmed()});
+    SetLabel(note, "LTotalBs", Formats::Money(purchase.total));
+    SetLabel(note, "LCancelar", Formats::Money(purchase.cash));
+    SetLabel(note, "LCambio", Formats::Money(purchase.changeOrBalance));
+    SetLabel(note, "LSaldo", ChangeOrBalanceCaption(purchase.isCredit()));
+    SetLabel(note, "LRecibi", QStringLiteral("Recibi Conforme (PROVEEDOR)"));
+    SetLabel(note, "LFechaI", PrintStamp());
+    feedFromSource(note);
+    ReportPreview::current().show(note);
+    return true;
+}
+
+bool TFRVenta::ShowServiceVoucher(const PurchaseVoucher& purchase)
+{
+    const SessionState& s = SessionState::current();
+    ReportDefinition& voucher = QRServicio();
+    if (!ReportLogo::loadInto(voucher.image(QStringLiteral("ImagenS"))))
+        return false;
+    SetMemo(voucher, QStringLiteral("MDireccionS"), AddressLines(s));
+    SetLabel(voucher, "LNOrdenS", QStringLiteral("Nº: ") + purchase.purchaseId);
+    SetLabel(voucher, "LFechaS", Formats::Date(purchase.date));
+    SetLabel(voucher, "LTrabajadorS", purchase.supplierName + QStringLiteral(" [") + purchase.nitCi + QLatin1Char(']'));
+    SetMemo(voucher, QStringLiteral("LBsLiteral"), {AmountInWords(Formats::Money(purchase.total)).trimmed()});
+    SetLabel(voucher, "LTotalS", Formats::Money(purchase.total));
+    SetLabel(voucher, "LEfectivoS", Formats::Money(purchase.cash));
+    SetLabel(voucher, "LSaldoS", Formats::Money(purchase.changeOrBalance));
+    SetLabel(voucher, "LSaldoC", ChangeOrBalanceCaption(purchase.isCredit()));
+    SetLabel(voucher, "LFormaPS", QStringLiteral("Forma de Pago: ") + purchase.paymentFormText);
+    SetLabel(voucher, "LFechaIS", PrintStamp());
+    const QList<VoucherRow> rows = ServiceRows(purchase);
+    voucher.setRowCallbacks([this, rows] { m_serviceFeed.restart(rows); },
+                            [this, &voucher] {
+                                VoucherRow row;
+                                if (!m_serviceFeed.next(&row))
+                                    return false;
+                                voucher.label(QStringLiteral("LCantidadS"))->setText(row.quantity);
+                                voucher.label(QStringLiteral("LConceptoS"))->setText(row.description);
+                                voucher.label(QStringLiteral("LSTotal"))->setText(row.total);
+                                return true;
+                            });
+    ReportPreview::current().show(voucher);
     return true;
 }
 

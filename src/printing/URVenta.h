@@ -5,13 +5,17 @@
 #include <map>
 #include <memory>
 
+struct PurchaseVoucher;
 struct SaleVoucher;
 struct SupplyDeliveryVoucher;
 
-// The shared letter-size voucher form: its reports print seven detail rows taken from the window
-// that VoucherReportSource names (the sales register, sales management, the purchases window), or,
-// for the supply delivery note, from the stored delivery handed over.
+// The shared letter-size voucher form: its reports print seven detail rows. The delivery note
+// QRVentaR takes them from the window that VoucherReportSource names (the sales register, sales
+// management, the purchases window); the supply delivery note from the stored delivery handed
+// over; the service voucher QRServicio from the purchase it prints.
 // Each layout is one function registered in the constructor; windows fill the labels by name.
+// Every variable label of a report is set by each of its fillings, so nothing of one voucher
+// (a client's company, a supplier's captions) shows on the next.
 class TFRVenta {
 public:
     TFRVenta();
@@ -22,6 +26,8 @@ public:
     ReportDefinition& QRVentaR() { return report(QStringLiteral("QRVentaR")); }
     // The supply delivery note "Nota Entrega de Insumos", signed by the cashier and the recipient.
     ReportDefinition& QREntrega() { return report(QStringLiteral("QREntrega")); }
+    // The voucher of a service purchase.
+    ReportDefinition& QRServicio() { return report(QStringLiteral("QRServicio")); }
 
     // A report by its name; throws std::out_of_range for a report the form does not hold.
     ReportDefinition& report(const QString& name);
@@ -35,6 +41,14 @@ public:
     // shows `copies` copies of it in one preview, each with its seven detail rows. False (the
     // reason already shown) when the logo cannot be loaded.
     bool ShowSupplyDeliveryNote(const SupplyDeliveryVoucher& delivery, const QString& orderNumber, int copies);
+    // Fills the delivery note as the voucher of a purchase of products or supplies (the supplier
+    // in place of the client) and shows one copy; the rows come from the window attached under the
+    // current report source (the caller sets it to the purchases window). False (the reason
+    // already shown) when the logo cannot be loaded.
+    bool ShowPurchaseVoucher(const PurchaseVoucher& purchase);
+    // Fills the service voucher from a service purchase, its seven rows from the purchase's own
+    // lines, and shows one copy. False (the reason already shown) when the logo cannot be loaded.
+    bool ShowServiceVoucher(const PurchaseVoucher& purchase);
 
 private:
     using Layout = void (*)(ReportDefinition&);
@@ -44,7 +58,9 @@ private:
 
     static void LayoutVentaR(ReportDefinition& report);
     static void LayoutEntrega(ReportDefinition& report);
+    static void LayoutServicio(ReportDefinition& report);
 
     std::map<QString, std::unique_ptr<ReportDefinition>> m_reports;
     VoucherRowFeed m_feed;
+    VoucherRowFeed m_serviceFeed;
 };

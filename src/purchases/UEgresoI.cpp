@@ -4,6 +4,7 @@
 #include "data/SessionState.h"
 #include "purchases/DeliveryEditPanel.h"
 #include "purchases/DeliveryPanel.h"
+#include "purchases/ServicePurchasePanel.h"
 #include "widgets/WindowStatusBar.h"
 
 #include <QEvent>
@@ -20,6 +21,7 @@ const std::map<int, std::function<SupplyWindowPanel*(QWidget*)>>& Panels()
     static const std::map<int, std::function<SupplyWindowPanel*(QWidget*)>> panels{
         {DeliveryPanel::Mode, [](QWidget* parent) { return new DeliveryPanel(parent); }},
         {DeliveryEditPanel::Mode, [](QWidget* parent) { return new DeliveryEditPanel(parent); }},
+        {ServicePurchasePanel::Mode, [](QWidget* parent) { return new ServicePurchasePanel(parent); }},
     };
     return panels;
 }

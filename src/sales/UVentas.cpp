@@ -7,13 +7,16 @@
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
 #include "data/UDataModule.h"
+#include "sales/BarcodeReader.h"
 #include "sales/PaymentForms.h"
+#include "sales/ProductBarcode.h"
 #include "sales/QuantityExchange.h"
 #include "sales/SaleAmounts.h"
 #include "sales/SaleCommit.h"
 #include "sales/SaleVoucherPrinting.h"
 #include "sales/UCantidad.h"
 #include "widgets/DataGrid.h"
+#include "widgets/GridIcons.h"
 #include "widgets/InputFilters.h"
 #include "widgets/StatusShape.h"
 
@@ -90,18 +93,6 @@ QPixmap PlaceholderIcon(int category, const QString& name)
     return picture;
 }
 
-QPixmap DeleteIcon()
-{
-    QPixmap picture(16, 16);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(200, 30, 30), 2.5));
-    painter.drawLine(3, 3, 13, 13);
-    painter.drawLine(13, 3, 3, 13);
-    return picture;
-}
-
 void YellowSelection(DataGrid* grid)
 {
     QPalette palette = grid->palette();
@@ -144,6 +135,7 @@ TFVentas::TFVentas(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_SBar1);
 
     VoucherReportSource::attach(VoucherReportSource::SalesRegister, this);
+    connect(new BarcodeReader(this), &BarcodeReader::scanned, this, &TFVentas::addScanned);
     FormCreate();
     resize(sizeHint());
 }
@@ -173,6 +165,22 @@ QWidget* TFVentas::buildCategoryButtons()
         m_BGrupo << button;
         row->addWidget(button);
     }
+    // A scanner's code typed here (or anywhere outside a text field) goes into the cart.
+    m_ECodigoB = new QLineEdit(panel);
+    m_ECodigoB->setObjectName(QStringLiteral("ECodigoB"));
+    m_ECodigoB->setMaxLength(20);
+    m_ECodigoB->setFixedWidth(130);
+    connect(m_ECodigoB, &QLineEdit::returnPressed, this, [this] {
+        addScanned(m_ECodigoB->text());
+        m_ECodigoB->clear();
+    });
+    auto* code = new QVBoxLayout;
+    code->addStretch(1);
+    code->addWidget(new QLabel(QStringLiteral("Código:"), panel));
+    code->addWidget(m_ECodigoB);
+    code->addStretch(1);
+    row->addSpacing(8);
+    row->addLayout(code);
     row->addStretch(1);
     return panel;
 }
@@ -224,7 +232,7 @@ QWidget* TFVentas::buildCart()
     };
     for (const auto& c : columns)
         m_Vec1->addColumn(QString::fromLatin1(c.header), c.type, c.width, !c.shown);
-    m_Vec1->setColumnImage(NxBorrarP, DeleteIcon());
+    m_Vec1->setColumnImage(NxBorrarP, GridIcons::DeleteIcon());
     m_Vec1->setColumnFooter(NxCTotal, DataGrid::Footer::SumMoney);
     m_Vec1->setColumnFooter(NxBorrarP, DataGrid::Footer::Count);
     m_Vec1->horizontalHeader()->setStretchLastSection(false);
@@ -517,9 +525,35 @@ void TFVentas::addProduct(int row)
     QuantityExchange::current().SaleQuantity = 1;
     if (!TFCantidad::Run(this))
         return;
-    const double quantity = QuantityExchange::current().SaleQuantity;
+    QStringList product;
+    for (int column = PIdProducto; column <= PStock; ++column)
+        product << m_Vec0->cell(column, row);
+    addToCart(product, QuantityExchange::current().SaleQuantity);
+}
 
-    const QString productId = m_Vec0->cell(PIdProducto, row);
+// A scanned code adds one unit of its product, under the cart's rules; an unknown, disabled or
+// shared code only says so.
+void TFVentas::addScanned(const QString& code)
+{
+    if (!m_Vec0->isEnabled() || code.trimmed().isEmpty())
+        return;
+    try {
+        const ProductBarcode::Match match = ProductBarcode::Find(code);
+        if (!match.refusal.isEmpty())
+            Messages().information(match.refusal);
+        else if (m_Vec1->rowCount() >= MaxLines)
+            Messages().information(QStringLiteral("Numero de Items permitidos 6"));
+        else
+            addToCart(match.product, 1);
+    } catch (const DatabaseError& e) {
+        Messages().error(e.text());
+    }
+}
+
+// `product` holds the product list's columns; a product already in the cart only gains quantity.
+void TFVentas::addToCart(const QStringList& product, double quantity)
+{
+    const QString productId = product.value(PIdProducto);
     for (int line = 0; line < m_Vec1->rowCount(); ++line) {
         if (m_Vec1->cell(NxIdProducto1, line) != productId)
             continue;
@@ -528,16 +562,16 @@ void TFVentas::addProduct(int row)
         updateTotals();
         return;
     }
-    QString price = m_Vec0->cell(PPVenta, row);
+    QString price = product.value(PPVenta);
     if (m_CBFormaP->currentIndex() == PaymentForms::Free)
         price = QStringLiteral("0");
     else if (m_CBComprobante->currentIndex() == InvoiceVoucher)
-        price = m_Vec0->cell(PPVentaIVA, row);
-    const int line = m_Vec1->addRow({Formats::General(quantity), productId, m_Vec0->cell(PIdCategoria, row),
-                                     m_Vec0->cell(PMarca, row), m_Vec0->cell(PProducto, row),
-                                     m_Vec0->cell(PPresentacion, row), m_Vec0->cell(PUMedida, row),
-                                     m_Vec0->cell(PStockM, row), price, QString(), m_Vec0->cell(PCodigoB, row),
-                                     QStringLiteral("0"), m_Vec0->cell(PPVenta, row), m_Vec0->cell(PPVentaIVA, row)});
+        price = product.value(PPVentaIVA);
+    const int line = m_Vec1->addRow({Formats::General(quantity), productId, product.value(PIdCategoria),
+                                     product.value(PMarca), product.value(PProducto), product.value(PPresentacion),
+                                     product.value(PUMedida), product.value(PStockM), price, QString(),
+                                     product.value(PCodigoB), QStringLiteral("0"), product.value(PPVenta),
+                                     product.value(PPVentaIVA)});
     setLineTotal(line);
     updateTotals();
 }
@@ -819,7 +853,7 @@ void TFVentas::setProgress(int position) { m_PBar1->setValue(position); }
 void TFVentas::setEntryEnabled(bool enabled)
 {
     for (QWidget* control : std::initializer_list<QWidget*>{m_Vec0, m_Vec1, m_EObs, m_GBCliente, m_GBPago,
-                                                            m_CBFormaP, m_CBComprobante})
+                                                            m_CBFormaP, m_CBComprobante, m_ECodigoB})
         control->setEnabled(enabled);
 }
 

@@ -10,10 +10,19 @@ WindowStatusBar::WindowStatusBar(const QString& caption, QWidget* parent)
 {
     setObjectName(QStringLiteral("SBar1"));
     setSizeGripEnabled(false);
-    m_caption->setFixedWidth(CaptionWidth);
+    setCaption(caption);
     m_progress->setObjectName(QStringLiteral("PBar1"));
     m_progress->setTextVisible(false);
     m_progress->hide();
     addWidget(m_caption);
     addWidget(m_progress, 1);
+}
+
+QString WindowStatusBar::caption() const { return m_caption->text(); }
+
+void WindowStatusBar::setCaption(const QString& caption)
+{
+    m_caption->setText(caption);
+    // A longer name widens the panel rather than being cut.
+    m_caption->setFixedWidth(qMax(CaptionWidth, m_caption->fontMetrics().horizontalAdvance(caption) + 12));
 }

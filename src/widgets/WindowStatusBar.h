@@ -14,6 +14,9 @@ public:
     explicit WindowStatusBar(const QString& caption, QWidget* parent = nullptr);
 
     QProgressBar* progressBar() const { return m_progress; }
+    // The first panel, for windows whose name depends on the mode they open in.
+    QString caption() const;
+    void setCaption(const QString& caption);
 
 private:
     QLabel* m_caption;

@@ -203,8 +203,8 @@ private slots:
             << 2 << QVariantMap{{"VentasCr", 25.0}, {"SobFal", 0.0}};
         QTest::newRow("card, cheque and free sales stay out of the cash")
             << 3 << QVariantMap{{"VentasDo", 80.0}, {"NVentasDo", 1}, {"NVentasSC", 1}, {"SobFal", 0.0}};
-        QTest::newRow("receipt purchase paid with more cash counts what was handed over")
-            << 4 << QVariantMap{{"ComprasEf", 50.0}, {"NComprasEf", 1}, {"SobFal", 0.0}};
+        QTest::newRow("receipt purchase paid with more cash counts what left the till, not the change")
+            << 4 << QVariantMap{{"ComprasEf", 45.1}, {"NComprasEf", 2}, {"SobFal", 0.0}};
         QTest::newRow("credit purchase and a payment on an older one")
             << 5 << QVariantMap{{"ComprasEf", 10.0}, {"ComprasCr", 5.0}, {"PPagar", 20.0}, {"NComprasCr", 1}, {"SobFal", 0.0}};
         QTest::newRow("annulled rows are only counted")
@@ -239,7 +239,7 @@ private slots:
             break;
         }
         case 3: book.sale(caja, 3, 80, 80, 0); book.sale(caja, 0, 15, 0, 0); break;
-        case 4: book.purchase(caja, 1, 45, 50, 5); cashOut = 50; break;
+        case 4: book.purchase(caja, 1, 45, 50, 5); book.purchase(caja, 1, 0.1, 0.3, 0.2); cashOut = 45.1; break;
         case 5: {
             book.purchase(caja, 2, 30, 10, 20);
             const QString older = book.purchase(old, 2, 40, 0, 40);

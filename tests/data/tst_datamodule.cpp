@@ -58,8 +58,8 @@ private slots:
         ServerAddress again;
         QVERIFY(ServerAddress::parse(address.text(), &again, nullptr));
         QCOMPARE(again.password, address.password);
-        QCOMPARE(EngineConnection::engineOf(text), DatabaseEngine::PostgreSQL);
-        QCOMPARE(EngineConnection::engineOf(QStringLiteral("/tiendas/postgresql.sqlite")), DatabaseEngine::SQLite);
+        QCOMPARE(EngineConnection::engineOf(text), EngineKind::PostgreSQL);
+        QCOMPARE(EngineConnection::engineOf(QStringLiteral("/tiendas/postgresql.sqlite")), EngineKind::SQLite);
     }
 
     // A COMMIT the engine refuses must not leave the connection inside the transaction: the next

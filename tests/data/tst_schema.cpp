@@ -3,12 +3,14 @@
 
 #include "data/DatabaseCreator.h"
 #include "data/DatabaseError.h"
+#include "data/SchemaTables.h"
 #include "data/SharedFunctions.h"
 
 #include "data/ServerAddress.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QtTest>
 
 namespace {
@@ -75,6 +77,20 @@ private slots:
         QCOMPARE(shop.db().tableColumns(table), columns);
     }
 
+    // Both engines' schema files describe the same shop: every table with the file's columns in
+    // the file's order, and every index.
+    void everyTableAndIndexOfTheSchema()
+    {
+        ShopFixture shop(false);
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        QVERIFY(SchemaTables().size() >= 20);
+        for (const SchemaTable& table : SchemaTables())
+            QCOMPARE(shop.db().tableColumns(table.name), table.columnNames());
+        QVERIFY(SchemaIndexNames().size() >= 30);
+        for (const QString& index : SchemaIndexNames())
+            QVERIFY2(shop.db().hasIndex(index), qPrintable(index));
+    }
+
     void fixedRows()
     {
         ShopFixture shop(false);
@@ -134,6 +150,13 @@ private slots:
         // Product keys and the product counter agree, so the next product gets a fresh key.
         const qint64 products = countOf(db, QStringLiteral("SELECT COUNT(*) FROM Productos"));
         QCOMPARE(NextCounterId(ProductCounter), PadNextId(products));
+        // Every category button shows a picture of the size the buttons draw.
+        SqlRows categories = db.query(QStringLiteral("SELECT IdCategoria, Icono FROM Categorias ORDER BY IdCategoria"));
+        QCOMPARE(categories.count(), 16);
+        for (; !categories.atEnd(); categories.next()) {
+            const QImage picture = QImage::fromData(categories.blob(1), "JPG");
+            QVERIFY2(picture.size() == QSize(52, 52), qPrintable(categories.text(0)));
+        }
     }
 
     // Rows inserted without the columns the program never names take their defaults.

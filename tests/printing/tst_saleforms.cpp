@@ -161,23 +161,26 @@ private slots:
             QCOMPARE(Column(page, "LProducto"), Padded(products + QStringList{"ENTREGAR EN PUERTA"}));
             QCOMPARE(Column(page, "LTotal"), Padded(totals + QStringList{"********"}));
             QCOMPARE(Column(page, "LUnidad"), Padded(QStringList(lines, "UNIDAD")));
-            QCOMPARE(Text(page, "LNumero"), QStringLiteral("Nº: 000000012"));
+            QCOMPARE(Text(page, "LNOrden"), QStringLiteral("Nº: 000000012"));
             QCOMPARE(Text(page, "LFecha"), QStringLiteral("09/12/2026"));
-            QCOMPARE(Text(page, "LNitCI"), QStringLiteral("4567890"));
+            QCOMPARE(Text(page, "LCI"), QStringLiteral("4567890"));
             QCOMPARE(Text(page, "LCliente"), QStringLiteral("MARIA QUISPE CONDORI"));
+            QCOMPARE(Text(page, "LNitCP"), QStringLiteral("Nit/CI Cliente:"));
+            QCOMPARE(Text(page, "LNombreCP"), QStringLiteral("N.  Cliente:"));
+            QCOMPARE(Text(page, "LRecibi"), QStringLiteral("Recibi Conforme (CLIENTE)"));
             QCOMPARE(Text(page, "LEmpresa"), QStringLiteral("EL SOL SRL"));
-            QCOMPARE(Text(page, "LTotalN"), Formats::Money(10.0 * lines));
-            QCOMPARE(Text(page, "LEfectivoN"), Formats::Money(cash));
-            QCOMPARE(Text(page, "LSaldoT"), balanceCaption);
-            QCOMPARE(Text(page, "LSaldoN"), balance);
-            QCOMPARE(Text(page, "LFormaPago"), QStringLiteral("Forma de Pago: ") + sale.paymentFormText);
-            QCOMPARE(Text(page, "LFechaImp"), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
-            QCOMPARE(Text(page, "MSon"), AmountInWords(Formats::Money(10.0 * lines)));
+            QCOMPARE(Text(page, "LTotalBs"), Formats::Money(10.0 * lines));
+            QCOMPARE(Text(page, "LCancelar"), Formats::Money(cash));
+            QCOMPARE(Text(page, "LSaldo"), balanceCaption);
+            QCOMPARE(Text(page, "LCambio"), balance);
+            QCOMPARE(Text(page, "LFPago"), QStringLiteral("Forma de Pago: ") + sale.paymentFormText);
+            QCOMPARE(Text(page, "LFechaI"), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
+            QCOMPARE(Text(page, "LBolivianos"), AmountInWords(Formats::Money(10.0 * lines)));
             QCOMPARE(Text(page, "MCompromiso").startsWith(QStringLiteral("El suscrito cliente se compromete")), form == 2);
             const QString address = branch == 0 ? "\nDirección:\nAV. 6 DE AGOSTO NRO 1234\n Telf.: 2245678\nLA PAZ - Bolivia"
                                                 : "\nDirección:\nC. COMERCIO 55\n Telf.: 2812345\nEL ALTO - Bolivia";
-            QCOMPARE(Text(page, "MDireccion"), address);
-            QVERIFY(!page.find("ILogo")->image.isNull());
+            QCOMPARE(Text(page, "QRMDireccionR"), address);
+            QVERIFY(!page.find("Logo01")->image.isNull());
         }
         WriteSample(m_preview, 0, QStringLiteral("nota-remision-%1-lineas.pdf").arg(lines));
     }

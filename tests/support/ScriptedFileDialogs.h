@@ -23,6 +23,11 @@ public:
         requests << initial;
         return texts.isEmpty() ? QString() : texts.takeFirst();
     }
+    QString chooseFolder(QWidget*, const QString&, const QString& startFolder) override
+    {
+        requests << startFolder;
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
 
     QStringList paths;
     QStringList texts; // answers of askText

@@ -9,7 +9,7 @@
 
 SecondStation::SecondStation(const QString& databaseName, int busyWaitMs)
     : m_connection(QStringLiteral("second-station-") + QUuid::createUuid().toString(QUuid::Id128)),
-      m_onServer(EngineConnection::engineOf(databaseName) == DatabaseEngine::PostgreSQL)
+      m_onServer(EngineConnection::engineOf(databaseName) == EngineKind::PostgreSQL)
 {
     m_error = EngineConnection::open(databaseName, m_connection, busyWaitMs);
     if (m_error.isEmpty() && !m_onServer) {

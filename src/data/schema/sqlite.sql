@@ -1,4 +1,4 @@
--- Schema of the shop database, SQLite. Version 2.
+-- Schema of the shop database, SQLite; its version is the last line.
 -- Column order matters: several readers take "SELECT *" results by position.
 -- Text columns compare ignoring letter case (NOCASE), so keys such as logins and NIT/CI match
 -- whatever case was typed. Length checks are named lenN_Column so the data layer can say which
@@ -15,7 +15,9 @@ CREATE TABLE Codigos (
   Facturar INTEGER NOT NULL DEFAULT 1,
   ImprimirTC INTEGER NOT NULL DEFAULT 0,
   Parametro1 INTEGER NOT NULL DEFAULT 0,
-  StockVD TEXT COLLATE NOCASE NOT NULL DEFAULT 'S' CONSTRAINT len1_StockVD CHECK (length(StockVD) <= 1)
+  StockVD TEXT COLLATE NOCASE NOT NULL DEFAULT 'S' CONSTRAINT len1_StockVD CHECK (length(StockVD) <= 1),
+  -- Where the copy written at every closing goes; empty: the folder "backups" beside the database.
+  CarpetaCopias TEXT NOT NULL DEFAULT '' CONSTRAINT len250_CarpetaCopias CHECK (length(CarpetaCopias) <= 250)
 ) STRICT;
 
 CREATE TABLE DatosC (
@@ -181,6 +183,12 @@ CREATE TABLE Compras (
 CREATE INDEX Compras_Caja ON Compras(IdCaja, Estado, FormaP, TotalE, Saldo);
 CREATE INDEX Compras_FechaC ON Compras(FechaC);
 CREATE INDEX Compras_NitCI ON Compras(NitCI);
+-- The purchase windows list the latest valid purchases of their kind newest first from this
+-- index, however many purchases the years have stored. The state leads, so the reports that filter
+-- a kind over a date range keep starting from the date.
+CREATE INDEX Compras_Recientes ON Compras(Estado, Inventario, IdCompra);
+-- A supplier's invoice is found by its number, not among all the supplier's purchases of the years.
+CREATE INDEX Compras_Factura ON Compras(NitCI, NroFact, NroAut);
 
 CREATE TABLE DetalleC (
   IdDetalleC INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -348,4 +356,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 3;
+PRAGMA user_version = 5;
