@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 
+struct Quotation;
 struct SaleVoucher;
 
 // The shared letter-size voucher form: its reports print seven detail rows taken from the window
@@ -18,6 +19,10 @@ public:
 
     // The delivery note "NOTA DE REMISION" of a sale without invoice.
     ReportDefinition& QRVentaR() { return report(QStringLiteral("QRVentaR")); }
+    // A stored invoice printed again, one copy on a 216 x 140 mm page ("Imprimir Factura").
+    ReportDefinition& QRFactura() { return report(QStringLiteral("QRFactura")); }
+    // The quotation of a cart on letter paper ("PROFORMA DE COTIZACION").
+    ReportDefinition& QRCotizacion() { return report(QStringLiteral("QRCotizacion")); }
 
     // A report by its name; throws std::out_of_range for a report the form does not hold.
     ReportDefinition& report(const QString& name);
@@ -27,15 +32,30 @@ public:
     // rows come from the window attached under the current report source. False (the reason
     // already shown) when the logo cannot be loaded.
     bool ShowDeliveryNote(const SaleVoucher& sale);
+    // A stored sale's delivery note printed again: one copy, numbered with the full sale key.
+    bool ShowDeliveryNoteReprint(const SaleVoucher& sale);
+    // A stored invoice printed again from its stored values and its own dosage, one copy marked
+    // "O r i g i n a l"; the rows come from the window of the current report source. False (the
+    // reason already shown) when the logo cannot be loaded.
+    bool ShowInvoiceReprint(const SaleVoucher& sale);
+    // The quotation of the cart, one copy; its seven rows are the quotation's lines, the
+    // observation row and empty rows.
+    bool ShowQuotation(const Quotation& quotation);
 
 private:
     using Layout = void (*)(ReportDefinition&);
     void add(const QString& name, Layout layout);
     // Detail rows of `report` from the current source: restarted for every copy.
     void feedFromSource(ReportDefinition& report);
+    // Detail rows of `report` from a fixed list, restarted for every copy.
+    void feedFromRows(ReportDefinition& report, const QList<VoucherRow>& rows);
+    bool fillDeliveryNote(const SaleVoucher& sale, const QString& number);
 
     static void LayoutVentaR(ReportDefinition& report);
+    static void LayoutFactura(ReportDefinition& report);
+    static void LayoutCotizacion(ReportDefinition& report);
 
     std::map<QString, std::unique_ptr<ReportDefinition>> m_reports;
     VoucherRowFeed m_feed;
+    QList<VoucherRow> m_rows;
 };
