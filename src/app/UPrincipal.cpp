@@ -24,6 +24,8 @@
 #include "masterdata/UUsuarios.h"
 #include "reports/URCompras.h"
 #include "reports/URIngresos.h"
+#include "sales/UPilaP.h"
+#include "sales/USaldarD.h"
 #include "sales/UVentas.h"
 #include "tax/UDatosF.h"
 #include "tax/URLV.h"
@@ -128,6 +130,12 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::Books, [] { return new TFRLCV; });
     m_dispatcher->registerWindow(WindowClass::SalesReport, [] { return new TFRIngresos; });
     m_dispatcher->registerWindow(WindowClass::PurchaseReport, [] { return new TFRCompras; });
+    m_dispatcher->registerWindow(WindowClass::Debts, [] { return new TFSaldarD; }, &TFSaldarD::HasPanel);
+    m_dispatcher->registerWindow(WindowClass::DispatchQueue, [this] {
+        auto* queue = new TFPilaP(this);
+        queue->setAttribute(Qt::WA_DeleteOnClose);  // shown with exec(), freed when it closes
+        return queue;
+    });
 }
 
 void TFPrincipal::resetSession()

@@ -44,6 +44,9 @@ public:
 
     void addRoute(const QString& command, const CommandRoute& route);
     void registerWindow(const QString& windowClass, Factory factory);
+    // For a class whose window serves only some of its routes' modes (one panel per mode, added
+    // over time): a command of a mode it does not serve stays unwired.
+    void registerWindow(const QString& windowClass, Factory factory, std::function<bool(int modeValue)> servesMode);
     bool hasRoute(const QString& command) const { return m_routes.contains(command); }
     bool isWired(const QString& command) const;
 
@@ -65,4 +68,5 @@ private:
     QMdiArea* m_area;
     QHash<QString, CommandRoute> m_routes;
     QHash<QString, Factory> m_factories;
+    QHash<QString, std::function<bool(int)>> m_servedModes;
 };

@@ -25,9 +25,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+const QColor SalesManagementPanel::AnnulledMark(255, 150, 150);
+
 namespace {
 
-const QColor kAnnulledMark(255, 150, 150);
 constexpr int ProgressStep = 2000;
 
 MessageSeam& Messages() { return MessageSeam::current(); }
@@ -269,8 +270,9 @@ void SalesManagementPanel::loadList()
     }
     const SessionState& s = SessionState::current();
     // With no session open every sale of the year is listed; the open session's sales belong to
-    // the register.
-    const QString openSession = s.CashOpen == 1 ? s.CashSessionId : QString();
+    // the register. (An empty text, never a null one: no key equals it, while a comparison with a
+    // null would let no sale through.)
+    const QString openSession = s.CashOpen == 1 && !s.CashSessionId.isEmpty() ? s.CashSessionId : QStringLiteral("");
     QProgressBar* bar = progressBar();
     try {
         WaitCursor wait;
@@ -313,8 +315,8 @@ void SalesManagementPanel::loadList()
         }
         m_VecV->addRows(cells);
         for (int row : annulled) {
-            m_VecV->setCellColor(VNumero, row, kAnnulledMark);
-            m_VecV->setCellColor(VCliente, row, kAnnulledMark);
+            m_VecV->setCellColor(VNumero, row, AnnulledMark);
+            m_VecV->setCellColor(VCliente, row, AnnulledMark);
         }
     } catch (const DatabaseError& e) {
         m_VecV->clearRows();

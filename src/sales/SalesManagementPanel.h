@@ -31,6 +31,7 @@ public:
     };
     static constexpr int FirstYear = 2018;
     static constexpr int LastYear = 2100;
+    static const QColor AnnulledMark;  // the Nº and Cliente cells of an annulled sale
 
     explicit SalesManagementPanel(QWidget* parent = nullptr);
     ~SalesManagementPanel() override;
