@@ -94,12 +94,23 @@ TFPilaP::TFPilaP(QWidget* parent) : QDialog(parent)
     m_Timer1->setInterval(RefreshMs);
     connect(m_Timer1, &QTimer::timeout, this, &TFPilaP::loadQueue);
     connect(m_VecV, &DataGrid::rowSelected, this, &TFPilaP::chooseOrder);
+    // Any choice in either list, by mouse or keys, starts the minute afresh.
     connect(m_Vec1, &DataGrid::rowSelected, this, &TFPilaP::restartTimer);
+    connect(m_Vec1, &QTableWidget::cellClicked, this, &TFPilaP::restartTimer);
+    connect(m_VecV, &QTableWidget::cellClicked, this, &TFPilaP::restartTimer);
     connect(m_SBDespachar, &QToolButton::clicked, this, &TFPilaP::SBDespacharClick);
     connect(m_SBActualizar, &QToolButton::clicked, this, &TFPilaP::SBActualizarClick);
 }
 
-// The queue is read whenever the window comes to the front, and every minute while it stays open.
+// The queue is read when the window opens and whenever it comes to the front again, and every
+// minute while it stays open.
+void TFPilaP::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    loadQueue();
+    m_Timer1->start();
+}
+
 bool TFPilaP::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
