@@ -22,6 +22,7 @@
 #include "masterdata/UProductosC.h"
 #include "masterdata/UProveedores.h"
 #include "masterdata/UUsuarios.h"
+#include "purchases/UEgresoI.h"
 #include "reports/URCompras.h"
 #include "reports/URIngresos.h"
 #include "sales/UPilaP.h"
@@ -130,6 +131,7 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::Books, [] { return new TFRLCV; });
     m_dispatcher->registerWindow(WindowClass::SalesReport, [] { return new TFRIngresos; });
     m_dispatcher->registerWindow(WindowClass::PurchaseReport, [] { return new TFRCompras; });
+    m_dispatcher->registerWindow(WindowClass::Supplies, [] { return new TFEgresoI; }, &TFEgresoI::ServesMode);
     m_dispatcher->registerWindow(WindowClass::Debts, [] { return new TFSaldarD; }, &TFSaldarD::HasPanel);
     m_dispatcher->registerWindow(WindowClass::DispatchQueue, [this] {
         auto* queue = new TFPilaP(this);

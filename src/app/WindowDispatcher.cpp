@@ -16,18 +16,14 @@ WindowDispatcher::WindowDispatcher(QMdiArea* area, QObject* parent)
 
 void WindowDispatcher::addRoute(const QString& command, const CommandRoute& route) { m_routes.insert(command, route); }
 
-// A class registered again is wired afresh: its window now serves every mode.
-void WindowDispatcher::registerWindow(const QString& windowClass, Factory factory)
+void WindowDispatcher::registerWindow(const QString& windowClass, Factory factory, ServesMode serves)
 {
+    // Registering a class again replaces what was said of it before.
     m_factories.insert(windowClass, std::move(factory));
-    m_servedModes.remove(windowClass);
-}
-
-void WindowDispatcher::registerWindow(const QString& windowClass, Factory factory,
-                                      std::function<bool(int modeValue)> servesMode)
-{
-    registerWindow(windowClass, std::move(factory));
-    m_servedModes.insert(windowClass, std::move(servesMode));
+    if (serves)
+        m_serves.insert(windowClass, std::move(serves));
+    else
+        m_serves.remove(windowClass);
 }
 
 bool WindowDispatcher::isWired(const QString& command) const
@@ -35,8 +31,8 @@ bool WindowDispatcher::isWired(const QString& command) const
     const auto route = m_routes.constFind(command);
     if (route == m_routes.constEnd() || !m_factories.contains(route->windowClass))
         return false;
-    const auto serves = m_servedModes.constFind(route->windowClass);
-    return serves == m_servedModes.constEnd() || !*serves || (*serves)(route->modeValue);
+    const ServesMode serves = m_serves.value(route->windowClass);
+    return !serves || serves(route->modeValue);
 }
 
 void WindowDispatcher::run(const QString& command)

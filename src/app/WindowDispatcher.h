@@ -34,19 +34,18 @@ struct CommandRoute {
 // Opens the child windows of the main window's commands. The routes (gates, modes, placement)
 // are all known up front; a window class becomes reachable once a factory is registered for it:
 //     dispatcher.registerWindow(QStringLiteral("TFCaja"), [] { return new TFCaja; });
-// A command whose window class has no factory yet does nothing at all.
+// A command whose window class has no factory yet does nothing at all; nor does one whose mode the
+// window does not serve yet, for a class that says which modes it serves.
 class WindowDispatcher : public QObject {
     Q_OBJECT
 public:
     using Factory = std::function<QWidget*()>;
+    using ServesMode = std::function<bool(int modeValue)>;
 
     explicit WindowDispatcher(QMdiArea* area, QObject* parent = nullptr);
 
     void addRoute(const QString& command, const CommandRoute& route);
-    void registerWindow(const QString& windowClass, Factory factory);
-    // For a class whose window serves only some of its routes' modes (one panel per mode, added
-    // over time): a command of a mode it does not serve stays unwired.
-    void registerWindow(const QString& windowClass, Factory factory, std::function<bool(int modeValue)> servesMode);
+    void registerWindow(const QString& windowClass, Factory factory, ServesMode serves = {});
     bool hasRoute(const QString& command) const { return m_routes.contains(command); }
     bool isWired(const QString& command) const;
 
@@ -68,5 +67,5 @@ private:
     QMdiArea* m_area;
     QHash<QString, CommandRoute> m_routes;
     QHash<QString, Factory> m_factories;
-    QHash<QString, std::function<bool(int)>> m_servedModes;
+    QHash<QString, ServesMode> m_serves;
 };

@@ -35,13 +35,19 @@ QString RightAlign40(const QString& text)
     return QString(LineWidth - text.size(), QLatin1Char(' ')) + text;
 }
 
+QString ItemConcept(const QString& quantity, const QString& name)
+{
+    QString text = quantity + QLatin1Char(' ') + name;
+    // The padding counts from the trimmed concept but is added after the untrimmed one.
+    const qsizetype trimmed = TrimRight(text).size();
+    if (trimmed < ConceptWidth)
+        text += QString(ConceptWidth - trimmed, QLatin1Char(' '));
+    return text;
+}
+
 QString ItemLine(const QString& quantity, const QString& name, double unitPrice, double lineTotal)
 {
-    QString line = quantity + QLatin1Char(' ') + name;
-    // The padding counts from the trimmed concept but is added after the untrimmed one.
-    const qsizetype trimmed = TrimRight(line).size();
-    if (trimmed < ConceptWidth)
-        line += QString(ConceptWidth - trimmed, QLatin1Char(' '));
+    QString line = ItemConcept(quantity, name);
 
     const QString price = MoneyText(unitPrice);
     line += price.size() == 5 ? price : QLatin1Char(' ') + price;

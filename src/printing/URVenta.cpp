@@ -9,7 +9,9 @@
 #include "printing/ReportPreview.h"
 #include "printing/SaleVoucher.h"
 #include "tax/InvoiceQr.h"
+#include "printing/SupplyDeliveryVoucher.h"
 
+#include <span>
 #include <stdexcept>
 
 namespace {
@@ -56,13 +58,19 @@ const VoucherColumn kColumns[] = {
     {"Total Bs.", "LTotal", 620, 120, Qt::AlignRight},
 };
 
+const VoucherColumn kDeliveryColumns[] = {
+    {"Cantidad", "LCantidadE", 0, 120, Qt::AlignRight},
+    {" Producto", "LProductoE", 120, 440, Qt::AlignLeft},
+    {"Unidad de Medida", "LUMedidaE", 560, 180, Qt::AlignHCenter},
+};
+
 // The column headings in framed boxes at `top` of the title band, and under them the detail band:
 // one label per column between the column lines, so an empty row still shows its lines.
-void VoucherColumns(ReportDefinition& report, int top)
+void VoucherColumns(ReportDefinition& report, int top, std::span<const VoucherColumn> columns)
 {
     constexpr int RowHeight = 22;
     report.detailBand.height = RowHeight;
-    for (const VoucherColumn& c : kColumns) {
+    for (const VoucherColumn& c : columns) {
         report.titleBand.addFrame(QRect(c.left, top, c.width, RowHeight));
         report.titleBand.addLabel(QString(), QString::fromUtf8(c.heading), QRect(c.left + 4, top + 3, c.width - 8, Line),
                                   Bold, Qt::AlignHCenter);
@@ -138,6 +146,7 @@ TFRVenta::TFRVenta()
     add(QStringLiteral("QRVentaR"), &LayoutVentaR);
     add(QStringLiteral("QRFactura"), &LayoutFactura);
     add(QStringLiteral("QRCotizacion"), &LayoutCotizacion);
+    add(QStringLiteral("QREntrega"), &LayoutEntrega);
 }
 
 TFRVenta& TFRVenta::instance()
@@ -214,7 +223,7 @@ void TFRVenta::LayoutVentaR(ReportDefinition& report)
     title.addLabel(QString(), QStringLiteral("N.  Cliente:"), QRect(360, 142, 110, Line), Bold);
     title.addLabel(QStringLiteral("LCliente"), QString(), QRect(474, 142, 266, Line));
     title.addLabel(QStringLiteral("LEmpresa"), QString(), QRect(474, 162, 266, Line));
-    VoucherColumns(report, 190);
+    VoucherColumns(report, 190, kColumns);
 
     ReportBand& summary = report.summaryBand;
     summary.height = 262;
@@ -401,7 +410,7 @@ void TFRVenta::LayoutCotizacion(ReportDefinition& report)
     title.addLabel(QString(), QStringLiteral("NIT/CI Cliente:"), QRect(360, 142, 110, Line), Bold);
     title.addLabel(QStringLiteral("LNitCI"), QString(), QRect(474, 142, 266, Line));
     title.addLabel(QStringLiteral("LEmpresa"), QString(), QRect(474, 162, 266, Line));
-    VoucherColumns(report, 190);
+    VoucherColumns(report, 190, kColumns);
 
     ReportBand& summary = report.summaryBand;
     summary.height = 250;
@@ -435,5 +444,71 @@ bool TFRVenta::ShowQuotation(const Quotation& quotation)
     r.label(QStringLiteral("LFechaImp"))->setText(PrintedNow());
     feedFromRows(r, RowsOf(quotation));
     ReportPreview::current().show(r);
+    return true;
+}
+
+void TFRVenta::LayoutEntrega(ReportDefinition& report)
+{
+    report.title = QStringLiteral("Nota Entrega de Insumos");
+    report.page = ReportPageSetup::letter(10);
+    ReportBand& title = report.titleBand;
+    title.height = 190;
+    title.addImage(QStringLiteral("ImagenE"), QRect(0, 0, 160, 80));
+    title.addLabel(QString(), QStringLiteral("NOTA REMISION"), QRect(170, 6, 400, 28), {21, true, false}, Qt::AlignHCenter);
+    title.addLabel(QString(), QStringLiteral("DETALLE"), QRect(170, 38, 400, 20), {15, true, false}, Qt::AlignHCenter);
+    title.addFrame(QRect(590, 0, 150, 56));
+    title.addLabel(QStringLiteral("LNOrdenE"), QString(), QRect(596, 6, 140, Line), Bold);
+    title.addLabel(QString(), QStringLiteral("Fecha:"), QRect(596, 30, 50, Line), Bold);
+    title.addLabel(QStringLiteral("LFechaE"), QString(), QRect(648, 30, 88, Line));
+    title.addMemo(QStringLiteral("MDireccionE"), QRect(0, 84, 340, 5 * Line + 4));
+    title.addLabel(QString(), QStringLiteral("Recibido por:"), QRect(360, 132, 100, Line), Bold);
+    title.addLabel(QStringLiteral("LTrabajador"), QString(), QRect(464, 132, 276, Line));
+    VoucherColumns(report, 164, kDeliveryColumns);
+
+    ReportBand& summary = report.summaryBand;
+    summary.height = 150;
+    summary.addRule(0, 0, Width);
+    for (const auto& [left, caption] : {std::pair{40, "Entregué Conforme (CAJERO)"}, std::pair{460, "Recibí Conforme"}}) {
+        summary.addLabel(QString(), QStringLiteral("_____________________________"), QRect(left, 70, 240, Line), {},
+                         Qt::AlignHCenter);
+        summary.addLabel(QString(), QString::fromUtf8(caption), QRect(left, 90, 240, Line), {}, Qt::AlignHCenter);
+    }
+    summary.addLabel(QStringLiteral("LFechaIE"), QString(), QRect(Width - 400, 124, 400, Line), Small, Qt::AlignRight);
+}
+
+bool TFRVenta::ShowSupplyDeliveryNote(const SupplyDeliveryVoucher& delivery, const QString& orderNumber, int copies)
+{
+    ReportDefinition& note = QREntrega();
+    if (!ReportLogo::loadInto(note.image(QStringLiteral("ImagenE"))))
+        return false;
+    SetMemo(note, QStringLiteral("MDireccionE"), AddressLines(SessionState::current()));
+    note.label(QStringLiteral("LNOrdenE"))->setText(QStringLiteral("Nº: ") + orderNumber);
+    note.label(QStringLiteral("LFechaE"))->setText(Formats::Date(delivery.date));
+    note.label(QStringLiteral("LTrabajador"))->setText(delivery.recipient + QStringLiteral(" [") + delivery.nitCi + QLatin1Char(']'));
+    const QDateTime now = ClockSeam::current().now();
+    note.label(QStringLiteral("LFechaIE"))
+        ->setText(QStringLiteral("Fecha y Hora de Impresión: ") + Formats::Date(now.date()) + QLatin1Char(' ')
+                  + Formats::Time(now.time()));
+
+    QList<VoucherRow> lines;
+    for (const SupplyDeliveryLine& line : delivery.lines)
+        lines << VoucherRow{line.quantity, line.supply, line.unit, QString(), QString()};
+    const QList<VoucherRow> rows = SevenVoucherRows(lines, delivery.observation);
+    note.setRowCallbacks([this, rows] { m_feed.restart(rows); },
+                         [this, &note] {
+                             VoucherRow row;
+                             if (!m_feed.next(&row))
+                                 return false;
+                             note.label(QStringLiteral("LCantidadE"))->setText(row.quantity);
+                             note.label(QStringLiteral("LProductoE"))->setText(row.description);
+                             // The closing row's stars stand where a sale's voucher has its totals:
+                             // here, in the unit column.
+                             note.label(QStringLiteral("LUMedidaE"))->setText(row.unit.isEmpty() ? row.total : row.unit);
+                             return true;
+                         });
+    QList<ReportDefinition*> document;
+    for (int copy = 0; copy < copies; ++copy)
+        document << &note;
+    ReportPreview::current().showComposite(document);
     return true;
 }

@@ -7,9 +7,11 @@
 
 struct Quotation;
 struct SaleVoucher;
+struct SupplyDeliveryVoucher;
 
 // The shared letter-size voucher form: its reports print seven detail rows taken from the window
-// that VoucherReportSource names (the sales register, sales management, the purchases window).
+// that VoucherReportSource names (the sales register, sales management, the purchases window), or,
+// for the supply delivery note, from the stored delivery handed over.
 // Each layout is one function registered in the constructor; windows fill the labels by name.
 class TFRVenta {
 public:
@@ -23,6 +25,8 @@ public:
     ReportDefinition& QRFactura() { return report(QStringLiteral("QRFactura")); }
     // The quotation of a cart on letter paper ("PROFORMA DE COTIZACION").
     ReportDefinition& QRCotizacion() { return report(QStringLiteral("QRCotizacion")); }
+    // The supply delivery note "Nota Entrega de Insumos", signed by the cashier and the recipient.
+    ReportDefinition& QREntrega() { return report(QStringLiteral("QREntrega")); }
 
     // A report by its name; throws std::out_of_range for a report the form does not hold.
     ReportDefinition& report(const QString& name);
@@ -41,6 +45,10 @@ public:
     // The quotation of the cart, one copy; its seven rows are the quotation's lines, the
     // observation row and empty rows.
     bool ShowQuotation(const Quotation& quotation);
+    // Fills the supply delivery note from a stored delivery, numbered "Nº: " + `orderNumber`, and
+    // shows `copies` copies of it in one preview, each with its seven detail rows. False (the
+    // reason already shown) when the logo cannot be loaded.
+    bool ShowSupplyDeliveryNote(const SupplyDeliveryVoucher& delivery, const QString& orderNumber, int copies);
 
 private:
     using Layout = void (*)(ReportDefinition&);
@@ -54,6 +62,7 @@ private:
     static void LayoutVentaR(ReportDefinition& report);
     static void LayoutFactura(ReportDefinition& report);
     static void LayoutCotizacion(ReportDefinition& report);
+    static void LayoutEntrega(ReportDefinition& report);
 
     std::map<QString, std::unique_ptr<ReportDefinition>> m_reports;
     VoucherRowFeed m_feed;
