@@ -391,6 +391,7 @@ void SalesManagementPanel::clearSale()
     for (QLineEdit* edit : {m_EIdVenta, m_ENitC, m_ENombreC, m_ETotal, m_EEfectivo, m_ECambio, m_EObs1})
         edit->clear();
     m_Vec1->clearRows();
+    m_CBFormaP->setCurrentIndex(-1);  // no sale, no payment form
     m_SBAnular->setEnabled(false);
     m_SBImprimir->setEnabled(false);
     m_SEstado->setState(Qt::white, QString());

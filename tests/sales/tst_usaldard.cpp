@@ -471,6 +471,14 @@ private slots:
         auto* panel = Drive::control<SalesManagementPanel>(*w, "PBuscarV");
         panel->searchDialog()->setSearchText(QStringLiteral("MARIA"));
         QVERIFY(panel->searchDialog()->grab().save(folder + "/buscar-ventas.png"));
+
+        // Inside the main window, as "Gestionar Ventas" places it.
+        TFPrincipal main;
+        main.loginTimer()->stop();
+        main.show();
+        main.command("V3")->setEnabled(true);
+        main.command("V3")->trigger();
+        QVERIFY(main.grab().save(folder + "/principal-gestionar-ventas.png"));
     }
 };
 
