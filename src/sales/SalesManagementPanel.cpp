@@ -1,5 +1,6 @@
 #include "sales/SalesManagementPanel.h"
 
+#include "data/ClockSeam.h"
 #include "data/DatabaseError.h"
 #include "data/Formats.h"
 #include "data/MessageSeam.h"
@@ -85,7 +86,9 @@ SalesManagementPanel::SalesManagementPanel(QWidget* parent) : SaldarDPanel(paren
     } catch (const DatabaseError& e) {
         Messages().error(e.text());
     }
-    m_EAnioV->setText(QString::number(SessionState::current().ListYear));
+    // The year the lists stand on; before any window set it, this year.
+    const int year = SessionState::current().ListYear;
+    m_EAnioV->setText(QString::number(year != 0 ? year : ClockSeam::current().today().year()));
     clearSale();
     loadList();
 }

@@ -132,6 +132,12 @@ private slots:
         QVERIFY(!List(*w)->isColumnHidden(SalesManagementPanel::VNumero));
         QVERIFY(!List(*w)->isColumnHidden(SalesManagementPanel::VCliente));
         QVERIFY(List(*w)->isColumnHidden(SalesManagementPanel::VIdVenta));
+
+        // Before any window set the list year, the clock's year is listed.
+        SessionState::current().ListYear = 0;
+        auto fresh = shop.open();
+        QCOMPARE(Drive::text(*fresh, "EAnioV"), QStringLiteral("2026"));
+        QCOMPARE(List(*fresh)->rowCount(), 3);
     }
 
     // The year's sales of earlier sessions, by client and newest first; annulled ones stay, under
