@@ -1,12 +1,20 @@
 #pragma once
-#include <QColor>
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 
-// Tool bar icons drawn by the program: a rounded badge in the colour of its bar with a short
-// mark, so every command is told apart without shipping pictures.
+// The picture of each main-window command, shown in the menu, on the tool bar and in the title bar
+// of the window the command opens. The pictures come from a freely licensed icon theme and are
+// compiled into the program (":/icons/<name>.svg").
 namespace CommandIcons {
 
-QIcon badge(const QString& mark, const QColor& colour);
+// The command's icon; a null icon for a command that has none (the view toggles).
+QIcon forCommand(const QString& code);
+// The resource path of the command's picture, or empty text.
+QString resourceFor(const QString& code);
+// Every command code that has a picture.
+QStringList commands();
+// The program's own icon (desktop menu, task bar, main window).
+QIcon program();
 
 }

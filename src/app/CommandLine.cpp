@@ -1,7 +1,11 @@
 #include "app/CommandLine.h"
 
 #include "data/DatabaseCreator.h"
+#include "data/ShopBackup.h"
+#include "data/ShopRestore.h"
 #include "tax/CertificationRun.h"
+
+#include <QDir>
 
 namespace {
 
@@ -9,6 +13,17 @@ QString optionValue(const QStringList& args, const QString& name)
 {
     const qsizetype at = args.indexOf(name);
     return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
+}
+
+// The two values that follow an option, when both are there and neither is another option.
+bool optionPair(const QStringList& args, const QString& name, QString* first, QString* second)
+{
+    const qsizetype at = args.indexOf(name);
+    if (at < 0 || at + 2 >= args.size())
+        return false;
+    *first = args.at(at + 1);
+    *second = args.at(at + 2);
+    return !first->startsWith(QLatin1String("--")) && !second->startsWith(QLatin1String("--"));
 }
 
 int createDatabase(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -55,11 +70,50 @@ int certify(const QStringList& args, QTextStream& out, QTextStream& err)
     return counts.failed == 0 ? 0 : 1;
 }
 
+// A checked copy for a nightly job; the folder keeps the newest copies only.
+int backup(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QString file, folder;
+    if (!optionPair(args, QStringLiteral("--backup"), &file, &folder)) {
+        err << "Uso: cvi-zelto --backup ARCHIVO CARPETA\n";
+        return 2;
+    }
+    const ShopBackup::Outcome outcome = ShopBackup::FromFile(file, folder);
+    if (!outcome.notice.isEmpty()) {
+        err << outcome.notice << "\n";
+        return 1;
+    }
+    if (!outcome.failure.isEmpty()) {
+        err << outcome.failure << "\n";
+        return 1;
+    }
+    out << "Copia de seguridad revisada: " << QDir::toNativeSeparators(outcome.copyPath) << "\n";
+    return 0;
+}
+
+int restore(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QString copy, file;
+    if (!optionPair(args, QStringLiteral("--restore"), &copy, &file)) {
+        err << "Uso: cvi-zelto --restore COPIA ARCHIVO\n";
+        return 2;
+    }
+    if (const QString refusal = ShopRestore::Restore(copy, file); !refusal.isEmpty()) {
+        err << refusal << "\n";
+        return 1;
+    }
+    out << "Base de datos restaurada: " << QDir::toNativeSeparators(file) << "\n";
+    return 0;
+}
+
 }
 
 bool IsCommandLineRequest(const QStringList& arguments)
 {
-    return arguments.contains(QStringLiteral("--create-database")) || arguments.contains(QStringLiteral("--certify"));
+    for (const char* tool : {"--create-database", "--certify", "--backup", "--restore"})
+        if (arguments.contains(QLatin1String(tool)))
+            return true;
+    return false;
 }
 
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -68,6 +122,10 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         return createDatabase(arguments, out, err);
     if (arguments.contains(QStringLiteral("--certify")))
         return certify(arguments, out, err);
+    if (arguments.contains(QStringLiteral("--backup")))
+        return backup(arguments, out, err);
+    if (arguments.contains(QStringLiteral("--restore")))
+        return restore(arguments, out, err);
     err << "Opcion desconocida\n";
     return 2;
 }

@@ -5,6 +5,8 @@
 // The program's command-line tools, run without any window:
 //   --create-database FILE [--demo] [--nit NIT] [--name "BUSINESS NAME"]
 //   --certify FILE      checks the control code against the tax authority's case file
+//   --backup FILE DIR   writes a checked copy of the shop database FILE into DIR
+//   --restore COPY FILE puts a checked copy back as FILE, which must not exist
 // True when the arguments name one of the tools.
 bool IsCommandLineRequest(const QStringList& arguments);
 // Runs the tool the arguments name and returns the process exit status.

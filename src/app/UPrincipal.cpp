@@ -5,6 +5,7 @@
 #include "app/CommandIcons.h"
 #include "app/DesktopTools.h"
 #include "app/PermissionTable.h"
+#include "app/ProgramFolder.h"
 #include "app/UAcercaDe.h"
 #include "app/UIniciarS.h"
 #include "app/WindowClasses.h"
@@ -54,10 +55,6 @@ const QString kCaptionBeforeLogin = QStringLiteral("Control de Ventas e Inventar
 const QString kCaptionAfterLogin = QStringLiteral("CVI Zelto [Mayores informes al: 61524390 ; 64417725]");
 constexpr int kLoginDelayMs = 1000;
 
-const QColor kOperations(46, 125, 50);
-const QColor kReports(30, 90, 150);
-const QColor kUtilities(96, 104, 112);
-
 // Panel widths of the status bar; the even ones hold an icon.
 constexpr int kPanelWidths[MainStatus::kPanels] = {22, 200, 22, 320, 22, 220, 22, 50};
 
@@ -82,6 +79,7 @@ TFPrincipal::TFPrincipal(QWidget* parent)
 {
     setObjectName(QStringLiteral("FPrincipal"));
     setWindowTitle(kCaptionBeforeLogin);
+    setWindowIcon(CommandIcons::program());
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPixelSize(13);
     setFont(verdana);
@@ -150,7 +148,7 @@ void TFPrincipal::resetSession()
     s.WindowMode = s.AdminMode = s.MasterMode = s.PurchaseMode = s.CashMode = s.DataMode = 0;
     s.SalesListGroup = 1;
     s.SupplyListGroup = 17;
-    s.AppFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    s.AppFolder = ProgramFolder::Current();
     s.InvoicingEnabled = s.PrintFormat = s.TicketPrinterIndex = 0;
 }
 
@@ -168,7 +166,7 @@ QLabel* TFPrincipal::statusPanel(int panel) const { return m_panels.value(panel)
 
 QAction* TFPrincipal::addCommand(QMenu* menu, const QString& code, const QString& caption, const QKeySequence& key)
 {
-    auto* action = new QAction(caption, this);
+    auto* action = new QAction(CommandIcons::forCommand(code), caption, this);
     action->setObjectName(code);
     if (!key.isEmpty())
         action->setShortcut(key);
@@ -353,10 +351,9 @@ void TFPrincipal::buildHelpMenu()
 
 // ----- tool bars and status bar --------------------------------------------------------------
 
-void TFPrincipal::addToolButton(QToolBar* bar, const QString& code, const QString& hint, const QString& mark)
+void TFPrincipal::addToolButton(QToolBar* bar, const QString& code, const QString& hint)
 {
     QAction* action = m_commands.value(code);
-    action->setIcon(CommandIcons::badge(mark, bar == m_ToolB1 ? kOperations : bar == m_ToolB2 ? kReports : kUtilities));
     action->setToolTip(hint);
     action->setStatusTip(hint);
     bar->addAction(action);
@@ -381,31 +378,31 @@ void TFPrincipal::createBars()
 
 void TFPrincipal::fillToolBars()
 {
-    addToolButton(m_ToolB1, QStringLiteral("J1"), QStringLiteral("Abrir Caja"), QStringLiteral("AC"));
-    addToolButton(m_ToolB1, QStringLiteral("J2"), QStringLiteral("Cerrar Caja"), QStringLiteral("CC"));
+    addToolButton(m_ToolB1, QStringLiteral("J1"), QStringLiteral("Abrir Caja"));
+    addToolButton(m_ToolB1, QStringLiteral("J2"), QStringLiteral("Cerrar Caja"));
     m_ToolB1->addSeparator();
-    addToolButton(m_ToolB1, QStringLiteral("V1"), QStringLiteral("Realizar Ventas"), QStringLiteral("$"));
-    addToolButton(m_ToolB1, QStringLiteral("V2"), QStringLiteral("Cobrar Deudas"), QStringLiteral("CD"));
+    addToolButton(m_ToolB1, QStringLiteral("V1"), QStringLiteral("Realizar Ventas"));
+    addToolButton(m_ToolB1, QStringLiteral("V2"), QStringLiteral("Cobrar Deudas"));
     m_ToolB1->addSeparator();
-    addToolButton(m_ToolB1, QStringLiteral("C1"), QStringLiteral("Compra de Productos"), QStringLiteral("CP"));
-    addToolButton(m_ToolB1, QStringLiteral("C2"), QStringLiteral("Compra de Insumos"), QStringLiteral("CI"));
-    addToolButton(m_ToolB1, QStringLiteral("C4"), QStringLiteral("Pagar Deudas"), QStringLiteral("PD"));
+    addToolButton(m_ToolB1, QStringLiteral("C1"), QStringLiteral("Compra de Productos"));
+    addToolButton(m_ToolB1, QStringLiteral("C2"), QStringLiteral("Compra de Insumos"));
+    addToolButton(m_ToolB1, QStringLiteral("C4"), QStringLiteral("Pagar Deudas"));
     m_ToolB1->addSeparator();
-    addToolButton(m_ToolB1, QStringLiteral("S1"), QStringLiteral("Gestionar Almacen"), QStringLiteral("AL"));
-    addToolButton(m_ToolB1, QStringLiteral("S2"), QStringLiteral("Egreso de Insumos"), QStringLiteral("EI"));
+    addToolButton(m_ToolB1, QStringLiteral("S1"), QStringLiteral("Gestionar Almacen"));
+    addToolButton(m_ToolB1, QStringLiteral("S2"), QStringLiteral("Egreso de Insumos"));
 
-    addToolButton(m_ToolB2, QStringLiteral("V4"), QStringLiteral("Reporte Consulta Ventas"), QStringLiteral("RV"));
-    addToolButton(m_ToolB2, QStringLiteral("V5"), QStringLiteral("Reporte Deudores"), QStringLiteral("RD"));
+    addToolButton(m_ToolB2, QStringLiteral("V4"), QStringLiteral("Reporte Consulta Ventas"));
+    addToolButton(m_ToolB2, QStringLiteral("V5"), QStringLiteral("Reporte Deudores"));
     m_ToolB2->addSeparator();
-    addToolButton(m_ToolB2, QStringLiteral("C5"), QStringLiteral("Reporte Compra de Productos"), QStringLiteral("RP"));
-    addToolButton(m_ToolB2, QStringLiteral("C6"), QStringLiteral("Reporte Compra de Insumos"), QStringLiteral("RI"));
+    addToolButton(m_ToolB2, QStringLiteral("C5"), QStringLiteral("Reporte Compra de Productos"));
+    addToolButton(m_ToolB2, QStringLiteral("C6"), QStringLiteral("Reporte Compra de Insumos"));
     m_ToolB2->addSeparator();
-    addToolButton(m_ToolB2, QStringLiteral("J3"), QStringLiteral("Reporte Caja Diaria"), QStringLiteral("RC"));
+    addToolButton(m_ToolB2, QStringLiteral("J3"), QStringLiteral("Reporte Caja Diaria"));
 
-    addToolButton(m_ToolB3, QStringLiteral("H1"), QStringLiteral("Cambiar clave de usuario"), QStringLiteral("CL"));
-    addToolButton(m_ToolB3, QStringLiteral("H2"), QStringLiteral("Gestionar Usuarios"), QStringLiteral("US"));
-    addToolButton(m_ToolB3, QStringLiteral("A6"), QStringLiteral("Configurar Impresora"), QStringLiteral("IM"));
-    addToolButton(m_ToolB3, QStringLiteral("A7"), QStringLiteral("Calculadora"), QStringLiteral("+"));
+    addToolButton(m_ToolB3, QStringLiteral("H1"), QStringLiteral("Cambiar clave de usuario"));
+    addToolButton(m_ToolB3, QStringLiteral("H2"), QStringLiteral("Gestionar Usuarios"));
+    addToolButton(m_ToolB3, QStringLiteral("A6"), QStringLiteral("Configurar Impresora"));
+    addToolButton(m_ToolB3, QStringLiteral("A7"), QStringLiteral("Calculadora"));
 }
 
 void TFPrincipal::buildStatusBar()
@@ -438,9 +435,12 @@ void TFPrincipal::buildStatusBar()
 
 // ----- command routes ------------------------------------------------------------------------
 
+// The window a command opens shows the command's icon in its title bar.
 void TFPrincipal::route(const QString& code, const CommandRoute& route)
 {
-    m_dispatcher->addRoute(code, route);
+    CommandRoute withIcon = route;
+    withIcon.icon = m_commands.value(code)->icon();
+    m_dispatcher->addRoute(code, withIcon);
     connect(m_commands.value(code), &QAction::triggered, m_dispatcher, [this, code] { m_dispatcher->run(code); });
 }
 
@@ -450,14 +450,14 @@ void TFPrincipal::addRoutes()
     const auto cashGate = [] { return CommandGates::CashGate(); };
     const auto fresh = [](const QString& window, int top, int S::*mode, int value,
                           std::function<bool()> gate = {}) {
-        return CommandRoute{window, Placement::Fresh, top, mode, value, CloseAll::Never, std::move(gate)};
+        return CommandRoute{window, Placement::Fresh, top, mode, value, CloseAll::Never, std::move(gate), {}};
     };
     const auto single = [](const QString& window, int top, int S::*mode, int value, CloseAll closeAll,
                            std::function<bool()> gate = {}) {
-        return CommandRoute{window, Placement::Single, top, mode, value, closeAll, std::move(gate)};
+        return CommandRoute{window, Placement::Single, top, mode, value, closeAll, std::move(gate), {}};
     };
     const auto modal = [](const QString& window, int S::*mode, int value) {
-        return CommandRoute{window, Placement::Modal, 0, mode, value, CloseAll::Never, {}};
+        return CommandRoute{window, Placement::Modal, 0, mode, value, CloseAll::Never, {}, {}};
     };
 
     route(QStringLiteral("A1"), modal(WindowClass::Login, &S::LoginMode, TFIniciarS::LoginModeLogin));

@@ -58,7 +58,7 @@ private:
     void route(const QString& code, const CommandRoute& route);
     QAction* addCommand(QMenu* menu, const QString& code, const QString& caption, const QKeySequence& key = {});
     QAction* addToggle(QMenu* menu, const QString& code, const QString& caption, QWidget* shown);
-    void addToolButton(QToolBar* bar, const QString& code, const QString& hint, const QString& mark);
+    void addToolButton(QToolBar* bar, const QString& code, const QString& hint);
 
     void Timer1Timer();
     void sessionOpened();

@@ -93,6 +93,8 @@ void WindowDispatcher::createWindow(const CommandRoute& route)
     content->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = m_area->addSubWindow(content);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!route.icon.isNull())
+        window->setWindowIcon(route.icon);
     window->setProperty(kClassProperty, route.windowClass);
     window->adjustSize();
     const int left = qMax(0, (m_area->viewport()->width() - window->width()) / 2);
@@ -105,6 +107,8 @@ void WindowDispatcher::createWindow(const CommandRoute& route)
 void WindowDispatcher::showModal(const CommandRoute& route)
 {
     QWidget* content = m_factories.value(route.windowClass)();
+    if (content && !route.icon.isNull())
+        content->setWindowIcon(route.icon);
     if (auto* dialog = qobject_cast<QDialog*>(content))
         dialog->exec();
     else if (content)

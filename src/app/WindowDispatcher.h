@@ -2,6 +2,7 @@
 #include "data/SessionState.h"
 
 #include <QHash>
+#include <QIcon>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -29,6 +30,7 @@ struct CommandRoute {
     int modeValue = 0;
     CloseAll closeAll = CloseAll::Never;
     std::function<bool()> gate;           // false stops the command (it shows its own message)
+    QIcon icon;                           // shown in the title bar of the window opened
 };
 
 // Opens the child windows of the main window's commands. The routes (gates, modes, placement)

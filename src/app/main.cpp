@@ -1,6 +1,8 @@
 #include "app/AppStartup.h"
+#include "app/CommandIcons.h"
 #include "app/CommandLine.h"
 #include "app/DesktopOpener.h"
+#include "app/ProgramFolder.h"
 #include "app/SingleInstance.h"
 #include "app/ULogo.h"
 #include "app/UPrincipal.h"
@@ -40,9 +42,10 @@ int main(int argc, char* argv[])
     AppStartup::applyFixedFormats();
     QApplication::setApplicationName(QStringLiteral("CVI Zelto"));
     QApplication::setApplicationDisplayName(QStringLiteral("CVI Zelto"));
+    QApplication::setWindowIcon(CommandIcons::program());
 
     {
-        TFLogo logo(QApplication::applicationDirPath() + QLatin1Char('/'));
+        TFLogo logo(ProgramFolder::Current());
         logo.exec();
     }
 

@@ -11,9 +11,12 @@
 #include "data/MessageSeam.h"
 #include "data/ProgramEndSeam.h"
 #include "data/SessionState.h"
+#include "data/ShopBackup.h"
+#include "data/UDataModule.h"
 #include "widgets/InputFilters.h"
 #include "widgets/WindowStatusBar.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QEvent>
 #include <QFormLayout>
@@ -321,11 +324,28 @@ void TFCaja::BCerrarCClick()
         ReporteCierre(figures);
     else
         TicketCierre(figures);
+    const ShopBackup::Outcome backup = CopiaCierre();
     setProgress(24);
     m_PBar1->hide();
-    MessageSeam::current().information(QStringLiteral("La CAJA se cerro correctamente"));
+    MessageSeam& messages = MessageSeam::current();
+    messages.information(QStringLiteral("La CAJA se cerro correctamente"));
+    if (!backup.failure.isEmpty())
+        messages.error(backup.failure + QStringLiteral(" El cierre de caja si quedo guardado; haga una copia de la base "
+                                                       "de datos cuanto antes."));
+    else if (!backup.notice.isEmpty())
+        messages.information(backup.notice);
     s.CashOpen = 0;
     ProgramEndSeam::current().requestEnd();
+}
+
+// The day's work copied once the closing is stored and printed; a failed copy never undoes it.
+ShopBackup::Outcome TFCaja::CopiaCierre()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ShopBackup::Outcome outcome =
+        ShopBackup::AfterClosing(TDataModule1::instance().path(), SessionState::current().CashSessionId);
+    QApplication::restoreOverrideCursor();
+    return outcome;
 }
 
 void TFCaja::TicketCierre(const ClosingFigures& figures)

@@ -1,5 +1,6 @@
 #pragma once
 #include "cash/ClosingFigures.h"
+#include "data/ShopBackup.h"
 
 #include <QWidget>
 
@@ -44,6 +45,7 @@ private:
     ClosingFigures CalcularCierre(double counted, double transfer);
     void TicketCierre(const ClosingFigures& figures);
     void ReporteCierre(const ClosingFigures& figures);
+    ShopBackup::Outcome CopiaCierre();
     void setProgress(int position);
     void closeWindow();
 

@@ -1,26 +1,49 @@
 #include "data/DatabaseCopy.h"
 
-#include "data/DatabaseError.h"
 #include "data/UDataModule.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace DatabaseCopy {
 
+namespace {
+
+QString engineText(const QSqlQuery& q)
+{
+    const QSqlError error = q.lastError();
+    return (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+}
+
+}
+
 QString write(TDataModule1& db, const QString& target)
+{
+    if (!db.isOpen())
+        return QStringLiteral("No hay una base de datos abierta");
+    return write(db.connection(), target);
+}
+
+QString write(QSqlDatabase connection, const QString& target)
 {
     const QFileInfo info(target);
     if (info.exists())
         return QStringLiteral("La copia no se escribe sobre un archivo existente: %1").arg(target);
     if (!info.absoluteDir().exists())
         return QStringLiteral("No existe la carpeta de la copia: %1").arg(info.absolutePath());
-    try {
-        db.execute(QStringLiteral("VACUUM INTO ?"), {info.absoluteFilePath()});
-    } catch (const DatabaseError& e) {
+    QSqlQuery q(connection);
+    bool written = q.prepare(QStringLiteral("VACUUM INTO ?"));
+    if (written) {
+        q.addBindValue(info.absoluteFilePath());
+        written = q.exec();
+    }
+    if (!written) {
         QFile::remove(info.absoluteFilePath());
-        return QStringLiteral("No se pudo escribir la copia de la base de datos %1: %2").arg(target, e.text());
+        return QStringLiteral("No se pudo escribir la copia de la base de datos %1: %2")
+            .arg(target, TDataModule1::describeError(engineText(q)));
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDateTime>
+#include <QSqlDatabase>
 #include <QString>
 
 class TDataModule1;
@@ -11,6 +12,8 @@ namespace DatabaseCopy {
 // Writes the copy to `target`, which must not exist yet (its folder must). Returns empty text on
 // success, otherwise the message to show; a failed copy leaves no file behind.
 QString write(TDataModule1& db, const QString& target);
+// The same from any open SQLite connection (a read-only one will do).
+QString write(QSqlDatabase connection, const QString& target);
 
 // "<folder of database>/<database name without extension>-<tag>-<yyyyMMdd-HHmmss>.sqlite".
 QString besideDatabase(const QString& databasePath, const QString& tag, const QDateTime& when);

@@ -163,6 +163,13 @@ void insertDemoShop(Writer& w)
     for (const char* unit : {"UNIDAD", "CAJA", "DOCENA", "LITRO", "KILO", "GRAMO"})
         w.run(QStringLiteral("INSERT INTO UMedida(UMedida, Estado) VALUES(?, 1)"), {QString::fromLatin1(unit)});
 
+    // Every category of the demo shop shows a picture on its button.
+    for (const int category : {1, 2, 3, 4, 5, 6, 7, 8, 17, 18, 19, 20, 21, 22, 23, 24}) {
+        QFile picture(QStringLiteral(":/categorias/categoria%1.jpg").arg(category, 2, 10, QLatin1Char('0')));
+        if (picture.open(QIODevice::ReadOnly))
+            w.run(QStringLiteral("UPDATE Categorias SET Icono=? WHERE IdCategoria=?"), {picture.readAll(), category});
+    }
+
     int number = 0;
     for (const DemoProduct& p : kDemoProducts) {
         ++number;

@@ -23,3 +23,10 @@ QString QtFileDialogs::saveFile(QWidget* parent, const QString& caption, const Q
 {
     return QFileDialog::getSaveFileName(parent, caption, startPath, filter);
 }
+
+QString FileDialogSeam::chooseFolder(QWidget*, const QString&, const QString&) { return {}; }
+
+QString QtFileDialogs::chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+}

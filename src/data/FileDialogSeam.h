@@ -12,6 +12,8 @@ public:
                              const QString& filter) = 0;
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& startPath,
                              const QString& filter) = 0;
+    // An existing folder. A seam without a folder chooser answers as a cancel.
+    virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder);
 
     static FileDialogSeam& current();
     static void install(FileDialogSeam* seam); // nullptr puts the real dialogs back
@@ -23,4 +25,5 @@ public:
                      const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& caption, const QString& startPath,
                      const QString& filter) override;
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder) override;
 };

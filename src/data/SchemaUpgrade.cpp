@@ -7,6 +7,8 @@
 #include "data/SqlScript.h"
 #include "data/UDataModule.h"
 
+#include <QRegularExpression>
+
 namespace SchemaUpgrade {
 
 namespace {
@@ -24,6 +26,22 @@ Plan compiledPlan()
 }
 
 int storedVersion(TDataModule1& db) { return int(db.query(QStringLiteral("PRAGMA user_version")).integer(0)); }
+
+// A column a step adds may already be there, when the database was written by a schema that
+// carries it: adding it again would fail the whole upgrade.
+bool addsExistingColumn(TDataModule1& db, const QString& statement)
+{
+    static const QRegularExpression addColumn(
+        QStringLiteral("^\\s*ALTER\\s+TABLE\\s+(\\w+)\\s+ADD\\s+(?:COLUMN\\s+)?(\\w+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = addColumn.match(statement);
+    if (!m.hasMatch())
+        return false;
+    return db.query(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info(?) WHERE name=?"),
+                    {m.captured(1), m.captured(2)})
+               .integer(0)
+        > 0;
+}
 
 }
 
@@ -64,7 +82,8 @@ QString upgrade(TDataModule1& db, int databaseVersion, QString* copyPath)
             if (reached <= version)
                 continue;
             for (const QString& statement : SqlScriptStatements(script))
-                db.execute(statement);
+                if (!addsExistingColumn(db, statement))
+                    db.execute(statement);
         }
         if (version < plan.version)
             db.execute(QStringLiteral("PRAGMA user_version = %1").arg(plan.version));

@@ -1,9 +1,14 @@
 #include "masterdata/ParametersPanel.h"
 
+#include "data/BackupFolder.h"
+#include "data/DatabaseEngine.h"
 #include "data/DatabaseError.h"
+#include "data/FileDialogSeam.h"
 #include "data/MessageSeam.h"
 #include "data/ProgramEndSeam.h"
 #include "data/SessionState.h"
+#include "data/ShopBackup.h"
+#include "data/UDataModule.h"
 #include "masterdata/DatabaseEmptying.h"
 #include "masterdata/SystemParameters.h"
 #include "printing/InstalledPrinters.h"
@@ -15,6 +20,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -107,9 +113,38 @@ QWidget* ParametersPanel::buildDatabaseTab()
     groupLayout->addWidget(note);
     groupLayout->addLayout(buttons);
     auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(buildBackupGroup(tab));
     layout->addWidget(group);
     layout->addStretch(1);
     return tab;
+}
+
+QWidget* ParametersPanel::buildBackupGroup(QWidget* parent)
+{
+    auto* group = new QGroupBox(QStringLiteral("Copias de Seguridad"), parent);
+    auto* note = new QLabel(QStringLiteral("Al cerrar la caja se guarda una copia revisada de la base de datos en "
+                                           "esta carpeta; se conservan las %1 últimas.")
+                                .arg(ShopBackup::kCopiesKept),
+                            group);
+    note->setWordWrap(true);
+    m_ECarpetaC = new QLineEdit(group);
+    m_ECarpetaC->setObjectName(QStringLiteral("ECarpetaC"));
+    m_ECarpetaC->setReadOnly(true);
+    m_SBCarpetaC = new QPushButton(QStringLiteral("Cambiar Carpeta..."), group);
+    m_SBCarpetaC->setObjectName(QStringLiteral("SBCarpetaC"));
+    m_SBCarpetaP = new QPushButton(QStringLiteral("Carpeta Predeterminada"), group);
+    m_SBCarpetaP->setObjectName(QStringLiteral("SBCarpetaP"));
+    connect(m_SBCarpetaC, &QPushButton::clicked, this, &ParametersPanel::SBCarpetaCClick);
+    connect(m_SBCarpetaP, &QPushButton::clicked, this, &ParametersPanel::SBCarpetaPClick);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_SBCarpetaP);
+    buttons->addWidget(m_SBCarpetaC);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(note);
+    layout->addWidget(m_ECarpetaC);
+    layout->addLayout(buttons);
+    return group;
 }
 
 void ParametersPanel::showSettings()
@@ -122,6 +157,53 @@ void ParametersPanel::showSettings()
     m_RBCarta->setChecked(letter);
     m_RBTicket->setChecked(!letter);
     m_CBImpresora->setVisible(!letter);
+    showBackupFolder();
+}
+
+void ParametersPanel::showBackupFolder()
+{
+    const QString database = TDataModule1::instance().path();
+    // A shop on a server is copied by the server, never into a folder of this computer.
+    const bool server = DatabaseEngine::IsServer(database);
+    m_SBCarpetaC->setEnabled(!server);
+    m_SBCarpetaP->setEnabled(!server);
+    if (server) {
+        m_ECarpetaC->setText(ShopBackup::ServerNotice());
+        return;
+    }
+    try {
+        m_ECarpetaC->setText(QDir::toNativeSeparators(BackupFolder::ForDatabase(database)));
+    } catch (const DatabaseError& e) {
+        m_ECarpetaC->clear();
+        MessageSeam::current().error(e.text());
+    }
+}
+
+void ParametersPanel::SBCarpetaCClick()
+{
+    const QString folder = FileDialogSeam::current().chooseFolder(this, QStringLiteral("Carpeta de las Copias de Seguridad"),
+                                                                  QDir::fromNativeSeparators(m_ECarpetaC->text()));
+    if (!folder.isEmpty())
+        storeBackupFolder(folder);
+}
+
+void ParametersPanel::SBCarpetaPClick() { storeBackupFolder(QString()); }
+
+// An empty folder goes back to the default one beside the database.
+void ParametersPanel::storeBackupFolder(const QString& folder)
+{
+    MessageSeam& messages = MessageSeam::current();
+    try {
+        if (const QString refusal = BackupFolder::Store(folder); !refusal.isEmpty()) {
+            messages.information(QStringLiteral("No se pueden guardar las copias en esa carpeta: %1.").arg(refusal));
+            return;
+        }
+    } catch (const DatabaseError& e) {
+        messages.error(e.text());
+        return;
+    }
+    showBackupFolder();
+    messages.information(QStringLiteral("Las copias de seguridad se guardaran en: %1").arg(m_ECarpetaC->text()));
 }
 
 void ParametersPanel::SBActualizarFClick()

@@ -3,11 +3,12 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 // The parameters mode of "Gestionar Usuarios" (panel PParametros): invoicing, print format and
-// ticket printer, and emptying the database.
+// ticket printer, the folder of the closing's backup copies, and emptying the database.
 class ParametersPanel : public QWidget {
     Q_OBJECT
 public:
@@ -16,11 +17,16 @@ public:
 public slots:
     void SBActualizarFClick();
     void SBVaciarDBClick();
+    void SBCarpetaCClick();
+    void SBCarpetaPClick();
 
 private:
     QWidget* buildPrintingTab();
     QWidget* buildDatabaseTab();
+    QWidget* buildBackupGroup(QWidget* parent);
     void showSettings();
+    void showBackupFolder();
+    void storeBackupFolder(const QString& folder);
 
     QCheckBox* m_CBFacturar = nullptr;
     QRadioButton* m_RBTicket = nullptr;
@@ -28,4 +34,7 @@ private:
     QComboBox* m_CBImpresora = nullptr;
     QPushButton* m_SBActualizarF = nullptr;
     QPushButton* m_SBVaciarDB = nullptr;
+    QLineEdit* m_ECarpetaC = nullptr;
+    QPushButton* m_SBCarpetaC = nullptr;
+    QPushButton* m_SBCarpetaP = nullptr;
 };

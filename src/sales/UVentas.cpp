@@ -12,7 +12,9 @@
 #include "printing/Quotation.h"
 #include "printing/QuotationTicket.h"
 #include "printing/URVenta.h"
+#include "sales/BarcodeReader.h"
 #include "sales/PaymentForms.h"
+#include "sales/ProductBarcode.h"
 #include "sales/QuantityExchange.h"
 #include "sales/SaleAmounts.h"
 #include "sales/SaleAnnulment.h"
@@ -150,6 +152,7 @@ TFVentas::TFVentas(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_SBar1);
 
     VoucherReportSource::attach(VoucherReportSource::SalesRegister, this);
+    connect(new BarcodeReader(this), &BarcodeReader::scanned, this, &TFVentas::addScanned);
     FormCreate();
     resize(sizeHint());
 }
@@ -179,6 +182,22 @@ QWidget* TFVentas::buildCategoryButtons()
         m_BGrupo << button;
         row->addWidget(button);
     }
+    // A scanner's code typed here (or anywhere outside a text field) goes into the cart.
+    m_ECodigoB = new QLineEdit(panel);
+    m_ECodigoB->setObjectName(QStringLiteral("ECodigoB"));
+    m_ECodigoB->setMaxLength(20);
+    m_ECodigoB->setFixedWidth(130);
+    connect(m_ECodigoB, &QLineEdit::returnPressed, this, [this] {
+        addScanned(m_ECodigoB->text());
+        m_ECodigoB->clear();
+    });
+    auto* code = new QVBoxLayout;
+    code->addStretch(1);
+    code->addWidget(new QLabel(QStringLiteral("Código:"), panel));
+    code->addWidget(m_ECodigoB);
+    code->addStretch(1);
+    row->addSpacing(8);
+    row->addLayout(code);
     row->addStretch(1);
     return panel;
 }
@@ -537,9 +556,35 @@ void TFVentas::addProduct(int row)
     QuantityExchange::current().SaleQuantity = 1;
     if (!TFCantidad::Run(this))
         return;
-    const double quantity = QuantityExchange::current().SaleQuantity;
+    QStringList product;
+    for (int column = PIdProducto; column <= PStock; ++column)
+        product << m_Vec0->cell(column, row);
+    addToCart(product, QuantityExchange::current().SaleQuantity);
+}
 
-    const QString productId = m_Vec0->cell(PIdProducto, row);
+// A scanned code adds one unit of its product, under the cart's rules; an unknown, disabled or
+// shared code only says so.
+void TFVentas::addScanned(const QString& code)
+{
+    if (!m_Vec0->isEnabled() || code.trimmed().isEmpty())
+        return;
+    try {
+        const ProductBarcode::Match match = ProductBarcode::Find(code);
+        if (!match.refusal.isEmpty())
+            Messages().information(match.refusal);
+        else if (m_Vec1->rowCount() >= MaxLines)
+            Messages().information(QStringLiteral("Numero de Items permitidos 6"));
+        else
+            addToCart(match.product, 1);
+    } catch (const DatabaseError& e) {
+        Messages().error(e.text());
+    }
+}
+
+// `product` holds the product list's columns; a product already in the cart only gains quantity.
+void TFVentas::addToCart(const QStringList& product, double quantity)
+{
+    const QString productId = product.value(PIdProducto);
     for (int line = 0; line < m_Vec1->rowCount(); ++line) {
         if (m_Vec1->cell(NxIdProducto1, line) != productId)
             continue;
@@ -548,16 +593,16 @@ void TFVentas::addProduct(int row)
         updateTotals();
         return;
     }
-    QString price = m_Vec0->cell(PPVenta, row);
+    QString price = product.value(PPVenta);
     if (m_CBFormaP->currentIndex() == PaymentForms::Free)
         price = QStringLiteral("0");
     else if (m_CBComprobante->currentIndex() == InvoiceVoucher)
-        price = m_Vec0->cell(PPVentaIVA, row);
-    const int line = m_Vec1->addRow({Formats::General(quantity), productId, m_Vec0->cell(PIdCategoria, row),
-                                     m_Vec0->cell(PMarca, row), m_Vec0->cell(PProducto, row),
-                                     m_Vec0->cell(PPresentacion, row), m_Vec0->cell(PUMedida, row),
-                                     m_Vec0->cell(PStockM, row), price, QString(), m_Vec0->cell(PCodigoB, row),
-                                     QStringLiteral("0"), m_Vec0->cell(PPVenta, row), m_Vec0->cell(PPVentaIVA, row)});
+        price = product.value(PPVentaIVA);
+    const int line = m_Vec1->addRow({Formats::General(quantity), productId, product.value(PIdCategoria),
+                                     product.value(PMarca), product.value(PProducto), product.value(PPresentacion),
+                                     product.value(PUMedida), product.value(PStockM), price, QString(),
+                                     product.value(PCodigoB), QStringLiteral("0"), product.value(PPVenta),
+                                     product.value(PPVentaIVA)});
     setLineTotal(line);
     updateTotals();
 }
@@ -1020,7 +1065,7 @@ void TFVentas::setProgress(int position) { m_PBar1->setValue(position); }
 void TFVentas::setEntryEnabled(bool enabled)
 {
     for (QWidget* control : std::initializer_list<QWidget*>{m_Vec0, m_Vec1, m_EObs, m_GBCliente, m_GBPago,
-                                                            m_CBFormaP, m_CBComprobante})
+                                                            m_CBFormaP, m_CBComprobante, m_ECodigoB})
         control->setEnabled(enabled);
 }
 

@@ -106,6 +106,8 @@ private:
     void colourStock(int row);
 
     void addProduct(int row);
+    void addScanned(const QString& code);
+    void addToCart(const QStringList& product, double quantity);
     void showPhoto(int row);
     void changeQuantity(int row);
     void changeUnitPrice(int row);
@@ -133,6 +135,7 @@ private:
     const SaleVoucher* m_printing = nullptr;  // the sale whose voucher is printing
 
     QList<QToolButton*> m_BGrupo;
+    QLineEdit* m_ECodigoB = nullptr;
     DataGrid* m_Vec0 = nullptr;
     DataGrid* m_Vec1 = nullptr;
     QGroupBox* m_GBCliente = nullptr;

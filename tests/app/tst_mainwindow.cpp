@@ -2,6 +2,7 @@
 #include "ShopFixture.h"
 #include "WindowDriver.h"
 
+#include "app/CommandIcons.h"
 #include "app/SettingsFile.h"
 #include "app/UAcercaDe.h"
 #include "app/UIniciarS.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QSet>
 #include <QToolBar>
 #include <QToolButton>
@@ -506,6 +508,55 @@ private slots:
     }
 
     // Not a check: renders the windows for a person to look at when CVI_SNAPSHOT_DIR is set.
+    // A picture for every command but the view toggles, each its own, drawn from the compiled-in
+    // theme; the tool bars show the same icons as the menus.
+    void everyCommandHasItsOwnIcon()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        QSet<QString> pictures;
+        for (QAction* action : main.window.findChildren<QAction*>()) {
+            const QString code = action->objectName();
+            if (code.isEmpty() || action->menu())
+                continue;
+            if (action->isCheckable()) {
+                QVERIFY2(action->icon().isNull(), qPrintable(code));
+                continue;
+            }
+            QVERIFY2(!CommandIcons::resourceFor(code).isEmpty(), qPrintable(code));
+            QVERIFY2(!action->icon().pixmap(24, 24).isNull(), qPrintable(code));
+            pictures << CommandIcons::resourceFor(code);
+        }
+        QCOMPARE(pictures.size(), CommandIcons::commands().size());
+        QVERIFY(!CommandIcons::program().pixmap(48, 48).isNull());
+        for (int bar = 1; bar <= 3; ++bar)
+            for (QAction* action : main.window.toolBar(bar)->actions())
+                if (!action->isSeparator())
+                    QVERIFY2(main.button(bar, action->objectName())->icon().cacheKey() == action->icon().cacheKey(),
+                             qPrintable(action->objectName()));
+    }
+
+    // The window a command opens carries the command's icon in its title bar, whichever command of
+    // a shared window class opened it.
+    void openedWindowShowsTheCommandsIcon_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("V4") << "V4";
+        QTest::newRow("V5") << "V5";
+    }
+    void openedWindowShowsTheCommandsIcon()
+    {
+        QFETCH(QString, code);
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.login();
+        main.fake(WindowClass::SalesReport);
+        main.window.command(code)->trigger();
+        QMdiSubWindow* opened = main.window.mdiArea()->activeSubWindow();
+        QVERIFY(opened);
+        QCOMPARE(opened->windowIcon().cacheKey(), main.window.command(code)->icon().cacheKey());
+    }
+
     void snapshots()
     {
         const QString folder = qEnvironmentVariable("CVI_SNAPSHOT_DIR");
@@ -527,6 +578,10 @@ private slots:
         main.login();
         QTest::qWait(50);
         QVERIFY(main.window.grab().save(folder + QStringLiteral("/main.png")));
+        main.window.command(QStringLiteral("H6"))->trigger();
+        QTest::qWait(50);
+        QVERIFY(main.window.grab().save(folder + QStringLiteral("/main-parametros.png")));
+        main.window.dispatcher()->closeAll();
         SessionState::current().LoginMode = TFIniciarS::LoginModePassword;
         main.window.loginWindow()->show();
         QTest::qWait(50);

@@ -1,7 +1,11 @@
 #include "app/AppStartup.h"
+#include "app/ProgramFolder.h"
 #include "data/Formats.h"
 
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLocale>
 #include <QtTest>
 
@@ -23,6 +27,31 @@ private slots:
         double parsed = 0;
         QVERIFY(Formats::ParseAmount(QStringLiteral("12.50"), &parsed));
         QCOMPARE(parsed, 12.5);
+    }
+
+    // Installed under a prefix the program's files are in <prefix>/share/cvi-zelto; run from the
+    // build folder they are beside the program.
+    void programFilesFolder_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("installed") << QStringList{"usr/bin/cvi-zelto", "usr/share/cvi-zelto/ayuda.html"}
+                                   << "usr/share/cvi-zelto/";
+        QTest::newRow("build folder") << QStringList{"usr/bin/cvi-zelto", "usr/bin/ayuda.html"} << "usr/bin/";
+        QTest::newRow("a share folder without our help page")
+            << QStringList{"usr/bin/cvi-zelto", "usr/share/cvi-zelto/otro.txt"} << "usr/bin/";
+    }
+    void programFilesFolder()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        for (const QString& file : files) {
+            QVERIFY(QDir().mkpath(QFileInfo(root.filePath(file)).path()));
+            QFile f(root.filePath(file));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(ProgramFolder::ForProgramIn(root.filePath(QStringLiteral("usr/bin"))), root.filePath(expected));
     }
 };
 

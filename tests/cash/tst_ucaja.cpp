@@ -7,9 +7,13 @@
 #include "cash/UCaja.h"
 #include "data/Formats.h"
 #include "data/MainStatus.h"
+#include "data/ReadOnlyDatabase.h"
 #include "data/SessionState.h"
+#include "data/SharedFunctions.h"
 
 #include <QDateEdit>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,7 +28,21 @@ struct CashShop {
 
     CashShop() { shop.login(); }
     qint64 openSessions() { return shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja WHERE Estado=1")).integer(0); }
+
+    // Closes the open session through the window: 100 counted, 40 taken out.
+    void closeThroughTheWindow()
+    {
+        SessionState::current().CashMode = 1;
+        TFCaja window;
+        window.show();
+        Drive::type(window, "EEfectivo", QStringLiteral("100"));
+        Drive::type(window, "ETraspaso", QStringLiteral("40"));
+        Drive::click(window, "BCerrarC");
+    }
+    QString backups() const { return shop.folder() + QStringLiteral("backups"); }
 };
+
+QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); }
 
 }
 
@@ -428,6 +446,86 @@ private slots:
         QCOMPARE(c.print.label("LSaldoI"), QStringLiteral("150.00"));
         QCOMPARE(c.print.label("LSFT"), QString());
         QCOMPARE(c.openSessions(), 1);
+    }
+
+    // The copy opens read-only and holds the session just closed, with its figures.
+    void closingWritesACheckedCopyBesideTheDatabase()
+    {
+        CashShop c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        c.closeThroughTheWindow();
+        QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
+        QCOMPARE(c.shop.messages.errors, QStringList());
+        QCOMPARE(filesIn(c.backups()), QStringList{QStringLiteral("C000000001-2026-12-09.sqlite")});
+
+        const ReadOnlyDatabase copy(c.backups() + QStringLiteral("/C000000001-2026-12-09.sqlite"));
+        QList<QVariantList> rows;
+        QString error;
+        QVERIFY2(ReadRows(copy.connection(), QStringLiteral("SELECT Estado, Saldo, CInicial FROM Caja WHERE IdCaja=?"),
+                          {caja}, &rows, &error), qPrintable(error));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0][0].toInt(), 0);
+        QCOMPARE(rows[0][1].toDouble(), 60.0);
+        QCOMPARE(rows[0][2].toDouble(), 100.0);
+    }
+
+    // The till is counted and closed whatever happens to the copy; the cashier reads why it failed.
+    void backupFailureLeavesTheClosingStored_data()
+    {
+        QTest::addColumn<bool>("folderExists");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only folder") << true << "no se puede escribir en la carpeta";
+        QTest::newRow("unplugged disk") << false << "no existe";
+    }
+    void backupFailureLeavesTheClosingStored()
+    {
+        QFETCH(bool, folderExists);
+        QFETCH(QString, reason);
+        CashShop c;
+        const QString usb = c.shop.folder() + QStringLiteral("usb");
+        if (folderExists) {
+            QVERIFY(QDir().mkpath(usb));
+            QVERIFY(QFile::setPermissions(usb, QFile::ReadOwner | QFile::ExeOwner));
+        }
+        c.shop.db().execute(QStringLiteral("UPDATE Codigos SET CarpetaCopias=?"), {usb});
+        c.shop.openCashSession(QDate(2026, 12, 9), 100);
+        c.closeThroughTheWindow();
+        QFile::setPermissions(usb, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(c.openSessions(), 0);
+        QCOMPARE(c.shop.messages.infos, QStringList{QStringLiteral("La CAJA se cerro correctamente")});
+        QCOMPARE(c.shop.messages.errors.size(), 1);
+        const QString message = c.shop.messages.errors[0];
+        QVERIFY2(message.startsWith(QStringLiteral("No se pudo guardar la copia de seguridad: ")), qPrintable(message));
+        QVERIFY2(message.contains(reason) && message.contains(QStringLiteral("El cierre de caja si quedo guardado")),
+                 qPrintable(message));
+        QCOMPARE(c.shop.programEnd.requests, 1);
+        QCOMPARE(QFileInfo::exists(usb), folderExists); // an unplugged disk's folder is never made here
+        if (folderExists)
+            QVERIFY(filesIn(usb).isEmpty());
+        QVERIFY(!QFileInfo::exists(c.backups()));
+    }
+
+    // Thirty copies are kept: the closing of session 31 removes session 1's copy, and nothing else.
+    void thirtyFirstClosingRemovesTheOldestCopy()
+    {
+        CashShop c;
+        QVERIFY(QDir().mkpath(c.backups()));
+        QStringList before{QStringLiteral("notas.txt")};
+        for (int session = 1; session <= 30; ++session)
+            before << QStringLiteral("C%1-2026-11-%2.sqlite").arg(session, 9, 10, QLatin1Char('0')).arg(session, 2, 10, QLatin1Char('0'));
+        for (const QString& name : before) {
+            QFile f(c.backups() + QLatin1Char('/') + name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        c.shop.db().execute(QStringLiteral("UPDATE Codigos SET IdCaja=30"));
+        QCOMPARE(c.shop.openCashSession(QDate(2026, 12, 9), 100), QStringLiteral("C000000031"));
+        c.closeThroughTheWindow();
+
+        QCOMPARE(c.shop.messages.errors, QStringList());
+        QStringList expected = before.mid(2);
+        expected << QStringLiteral("C000000031-2026-12-09.sqlite") << QStringLiteral("notas.txt");
+        QCOMPARE(filesIn(c.backups()), expected);
     }
 
     void snapshots()

@@ -5,6 +5,7 @@
 #include "data/SharedFunctions.h"
 
 #include <QFile>
+#include <QImage>
 #include <QtTest>
 
 namespace {
@@ -139,6 +140,13 @@ private slots:
         // Product keys and the product counter agree, so the next product gets a fresh key.
         const qint64 products = countOf(db, QStringLiteral("SELECT COUNT(*) FROM Productos"));
         QCOMPARE(NextCounterId(ProductCounter), PadNextId(products));
+        // Every category button shows a picture of the size the buttons draw.
+        SqlRows categories = db.query(QStringLiteral("SELECT IdCategoria, Icono FROM Categorias ORDER BY IdCategoria"));
+        QCOMPARE(categories.count(), 16);
+        for (; !categories.atEnd(); categories.next()) {
+            const QImage picture = QImage::fromData(categories.blob(1), "JPG");
+            QVERIFY2(picture.size() == QSize(52, 52), qPrintable(categories.text(0)));
+        }
     }
 
     // Rows inserted without the columns the program never names take their defaults.

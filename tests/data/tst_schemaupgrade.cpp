@@ -114,6 +114,20 @@ private slots:
         QCOMPARE(copiesBeside(shop.databasePath()).size(), 1);
     }
 
+    // A database that already carries a column a step adds (its schema is newer than the version it
+    // says): the column is left alone and the rest of the step still runs.
+    void columnAlreadyThereIsNotAddedTwice()
+    {
+        ShopFixture shop;
+        const int old = versionOf(shop.db());
+        shop.db().close();
+        const PlanAhead ahead({{old + 1, QStringLiteral("ALTER TABLE Codigos ADD COLUMN CarpetaCopias TEXT NOT NULL DEFAULT '';\n"
+                                                         "alter table Marcas add Nota TEXT DEFAULT '';")}});
+        QCOMPARE(shop.db().open(shop.databasePath()), QString());
+        QCOMPARE(versionOf(shop.db()), old + 1);
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('Marcas') WHERE name='Nota'")).integer(0), 1);
+    }
+
     void failedStepLeavesTheDatabaseAsItWas()
     {
         ShopFixture shop;

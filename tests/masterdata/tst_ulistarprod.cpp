@@ -212,6 +212,7 @@ private slots:
     void eachButtonShowsItsOwnCategory()
     {
         ShopFixture shop;
+        shop.db().execute(QStringLiteral("UPDATE Categorias SET Icono=NULL")); // the demo's pictures out of the way
         shop.db().execute(QStringLiteral("UPDATE Categorias SET Estado=0 WHERE IdCategoria=2"));
         setIcon(shop, 2, Qt::blue);
         setIcon(shop, 3, Qt::red);
@@ -251,6 +252,7 @@ private slots:
     void withoutPictureFilesTheBuiltInIconShows()
     {
         ShopFixture shop;
+        shop.db().execute(QStringLiteral("UPDATE Categorias SET Icono=NULL"));
         TFListarProd list;
         list.start(10, {});
         const QColor shown = iconCentre(Drive::control<QToolButton>(list, "BGrupo1"));

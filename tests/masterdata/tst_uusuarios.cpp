@@ -421,6 +421,62 @@ private slots:
         QCOMPARE(SessionState::current().InvoicingEnabled, 1);
     }
 
+    void backupFolderShownAndChosen_data()
+    {
+        QTest::addColumn<QString>("chosen"); // inside the shop's folder; "" cancels
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a writable folder") << "usb" << false << "usb" << "Las copias de seguridad se guardaran en:";
+        QTest::newRow("a read-only folder") << "usb" << true << ""
+                                            << "No se pueden guardar las copias en esa carpeta: no se puede escribir";
+        QTest::newRow("a folder that vanished") << "ya-no-existe" << false << "" << "no existe";
+        QTest::newRow("cancelled") << "" << false << "" << "";
+    }
+    void backupFolderShownAndChosen()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(bool, readOnly);
+        QFETCH(QString, stored);
+        QFETCH(QString, message);
+        UsersShop u;
+        const QString usb = u.shop.folder() + QStringLiteral("usb");
+        QVERIFY(QDir().mkpath(usb));
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(usb, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup));
+        auto window = u.open(2);
+        Drive::control<QTabWidget>(*window, "PCParametros")->setCurrentIndex(1);
+        const QString defaultFolder = QDir::toNativeSeparators(u.shop.folder() + QStringLiteral("backups"));
+        QCOMPARE(Drive::text(*window, "ECarpetaC"), defaultFolder);
+
+        if (!chosen.isEmpty())
+            u.shop.files.paths << u.shop.folder() + chosen;
+        Drive::click(*window, "SBCarpetaC");
+        QCOMPARE(u.shop.messages.errors, QStringList());
+        QCOMPARE(u.shop.files.requests, QStringList{defaultFolder});
+        const QString storedPath = stored.isEmpty() ? QString() : u.shop.folder() + stored;
+        QCOMPARE(u.shop.db().query(QStringLiteral("SELECT CarpetaCopias FROM Codigos")).text(0), storedPath);
+        QCOMPARE(Drive::text(*window, "ECarpetaC"),
+                 storedPath.isEmpty() ? defaultFolder : QDir::toNativeSeparators(storedPath));
+        QCOMPARE(u.shop.messages.infos.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY2(u.shop.messages.infos.value(0).contains(message), qPrintable(u.shop.messages.infos.value(0)));
+        QFile::setPermissions(usb, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void backupFolderBackToTheDefault()
+    {
+        UsersShop u;
+        u.shop.db().execute(QStringLiteral("UPDATE Codigos SET CarpetaCopias=?"), {u.shop.folder()});
+        auto window = u.open(2);
+        Drive::control<QTabWidget>(*window, "PCParametros")->setCurrentIndex(1);
+        QCOMPARE(Drive::text(*window, "ECarpetaC"), QDir::toNativeSeparators(u.shop.folder()));
+        Drive::click(*window, "SBCarpetaP");
+        QCOMPARE(u.shop.messages.errors, QStringList());
+        QCOMPARE(u.shop.db().query(QStringLiteral("SELECT CarpetaCopias FROM Codigos")).text(0), QString());
+        QCOMPARE(Drive::text(*window, "ECarpetaC"), QDir::toNativeSeparators(u.shop.folder() + QStringLiteral("backups")));
+    }
+
     void snapshots()
     {
         const QByteArray dir = qgetenv("CVI_SNAPSHOT_DIR");

@@ -10,6 +10,7 @@
 #include "printing/RecordingReportPreview.h"
 #include "printing/RecordingTicketSink.h"
 #include "printing/TicketSinkSeam.h"
+#include "sales/ProductBarcode.h"
 #include "sales/QuantityExchange.h"
 #include "sales/UCantidad.h"
 #include "sales/UVentas.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
@@ -862,6 +864,84 @@ private slots:
         // The tool button brings the same register to the front.
         main.command("V1")->trigger();
         QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
+    }
+
+    // A scanner types the code and Enter: into the product list (the register's focus outside a
+    // text field) or into the "Código:" field. One unit per scan, under the cart's rules; no
+    // quantity dialog, and a scan's Enter never sells.
+    void scans_data()
+    {
+        QTest::addColumn<QString>("prepare");
+        QTest::addColumn<bool>("intoField");
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<QStringList>("cart");     // product x quantity
+        QTest::addColumn<QStringList>("messages");
+        const QString coca = QStringLiteral("7751234000011");
+        QTest::newRow("known code") << "" << false << QStringList{coca} << QStringList{"COCA COLA 2L x 1"} << QStringList();
+        QTest::newRow("known code, typed into the field")
+            << "" << true << QStringList{" 7751234000080 "} << QStringList{"LECHE PIL 1L x 1"} << QStringList();
+        QTest::newRow("second scan of the same product")
+            << "" << false << QStringList{coca, coca} << QStringList{"COCA COLA 2L x 2"} << QStringList();
+        QTest::newRow("letters and a blank in the code")
+            << "UPDATE Productos SET CodigoB='ab-12 x' WHERE IdProducto='P000000008'" << false << QStringList{"AB-12 X"}
+            << QStringList{"LECHE PIL 1L x 1"} << QStringList();
+        QTest::newRow("unknown code") << "" << false << QStringList{"999"} << QStringList()
+                                      << QStringList{"No existe un producto con el codigo \"999\""};
+        QTest::newRow("disabled product") << "UPDATE Productos SET Estado=0 WHERE IdProducto='P000000001'" << true
+                                          << QStringList{coca} << QStringList()
+                                          << QStringList{"El producto COCA COLA 2L (codigo \"7751234000011\") esta deshabilitado"};
+        QTest::newRow("code of two products") << "UPDATE Productos SET CodigoB='7751234000011' WHERE IdProducto='P000000008'"
+                                              << false << QStringList{coca} << QStringList()
+                                              << QStringList{"El codigo \"7751234000011\" lo tienen varios productos; "
+                                                             "corrija el codigo en el Almacen"};
+        QTest::newRow("code 0") << "UPDATE Productos SET CodigoB='0' WHERE IdProducto='P000000001'" << true
+                                << QStringList{"0"} << QStringList() << QStringList{"No existe un producto con el codigo \"0\""};
+        QTest::newRow("a seventh product")
+            << "" << false
+            << QStringList{coca, "7751234000028", "7751234000035", "7751234000042", "7751234000059", "7751234000066",
+                           "7751234000073", coca}
+            << QStringList{"COCA COLA 2L x 1", "FANTA NARANJA 2L x 1", "AGUA VITAL 600ML x 1", "CERVEZA PACENA 620ML x 1",
+                           "ACEITE FINO 1L x 1", "FIDEO TALLARIN 400G x 1"}
+            << QStringList{"Numero de Items permitidos 6", "Numero de Items permitidos 6"};
+    }
+    void scans()
+    {
+        QFETCH(QString, prepare);
+        QFETCH(bool, intoField);
+        QFETCH(QStringList, codes);
+        QFETCH(QStringList, cart);
+        QFETCH(QStringList, messages);
+        Register r([&](SalesShop& s) {
+            if (!prepare.isEmpty())
+                s.db().execute(prepare);
+        });
+        QWidget* target = intoField ? static_cast<QWidget*>(Drive::control<QLineEdit>(*r.window, "ECodigoB")) : r.products();
+        target->setFocus();
+        QCOMPARE(QApplication::focusWidget(), target);
+        for (const QString& code : codes) {
+            QTest::keyClicks(target, code);
+            QTest::keyClick(target, Qt::Key_Return);
+        }
+        QStringList lines;
+        for (int row = 0; row < r.cart()->rowCount(); ++row)
+            lines << r.cart()->cell(TFVentas::NxProducto1, row) + " x " + r.cart()->cell(TFVentas::NxCantidad, row);
+        QCOMPARE(lines, cart);
+        QCOMPARE(r.s.shop.messages.infos, messages);
+        QCOMPARE(r.dialogs, 0);
+        QCOMPARE(r.s.number("SELECT COUNT(*) FROM Ventas"), 0);
+        if (intoField)
+            QCOMPARE(r.field("ECodigoB"), QString());
+    }
+
+    // The lookup reads one entry of the bar code index, never the whole catalogue.
+    void barcodeLookupUsesItsIndex()
+    {
+        SalesShop s;
+        const SqlRows plan = s.db().query("EXPLAIN QUERY PLAN " + ProductBarcode::Statement(), {"7751234000011"});
+        QStringList details;
+        for (SqlRows p = plan; !p.atEnd(); p.next())
+            details << p.text(p.columnCount() - 1);
+        QVERIFY2(details.join('\n').contains("USING INDEX Productos_CodigoB (CodigoB=?)"), qPrintable(details.join('\n')));
     }
 
     // Not a check: a picture of the register with a coloured list and a cart, for a person to

@@ -18,6 +18,12 @@ public:
         return paths.isEmpty() ? QString() : paths.takeFirst();
     }
 
+    QString chooseFolder(QWidget*, const QString&, const QString& startFolder) override
+    {
+        requests << startFolder;
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+
     QStringList paths;
     QStringList requests;
 };

@@ -15,7 +15,9 @@ CREATE TABLE Codigos (
   Facturar INTEGER NOT NULL DEFAULT 1,
   ImprimirTC INTEGER NOT NULL DEFAULT 0,
   Parametro1 INTEGER NOT NULL DEFAULT 0,
-  StockVD TEXT COLLATE NOCASE NOT NULL DEFAULT 'S' CONSTRAINT len1_StockVD CHECK (length(StockVD) <= 1)
+  StockVD TEXT COLLATE NOCASE NOT NULL DEFAULT 'S' CONSTRAINT len1_StockVD CHECK (length(StockVD) <= 1),
+  -- Where the copy written at every closing goes; empty: the folder "backups" beside the database.
+  CarpetaCopias TEXT NOT NULL DEFAULT '' CONSTRAINT len250_CarpetaCopias CHECK (length(CarpetaCopias) <= 250)
 ) STRICT;
 
 CREATE TABLE DatosC (
@@ -350,4 +352,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 4;
+PRAGMA user_version = 5;

@@ -1,0 +1,204 @@
+#include "ShopFixture.h"
+
+#include "app/CommandLine.h"
+#include "data/ReadOnlyDatabase.h"
+#include "data/ShopBackup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status = 0;
+    QString out, err;
+};
+
+Run runTool(const QStringList& arguments)
+{
+    Run run;
+    QTextStream out(&run.out), err(&run.err);
+    run.status = RunCommandLine(QStringList{QStringLiteral("cvi-zelto")} + arguments, out, err);
+    return run;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every row of every table of a database file, as text, each table sorted: two databases with the
+// same rows give the same list whatever their pages look like.
+QStringList allRows(const QString& path)
+{
+    const ReadOnlyDatabase db(path);
+    QList<QVariantList> tables;
+    QString error;
+    if (!ReadRows(db.connection(), QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"), {},
+                  &tables, &error))
+        return {QStringLiteral("error: ") + error};
+    QStringList all;
+    for (const QVariantList& table : tables) {
+        QList<QVariantList> rows;
+        ReadRows(db.connection(), QStringLiteral("SELECT * FROM ") + table[0].toString(), {}, &rows, &error);
+        QStringList lines;
+        for (const QVariantList& row : rows) {
+            QStringList cells;
+            for (const QVariant& cell : row)
+                cells << cell.toString();
+            lines << table[0].toString() + QLatin1Char('|') + cells.join(QLatin1Char('|'));
+        }
+        lines.sort();
+        all << lines;
+    }
+    return all;
+}
+
+QStringList copiesIn(const QString& folder) { return QDir(folder).entryList({QStringLiteral("*.sqlite")}, QDir::Files, QDir::Name); }
+
+}
+
+class TstBackupCommands : public QObject {
+    Q_OBJECT
+private slots:
+    // The nightly copy: named by the latest session, checked, the source left as it was.
+    void backupWritesACheckedCopyNamedByTheLatestSession()
+    {
+        ShopFixture shop;
+        shop.login();
+        shop.openCashSession(QDate(2026, 12, 9), 100);
+        shop.db().close();
+        const QString folder = shop.folder() + QStringLiteral("noche");
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray before = fileBytes(shop.databasePath());
+
+        const Run first = runTool({QStringLiteral("--backup"), shop.databasePath(), folder});
+        QCOMPARE(first.err, QString());
+        QCOMPARE(first.status, 0);
+        QCOMPARE(copiesIn(folder), QStringList{QStringLiteral("C000000001-2026-12-09.sqlite")});
+        QVERIFY2(first.out.contains(QStringLiteral("C000000001-2026-12-09.sqlite")), qPrintable(first.out));
+        QCOMPARE(allRows(folder + QStringLiteral("/C000000001-2026-12-09.sqlite")), allRows(shop.databasePath()));
+        QCOMPARE(fileBytes(shop.databasePath()), before);
+
+        // A second copy of the same session never replaces the first.
+        const Run second = runTool({QStringLiteral("--backup"), shop.databasePath(), folder});
+        QCOMPARE(second.status, 0);
+        QCOMPARE(copiesIn(folder), QStringList({QStringLiteral("C000000001-2026-12-09-103000.sqlite"),
+                                                QStringLiteral("C000000001-2026-12-09.sqlite")}));
+    }
+
+    void backupRefusals_data()
+    {
+        QTest::addColumn<QString>("database");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing folder") << "dbzelto.sqlite" << "no-existe" << 1 << "no existe";
+        QTest::newRow("missing database") << "otra.sqlite" << "." << 1 << "no se encuentra el archivo";
+        QTest::newRow("not a shop database") << "nota.txt" << "." << 1 << "no es una base de datos del sistema";
+        QTest::newRow("server shop") << "postgresql://caja@servidor/tienda" << "." << 1 << "servidor";
+        QTest::newRow("folder left out") << "dbzelto.sqlite" << "" << 2 << "Uso:";
+    }
+    void backupRefusals()
+    {
+        QFETCH(QString, database);
+        QFETCH(QString, folder);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        ShopFixture shop;
+        shop.db().close();
+        QFile note(shop.folder() + QStringLiteral("nota.txt"));
+        QVERIFY(note.open(QIODevice::WriteOnly));
+        note.write("no soy una base de datos\n");
+        note.close();
+        const QStringList before = QDir(shop.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        QStringList arguments{QStringLiteral("--backup"),
+                              database.startsWith(QLatin1String("postgresql:")) ? database : shop.folder() + database};
+        if (!folder.isEmpty())
+            arguments << shop.folder() + folder;
+        const Run run = runTool(arguments);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(QDir(shop.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
+
+    // A shop on a server is copied by the server: nothing is written on this computer.
+    void serverShopIsNotCopied()
+    {
+        ShopFixture shop;
+        const ShopBackup::Outcome outcome =
+            ShopBackup::AfterClosing(QStringLiteral("postgresql://caja@servidor/tienda"), QStringLiteral("C000000001"));
+        QCOMPARE(outcome.notice, ShopBackup::ServerNotice());
+        QCOMPARE(outcome.failure, QString());
+        QCOMPARE(outcome.copyPath, QString());
+        QVERIFY(!QFileInfo::exists(shop.folder() + QStringLiteral("backups")));
+    }
+
+    // Back from a copy: the same rows as the database it was taken from, opened by the program.
+    void restorePutsTheSameRowsBack()
+    {
+        ShopFixture shop;
+        shop.login();
+        shop.openCashSession(QDate(2026, 12, 9), 100);
+        shop.db().execute(QStringLiteral("UPDATE DatosC SET RazonSocial='TIENDA O''HARA'"));
+        const ShopBackup::Outcome copy = ShopBackup::AfterClosing(shop.databasePath(), QStringLiteral("C000000001"));
+        QCOMPARE(copy.failure, QString());
+        shop.db().close();
+
+        const QString restored = shop.folder() + QStringLiteral("restaurada.sqlite");
+        const Run run = runTool({QStringLiteral("--restore"), copy.copyPath, restored});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(allRows(restored), allRows(shop.databasePath()));
+        QVERIFY(!QFileInfo::exists(restored + QStringLiteral(".restaurando")));
+        QCOMPARE(shop.db().open(restored), QString());
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT RazonSocial FROM DatosC")).text(0), QStringLiteral("TIENDA O'HARA"));
+    }
+
+    void restoreRefusals_data()
+    {
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("existing target") << "buena" << "dbzelto.sqlite" << "ya existe y no se sobrescribe";
+        QTest::newRow("corrupt copy") << "danada" << "nueva.sqlite" << "no es una copia valida";
+        QTest::newRow("not a database") << "texto" << "nueva.sqlite" << "no es una copia valida";
+        QTest::newRow("missing copy") << "ninguna" << "nueva.sqlite" << "no se encuentra el archivo";
+        QTest::newRow("missing target folder") << "buena" << "no-existe/nueva.sqlite" << "no existe la carpeta";
+    }
+    void restoreRefusals()
+    {
+        QFETCH(QString, copy);
+        QFETCH(QString, target);
+        QFETCH(QString, message);
+        ShopFixture shop;
+        const ShopBackup::Outcome good = ShopBackup::AfterClosing(shop.databasePath(), QString());
+        QCOMPARE(good.failure, QString());
+        shop.db().close();
+        // A copy whose second half was overwritten, as a failing disk leaves it.
+        QByteArray damaged = fileBytes(good.copyPath);
+        damaged.replace(damaged.size() / 2, damaged.size() / 2, QByteArray(damaged.size() / 2, '\x5a'));
+        const QHash<QString, QByteArray> contents{{QStringLiteral("danada"), damaged},
+                                                  {QStringLiteral("texto"), QByteArray("hola\n")}};
+        for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
+            QFile f(shop.folder() + it.key());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(it.value());
+        }
+        const QString copyPath = copy == QLatin1String("buena") ? good.copyPath : shop.folder() + copy;
+        const QByteArray databaseBefore = fileBytes(shop.databasePath());
+        const QStringList before = QDir(shop.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        const Run run = runTool({QStringLiteral("--restore"), copyPath, shop.folder() + target});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(QDir(shop.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(fileBytes(shop.databasePath()), databaseBefore);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstBackupCommands)
+#include "tst_backupcommands.moc"
