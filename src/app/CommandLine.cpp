@@ -40,6 +40,7 @@ int createDatabase(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     NewDatabaseOptions options;
     options.demo = args.contains(QStringLiteral("--demo"));
+    options.waitingOrders = options.demo;
     if (const QString nit = optionValue(args, QStringLiteral("--nit")); !nit.isEmpty())
         options.taxpayerNit = nit;
     if (const QString name = optionValue(args, QStringLiteral("--name")); !name.isEmpty())

@@ -58,6 +58,7 @@ private:
 
 void insertFixedRows(Writer& w, const NewDatabaseOptions& options);
 void insertDemoShop(Writer& w);
+void insertDemoOrders(Writer& w);
 
 void createTables(Writer& w)
 {
@@ -71,6 +72,8 @@ void fill(Writer& w, const NewDatabaseOptions& options)
     insertFixedRows(w, options);
     if (options.demo)
         insertDemoShop(w);
+    if (options.demo && options.waitingOrders)
+        insertDemoOrders(w);
 }
 
 const QString kAllRights = QStringLiteral("11111111111111111111");
@@ -139,6 +142,41 @@ const DemoProduct kDemoProducts[] = {
     {2, 18, "GUABIRA", "AZUCAR GRANULADA 50KG", "QUINTAL", "KILO", 50, 5.6, 0, 0, 100, ""},
     {2, 20, "GENERICO", "BOLSA PLASTICA MEDIANA", "PAQUETE DE 100", "UNIDAD", 200, 0.1, 0, 0, 500, ""},
 };
+
+// Two orders waiting at the counter, as the order-taking side leaves them: the order in Ingresos,
+// its lines in DetalleV under IdIngreso with the product name, unit code and stock flag.
+void insertDemoOrders(Writer& w)
+{
+    const struct {
+        const char* id;
+        const char* time;
+        const char* client;
+        const char* remark;
+    } orders[] = {{"I000000001", "10:15:00", "MESA 4", "SIN HIELO"},
+                  {"I000000002", "10:40:00", "JUAN CARLOS ROJAS", "PARA LLEVAR"}};
+    for (const auto& o : orders)
+        w.run(QStringLiteral("INSERT INTO Ingresos(IdIngreso, HoraV, Cliente, Obs, Despachado, Estado) "
+                             "VALUES(?, ?, ?, ?, 0, 'V')"),
+              {QString::fromLatin1(o.id), QString::fromLatin1(o.time), QString::fromLatin1(o.client),
+               QString::fromLatin1(o.remark)});
+    const struct {
+        const char* order;
+        double quantity;
+        int category;
+        const char* product;
+        const char* name;
+        int unitCode;
+        double price;
+    } lines[] = {{"I000000001", 2, 1, "P000000001", "COCA COLA 2L", 0, 12.5},
+                 {"I000000001", 6, 6, "P000000012", "PAN MARRAQUETA", 0, 0.5},
+                 {"I000000002", 1, 2, "P000000007", "AZUCAR 1KG", 4, 7.5},
+                 {"I000000002", 2, 3, "P000000008", "LECHE PIL 1L", 0, 7}};
+    for (const auto& l : lines)
+        w.run(QStringLiteral("INSERT INTO DetalleV(Cantidad, IdCategoria, IdProducto, Producto, CodUMedida, PrecioU, "
+                             "PrecioT, ControlStock, IdIngreso) VALUES(?, ?, ?, ?, ?, ?, ?, 1, ?)"),
+              {l.quantity, l.category, QString::fromLatin1(l.product), QString::fromLatin1(l.name), l.unitCode, l.price,
+               l.quantity * l.price, QString::fromLatin1(l.order)});
+}
 
 void insertDemoShop(Writer& w)
 {

@@ -8,6 +8,9 @@
 // to sell from at once. The program (command line) and the tests use this same code.
 struct NewDatabaseOptions {
     bool demo = false;
+    // With the demo shop: two orders waiting for dispatch (the program's demo shop shows them; the
+    // tests' shops start without, so their lines never mix with the sale lines a test reads).
+    bool waitingOrders = false;
     QString taxpayerNit = QStringLiteral("1000000010");
     QString taxpayerName = QStringLiteral("MI NEGOCIO");
 };

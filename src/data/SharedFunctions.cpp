@@ -221,3 +221,10 @@ QStringList WrapText(const QString& text, int width)
     }
     return lines;
 }
+
+QString InvoiceLegendText(const QString& leyenda) { return QStringLiteral("LEY Nº 453: \"") + leyenda + QLatin1Char('"'); }
+
+QStringList InvoiceLegendLines(const QString& leyenda)
+{
+    return leyenda.isEmpty() ? QStringList() : WrapText(InvoiceLegendText(leyenda), 30);
+}

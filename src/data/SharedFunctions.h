@@ -51,3 +51,9 @@ QString TrimRight(const QString& text);
 // Lines of at least `width` characters, cut at the first blank after the width; a word is never
 // split.
 QStringList WrapText(const QString& text, int width);
+
+// A dosage's consumer-rights legend as invoices print it: "LEY Nº 453: \"" + Leyenda + "\"" in one
+// piece (letter invoice), and the same wrapped at 30 columns for the roll ticket, where an empty
+// Leyenda prints no lines at all.
+QString InvoiceLegendText(const QString& leyenda);
+QStringList InvoiceLegendLines(const QString& leyenda);

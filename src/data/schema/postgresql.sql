@@ -52,6 +52,8 @@ CREATE TABLE Dosificaciones (
   Estado bigint NOT NULL DEFAULT 1
 );
 CREATE INDEX Dosificaciones_Estado ON Dosificaciones(Estado);
+-- A stored invoice printed again reads the dosage of its authorization number (deadline, legend).
+CREATE INDEX Dosificaciones_NAutorizacion ON Dosificaciones(NAutorizacion);
 
 CREATE TABLE Usuario (
   Login citext NOT NULL CONSTRAINT "key_Usuario_Login" PRIMARY KEY CONSTRAINT "len15_Login" CHECK (length(Login) <= 15),
@@ -360,4 +362,4 @@ CREATE TABLE Ingresos (
 );
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-COMMENT ON TABLE Codigos IS 'version 5';
+COMMENT ON TABLE Codigos IS 'version 6';
