@@ -1,3 +1,4 @@
+#include "FailingTrigger.h"
 #include "SaleHistory.h"
 
 #include "data/DatabaseError.h"
@@ -134,14 +135,13 @@ private slots:
         QFETCH(QString, table);
         SalesShop s;
         const QString id = SellThreeLinesOnCredit();
-        s.db().execute(QStringLiteral("CREATE TRIGGER fallo BEFORE UPDATE ON %1 BEGIN SELECT RAISE(ABORT, 'disco lleno'); END")
-                           .arg(table));
+        CreateFailingTrigger(s.db(), QStringLiteral("BEFORE UPDATE ON ") + table, {}, QStringLiteral("disco lleno"));
         const ShopState before = ShopState::read(s.db());
         QVERIFY_THROWS_EXCEPTION(DatabaseError, SaleAnnulment::Annul(id, s.session));
         QCOMPARE(ShopState::read(s.db()), before);
         QCOMPARE(Row(s, "SELECT Estado FROM Ventas WHERE IdVenta=?", {id}), QStringList{"V"});
         QCOMPARE(s.db().transactionDepth(), 0);
-        s.db().execute("DROP TRIGGER fallo");
+        DropFailingTrigger(s.db(), table);
         QVERIFY(SaleAnnulment::Annul(id, s.session).annulled);
     }
 
@@ -231,6 +231,8 @@ private slots:
     void readsUseIndexes()
     {
         SalesShop s;
+        if (s.shop.onServer())
+            QSKIP("query plans are checked on the file; a server plans by its own statistics");
         auto plan = [&](const QString& sql) {
             const QVariantList values(sql.count(QLatin1Char('?')), QStringLiteral("0"));
             QStringList steps;
