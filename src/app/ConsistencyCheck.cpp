@@ -405,8 +405,12 @@ QList<Problem> Check(QSqlDatabase db, bool sqlite)
 {
     QList<Problem> problems;
     Checker checker(db, problems);
-    // One snapshot: a counter selling meanwhile is either wholly seen or not at all.
-    db.transaction();
+    // One snapshot: a counter selling meanwhile is either wholly seen or not at all (a server's
+    // plain transaction would see each statement's latest commits).
+    if (sqlite)
+        db.transaction();
+    else
+        QSqlQuery(db).exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ"));
     if (sqlite) {
         checker.engineIntegrity();
         checker.foreignKeys();
@@ -420,7 +424,10 @@ QList<Problem> Check(QSqlDatabase db, bool sqlite)
     checker.controlCodes();
     checker.openSessions();
     checker.closings();
-    db.rollback();
+    if (sqlite)
+        db.rollback();
+    else
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
     return problems;
 }
 

@@ -15,6 +15,7 @@
 #include "purchases/PurchaseRegistration.h"
 #include "sales/PaymentForms.h"
 #include "sales/SaleAmounts.h"
+#include "sales/SaleAnnulment.h"
 #include "sales/SaleCommit.h"
 
 #include <QHash>
@@ -107,6 +108,8 @@ private:
     void sell(int number);
     SaleInput saleOf(int paymentForm, int voucherKind);
     QString cashFor(double total);
+    void annulTodaysSale();
+    void annulEarlierSale();
     void annulDelivery();
     void restock();
     void purchase(int inventory, const QList<Restock>& lines);
@@ -142,11 +145,13 @@ private:
 
     // The day in progress.
     QDate m_date;
+    QStringList m_todaysSales;
     QStringList m_todaysPurchases;
     QStringList m_todaysDeliveries;
     int m_daySales = 0;
     int m_dayPurchases = 0;
     int m_dayDeliveries = 0;
+    int m_dayAnnulments = 0;
     QString m_dayNotes;
 };
 
@@ -356,8 +361,42 @@ void Simulation::sell(int number)
     }
     ++m_summary.sales;
     ++m_daySales;
+    m_todaysSales << result.record.SaleId;
     if (result.record.VoucherKind == InvoiceVoucher)
         ++m_summary.invoices;
+}
+
+// A sale of the day the cashier got wrong is annulled at the register.
+void Simulation::annulTodaysSale()
+{
+    if (m_todaysSales.isEmpty())
+        return;
+    const QString id = m_todaysSales.takeAt(pick(int(m_todaysSales.size())));
+    const SaleAnnulment::Result result = SaleAnnulment::Annul(id, SessionState::current().CashSessionId);
+    if (!result.annulled) {
+        say(QStringLiteral("  anulacion de venta rechazada: %1").arg(result.message));
+        return;
+    }
+    ++m_summary.annulledSales;
+    ++m_dayAnnulments;
+}
+
+// Now and then a sale of an earlier session is annulled from sales management.
+void Simulation::annulEarlierSale()
+{
+    const SqlRows range = Db().query(QStringLiteral("SELECT MIN(IdVenta), MAX(IdVenta) FROM Ventas"));
+    const qint64 first = range.text(0).mid(1).toLongLong(), last = range.text(1).mid(1).toLongLong();
+    if (first <= 0 || last < first)
+        return;
+    const QString id = QStringLiteral("V") + QString::number(first + pick(int(last - first + 1))).rightJustified(9, u'0');
+    // Sales management lists the sales of the sessions before the open one only.
+    const SqlRows sale = Db().query(QStringLiteral("SELECT IdCaja FROM Ventas WHERE IdVenta=?"), {id});
+    if (sale.isEmpty() || sale.text(0) == SessionState::current().CashSessionId)
+        return;
+    if (!SaleAnnulment::Annul(id).annulled)
+        return; // annulled already: another one another day
+    ++m_summary.annulledSales;
+    ++m_dayAnnulments;
 }
 
 // Products and supplies below their minimum are bought back up to about three times it, a few
@@ -572,13 +611,14 @@ void Simulation::close()
 }
 
 // The day's other work falls between its sales at moments the seed chooses.
-enum class Work { Restock, Delivery, DeliveryAnnulment, Services, PurchaseDeletion };
+enum class Work { Restock, SaleAnnulment, EarlierSaleAnnulment, Delivery, DeliveryAnnulment, Services, PurchaseDeletion };
 
 void Simulation::runDay(const QDate& date, bool closeIt)
 {
+    m_todaysSales.clear();
     m_todaysPurchases.clear();
     m_todaysDeliveries.clear();
-    m_daySales = m_dayPurchases = m_dayDeliveries = 0;
+    m_daySales = m_dayPurchases = m_dayDeliveries = m_dayAnnulments = 0;
     m_dayNotes.clear();
 
     WriteTransaction day;
@@ -589,6 +629,11 @@ void Simulation::runDay(const QDate& date, bool closeIt)
     auto at = [&](Work w) { work << qMakePair(pick(sales + 1), w); };
     // Suppliers come once the till has taken some cash.
     work << qMakePair(sales / 2 + pick(sales / 2 + 1), Work::Restock);
+    // About one sale in fifty is annulled the same day.
+    for (int i = 0, n = sales / 50 + (chance(sales % 50 * 2) ? 1 : 0); i < n; ++i)
+        at(Work::SaleAnnulment);
+    if (chance(10))
+        at(Work::EarlierSaleAnnulment);
     for (int i = 0, n = pick(3); i < n; ++i)
         at(Work::Delivery);
     if (chance(15))
@@ -604,6 +649,8 @@ void Simulation::runDay(const QDate& date, bool closeIt)
         for (; next < work.size() && work.at(next).first == i; ++next) {
             switch (work.at(next).second) {
             case Work::Restock: restock(); break;
+            case Work::SaleAnnulment: annulTodaysSale(); break;
+            case Work::EarlierSaleAnnulment: annulEarlierSale(); break;
             case Work::Delivery: deliver(); break;
             case Work::DeliveryAnnulment: annulDelivery(); break;
             case Work::Services: purchaseServices(); break;
@@ -621,11 +668,12 @@ void Simulation::runDay(const QDate& date, bool closeIt)
     if (!m_summary.first.isValid())
         m_summary.first = date;
     m_summary.last = date;
-    say(QStringLiteral("Dia %1 de %2 (%3): ventas %4, compras %5, entregas %6%7%8")
+    say(QStringLiteral("Dia %1 de %2 (%3): ventas %4 (anuladas %5), compras %6, entregas %7%8%9")
             .arg(m_summary.days)
             .arg(m_options.days)
             .arg(Formats::Date(date))
             .arg(m_daySales)
+            .arg(m_dayAnnulments)
             .arg(m_dayPurchases)
             .arg(m_dayDeliveries)
             .arg(m_dayNotes, closeIt ? QStringLiteral("; caja cerrada") : QStringLiteral("; caja abierta")));

@@ -91,6 +91,8 @@ private slots:
         QCOMPARE(summary.sales, 160);
         QCOMPARE(shop.db().query("SELECT COUNT(*) FROM Ventas WHERE Comprobante=1").integer(0),
                  qint64(summary.invoices));
+        QCOMPARE(shop.db().query("SELECT COUNT(*) FROM Ventas WHERE Estado='A'").integer(0),
+                 qint64(summary.annulledSales));
         QCOMPARE(shop.db().query("SELECT COUNT(*) FROM Compras").integer(0),
                  qint64(summary.purchases - summary.deletedPurchases));
         QCOMPARE(shop.db().query("SELECT COUNT(*) FROM EntregaI").integer(0), qint64(summary.deliveries));
@@ -101,6 +103,7 @@ private slots:
         QCOMPARE(shop.db().query("SELECT COUNT(DISTINCT FormaP) FROM Ventas").integer(0), 4);
         QCOMPARE(shop.db().query("SELECT COUNT(DISTINCT Comprobante) FROM Ventas").integer(0), 3);
         QVERIFY(summary.invoices > 0);
+        QVERIFY(summary.annulledSales > 0);
         QVERIFY(shop.db().query("SELECT COUNT(*) FROM Compras WHERE Comprobante=1").integer(0) > 0);
         QVERIFY(shop.db().query("SELECT COUNT(*) FROM Compras WHERE Comprobante<>1").integer(0) > 0);
         QVERIFY(summary.deliveries > 0);

@@ -25,6 +25,7 @@
 #include "masterdata/ClientStore.h"
 #include "masterdata/ProductStore.h"
 #include "masterdata/SupplierStore.h"
+#include "masterdata/UProductosC.h"
 #include "reports/URIngresos.h"
 #include "sales/PaymentForms.h"
 #include "sales/SaleCommit.h"
@@ -454,6 +455,17 @@ int main(int argc, char** argv)
             Figure f{QStringLiteral("yearly sales report (%1)").arg(year),
                      timed(kReads, [&] { report.SBGenerar2Click(); }), "ms", 0, ""};
             f.name += QStringLiteral(", %1 rows").arg(report.findChild<DataGrid*>(QStringLiteral("VecI"))->rowCount());
+            figures << f;
+        }
+        {
+            // The stock of every product as the catalogue window lists it when it opens.
+            int rows = 0;
+            Figure f{QStringLiteral("product list with stock (catalogue window opening)"), timed(kReads, [&] {
+                         TFProductosC catalogue;
+                         rows = catalogue.findChild<DataGrid*>(QStringLiteral("Vec0"))->rowCount();
+                     }),
+                     "ms", 0, ""};
+            f.name += QStringLiteral(", %1 products").arg(rows);
             figures << f;
         }
         {

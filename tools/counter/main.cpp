@@ -168,7 +168,7 @@ int sell(const QString& name, const QStringList& args)
                 out << r.record.SaleId << ' ' << r.record.InvoiceNumber << ' ' << in.lines.size() << Qt::endl;
                 break;
             } catch (const DatabaseError& e) {
-                if (!e.busy() || attempt >= 100) {
+                if (e.kind() != DatabaseError::Kind::Conflict || attempt >= 100) {
                     err << "[" << cashier << "] venta " << i + 1 << " fallo: " << e.text() << Qt::endl;
                     return 4;
                 }
