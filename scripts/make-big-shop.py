@@ -2,12 +2,15 @@
 """Fills a demo shop with years of sales, to measure the sales queries on a big file.
 
     build/cvi-zelto --create-database /tmp/big.sqlite --demo
-    scripts/make-big-shop.py /tmp/big.sqlite [--sales 1000000] [--clients 20000]
+    scripts/make-big-shop.py /tmp/big.sqlite [--sales 1000000] [--clients 20000] [--per-day 400]
+                                             [--orders 0]
 
 Adds one closed cash session per day, the clients, the sales (half of them to anonymous buyers,
 one in ten on credit, one in five an invoice) with two or three lines each, and moves the
 counters past them, as years of selling would leave the file. The last day's session stays open,
-so the program can go on selling in it. Run by hand; not part of the test suite.
+so the program can go on selling in it. With --orders, as many orders of the order-taking side
+(Ingresos, two lines each in DetalleV), all dispatched but the last twenty. Run by hand; not part of
+the test suite.
 """
 import argparse
 import datetime
@@ -22,6 +25,7 @@ def main():
     parser.add_argument("--sales", type=int, default=1_000_000)
     parser.add_argument("--clients", type=int, default=20_000)
     parser.add_argument("--per-day", type=int, default=400)
+    parser.add_argument("--orders", type=int, default=0)
     args = parser.parse_args()
 
     random.seed(12)
@@ -74,11 +78,29 @@ def main():
             flush(db, sales, lines)
     flush(db, sales, lines)
 
+    add_orders(db, products, args.orders)
     db.execute("UPDATE Codigos SET IdCaja=?, IdVenta=?, StockVD='S' WHERE IdC=1", (days, args.sales))
     db.execute("UPDATE DatosC SET NFactura=?", (invoice + 1,))
     db.execute("UPDATE Productos SET Ingreso=Ingreso+1000000")
     db.commit()
     print("%d sales over %d days, %d invoices, %d clients" % (args.sales, days, invoice, args.clients))
+
+
+def add_orders(db, products, count):
+    orders, lines = [], []
+    first = db.execute("SELECT COUNT(*) FROM Ingresos").fetchone()[0]  # the demo shop's own orders
+    for n in range(1, count + 1):
+        key = "I%09d" % (first + n)
+        orders.append((key, "%02d:%02d:00" % (8 + n % 12, n % 60), "MESA %d" % (n % 30), "",
+                       0 if n > count - 20 else 1))
+        for product, category, price in random.sample(products, 2):
+            quantity = random.choice([1, 2, 3])
+            lines.append((quantity, category, product, "PRODUCTO " + product, 0, price, quantity * price, 1, key))
+    db.executemany("INSERT INTO Ingresos(IdIngreso, HoraV, Cliente, Obs, Despachado, Estado) VALUES(?, ?, ?, ?, ?, 'V')",
+                   orders)
+    db.executemany("INSERT INTO DetalleV(Cantidad, IdCategoria, IdProducto, Producto, CodUMedida, PrecioU, PrecioT, "
+                   "ControlStock, IdIngreso) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)", lines)
+    db.commit()
 
 
 def flush(db, sales, lines):

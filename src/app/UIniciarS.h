@@ -38,6 +38,8 @@ private:
     void FormShowPassword();
     void FormActivate();
     void SBAbrirDBClick();
+    // The shop on a PostgreSQL server: its connection text instead of a file.
+    void SBServidorDBClick();
     void BAceptarClick();
     void BCambiarPClick();
     bool checkUser();
@@ -47,6 +49,7 @@ private:
     QWidget* m_PLogin;
     QLineEdit* m_edtServer;
     QToolButton* m_SBAbrirDB;
+    QToolButton* m_SBServidorDB;
     QLineEdit* m_edtUser;
     QLineEdit* m_edtPassword;
     QCheckBox* m_CB1;

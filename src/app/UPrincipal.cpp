@@ -27,6 +27,8 @@
 #include "purchases/UStock.h"
 #include "reports/URCompras.h"
 #include "reports/URIngresos.h"
+#include "sales/UPilaP.h"
+#include "sales/USaldarD.h"
 #include "sales/UVentas.h"
 #include "tax/UDatosF.h"
 #include "tax/URLV.h"
@@ -133,6 +135,12 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(
         WindowClass::Purchases, [](const CommandRoute& route) { return new TFCompras(route.modeValue); },
         &TFCompras::Serves);
+    m_dispatcher->registerWindow(WindowClass::Debts, [] { return new TFSaldarD; }, &TFSaldarD::HasPanel);
+    m_dispatcher->registerWindow(WindowClass::DispatchQueue, [this] {
+        auto* queue = new TFPilaP(this);
+        queue->setAttribute(Qt::WA_DeleteOnClose);  // shown with exec(), freed when it closes
+        return queue;
+    });
 }
 
 void TFPrincipal::resetSession()

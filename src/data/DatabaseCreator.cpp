@@ -2,6 +2,8 @@
 
 #include "data/ClockSeam.h"
 #include "data/DatabaseError.h"
+#include "data/EngineConnection.h"
+#include "data/EngineErrors.h"
 #include "data/Formats.h"
 #include "data/SchemaSql.h"
 #include "data/SqlScript.h"
@@ -20,26 +22,58 @@ const QString kConnection = QStringLiteral("cvi-zelto-create");
 
 class Writer {
 public:
-    explicit Writer(QSqlDatabase db) : m_db(std::move(db)) {}
+    Writer(QSqlDatabase db, EngineKind engine) : m_db(std::move(db)), m_engine(engine) {}
+    EngineKind engine() const { return m_engine; }
     void run(const QString& sql, const QVariantList& values = {})
     {
         QSqlQuery q(m_db);
-        if (!q.prepare(sql))
-            throw DatabaseError(q.lastError().text());
-        for (const QVariant& v : values)
-            q.addBindValue(v);
-        if (!q.exec())
-            throw DatabaseError(TDataModule1::describeError(q.lastError().databaseText()));
+        bool ran = false;
+        if (values.isEmpty()) {
+            ran = q.exec(sql); // a server prepares no CREATE statement
+        } else {
+            ran = q.prepare(sql);
+            if (ran) {
+                for (const QVariant& v : values)
+                    q.addBindValue(v);
+                ran = q.exec();
+            }
+        }
+        if (!ran)
+            throw DatabaseError(m_engine == EngineKind::PostgreSQL
+                                    ? EngineErrors::describePostgres(q.lastError(), sql, values)
+                                    : TDataModule1::describeError(q.lastError().databaseText()));
+    }
+    qint64 count(const QString& sql)
+    {
+        QSqlQuery q(m_db);
+        if (!q.exec(sql) || !q.next())
+            throw DatabaseError(q.lastError().databaseText());
+        return q.value(0).toLongLong();
     }
 
 private:
     QSqlDatabase m_db;
+    EngineKind m_engine;
 };
+
+void insertFixedRows(Writer& w, const NewDatabaseOptions& options);
+void insertDemoShop(Writer& w);
+void insertDemoOrders(Writer& w);
 
 void createTables(Writer& w)
 {
-    for (const QString& statement : SqlScriptStatements(QString::fromUtf8(kSqliteSchema)))
+    for (const QString& statement : DatabaseCreator::schemaStatements(w.engine()))
         w.run(statement);
+}
+
+void fill(Writer& w, const NewDatabaseOptions& options)
+{
+    createTables(w);
+    insertFixedRows(w, options);
+    if (options.demo)
+        insertDemoShop(w);
+    if (options.demo && options.waitingOrders)
+        insertDemoOrders(w);
 }
 
 const QString kAllRights = QStringLiteral("11111111111111111111");
@@ -108,6 +142,41 @@ const DemoProduct kDemoProducts[] = {
     {2, 18, "GUABIRA", "AZUCAR GRANULADA 50KG", "QUINTAL", "KILO", 50, 5.6, 0, 0, 100, ""},
     {2, 20, "GENERICO", "BOLSA PLASTICA MEDIANA", "PAQUETE DE 100", "UNIDAD", 200, 0.1, 0, 0, 500, ""},
 };
+
+// Two orders waiting at the counter, as the order-taking side leaves them: the order in Ingresos,
+// its lines in DetalleV under IdIngreso with the product name, unit code and stock flag.
+void insertDemoOrders(Writer& w)
+{
+    const struct {
+        const char* id;
+        const char* time;
+        const char* client;
+        const char* remark;
+    } orders[] = {{"I000000001", "10:15:00", "MESA 4", "SIN HIELO"},
+                  {"I000000002", "10:40:00", "JUAN CARLOS ROJAS", "PARA LLEVAR"}};
+    for (const auto& o : orders)
+        w.run(QStringLiteral("INSERT INTO Ingresos(IdIngreso, HoraV, Cliente, Obs, Despachado, Estado) "
+                             "VALUES(?, ?, ?, ?, 0, 'V')"),
+              {QString::fromLatin1(o.id), QString::fromLatin1(o.time), QString::fromLatin1(o.client),
+               QString::fromLatin1(o.remark)});
+    const struct {
+        const char* order;
+        double quantity;
+        int category;
+        const char* product;
+        const char* name;
+        int unitCode;
+        double price;
+    } lines[] = {{"I000000001", 2, 1, "P000000001", "COCA COLA 2L", 0, 12.5},
+                 {"I000000001", 6, 6, "P000000012", "PAN MARRAQUETA", 0, 0.5},
+                 {"I000000002", 1, 2, "P000000007", "AZUCAR 1KG", 4, 7.5},
+                 {"I000000002", 2, 3, "P000000008", "LECHE PIL 1L", 0, 7}};
+    for (const auto& l : lines)
+        w.run(QStringLiteral("INSERT INTO DetalleV(Cantidad, IdCategoria, IdProducto, Producto, CodUMedida, PrecioU, "
+                             "PrecioT, ControlStock, IdIngreso) VALUES(?, ?, ?, ?, ?, ?, ?, 1, ?)"),
+              {l.quantity, l.category, QString::fromLatin1(l.product), QString::fromLatin1(l.name), l.unitCode, l.price,
+               l.quantity * l.price, QString::fromLatin1(l.order)});
+}
 
 void insertDemoShop(Writer& w)
 {
@@ -186,40 +255,77 @@ void removeDatabaseFiles(const QString& path)
 
 }
 
-QString DatabaseCreator::create(const QString& path, const NewDatabaseOptions& options)
+QStringList DatabaseCreator::schemaStatements(EngineKind engine)
 {
-    if (path.trimmed().isEmpty())
+    return SqlScriptStatements(QString::fromUtf8(engine == EngineKind::PostgreSQL ? kPostgresSchema : kSqliteSchema));
+}
+
+QString DatabaseCreator::create(const QString& name, const NewDatabaseOptions& options)
+{
+    if (name.trimmed().isEmpty())
         return QStringLiteral("Indique el archivo de base de datos a crear");
+    return EngineConnection::engineOf(name) == EngineKind::PostgreSQL ? createOnServer(name.trimmed(), options)
+                                                                         : createFile(name, options);
+}
+
+QString DatabaseCreator::createFile(const QString& path, const NewDatabaseOptions& options)
+{
     if (QFileInfo::exists(path))
         return QStringLiteral("El archivo ya existe y no se sobrescribe: %1").arg(path);
 
-    QString error;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            error = QStringLiteral("No se puede crear la base de datos: %1").arg(db.lastError().text());
-        } else {
-            Writer w(db);
+    QString error = EngineConnection::open(path, kConnection);
+    if (error.isEmpty()) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(kConnection, false);
+            Writer w(db, EngineKind::SQLite);
             try {
                 w.run(QStringLiteral("PRAGMA foreign_keys = ON"));
                 db.transaction();
-                createTables(w);
-                insertFixedRows(w, options);
-                if (options.demo)
-                    insertDemoShop(w);
+                fill(w, options);
                 if (!db.commit())
                     throw DatabaseError(db.lastError().text());
                 w.run(QStringLiteral("PRAGMA journal_mode = WAL"));
             } catch (const DatabaseError& e) {
                 db.rollback();
-                error = QStringLiteral("No se puede crear la base de datos: %1").arg(e.text());
+                error = e.text();
             }
-            db.close();
+        }
+        EngineConnection::remove(kConnection);
+    }
+    if (!error.isEmpty()) {
+        removeDatabaseFiles(path);
+        return QStringLiteral("No se puede crear la base de datos: %1").arg(error);
+    }
+    return {};
+}
+
+// The database itself is made on the server by its administrator (CREATE DATABASE, with the shop's
+// user as owner); this fills it, in one transaction, and only when it holds no table yet.
+QString DatabaseCreator::createOnServer(const QString& text, const NewDatabaseOptions& options)
+{
+    if (const QString error = EngineConnection::open(text, kConnection); !error.isEmpty())
+        return error;
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::database(kConnection, false);
+        Writer w(db, EngineKind::PostgreSQL);
+        bool begun = false;
+        try {
+            if (w.count(QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema()")) > 0) {
+                error = QStringLiteral("La base de datos del servidor ya contiene tablas y no se modifica: %1")
+                            .arg(EngineConnection::displayName(text));
+            } else {
+                w.run(QStringLiteral("BEGIN"));
+                begun = true;
+                fill(w, options);
+                w.run(QStringLiteral("COMMIT"));
+            }
+        } catch (const DatabaseError& e) {
+            if (begun)
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            error = QStringLiteral("No se puede crear la base de datos: %1").arg(e.text());
         }
     }
-    QSqlDatabase::removeDatabase(kConnection);
-    if (!error.isEmpty())
-        removeDatabaseFiles(path);
+    EngineConnection::remove(kConnection);
     return error;
 }

@@ -1,10 +1,12 @@
 #include "data/DatabaseEngine.h"
 
+#include "data/ServerAddress.h"
+
 namespace DatabaseEngine {
 
 bool IsServer(const QString& databaseName)
 {
-    return databaseName.trimmed().startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive);
+    return ServerAddress::isServerText(databaseName);
 }
 
 }

@@ -1,5 +1,8 @@
 #include "data/FileDialogSeam.h"
 
+#include <QInputDialog>
+#include <QLineEdit>
+
 #include <QFileDialog>
 
 namespace {
@@ -22,6 +25,13 @@ QString QtFileDialogs::saveFile(QWidget* parent, const QString& caption, const Q
                                 const QString& filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, startPath, filter);
+}
+
+QString QtFileDialogs::askText(QWidget* parent, const QString& caption, const QString& label, const QString& initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, initial, &ok);
+    return ok ? text.trimmed() : QString();
 }
 
 QString FileDialogSeam::chooseFolder(QWidget*, const QString&, const QString&) { return {}; }

@@ -19,13 +19,14 @@ Plan compiledPlan()
 {
     Plan plan;
     plan.version = kSqliteSchemaVersion;
-    for (const SqliteUpgradeStep& step : kSqliteUpgrades)
-        if (step.sql)
-            plan.steps.append({step.version, QString::fromUtf8(step.sql)});
+    for (const SchemaUpgradeStep& step : kSchemaUpgrades) {
+        if (!step.sqlite)
+            continue;
+        plan.steps.append({step.version, QString::fromUtf8(step.sqlite)});
+        plan.serverSteps.append({step.version, QString::fromUtf8(step.postgresql)});
+    }
     return plan;
 }
-
-int storedVersion(TDataModule1& db) { return int(db.query(QStringLiteral("PRAGMA user_version")).integer(0)); }
 
 // A column a step adds may already be there, when the database was written by a schema that
 // carries it: adding it again would fail the whole upgrade.
@@ -37,10 +38,7 @@ bool addsExistingColumn(TDataModule1& db, const QString& statement)
     const QRegularExpressionMatch m = addColumn.match(statement);
     if (!m.hasMatch())
         return false;
-    return db.query(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info(?) WHERE name=?"),
-                    {m.captured(1), m.captured(2)})
-               .integer(0)
-        > 0;
+    return db.tableColumns(m.captured(1)).contains(m.captured(2), Qt::CaseInsensitive);
 }
 
 }
@@ -68,8 +66,7 @@ QString upgrade(TDataModule1& db, int databaseVersion, QString* copyPath)
 {
     const Plan& plan = currentPlan();
     const QString copy = DatabaseCopy::besideDatabase(
-        db.connection().databaseName(), QStringLiteral("antes-de-actualizar-v%1").arg(databaseVersion),
-        ClockSeam::current().now());
+        db.path(), QStringLiteral("antes-de-actualizar-v%1").arg(databaseVersion), ClockSeam::current().now());
     if (copyPath)
         *copyPath = copy;
     if (const QString error = DatabaseCopy::write(db, copy); !error.isEmpty())
@@ -77,8 +74,8 @@ QString upgrade(TDataModule1& db, int databaseVersion, QString* copyPath)
 
     try {
         WriteTransaction transaction(db);
-        const int version = storedVersion(db); // another station may have upgraded meanwhile
-        for (const auto& [reached, script] : plan.steps) {
+        const int version = db.schemaVersion(); // another station may have upgraded meanwhile
+        for (const auto& [reached, script] : db.onServer() ? plan.serverSteps : plan.steps) {
             if (reached <= version)
                 continue;
             for (const QString& statement : SqlScriptStatements(script))
@@ -86,7 +83,7 @@ QString upgrade(TDataModule1& db, int databaseVersion, QString* copyPath)
                     db.execute(statement);
         }
         if (version < plan.version)
-            db.execute(QStringLiteral("PRAGMA user_version = %1").arg(plan.version));
+            db.setSchemaVersion(plan.version);
         transaction.commit();
     } catch (const DatabaseError& e) {
         return QStringLiteral("No se pudo actualizar la base de datos a la version %1: %2. La base de datos quedo "

@@ -59,8 +59,8 @@ void LoadActiveDosage()
     s.DosageKey = rows.text(3);
     s.InvoiceDeadline = rows.date(4);
     const QString legend = rows.text(5);
-    s.InvoiceLegend = rows.isEmpty() ? QString() : QStringLiteral("LEY Nº 453: \"") + legend + QLatin1Char('"');
-    s.InvoiceLegendLines = legend.isEmpty() ? QStringList() : WrapText(s.InvoiceLegend, 30);
+    s.InvoiceLegend = rows.isEmpty() ? QString() : InvoiceLegendText(legend);
+    s.InvoiceLegendLines = InvoiceLegendLines(legend);
     s.BranchPhone = CutToWidth(rows.text(6), 10);
     s.BranchAddress = CutToWidth(rows.text(7), 30);
     s.BranchCity = CutToWidth(rows.text(8), 30);

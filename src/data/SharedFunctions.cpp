@@ -58,19 +58,49 @@ QChar CounterLetter(int counter)
     }
 }
 
-QString AllocateKey(int counter, const std::function<void(const QString& key)>& insertRow)
+namespace {
+
+// Advancing the counter first takes its row's lock on a server, so a second station's allocation
+// waits for this transaction's end and then reads the counter after it.
+QString takeKey(int counter, const std::function<void(const QString& key)>& insertRow)
 {
     WriteTransaction transaction;
-    const QString key = CounterLetter(counter) + NextCounterId(counter);
+    const QString column = counterColumn(counter);
+    const qint64 taken = TDataModule1::instance()
+                             .query(QStringLiteral("UPDATE Codigos SET %1=%1+1 WHERE IdC=1 RETURNING %1").arg(column))
+                             .integer(0);
+    const QString key = CounterLetter(counter) + PadNextId(taken - 1);
     insertRow(key);
-    AdvanceCounter(counter);
     transaction.commit();
     return key;
 }
 
+}
+
+QString AllocateKey(int counter, const std::function<void(const QString& key)>& insertRow)
+{
+    // Inside the caller's transaction a conflict undoes the caller's work too: only the caller can
+    // run it again. Alone, the allocation is tried again a few times before the user is told.
+    const bool alone = TDataModule1::instance().transactionDepth() == 0;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            return takeKey(counter, insertRow);
+        } catch (const DatabaseError& e) {
+            if (!alone || attempt >= 3 || e.kind() != DatabaseError::Kind::Conflict)
+                throw;
+        }
+    }
+}
+
 qint64 ReadInvoiceCounter()
 {
-    return TDataModule1::instance().query(QStringLiteral("SELECT NFactura FROM DatosC")).integer(0);
+    // Read for the invoice about to be written, the server's row lock keeps the number this
+    // station's until its commit.
+    TDataModule1& db = TDataModule1::instance();
+    const bool forWriting = db.onServer() && db.transactionDepth() > 0;
+    return db.query(forWriting ? QStringLiteral("SELECT NFactura FROM DatosC FOR UPDATE")
+                               : QStringLiteral("SELECT NFactura FROM DatosC"))
+        .integer(0);
 }
 
 void AdvanceInvoiceCounter()
@@ -190,4 +220,11 @@ QStringList WrapText(const QString& text, int width)
         start = blank + 1;
     }
     return lines;
+}
+
+QString InvoiceLegendText(const QString& leyenda) { return QStringLiteral("LEY Nº 453: \"") + leyenda + QLatin1Char('"'); }
+
+QStringList InvoiceLegendLines(const QString& leyenda)
+{
+    return leyenda.isEmpty() ? QStringList() : WrapText(InvoiceLegendText(leyenda), 30);
 }

@@ -22,9 +22,11 @@ QString NextCounterId(int counter);
 void AdvanceCounter(int counter);
 // The letter a counter's keys start with ("C", "V", "P", "P", "E").
 QChar CounterLetter(int counter);
-// Takes the next key of a counter, lets insertRow store the row under it and advances the counter,
-// all inside one transaction (the caller's, when it has one): two stations sharing the database
-// never take the same key. Returns the key, such as "V000000001".
+// Advances a counter and lets insertRow store the row under the key it gives, inside one
+// transaction (the caller's, when it has one): two stations sharing the database never take the
+// same key (on a server the counter's row stays locked until the commit). Alone, an allocation
+// that another station's transaction pushed aside is tried again. Returns the key, such as
+// "V000000001".
 QString AllocateKey(int counter, const std::function<void(const QString& key)>& insertRow);
 
 // The next invoice number (DatosC.NFactura) and its advance.
@@ -49,3 +51,9 @@ QString TrimRight(const QString& text);
 // Lines of at least `width` characters, cut at the first blank after the width; a word is never
 // split.
 QStringList WrapText(const QString& text, int width);
+
+// A dosage's consumer-rights legend as invoices print it: "LEY Nº 453: \"" + Leyenda + "\"" in one
+// piece (letter invoice), and the same wrapped at 30 columns for the roll ticket, where an empty
+// Leyenda prints no lines at all.
+QString InvoiceLegendText(const QString& leyenda);
+QStringList InvoiceLegendLines(const QString& leyenda);

@@ -1,7 +1,9 @@
 #include "data/UDataModule.h"
 
 #include "data/DatabaseError.h"
+#include "data/EngineErrors.h"
 #include "data/SchemaUpgrade.h"
+#include "data/ServerAddress.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -12,6 +14,15 @@
 namespace {
 
 const QString kConnection = QStringLiteral("cvi-zelto");
+
+// A statement outside any transaction that a concurrent one pushed aside is run again this many
+// times before the user is told.
+constexpr int kRetries = 3;
+
+// Statements kept prepared on a server connection, at most (the program has far fewer).
+constexpr int kPreparedLimit = 500;
+
+const QString kShopTables = QStringLiteral("'Codigos','DatosC','Usuario','Caja','Ventas'");
 
 QString engineText(const QSqlError& error)
 {
@@ -24,6 +35,14 @@ bool isWritableFile(const QFileInfo& info)
 {
     const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return info.isWritable() && (info.permissions() & writeBits);
+}
+
+// The server gets whole numbers for true and false, as the file stores them.
+QVariant boundValue(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool() ? 1 : 0;
+    return v;
 }
 
 }
@@ -43,9 +62,14 @@ bool TDataModule1::isOpen() const
     return QSqlDatabase::contains(kConnection) && connection().isOpen();
 }
 
-QString TDataModule1::open(const QString& path)
+QString TDataModule1::open(const QString& name)
 {
     close();
+    return ServerAddress::isServerText(name) ? openServer(name.trimmed()) : openFile(name);
+}
+
+QString TDataModule1::openFile(const QString& path)
+{
     const QFileInfo info(path);
     if (path.trimmed().isEmpty() || !info.exists() || !info.isFile())
         return QStringLiteral("No se encuentra el archivo de base de datos: %1").arg(path);
@@ -54,81 +78,207 @@ QString TDataModule1::open(const QString& path)
     if (!isWritableFile(info) || !QFileInfo(info.absolutePath()).isWritable())
         return QStringLiteral("El archivo de base de datos es de solo lectura: %1").arg(path);
 
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
-        db.setDatabaseName(info.absoluteFilePath());
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        if (!db.open()) {
-            const QString error = engineText(db.lastError());
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(kConnection);
-            return QStringLiteral("No se puede abrir la base de datos: %1").arg(error);
-        }
-    }
-
-    // A file that is not a database, or one without our tables, is refused before anything
-    // (such as the journal mode) is written into it.
-    QString refusal;
-    {
-        QSqlQuery check(connection());
-        check.setForwardOnly(true);
-        if (!check.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND "
-                                       "name IN ('Codigos','DatosC','Usuario','Caja','Ventas')"))
-            || !check.next() || check.value(0).toInt() != 5)
-            refusal = QStringLiteral("El archivo no es una base de datos del sistema: %1").arg(path);
-    }
-    // A database written by a newer program is left exactly as it is.
-    int version = 0;
-    if (refusal.isEmpty()) {
-        QSqlQuery read(connection());
-        read.setForwardOnly(true);
-        if (read.exec(QStringLiteral("PRAGMA user_version")) && read.next())
-            version = read.value(0).toInt();
-        refusal = SchemaUpgrade::checkNotNewer(version);
-    }
-    if (refusal.isEmpty()) {
-        QSqlQuery setup(connection());
-        if (!setup.exec(QStringLiteral("PRAGMA foreign_keys = ON"))
-            || !setup.exec(QStringLiteral("PRAGMA journal_mode = WAL")))
-            refusal = QStringLiteral("No se puede abrir la base de datos: %1").arg(engineText(setup.lastError()));
-    }
-    if (refusal.isEmpty() && version < SchemaUpgrade::currentPlan().version)
-        refusal = SchemaUpgrade::upgrade(*this, version);
-    if (!refusal.isEmpty()) {
+    if (const QString error = EngineConnection::open(info.absoluteFilePath(), kConnection); !error.isEmpty())
+        return error;
+    m_engine = EngineKind::SQLite;
+    m_path = info.absoluteFilePath();
+    if (const QString refusal = checkShop(path); !refusal.isEmpty()) {
         close();
         return refusal;
     }
-    m_path = info.absoluteFilePath();
+    return {};
+}
+
+QString TDataModule1::openServer(const QString& text)
+{
+    if (const QString error = EngineConnection::open(text, kConnection); !error.isEmpty())
+        return error;
+    m_engine = EngineKind::PostgreSQL;
+    m_path = text;
+    if (const QString refusal = checkShop(EngineConnection::displayName(text)); !refusal.isEmpty()) {
+        close();
+        return refusal;
+    }
+    return {};
+}
+
+// Refuses a database without our tables, or one written by a newer program, before anything
+// (such as the journal mode) is written into it; then brings an older one up to date.
+QString TDataModule1::checkShop(const QString& shown)
+{
+    try {
+        if (!hasShopTables())
+            return onServer() ? QStringLiteral("La base de datos del servidor no es una base de datos del sistema: %1").arg(shown)
+                              : QStringLiteral("El archivo no es una base de datos del sistema: %1").arg(shown);
+        const int version = schemaVersion();
+        if (const QString refusal = SchemaUpgrade::checkNotNewer(version); !refusal.isEmpty())
+            return refusal;
+        if (!onServer()) {
+            runPlain(QStringLiteral("PRAGMA foreign_keys = ON"));
+            runPlain(QStringLiteral("PRAGMA journal_mode = WAL"));
+        }
+        if (version < SchemaUpgrade::currentPlan().version)
+            return SchemaUpgrade::upgrade(*this, version);
+    } catch (const DatabaseError& e) {
+        // A file that is not a database at all fails the very first read.
+        if (!onServer() && e.text().contains(QLatin1String("not a database")))
+            return QStringLiteral("El archivo no es una base de datos del sistema: %1").arg(shown);
+        return QStringLiteral("No se puede abrir la base de datos: %1").arg(e.text());
+    }
     return {};
 }
 
 void TDataModule1::close()
 {
-    if (QSqlDatabase::contains(kConnection)) {
-        {
-            QSqlDatabase db = connection();
-            if (db.isOpen())
-                db.close();
-        }
-        QSqlDatabase::removeDatabase(kConnection);
-    }
+    m_prepared.clear();
+    EngineConnection::remove(kConnection);
     m_path.clear();
     m_depth = 0;
+    m_spoiledLevel = 0;
+    m_lost = false;
+}
+
+int TDataModule1::schemaVersion()
+{
+    if (!onServer())
+        return int(query(QStringLiteral("PRAGMA user_version")).integer(0));
+    // On a server the version is the comment of table Codigos: "version N".
+    static const QRegularExpression form(QStringLiteral("^version (\\d+)$"));
+    const QString comment =
+        query(QStringLiteral("SELECT obj_description(to_regclass('codigos'), 'pg_class')")).text(0).trimmed();
+    const auto m = form.match(comment);
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+void TDataModule1::setSchemaVersion(int version)
+{
+    // Neither statement takes a bound value; the number is an int, never input.
+    execute(onServer() ? QStringLiteral("COMMENT ON TABLE Codigos IS 'version %1'").arg(version)
+                       : QStringLiteral("PRAGMA user_version = %1").arg(version));
+}
+
+bool TDataModule1::hasShopTables()
+{
+    const QString sql = onServer()
+        ? QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema() "
+                         "AND table_name IN (%1)").arg(kShopTables.toLower())
+        : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name IN (%1)").arg(kShopTables);
+    return query(sql).integer(0) == 5;
+}
+
+QStringList TDataModule1::tableColumns(const QString& table)
+{
+    SqlRows rows = onServer()
+        ? query(QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = current_schema() "
+                               "AND table_name = ? ORDER BY ordinal_position"),
+                {table.toLower()})
+        : query(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table});
+    QStringList names;
+    for (; !rows.atEnd(); rows.next())
+        names << EngineErrors::schemaSpelling(rows.text(0));
+    return names;
+}
+
+bool TDataModule1::hasIndex(const QString& name)
+{
+    const SqlRows rows = onServer()
+        ? query(QStringLiteral("SELECT COUNT(*) FROM pg_indexes WHERE schemaname = current_schema() AND indexname = ?"),
+                {name.toLower()})
+        : query(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND name=?"), {name});
+    return rows.integer(0) > 0;
+}
+
+void TDataModule1::fail(const QSqlError& error, const QString& sql, const QVariantList& values)
+{
+    if (!onServer())
+        throw DatabaseError(describeError(engineText(error)));
+    // On a server the failed statement spoils the transaction around it; the connection itself
+    // may be gone, and then so is the transaction.
+    m_lost = EngineErrors::isConnectionLost(error);
+    if (m_lost) {
+        m_depth = 0;
+        m_spoiledLevel = 0;
+    } else if (m_depth > 0 && m_spoiledLevel == 0) {
+        m_spoiledLevel = m_depth;
+    }
+    const DatabaseError::Kind kind = m_lost ? DatabaseError::Kind::ConnectionLost
+        : EngineErrors::isRetryable(error) ? DatabaseError::Kind::Conflict
+                                           : DatabaseError::Kind::Refused;
+    throw DatabaseError(EngineErrors::describePostgres(error, sql, values), kind);
+}
+
+// After the server's connection was lost, the next statement outside a transaction connects
+// again (a statement inside one would belong to a transaction the server has already undone).
+void TDataModule1::reconnectIfLost()
+{
+    if (!m_lost || m_depth > 0)
+        return;
+    m_prepared.clear();
+    EngineConnection::remove(kConnection);
+    if (const QString error = EngineConnection::open(m_path, kConnection); !error.isEmpty())
+        throw DatabaseError(error);
+    m_lost = false;
+}
+
+// On a server every prepared statement costs a round trip to prepare and one to let go of; the
+// statements of the program are few and run again and again, so each stays prepared for the
+// connection's life.
+QSqlQuery& TDataModule1::prepared(const QString& sql, const QVariantList& values)
+{
+    auto it = m_prepared.find(sql);
+    if (it == m_prepared.end()) {
+        if (m_prepared.size() >= kPreparedLimit)
+            m_prepared.clear();
+        QSqlQuery q(connection());
+        q.setForwardOnly(true);
+        if (!q.prepare(sql))
+            fail(q.lastError(), sql, values);
+        it = m_prepared.insert(sql, q);
+    }
+    return it.value();
+}
+
+QSqlQuery& TDataModule1::run(QSqlQuery& local, const QString& sql, const QVariantList& values)
+{
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("No hay una base de datos abierta"));
+    for (int attempt = 1;; ++attempt) {
+        QSqlQuery* q = &local;
+        bool ran = false;
+        if (!onServer()) {
+            local.setForwardOnly(true);
+            ran = local.prepare(sql);
+            if (ran) {
+                for (const QVariant& v : values)
+                    local.addBindValue(v);
+                ran = local.exec();
+            }
+        } else if (values.isEmpty()) {
+            // A server prepares only plain statements (no CREATE, COMMENT, SET...), and a statement
+            // without values gains nothing from it.
+            local.setForwardOnly(true);
+            ran = local.exec(sql);
+        } else {
+            q = &prepared(sql, values);
+            for (int i = 0; i < values.size(); ++i)
+                q->bindValue(i, boundValue(values[i]));
+            ran = q->exec();
+        }
+        if (ran)
+            return *q;
+        // Alone (outside a transaction) the statement was undone whole: it may simply run again.
+        const QSqlError error = q->lastError();
+        if (onServer() && m_depth == 0 && attempt < kRetries && EngineErrors::isRetryable(error))
+            continue;
+        fail(error, sql, values);
+    }
 }
 
 SqlRows TDataModule1::query(const QString& sql, const QVariantList& values)
 {
-    if (!isOpen())
-        throw DatabaseError(QStringLiteral("No hay una base de datos abierta"));
-    QSqlQuery q(connection());
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        throw DatabaseError(describeError(engineText(q.lastError())));
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw DatabaseError(describeError(engineText(q.lastError())));
-
+    reconnectIfLost();
+    QSqlQuery local(connection());
+    QSqlQuery& q = run(local, sql, values);
     const QSqlRecord record = q.record();
     QStringList columns;
     for (int i = 0; i < record.count(); ++i)
@@ -141,44 +291,79 @@ SqlRows TDataModule1::query(const QString& sql, const QVariantList& values)
             row << q.value(i);
         rows << row;
     }
+    q.finish();
     return SqlRows(columns, rows);
 }
 
 int TDataModule1::execute(const QString& sql, const QVariantList& values)
 {
-    if (!isOpen())
-        throw DatabaseError(QStringLiteral("No hay una base de datos abierta"));
+    reconnectIfLost();
+    QSqlQuery local(connection());
+    QSqlQuery& q = run(local, sql, values);
+    // The file gives the new row's key for free; a server is asked only when someone wants it.
+    if (!onServer())
+        m_lastInsertId = q.lastInsertId().toLongLong();
+    const int changed = q.numRowsAffected();
+    q.finish();
+    return changed;
+}
+
+qint64 TDataModule1::lastInsertId()
+{
+    if (!onServer())
+        return m_lastInsertId;
+    // lastval() refuses when no key was generated yet: inside a transaction that refusal must
+    // not spoil it, so it runs in a save point of its own.
+    const bool inside = m_depth > 0;
+    if (inside)
+        runPlain(QStringLiteral("SAVEPOINT lastkey"));
     QSqlQuery q(connection());
-    if (!q.prepare(sql))
-        throw DatabaseError(describeError(engineText(q.lastError())));
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw DatabaseError(describeError(engineText(q.lastError())));
-    m_lastInsertId = q.lastInsertId().toLongLong();
-    return q.numRowsAffected();
+    const bool ok = q.exec(QStringLiteral("SELECT lastval()")) && q.next();
+    const qint64 key = ok ? q.value(0).toLongLong() : 0;
+    if (inside)
+        runPlain(ok ? QStringLiteral("RELEASE lastkey") : QStringLiteral("ROLLBACK TO lastkey"));
+    return key;
 }
 
 void TDataModule1::runPlain(const QString& sql)
 {
     QSqlQuery q(connection());
     if (!q.exec(sql))
-        throw DatabaseError(describeError(engineText(q.lastError())));
+        fail(q.lastError(), sql, {});
 }
 
 void TDataModule1::begin()
 {
+    reconnectIfLost();
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No hay una base de datos abierta"));
-    runPlain(m_depth == 0 ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT level%1").arg(m_depth));
+    if (m_depth > 0) {
+        runPlain(QStringLiteral("SAVEPOINT level%1").arg(m_depth));
+    } else if (!onServer()) {
+        runPlain(QStringLiteral("BEGIN IMMEDIATE"));
+    } else {
+        runPlain(QStringLiteral("BEGIN"));
+        QSqlQuery lock(connection());
+        if (!lock.exec(EngineConnection::writeLockStatement())) {
+            const QSqlError error = lock.lastError();
+            QSqlQuery(connection()).exec(QStringLiteral("ROLLBACK"));
+            fail(error, {}, {});
+        }
+    }
     ++m_depth;
 }
 
 void TDataModule1::beginRead()
 {
+    reconnectIfLost();
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No hay una base de datos abierta"));
-    runPlain(m_depth == 0 ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT level%1").arg(m_depth));
+    if (m_depth > 0)
+        runPlain(QStringLiteral("SAVEPOINT level%1").arg(m_depth));
+    else
+        // On a server every statement of a plain transaction sees the latest commits; the read
+        // needs one snapshot for all of them.
+        runPlain(onServer() ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ") : QStringLiteral("BEGIN"));
     ++m_depth;
 }
 
@@ -186,6 +371,11 @@ void TDataModule1::commit()
 {
     if (m_depth == 0)
         return;
+    if (m_spoiledLevel > 0) {
+        // A server would answer COMMIT of a spoiled transaction by undoing it quietly: say so.
+        rollback();
+        throw DatabaseError(QStringLiteral("La operacion no se guardo: un paso anterior fue rechazado por la base de datos"));
+    }
     const QString sql = m_depth == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE level%1").arg(m_depth - 1);
     try {
         runPlain(sql);
@@ -210,31 +400,11 @@ void TDataModule1::rollback()
         q.exec(QStringLiteral("ROLLBACK TO level%1").arg(m_depth));
         q.exec(QStringLiteral("RELEASE level%1").arg(m_depth));
     }
+    if (m_spoiledLevel > m_depth)
+        m_spoiledLevel = 0;
 }
 
-QString TDataModule1::describeError(const QString& engineText)
-{
-    static const QRegularExpression length(QStringLiteral("CHECK constraint failed: len(\\d+)_(\\w+)"));
-    static const QRegularExpression date(QStringLiteral("CHECK constraint failed: date_(\\w+)"));
-    static const QRegularExpression digits(QStringLiteral("CHECK constraint failed: digits(\\d+)_(\\w+)"));
-    static const QRegularExpression type(QStringLiteral("cannot store \\w+ value in (\\w+) column \\w+\\.(\\w+)"));
-    static const QRegularExpression unique(QStringLiteral("UNIQUE constraint failed: \\w+\\.(\\w+)"));
-
-    if (const auto m = length.match(engineText); m.hasMatch())
-        return QStringLiteral("El dato \"%1\" no puede tener mas de %2 caracteres").arg(m.captured(2), m.captured(1));
-    if (const auto m = date.match(engineText); m.hasMatch())
-        return QStringLiteral("El dato \"%1\" no es una fecha valida").arg(m.captured(1));
-    if (const auto m = digits.match(engineText); m.hasMatch())
-        return QStringLiteral("El dato \"%1\" debe ser un numero de hasta %2 digitos").arg(m.captured(2), m.captured(1));
-    if (const auto m = type.match(engineText); m.hasMatch()) {
-        const bool whole = m.captured(1) == QLatin1String("INTEGER");
-        return QStringLiteral("El dato \"%1\" debe ser un numero%2")
-            .arg(m.captured(2), whole ? QStringLiteral(" entero") : QString());
-    }
-    if (const auto m = unique.match(engineText); m.hasMatch())
-        return QStringLiteral("Ya existe un registro con el mismo dato \"%1\"").arg(m.captured(1));
-    return engineText;
-}
+QString TDataModule1::describeError(const QString& engineText) { return EngineErrors::describeSqlite(engineText); }
 
 WriteTransaction::WriteTransaction(TDataModule1& db) : m_db(db) { m_db.begin(); }
 

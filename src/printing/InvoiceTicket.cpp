@@ -23,7 +23,7 @@ constexpr int QrLift = 5;
 constexpr int QrGapAbove = 10;
 constexpr int QrHeight = 180;
 
-void Header(TicketDocument& ticket, const SessionState& s)
+void Header(TicketDocument& ticket, const SessionState& s, const QString& markLine)
 {
     const bool headOffice = s.BranchNumber == 0;
     ticket.HeaderLine(CenterText(s.TaxpayerName));
@@ -33,12 +33,10 @@ void Header(TicketDocument& ticket, const SessionState& s)
                                  : QStringLiteral("               SUCURSAL ") + QString::number(s.BranchNumber));
     ticket.HeaderLine(CenterText(headOffice ? s.HeadOfficeAddress : s.BranchAddress));
     ticket.HeaderLine(CenterText((headOffice ? s.HeadOfficeCity : s.BranchCity) + QStringLiteral(" BOLIVIA")));
-    ticket.HeaderLine(QStringLiteral("            FACTURA ORIGINAL"));
+    ticket.HeaderLine(markLine);
 }
 
-}
-
-QString PrintInvoiceTicket(const SaleVoucher& sale)
+QString Print(const SaleVoucher& sale, const QString& markLine)
 {
     const SessionState& s = SessionState::current();
     // Composed before the job starts, so a refused symbol never leaves a job half drawn.
@@ -47,7 +45,7 @@ QString PrintInvoiceTicket(const SaleVoucher& sale)
     TicketDocument ticket;
     if (!ticket.Begin(QStringLiteral("FACTURA"), 20))
         return ticket.errorText();
-    Header(ticket, s);
+    Header(ticket, s, markLine);
     ticket.BodyLine(kRule);
     ticket.BodyLine(QStringLiteral("           NIT: ") + s.TaxpayerNit);
     ticket.BodyLine(QStringLiteral("         FACTURA Nº: ") + PadInvoiceNumber(sale.invoiceNumber));
@@ -68,7 +66,7 @@ QString PrintInvoiceTicket(const SaleVoucher& sale)
     ticket.BodyLine(QStringLiteral("SON: ") + AmountInWords(MoneyText(sale.total)).trimmed());
     ticket.BodyLine(kRule);
     ticket.BodyLine(QStringLiteral("CODIGO DE CONTROL: ") + sale.controlCode);
-    ticket.BodyLine(QStringLiteral("FECHA LIMITE DE EMISION: ") + Formats::Date(s.InvoiceDeadline));
+    ticket.BodyLine(QStringLiteral("FECHA LIMITE DE EMISION: ") + Formats::Date(sale.invoiceDeadline()));
     ticket.Skip(QrGapAbove);
     if (!qr.isNull())
         ticket.DrawImage(QrLeft, ticket.y() - QrLift, qr);
@@ -76,12 +74,21 @@ QString PrintInvoiceTicket(const SaleVoucher& sale)
     ticket.BodyLine(QStringLiteral("\"ESTA FACTURA CONTRIBUYE AL DESARROLLO"));
     ticket.BodyLine(QStringLiteral("DEL PAIS, EL USO ILICITO DE ESTA SERA"));
     ticket.BodyLine(QStringLiteral("SANCIONADO DE ACUERDO A LEY\""));
-    if (!s.InvoiceLegendLines.isEmpty()) {
+    if (const QStringList legend = sale.invoiceLegendLines(); !legend.isEmpty()) {
         ticket.Skip(ticket.h());
-        for (const QString& line : s.InvoiceLegendLines)
+        for (const QString& line : legend)
             ticket.BodyLine(line);
     }
     ticket.BodyLine(kRule);
     ticket.BodyLine(QStringLiteral("GRACIAS POR SU PREFERENCIA... ") + sale.orderNumber());
     return ticket.End() ? QString() : ticket.errorText();
+}
+
+}
+
+QString PrintInvoiceTicket(const SaleVoucher& sale) { return Print(sale, QStringLiteral("            FACTURA ORIGINAL")); }
+
+QString PrintInvoiceTicketReprint(const SaleVoucher& sale)
+{
+    return Print(sale, QStringLiteral("            FACTURA  ORIGINAL"));
 }

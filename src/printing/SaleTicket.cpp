@@ -10,14 +10,25 @@ using TicketText::ItemLine;
 using TicketText::MoneyText;
 using TicketText::RightAlign40;
 
-QString PrintSaleTicket(const SaleVoucher& sale)
+namespace {
+
+// Where the ticket of a new sale and the one printed again from the stored sale differ.
+struct TicketStyle {
+    QString jobTitle;
+    bool ownerLine;
+    int closingRule;  // hyphens under the items
+    QString thanks;
+};
+
+QString Print(const SaleVoucher& sale, const TicketStyle& style)
 {
     const SessionState& s = SessionState::current();
     TicketDocument ticket;
-    if (!ticket.Begin(QStringLiteral("TICKET"), 15))
+    if (!ticket.Begin(style.jobTitle, 15))
         return ticket.errorText();
     ticket.HeaderLine(s.TaxpayerName);
-    ticket.HeaderLine(s.OwnerName);
+    if (style.ownerLine)
+        ticket.HeaderLine(s.OwnerName);
     ticket.HeaderLine(QStringLiteral("Nº Orden: ") + sale.orderNumber() + QStringLiteral(" Fecha: ")
                       + Formats::Date(sale.date));
     if (sale.clientNameTyped)
@@ -27,11 +38,23 @@ QString PrintSaleTicket(const SaleVoucher& sale)
     ticket.BodyLine(QString(40, QLatin1Char('-')));
     for (const SaleVoucherLine& line : sale.lines)
         ticket.BodyLine(ItemLine(line.quantity, line.product, line.unitPrice, line.lineTotal));
-    ticket.BodyLine(QString(42, QLatin1Char('-')));
+    ticket.BodyLine(QString(style.closingRule, QLatin1Char('-')));
     ticket.BodyLine(RightAlign40(QStringLiteral("TOTAL: ") + MoneyText(sale.total)));
     ticket.BodyLine(RightAlign40(QStringLiteral("EFECTIVO: ") + MoneyText(sale.cashReceived)));
     ticket.BodyLine(RightAlign40((sale.isCredit() ? QStringLiteral("SALDO: ") : QStringLiteral("CAMBIO: "))
                                  + MoneyText(sale.changeOrBalance)));
-    ticket.BodyLine(QStringLiteral("      GRACIAS POR SU PREFERENCIA"));
+    ticket.BodyLine(style.thanks);
     return ticket.End() ? QString() : ticket.errorText();
+}
+
+}
+
+QString PrintSaleTicket(const SaleVoucher& sale)
+{
+    return Print(sale, {QStringLiteral("TICKET"), true, 42, QStringLiteral("      GRACIAS POR SU PREFERENCIA")});
+}
+
+QString PrintSaleTicketReprint(const SaleVoucher& sale)
+{
+    return Print(sale, {QStringLiteral("Ticket Venta"), false, 40, QStringLiteral("       GRACIAS POR SU PREFERENCIA")});
 }

@@ -2,6 +2,8 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // One line of a sale as its vouchers print it.
 struct SaleVoucherLine {
@@ -12,9 +14,16 @@ struct SaleVoucherLine {
     double lineTotal = 0;
 };
 
+// The dosage an invoice was issued under: its deadline and its legend (Leyenda as stored).
+struct VoucherDosage {
+    QDate deadline;
+    QString legend;
+};
+
 // A stored sale as its vouchers print it (invoice ticket, sale ticket, letter invoice, delivery
 // note). It is made from the values the sale was stored with, so printing it again prints the
-// same voucher. The taxpayer and the dosage come from the session record at printing time.
+// same voucher. The taxpayer comes from the session record at printing time, and so does the
+// dosage, unless the voucher carries the sale's own (a stored invoice printed again).
 struct SaleVoucher {
     QString saleId;                // "V000000123"
     QDate date;
@@ -35,6 +44,7 @@ struct SaleVoucher {
     QString observation;
     QString cashier;
     QList<SaleVoucherLine> lines;
+    std::optional<VoucherDosage> dosage;  // the sale's own dosage; none: the session's active one
 
     bool isInvoice() const { return voucherKind == 1; }
     bool isCredit() const { return paymentForm == 2; }
@@ -42,4 +52,11 @@ struct SaleVoucher {
     QString orderNumber() const;
     // The key's nine digits, as the sale number field shows them.
     QString saleNumberText() const;
+
+    // The deadline and the legend invoices print: the sale's own dosage when the voucher carries
+    // it, otherwise the active dosage of the session. The legend in one piece (letter invoice) and
+    // in the ticket's lines (none for an empty Leyenda).
+    QDate invoiceDeadline() const;
+    QString invoiceLegend() const;
+    QStringList invoiceLegendLines() const;
 };

@@ -1,5 +1,7 @@
 #include "printing/SystemTicketSink.h"
 
+#include "data/ServerAddress.h"
+
 #include "data/ClockSeam.h"
 #include "data/MessageSeam.h"
 #include "data/SessionState.h"
@@ -84,8 +86,10 @@ void SystemTicketSink::discard()
 QString SystemTicketSink::ticketsFolder()
 {
     const SessionState& session = SessionState::current();
-    QString base = session.DatabasePath.isEmpty() ? session.AppFolder
-                                                  : QFileInfo(session.DatabasePath).absolutePath();
+    // A shop on a server has no folder of its own: its tickets go beside the program.
+    QString base = session.DatabasePath.isEmpty() || ServerAddress::isServerText(session.DatabasePath)
+        ? session.AppFolder
+        : QFileInfo(session.DatabasePath).absolutePath();
     if (base.isEmpty())
         base = QDir::currentPath();
     return QDir(base).filePath(QStringLiteral("tickets")) + QLatin1Char('/');

@@ -122,7 +122,6 @@ TFIFacturaD::TFIFacturaD()
 {
     add(QStringLiteral("QRFacturaO"), QStringLiteral("O R I G I N A L"));
     add(QStringLiteral("QRFacturaC"), QStringLiteral("C O P I A"));
-    add(QStringLiteral("QRFacturaR"), QStringLiteral("O r i g i n a l"));
 }
 
 TFIFacturaD& TFIFacturaD::instance()
@@ -176,14 +175,14 @@ bool TFIFacturaD::fill(ReportDefinition& r, const SaleVoucher& sale)
     r.label(QStringLiteral("LTotalN"))->setText(Formats::Money(sale.total));
     r.label(QStringLiteral("LCodigoC"))->setText(QStringLiteral("Código de Control: ") + sale.controlCode);
     r.label(QStringLiteral("LIdCajero"))->setText(QStringLiteral("ID/Cajero: ") + sale.orderNumber() + QLatin1Char('/') + s.UserLogin);
-    r.label(QStringLiteral("LFechaLimite"))->setText(QStringLiteral("Fecha Límite de Emisión: ") + Formats::Date(s.InvoiceDeadline));
+    r.label(QStringLiteral("LFechaLimite"))->setText(QStringLiteral("Fecha Límite de Emisión: ") + Formats::Date(sale.invoiceDeadline()));
     r.label(QStringLiteral("LHora"))->setText(QStringLiteral("Hora: ") + sale.time);
     r.image(QStringLiteral("IQR"))->setImage(RenderInvoiceQr(BuildInvoiceQrText(
         s.TaxpayerNit, sale.invoiceNumber, sale.authorization, sale.date, sale.total, sale.controlCode, sale.nitCi)));
     SetMemo(r, QStringLiteral("MLeyendaF"),
             {QStringLiteral("\"ESTA FACTURA CONTRIBUYE AL DESARROLLO DEL PAIS, EL USO ILICITO DE ESTA SERA "
                             "SANCIONADO DE ACUERDO A LEY\"")});
-    SetMemo(r, QStringLiteral("MLeyenda"), {s.InvoiceLegend});
+    SetMemo(r, QStringLiteral("MLeyenda"), {sale.invoiceLegend()});
     return true;
 }
 
@@ -195,15 +194,5 @@ bool TFIFacturaD::ShowInvoice(const SaleVoucher& sale)
         return false;
     m_rows = RowsOf(sale);
     ReportPreview::current().showComposite({&original, &copy});
-    return true;
-}
-
-bool TFIFacturaD::ShowInvoiceReprint(const SaleVoucher& sale)
-{
-    ReportDefinition& reprint = QRFacturaR();
-    if (!fill(reprint, sale))
-        return false;
-    m_rows = RowsOf(sale);
-    ReportPreview::current().show(reprint);
     return true;
 }

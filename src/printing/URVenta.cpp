@@ -6,8 +6,10 @@
 #include "data/SharedFunctions.h"
 #include "printing/PurchaseVoucher.h"
 #include "printing/ReportLogo.h"
+#include "printing/Quotation.h"
 #include "printing/ReportPreview.h"
 #include "printing/SaleVoucher.h"
+#include "tax/InvoiceQr.h"
 #include "printing/SupplyDeliveryVoucher.h"
 
 #include <span>
@@ -27,6 +29,27 @@ struct VoucherColumn {
     int width;
     Qt::Alignment alignment;
 };
+
+// The detail labels a report's row callback fills; a report without a unit column has none.
+struct DetailLabels {
+    const char* quantity;
+    const char* description;
+    const char* unit;
+    const char* unitPrice;
+    const char* total;
+};
+const DetailLabels kVoucherLabels{"LCantidad", "LProducto", "LUnidad", "LPUnitario", "LTotal"};
+const DetailLabels kInvoiceLabels{"LCant", "LDescripcion", nullptr, "LPrecioU", "LSubTotal"};
+
+void FillRow(ReportDefinition& report, const DetailLabels& labels, const VoucherRow& row)
+{
+    report.label(QLatin1String(labels.quantity))->setText(row.quantity);
+    report.label(QLatin1String(labels.description))->setText(row.description);
+    if (labels.unit)
+        report.label(QLatin1String(labels.unit))->setText(row.unit);
+    report.label(QLatin1String(labels.unitPrice))->setText(row.unitPrice);
+    report.label(QLatin1String(labels.total))->setText(row.total);
+}
 
 const VoucherColumn kSaleColumns[] = {
     {"Cantidad", "LCantidad", 0, 80, Qt::AlignRight},
@@ -113,6 +136,28 @@ QList<VoucherRow> ServiceRows(const PurchaseVoucher& purchase)
     return SevenVoucherRows(lines, QString());
 }
 
+// The head office block of the invoice; a branch adds its own lines under it.
+QStringList InvoiceAddressLines(const SessionState& s)
+{
+    const QStringList headOffice = {QStringLiteral("CASA MATRIZ"), s.HeadOfficeAddress,
+                                    QStringLiteral(" Telf.: ") + s.HeadOfficePhone,
+                                    s.HeadOfficeCity + QStringLiteral(" - Bolivia")};
+    if (s.BranchNumber == 0)
+        return QStringList{QString()} + headOffice;
+    return headOffice
+        + QStringList{QString(), QStringLiteral("SUCURSAL ") + QString::number(s.BranchNumber),
+                      s.BranchAddress + QStringLiteral(" Telf.: ") + s.BranchPhone};
+}
+
+QList<VoucherRow> RowsOf(const Quotation& quotation)
+{
+    QList<VoucherRow> lines;
+    for (const SaleVoucherLine& line : quotation.lines)
+        lines.append(VoucherRow{line.quantity, line.product, line.unit, Formats::Money(line.unitPrice),
+                                Formats::Money(line.lineTotal)});
+    return SevenVoucherRows(lines, quotation.observation);
+}
+
 const QString kCommitment = QStringLiteral(
     "El suscrito cliente se compromete a pagar el saldo adeudado de la presente constancia, instrumento que con "
     "sólo el reconocimiento de firmas y rubricas, surtirá efectos legales.");
@@ -123,6 +168,8 @@ TFRVenta::TFRVenta()
 {
     add(QStringLiteral("QRVentaR"), &LayoutVentaR);
     add(QStringLiteral("QRServicio"), &LayoutServicio);
+    add(QStringLiteral("QRFactura"), &LayoutFactura);
+    add(QStringLiteral("QRCotizacion"), &LayoutCotizacion);
     add(QStringLiteral("QREntrega"), &LayoutEntrega);
 }
 
@@ -157,16 +204,26 @@ QStringList TFRVenta::reportNames() const
 
 void TFRVenta::feedFromSource(ReportDefinition& report)
 {
+    const DetailLabels labels = &report == &QRFactura() ? kInvoiceLabels : kVoucherLabels;
     report.setRowCallbacks([this] { m_feed.restart(RowsOfSource()); },
+                           [this, &report, labels] {
+                               VoucherRow row;
+                               if (!m_feed.next(&row))
+                                   return false;
+                               FillRow(report, labels, row);
+                               return true;
+                           });
+}
+
+void TFRVenta::feedFromRows(ReportDefinition& report, const QList<VoucherRow>& rows)
+{
+    m_rows = rows;
+    report.setRowCallbacks([this] { m_feed.restart(m_rows); },
                            [this, &report] {
                                VoucherRow row;
                                if (!m_feed.next(&row))
                                    return false;
-                               report.label(QStringLiteral("LCantidad"))->setText(row.quantity);
-                               report.label(QStringLiteral("LProducto"))->setText(row.description);
-                               report.label(QStringLiteral("LUnidad"))->setText(row.unit);
-                               report.label(QStringLiteral("LPUnitario"))->setText(row.unitPrice);
-                               report.label(QStringLiteral("LTotal"))->setText(row.total);
+                               FillRow(report, kVoucherLabels, row);
                                return true;
                            });
 }
@@ -257,13 +314,13 @@ void TFRVenta::LayoutServicio(ReportDefinition& report)
     summary.addLabel(QStringLiteral("LFechaIS"), QString(), QRect(Width - 400, 206, 400, Line), Small, Qt::AlignRight);
 }
 
-bool TFRVenta::ShowDeliveryNote(const SaleVoucher& sale)
+bool TFRVenta::fillDeliveryNote(const SaleVoucher& sale, const QString& number)
 {
     const SessionState& s = SessionState::current();
     ReportDefinition& note = QRVentaR();
     if (!ReportLogo::loadInto(note.image(QStringLiteral("Logo01"))))
         return false;
-    SetLabel(note, "LNOrden", QStringLiteral("Nº: ") + sale.saleNumberText());
+    SetLabel(note, "LNOrden", QStringLiteral("Nº: ") + number);
     SetLabel(note, "LFecha", Formats::Date(sale.date));
     SetMemo(note, QStringLiteral("QRMDireccionR"), AddressLines(s));
     SetLabel(note, "LNitCP", QStringLiteral("Nit/CI Cliente:"));
@@ -281,7 +338,182 @@ bool TFRVenta::ShowDeliveryNote(const SaleVoucher& sale)
     SetLabel(note, "LRecibi", QStringLiteral("Recibi Conforme (CLIENTE)"));
     SetLabel(note, "LFechaI", PrintStamp());
     feedFromSource(note);
-    ReportPreview::current().showComposite({&note, &note});
+    return true;
+}
+
+bool TFRVenta::ShowDeliveryNote(const SaleVoucher& sale)
+{
+    if (!fillDeliveryNote(sale, sale.saleNumberText()))
+        return false;
+    ReportPreview::current().showComposite({&QRVentaR(), &QRVentaR()});
+    return true;
+}
+
+bool TFRVenta::ShowDeliveryNoteReprint(const SaleVoucher& sale)
+{
+    if (!fillDeliveryNote(sale, sale.saleId))
+        return false;
+    ReportPreview::current().show(QRVentaR());
+    return true;
+}
+
+void TFRVenta::LayoutFactura(ReportDefinition& report)
+{
+    constexpr int PageWidth = 763;  // 216 mm less 7 mm each side
+    constexpr int Row = 18;
+    constexpr int L = 14;       // a line of the 12-pixel text
+    report.title = QStringLiteral("Imprimir Factura");
+    report.page = ReportPageSetup::letter(7);
+    report.page.paper = ReportPageSetup::Paper::HalfLetter216x140;
+    report.fontPixels = 12;
+    constexpr ReportFont bold{12, true, false};
+    constexpr ReportFont small{10, false, false};
+
+    ReportBand& title = report.titleBand;
+    title.height = 180;
+    title.addImage(QStringLiteral("Logo03"), QRect(0, 0, 120, 60));
+    title.addLabel(QString(), QStringLiteral("F A C T U R A"), QRect(190, 0, 350, 24), {20, true, false}, Qt::AlignHCenter);
+    title.addLabel(QStringLiteral("LCopia"), QStringLiteral("O r i g i n a l"), QRect(190, 26, 350, 16), {13, true, false},
+                   Qt::AlignHCenter);
+    title.addFrame(QRect(553, 0, 210, 52));
+    title.addLabel(QStringLiteral("LNit"), QString(), QRect(559, 3, 200, L), bold);
+    title.addLabel(QStringLiteral("LNroFact"), QString(), QRect(559, 19, 200, L), bold);
+    title.addLabel(QStringLiteral("LNroAut"), QString(), QRect(559, 35, 200, L), bold);
+    title.addMemo(QStringLiteral("QRSucursal"), QRect(0, 62, 330, 7 * 13 + 4), {11, false, false}).alignment =
+        Qt::AlignHCenter | Qt::AlignTop;
+    title.addLabel(QString(), QStringLiteral("Actividad Económica:"), QRect(350, 62, 200, L), bold);
+    title.addLabel(QStringLiteral("LActividad"), QString(), QRect(350, 78, 413, L));
+    title.addLabel(QString(), QStringLiteral("Lugar y Fecha:"), QRect(350, 102, 100, L), bold);
+    title.addLabel(QStringLiteral("LFechaF"), QString(), QRect(452, 102, 311, L));
+    title.addLabel(QString(), QStringLiteral("Señor(es):"), QRect(350, 120, 100, L), bold);
+    title.addLabel(QStringLiteral("LClienteF"), QString(), QRect(452, 120, 311, L));
+    title.addLabel(QString(), QStringLiteral("NIT/CI:"), QRect(350, 138, 100, L), bold);
+    title.addLabel(QStringLiteral("LNitCI"), QString(), QRect(452, 138, 311, L));
+
+    const struct {
+        const char* heading;
+        const char* name;
+        int left;
+        int width;
+        Qt::Alignment alignment;
+    } columns[] = {
+        {"CANT.", "LCant", 0, 70, Qt::AlignRight},
+        {"DESCRIPCION", "LDescripcion", 70, 453, Qt::AlignLeft},
+        {"PRECIO UNIT.", "LPrecioU", 523, 120, Qt::AlignRight},
+        {"TOTAL", "LSubTotal", 643, 120, Qt::AlignRight},
+    };
+    constexpr int headingTop = 160;
+    report.detailBand.height = Row;
+    for (const auto& c : columns) {
+        title.addFrame(QRect(c.left, headingTop, c.width, 20));
+        title.addLabel(QString(), QString::fromLatin1(c.heading), QRect(c.left + 4, headingTop + 3, c.width - 8, L), bold,
+                       Qt::AlignHCenter);
+        report.detailBand.addFrame(QRect(c.left, 0, c.width, Row), ReportElement::Left | ReportElement::Right);
+        report.detailBand.addLabel(QString::fromLatin1(c.name), QString(), QRect(c.left + 4, 2, c.width - 8, L), {},
+                                   c.alignment);
+    }
+
+    ReportBand& summary = report.summaryBand;
+    summary.height = 166;
+    summary.addRule(0, 0, PageWidth);
+    summary.addLabel(QString(), QStringLiteral("Son:"), QRect(0, 4, 34, L), bold);
+    summary.addMemo(QStringLiteral("LLiteralBs"), QRect(36, 4, 480, 2 * L + 2));
+    summary.addLabel(QString(), QStringLiteral("TOTAL Bs."), QRect(523, 4, 110, L), bold);
+    summary.addLabel(QStringLiteral("LTotalF"), QString(), QRect(643, 4, 116, L), bold, Qt::AlignRight);
+    summary.addLabel(QStringLiteral("LCodigoC"), QString(), QRect(0, 36, 420, L), bold);
+    summary.addLabel(QStringLiteral("LFechaL"), QString(), QRect(0, 52, 420, L));
+    summary.addLabel(QStringLiteral("LHora"), QString(), QRect(0, 68, 200, L));
+    summary.addLabel(QStringLiteral("LFichaC"), QString(), QRect(200, 68, 420, L));
+    summary.addImage(QStringLiteral("ImageQR"), QRect(653, 26, 110, 110));
+    summary.addMemo(QStringLiteral("MLeyendaF"), QRect(0, 90, 640, 2 * 13 + 2), {11, true, false}).alignment =
+        Qt::AlignHCenter | Qt::AlignTop;
+    summary.addMemo(QStringLiteral("QRLeyenda"), QRect(0, 120, 640, 3 * 12 + 4), small).alignment =
+        Qt::AlignHCenter | Qt::AlignTop;
+}
+
+bool TFRVenta::ShowInvoiceReprint(const SaleVoucher& sale)
+{
+    const SessionState& s = SessionState::current();
+    ReportDefinition& r = QRFactura();
+    if (!ReportLogo::loadInto(r.image(QStringLiteral("Logo03"))))
+        return false;
+    SetMemo(r, QStringLiteral("QRSucursal"), InvoiceAddressLines(s));
+    const QString city = s.BranchNumber == 0 ? s.HeadOfficeCity : s.BranchCity;
+    r.label(QStringLiteral("LFechaF"))->setText(city + QStringLiteral(", ") + Formats::SpanishLongDate(sale.date));
+    r.label(QStringLiteral("LActividad"))->setText(s.EconomicActivity);
+    r.label(QStringLiteral("LNit"))->setText(QStringLiteral("NIT: ") + s.TaxpayerNit);
+    r.label(QStringLiteral("LNroFact"))->setText(QStringLiteral("FACTURA Nº: ") + PadInvoiceNumber(sale.invoiceNumber));
+    r.label(QStringLiteral("LNroAut"))->setText(QStringLiteral("AUTORIZACION Nº: ") + sale.authorization);
+    r.label(QStringLiteral("LClienteF"))->setText(sale.clientName);
+    r.label(QStringLiteral("LNitCI"))->setText(sale.nitCi);
+    SetMemo(r, QStringLiteral("LLiteralBs"), {AmountInWords(Formats::Money(sale.total)).trimmed()});
+    r.label(QStringLiteral("LTotalF"))->setText(Formats::Money(sale.total));
+    r.label(QStringLiteral("LCodigoC"))->setText(QStringLiteral("Código de Control: ") + sale.controlCode);
+    r.label(QStringLiteral("LFechaL"))->setText(QStringLiteral("Fecha Límite de Emisión: ") + Formats::Date(sale.invoiceDeadline()));
+    r.label(QStringLiteral("LHora"))->setText(QStringLiteral("Hora: ") + sale.time);
+    r.label(QStringLiteral("LFichaC"))->setText(QStringLiteral("ID/Cajero: ") + sale.orderNumber() + QLatin1Char('/') + s.UserLogin);
+    r.image(QStringLiteral("ImageQR"))->setImage(RenderInvoiceQr(BuildInvoiceQrText(
+        s.TaxpayerNit, sale.invoiceNumber, sale.authorization, sale.date, sale.total, sale.controlCode, sale.nitCi)));
+    SetMemo(r, QStringLiteral("MLeyendaF"),
+            {QStringLiteral("\"ESTA FACTURA CONTRIBUYE AL DESARROLLO DEL PAIS, EL USO ILICITO DE ESTA SERA "
+                            "SANCIONADO DE ACUERDO A LEY\"")});
+    SetMemo(r, QStringLiteral("QRLeyenda"), {sale.invoiceLegend()});
+    feedFromSource(r);
+    ReportPreview::current().show(r);
+    return true;
+}
+
+void TFRVenta::LayoutCotizacion(ReportDefinition& report)
+{
+    report.title = QStringLiteral("PROFORMA DE COTIZACION");
+    report.page = ReportPageSetup::letter(10);
+    ReportBand& title = report.titleBand;
+    title.height = 216;
+    title.addImage(QStringLiteral("ILogo"), QRect(0, 0, 160, 80));
+    title.addLabel(QString(), QStringLiteral("PROFORMA DE COTIZACION"), QRect(170, 6, 400, 28), {21, true, false},
+                   Qt::AlignHCenter);
+    title.addLabel(QString(), QStringLiteral("Fecha:"), QRect(596, 30, 50, Line), Bold);
+    title.addLabel(QStringLiteral("LFecha"), QString(), QRect(648, 30, 92, Line));
+    title.addMemo(QStringLiteral("MDireccion"), QRect(0, 90, 340, 5 * Line + 4));
+    title.addLabel(QString(), QStringLiteral("Cliente:"), QRect(360, 122, 110, Line), Bold);
+    title.addLabel(QStringLiteral("LCliente"), QString(), QRect(474, 122, 266, Line));
+    title.addLabel(QString(), QStringLiteral("NIT/CI Cliente:"), QRect(360, 142, 110, Line), Bold);
+    title.addLabel(QStringLiteral("LNitCI"), QString(), QRect(474, 142, 266, Line));
+    title.addLabel(QStringLiteral("LEmpresa"), QString(), QRect(474, 162, 266, Line));
+    VoucherColumns(report, 190, kSaleColumns);
+
+    ReportBand& summary = report.summaryBand;
+    summary.height = 250;
+    summary.addRule(0, 0, Width);
+    summary.addLabel(QString(), QStringLiteral("Son:"), QRect(0, 8, 40, Line), Bold);
+    summary.addMemo(QStringLiteral("MSon"), QRect(44, 8, 440, 2 * Line + 2));
+    summary.addLabel(QString(), QStringLiteral("TOTAL Bs."), QRect(500, 8, 116, Line), Bold);
+    summary.addLabel(QStringLiteral("LTotalN"), QString(), QRect(620, 8, 116, Line), Bold, Qt::AlignRight);
+    summary.addLabel(QStringLiteral("LIncluyeIVA"), QString(), QRect(620, 28, 116, Line), Small, Qt::AlignRight);
+    summary.addLabel(QStringLiteral("LValidez"), QStringLiteral("Cotización valida por 5 dias habiles"),
+                     QRect(0, 60, 480, Line), Bold);
+    summary.addLabel(QString(), QStringLiteral("_____________________________"), QRect(250, 160, 240, Line), {},
+                     Qt::AlignHCenter);
+    summary.addLabel(QString(), QStringLiteral("Firma y Sello Empresa"), QRect(250, 180, 240, Line), {}, Qt::AlignHCenter);
+    summary.addLabel(QStringLiteral("LFechaImp"), QString(), QRect(Width - 400, 224, 400, Line), Small, Qt::AlignRight);
+}
+
+bool TFRVenta::ShowQuotation(const Quotation& quotation)
+{
+    ReportDefinition& r = QRCotizacion();
+    if (!ReportLogo::loadInto(r.image(QStringLiteral("ILogo"))))
+        return false;
+    SetMemo(r, QStringLiteral("MDireccion"), AddressLines(SessionState::current()));
+    r.label(QStringLiteral("LFecha"))->setText(Formats::Date(quotation.date));
+    r.label(QStringLiteral("LCliente"))->setText(quotation.clientName);
+    r.label(QStringLiteral("LNitCI"))->setText(quotation.nitCi);
+    r.label(QStringLiteral("LEmpresa"))->setText(quotation.clientCompany);
+    SetMemo(r, QStringLiteral("MSon"), {AmountInWords(Formats::Money(quotation.total))});
+    r.label(QStringLiteral("LTotalN"))->setText(Formats::Money(quotation.total));
+    r.label(QStringLiteral("LIncluyeIVA"))->setText(quotation.invoice ? QStringLiteral("Incluye IVA") : QString());
+    r.label(QStringLiteral("LFechaImp"))->setText(PrintStamp());
+    feedFromRows(r, RowsOf(quotation));
+    ReportPreview::current().show(r);
     return true;
 }
 

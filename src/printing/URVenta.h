@@ -6,6 +6,7 @@
 #include <memory>
 
 struct PurchaseVoucher;
+struct Quotation;
 struct SaleVoucher;
 struct SupplyDeliveryVoucher;
 
@@ -24,6 +25,10 @@ public:
 
     // The delivery note "NOTA DE REMISION" of a sale without invoice.
     ReportDefinition& QRVentaR() { return report(QStringLiteral("QRVentaR")); }
+    // A stored invoice printed again, one copy on a 216 x 140 mm page ("Imprimir Factura").
+    ReportDefinition& QRFactura() { return report(QStringLiteral("QRFactura")); }
+    // The quotation of a cart on letter paper ("PROFORMA DE COTIZACION").
+    ReportDefinition& QRCotizacion() { return report(QStringLiteral("QRCotizacion")); }
     // The supply delivery note "Nota Entrega de Insumos", signed by the cashier and the recipient.
     ReportDefinition& QREntrega() { return report(QStringLiteral("QREntrega")); }
     // The voucher of a service purchase.
@@ -37,6 +42,15 @@ public:
     // rows come from the window attached under the current report source. False (the reason
     // already shown) when the logo cannot be loaded.
     bool ShowDeliveryNote(const SaleVoucher& sale);
+    // A stored sale's delivery note printed again: one copy, numbered with the full sale key.
+    bool ShowDeliveryNoteReprint(const SaleVoucher& sale);
+    // A stored invoice printed again from its stored values and its own dosage, one copy marked
+    // "O r i g i n a l"; the rows come from the window of the current report source. False (the
+    // reason already shown) when the logo cannot be loaded.
+    bool ShowInvoiceReprint(const SaleVoucher& sale);
+    // The quotation of the cart, one copy; its seven rows are the quotation's lines, the
+    // observation row and empty rows.
+    bool ShowQuotation(const Quotation& quotation);
     // Fills the supply delivery note from a stored delivery, numbered "Nº: " + `orderNumber`, and
     // shows `copies` copies of it in one preview, each with its seven detail rows. False (the
     // reason already shown) when the logo cannot be loaded.
@@ -55,12 +69,18 @@ private:
     void add(const QString& name, Layout layout);
     // Detail rows of `report` from the current source: restarted for every copy.
     void feedFromSource(ReportDefinition& report);
+    // Detail rows of `report` from a fixed list, restarted for every copy.
+    void feedFromRows(ReportDefinition& report, const QList<VoucherRow>& rows);
+    bool fillDeliveryNote(const SaleVoucher& sale, const QString& number);
 
     static void LayoutVentaR(ReportDefinition& report);
+    static void LayoutFactura(ReportDefinition& report);
+    static void LayoutCotizacion(ReportDefinition& report);
     static void LayoutEntrega(ReportDefinition& report);
     static void LayoutServicio(ReportDefinition& report);
 
     std::map<QString, std::unique_ptr<ReportDefinition>> m_reports;
     VoucherRowFeed m_feed;
     VoucherRowFeed m_serviceFeed;
+    QList<VoucherRow> m_rows;
 };

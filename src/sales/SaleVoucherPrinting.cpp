@@ -30,3 +30,11 @@ bool PrintSaleVoucher(const SaleVoucher& sale)
         return false;
     return Shown(PrintSaleTicket(sale));
 }
+
+bool ReprintStoredSale(const SaleVoucher& sale)
+{
+    if (SessionState::current().PrintFormat == 1)
+        return sale.isInvoice() ? TFRVenta::instance().ShowInvoiceReprint(sale)
+                                : TFRVenta::instance().ShowDeliveryNoteReprint(sale);
+    return Shown(sale.isInvoice() ? PrintInvoiceTicketReprint(sale) : PrintSaleTicketReprint(sale));
+}

@@ -7,11 +7,17 @@
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
 #include "data/UDataModule.h"
+#include "masterdata/PickerMode.h"
+#include "masterdata/UBusquedas.h"
+#include "printing/Quotation.h"
+#include "printing/QuotationTicket.h"
+#include "printing/URVenta.h"
 #include "sales/BarcodeReader.h"
 #include "sales/PaymentForms.h"
 #include "sales/ProductBarcode.h"
 #include "sales/QuantityExchange.h"
 #include "sales/SaleAmounts.h"
+#include "sales/SaleAnnulment.h"
 #include "sales/SaleCommit.h"
 #include "sales/SaleVoucherPrinting.h"
 #include "sales/UCantidad.h"
@@ -321,6 +327,9 @@ QWidget* TFVentas::buildOrderBox()
     m_EIdVenta->setFont(big);
     m_EIdVenta->setFixedWidth(130);
     m_EIdVenta->setAlignment(Qt::AlignCenter);
+    m_EIdVenta->setToolTip(QStringLiteral("Enter: buscar la venta"));
+    m_EIdVenta->installEventFilter(this);
+    connect(m_EIdVenta, &QLineEdit::textEdited, this, &TFVentas::EIdVentaChange);
     m_SEstado = new StatusShape(box);
     m_SEstado->setObjectName(QStringLiteral("SEstado"));
     row->addWidget(caption);
@@ -351,6 +360,9 @@ QWidget* TFVentas::buildButtons()
     connect(m_SBNuevoP, &QToolButton::clicked, this, &TFVentas::SBNuevoPClick);
     connect(m_SBVender, &QToolButton::clicked, this, &TFVentas::SBVenderClick);
     connect(m_SBImprimir, &QToolButton::clicked, this, &TFVentas::SBImprimirClick);
+    connect(m_SBBuscar, &QToolButton::clicked, this, &TFVentas::SBBuscarClick);
+    connect(m_SBAnular, &QToolButton::clicked, this, &TFVentas::SBAnularClick);
+    connect(m_SBCotizar, &QToolButton::clicked, this, &TFVentas::SBCotizarClick);
     return panel;
 }
 
@@ -493,6 +505,14 @@ bool TFVentas::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == m_ENitCI && enter) {
         m_ENombreC->setFocus();
+        return true;
+    }
+    if (watched == m_ENitCI && key == Qt::Key_Space) {
+        ENitCIPick();
+        return true;
+    }
+    if (watched == m_EIdVenta && enter) {
+        SBBuscarClick();
         return true;
     }
     return false;
@@ -747,6 +767,19 @@ void TFVentas::ENitCIExit()
     }
 }
 
+// Space in the NIT/CI field: the client picker; the pick's name is then looked up as when the
+// field is left.
+void TFVentas::ENitCIPick()
+{
+    TFBusquedas* picker = TFBusquedas::shared();
+    if (!picker)
+        return;
+    if (const auto choice = picker->pick(PickerModes::SaleClient)) {
+        ApplyPickerChoice(PickerModes::SaleClient, *choice, m_ENitCI, m_ENombreC);
+        ENitCIExit();
+    }
+}
+
 // ----- selling -------------------------------------------------------------------------------
 
 SaleInput TFVentas::collectSale() const
@@ -816,12 +849,180 @@ void TFVentas::SBVenderClick()
 
 void TFVentas::SBImprimirClick()
 {
-    if (!m_held)
-        return;
+    if (m_held)
+        printVoucher(*m_held);
+    else if (m_found && !m_found->isAnnulled())
+        printVoucher(m_found->voucher());
+}
+
+void TFVentas::printVoucher(const SaleVoucher& sale)
+{
     VoucherReportSource::set(VoucherReportSource::SalesRegister);
-    m_printing = &*m_held;
-    PrintSaleVoucher(*m_held);
+    m_printing = &sale;
+    PrintSaleVoucher(sale);
     m_printing = nullptr;
+}
+
+// ----- a stored sale brought back ------------------------------------------------------------
+
+void TFVentas::SBBuscarClick()
+{
+    const QString typed = m_EIdVenta->text().trimmed();
+    if (typed.isEmpty())
+        return;
+    const QString key = StoredSales::SaleKey(typed);
+    if (key.isEmpty()) {
+        Messages().error(QStringLiteral("'%1' no es un valor entero valido").arg(typed));
+        return;
+    }
+    m_EIdVenta->setText(key.mid(1));
+    std::optional<StoredSale> sale;
+    try {
+        sale = StoredSales::Find(key);
+    } catch (const DatabaseError& e) {
+        Messages().error(e.text());
+        return;
+    }
+    if (!sale) {
+        refuseLookup(SaleAnnulment::NotFound);
+        return;
+    }
+    const QString session = SessionState::current().CashSessionId;
+    if (session.isEmpty() || sale->IdCaja.compare(session, Qt::CaseInsensitive) != 0) {
+        refuseLookup(SaleAnnulment::OtherSession);
+        return;
+    }
+    showFoundSale(*sale);
+}
+
+// The number names no sale of this session: nothing is shown, and nothing is sold until "NUEVO".
+void TFVentas::refuseLookup(const QString& message)
+{
+    m_found.reset();
+    Messages().information(message);
+    m_EIdVenta->setFocus();
+    m_EIdVenta->selectAll();
+    m_SBVender->setEnabled(false);
+}
+
+void TFVentas::showFoundSale(const StoredSale& sale)
+{
+    m_held.reset();
+    m_found = sale;
+    m_ENitCI->setText(sale.NitCI);
+    m_ENombreC->setText(sale.Cliente);
+    m_EObs->setText(sale.Obs);
+    m_CBFormaP->setCurrentIndex(sale.FormaP);
+    m_CBComprobante->setCurrentIndex(sale.Comprobante);
+    m_Vec1->clearRows();
+    QList<QStringList> lines;
+    for (const StoredSaleLine& line : sale.lines) {
+        const QString price = Formats::General(line.unitPrice);
+        lines << QStringList{Formats::General(line.quantity), line.productId, QString::number(line.categoryId),
+                             line.brand, line.product, line.presentation, line.unit,
+                             Formats::General(line.minimumStock), price, Formats::General(line.lineTotal),
+                             line.barcode, QStringLiteral("0"), price, price};
+    }
+    m_Vec1->addRows(lines);
+    m_ETotal->setText(Formats::Money(sale.TotalF));
+    m_EEfectivo->setText(Formats::Money(sale.TotalE));
+    m_LSaldoC->setText(sale.FormaP == PaymentForms::Credit ? QStringLiteral("Saldo:") : QStringLiteral("Cambio:"));
+    m_ECambio->setText(Formats::Money(sale.Saldo));
+    m_state.ClientCompany = sale.clientCompany;
+
+    setEntryEnabled(false);
+    m_SBVender->setEnabled(false);
+    const bool valid = !sale.isAnnulled();
+    m_SBAnular->setEnabled(valid);
+    m_SBImprimir->setEnabled(valid);
+    if (valid)
+        m_SEstado->setState(Qt::green, QStringLiteral("Venta Valida"));
+    else
+        m_SEstado->setState(Qt::red, QStringLiteral("Venta Anulada"));
+    m_EIdVenta->setFocus();
+    m_EIdVenta->selectAll();
+}
+
+// Typing another number lets go of the sale shown: it can be neither printed nor annulled until
+// it is looked up. The entry controls stay as they were ("NUEVO" brings back a new sale).
+void TFVentas::EIdVentaChange()
+{
+    m_found.reset();
+    m_held.reset();
+    m_ETotal->setText(QStringLiteral("0"));
+    m_EEfectivo->clear();
+    m_ECambio->setText(QStringLiteral("0"));
+    m_LSaldoC->setText(QStringLiteral("Cambio:"));
+    m_Vec1->clearRows();
+    m_ENitCI->clear();
+    m_EObs->clear();
+    m_ENombreC->clear();
+    m_state.ClientCompany.clear();
+    m_CBFormaP->setCurrentIndex(PaymentForms::Cash);
+    m_SBAnular->setEnabled(false);
+    m_SBImprimir->setEnabled(false);
+    m_SEstado->setState(Qt::white, QString());
+}
+
+void TFVentas::SBAnularClick()
+{
+    if (!m_found || m_found->isAnnulled())
+        return;
+    if (!Messages().question(SaleAnnulment::QuestionTitle, SaleAnnulment::Question))
+        return;
+    const QString session = SessionState::current().CashSessionId;
+    if (session.isEmpty()) {
+        Messages().information(QStringLiteral("La CAJA no esta Abierta"));
+        return;
+    }
+    SaleAnnulment::Result result;
+    try {
+        result = SaleAnnulment::Annul(m_found->IdVenta, session);
+    } catch (const DatabaseError& e) {
+        Messages().error(e.text());
+        return;
+    }
+    Messages().information(result.message);
+    if (result.annulled) {
+        resetWindow();
+        loadCategory(m_state.CurrentCategory);
+        return;
+    }
+    // Refused: annulled meanwhile at another counter, or the session closed. It can no longer be
+    // annulled from here.
+    m_SBAnular->setEnabled(false);
+}
+
+// ----- quotation -----------------------------------------------------------------------------
+
+void TFVentas::SBCotizarClick()
+{
+    if (m_Vec1->rowCount() == 0) {
+        Messages().information(QStringLiteral("No existen Productos"));
+        return;
+    }
+    Quotation quotation;
+    quotation.date = SessionState::current().WorkDate;
+    quotation.clientName = m_ENombreC->text().trimmed();
+    quotation.nitCi = m_ENitCI->text().trimmed();
+    quotation.clientCompany = m_state.ClientCompany;
+    quotation.observation = m_EObs->text();
+    quotation.invoice = m_CBComprobante->currentIndex() == InvoiceVoucher;
+    quotation.total = Number(m_ETotal->text());
+    for (int row = 0; row < m_Vec1->rowCount(); ++row)
+        quotation.lines.append(SaleVoucherLine{m_Vec1->cell(NxCantidad, row), m_Vec1->cell(NxProducto1, row),
+                                               m_Vec1->cell(NxUnidad, row), Number(m_Vec1->cell(NxPVenta1, row)),
+                                               Number(m_Vec1->cell(NxCTotal, row))});
+    if (SessionState::current().PrintFormat == 1) {
+        if (quotation.nitCi.isEmpty() || quotation.clientName.isEmpty()) {
+            Messages().information(QStringLiteral("Inserte Datos del Cliente a Cotizar"));
+            return;
+        }
+        TFRVenta::instance().ShowQuotation(quotation);
+        return;
+    }
+    if (const QString failure = PrintQuotationTicket(quotation); !failure.isEmpty())
+        Messages().error(failure);
 }
 
 QList<VoucherRow> TFVentas::voucherLines() const
@@ -867,6 +1068,7 @@ void TFVentas::resetWindow()
 {
     const SessionState& s = SessionState::current();
     m_held.reset();
+    m_found.reset();
     m_ETotal->setText(QStringLiteral("0"));
     m_EEfectivo->clear();
     m_EEfectivo->setEnabled(true);

@@ -1,6 +1,7 @@
 #pragma once
 #include "printing/SaleVoucher.h"
 #include "printing/VoucherReportSource.h"
+#include "sales/StoredSale.h"
 
 #include <QWidget>
 #include <optional>
@@ -35,6 +36,10 @@ struct SalesRegisterState {
 //
 // After a sale whose voucher failed to print, the register holds that stored sale: it cannot be
 // sold again, "Imprimir" prints it again, "NUEVO" returns to a new sale.
+//
+// A sale of the open cash session is brought back by its number (Enter in the number field or
+// "Buscar"): the register shows it read-only, prints its voucher again or annuls it. Typing in the
+// number field lets go of it. "Cotizar" prints the cart as a quotation and stores nothing.
 class TFVentas : public QWidget, public VoucherRowSource {
     Q_OBJECT
 public:
@@ -59,6 +64,8 @@ public:
     const SalesRegisterState& registerState() const { return m_state; }
     // The stored sale the register holds after its voucher failed to print.
     const std::optional<SaleVoucher>& heldSale() const { return m_held; }
+    // The sale brought back by its number, until the number field is typed in or "NUEVO".
+    const std::optional<StoredSale>& foundSale() const { return m_found; }
 
     QList<VoucherRow> voucherLines() const override;
     QString voucherObservation() const override;
@@ -68,6 +75,11 @@ public slots:
     void SBNuevoPClick();
     void SBVenderClick();
     void SBImprimirClick();
+    void SBBuscarClick();
+    void SBAnularClick();
+    void SBCotizarClick();
+    void EIdVentaChange();
+    void ENitCIPick();
     void CBFormaPChange();
     void CBComprobanteChange();
     void ENitCIExit();
@@ -111,11 +123,15 @@ private:
     SaleInput collectSale() const;
     void setProgress(int position);
     void holdSale(const SaleVoucher& sale);
+    void refuseLookup(const QString& message);
+    void showFoundSale(const StoredSale& sale);
+    void printVoucher(const SaleVoucher& sale);
     void setEntryEnabled(bool enabled);
     void resetWindow();
 
     SalesRegisterState m_state;
     std::optional<SaleVoucher> m_held;
+    std::optional<StoredSale> m_found;
     const SaleVoucher* m_printing = nullptr;  // the sale whose voucher is printing
 
     QList<QToolButton*> m_BGrupo;

@@ -416,6 +416,8 @@ private slots:
     {
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        if (shop.onServer())
+            QSKIP("query plans are checked on the file; a server plans by its own statistics");
         for (const QString& sql : CashClosing::FigureStatements()) {
             SqlRows plan = shop.db().query(QStringLiteral("EXPLAIN QUERY PLAN ") + sql,
                                            sql.count(QLatin1Char('?')) == 2 ? QVariantList{"C1", "V"} : QVariantList{"C1"});

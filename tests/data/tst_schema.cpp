@@ -1,23 +1,19 @@
 #include "ShopFixture.h"
+#include "TestServer.h"
 
 #include "data/DatabaseCreator.h"
 #include "data/DatabaseError.h"
+#include "data/SchemaTables.h"
 #include "data/SharedFunctions.h"
 
+#include "data/ServerAddress.h"
+
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QtTest>
 
 namespace {
-
-QStringList columnsOf(TDataModule1& db, const QString& table)
-{
-    QStringList names;
-    SqlRows rows = db.query(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table});
-    for (; !rows.atEnd(); rows.next())
-        names << rows.text(0);
-    return names;
-}
 
 qint64 countOf(TDataModule1& db, const QString& sql, const QVariantList& values = {})
 {
@@ -78,7 +74,21 @@ private slots:
         QFETCH(QStringList, columns);
         ShopFixture shop(false);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
-        QCOMPARE(columnsOf(shop.db(), table), columns);
+        QCOMPARE(shop.db().tableColumns(table), columns);
+    }
+
+    // Both engines' schema files describe the same shop: every table with the file's columns in
+    // the file's order, and every index.
+    void everyTableAndIndexOfTheSchema()
+    {
+        ShopFixture shop(false);
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        QVERIFY(SchemaTables().size() >= 20);
+        for (const SchemaTable& table : SchemaTables())
+            QCOMPARE(shop.db().tableColumns(table.name), table.columnNames());
+        QVERIFY(SchemaIndexNames().size() >= 30);
+        for (const QString& index : SchemaIndexNames())
+            QVERIFY2(shop.db().hasIndex(index), qPrintable(index));
     }
 
     void fixedRows()
@@ -296,6 +306,8 @@ private slots:
 
     void creationRefusesAnExistingFile()
     {
+        if (TestServer::enabled())
+            QSKIP("a server's database: creationRefusesADatabaseWithTables");
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tienda.sqlite"));
         QVERIFY(DatabaseCreator::create(path).isEmpty());
@@ -303,6 +315,68 @@ private slots:
         const QString error = DatabaseCreator::create(path, NewDatabaseOptions{true, {}, {}});
         QVERIFY(error.contains(QStringLiteral("ya existe")));
         QCOMPARE(fileBytes(path), before);
+    }
+
+    // A shop is never written over another one, nor into a server's database with other tables.
+    void creationRefusesADatabaseWithTables()
+    {
+        ShopFixture shop(false);
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        if (!shop.onServer())
+            QSKIP("a file: creationRefusesAnExistingFile");
+        shop.db().execute(QStringLiteral("INSERT INTO Clientes(NitCI, Cliente) VALUES('1', 'ANA')"));
+        const QString error = DatabaseCreator::create(shop.databasePath(), NewDatabaseOptions{true, {}, {}});
+        QVERIFY2(error.contains(QStringLiteral("ya contiene tablas")), qPrintable(error));
+        QCOMPARE(countOf(shop.db(), QStringLiteral("SELECT COUNT(*) FROM Clientes")), 1);
+        QCOMPARE(countOf(shop.db(), QStringLiteral("SELECT COUNT(*) FROM Productos")), 0);
+    }
+
+    // A server that cannot be reached, or a database that is no shop: a clear message, quickly,
+    // and the module stays closed.
+    void openingRefusesABadServer_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("malformed text") << "malformed" << "El texto de conexion no es valido";
+        QTest::newRow("nobody listens on the port") << "port" << "No se puede conectar con el servidor de base de datos";
+        QTest::newRow("unknown user") << "user" << "No se puede conectar con el servidor de base de datos";
+        QTest::newRow("no such database") << "database" << "No se puede conectar con el servidor de base de datos";
+        QTest::newRow("a database that is no shop") << "empty" << "La base de datos del servidor no es una base de datos del sistema";
+    }
+    void openingRefusesABadServer()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, message);
+        if (!TestServer::enabled())
+            QSKIP("runs against the test server");
+        ServerAddress address;
+        QVERIFY(ServerAddress::parse(TestServer::adminText(), &address, nullptr));
+        QString text;
+        if (change == QLatin1String("malformed")) {
+            text = QStringLiteral("postgresql://%1:secreto@%2/").arg(address.user, address.host);
+        } else if (change == QLatin1String("port")) {
+            address.port = 1; // a privileged port nobody serves on this computer
+            text = address.text();
+        } else if (change == QLatin1String("user")) {
+            address.user = QStringLiteral("nadie");
+            text = address.text();
+        } else if (change == QLatin1String("database")) {
+            address.database = QStringLiteral("no_existe");
+            text = address.text();
+        } else {
+            text = TestServer::createDatabase();
+        }
+        QElapsedTimer timer;
+        timer.start();
+        const QString error = TDataModule1::instance().open(text);
+        QVERIFY2(error.startsWith(message), qPrintable(error));
+        QVERIFY(timer.elapsed() < 8000);
+        QVERIFY(!TDataModule1::instance().isOpen());
+        QVERIFY(!error.contains(QStringLiteral("secreto"))); // a password is never shown
+        if (change == QLatin1String("empty")) {
+            QVERIFY(TDataModule1::instance().open(text).startsWith(message)); // still empty: nothing written
+            TestServer::dropDatabase(text);
+        }
     }
 
     // The program never creates tables in a file chosen at login, and a refused file is unchanged.
@@ -319,6 +393,8 @@ private slots:
     }
     void openingRefusesWhatIsNotAShopDatabase()
     {
+        if (TestServer::enabled())
+            QSKIP("files only: openingRefusesABadServer");
         QFETCH(QByteArray, content);
         QFETCH(bool, readOnly);
         QFETCH(QString, message);

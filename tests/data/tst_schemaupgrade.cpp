@@ -2,7 +2,10 @@
 
 #include "data/DatabaseCopy.h"
 #include "data/DatabaseError.h"
+#include "data/EngineConnection.h"
 #include "data/SchemaUpgrade.h"
+#include "data/SqlScript.h"
+#include "data/ServerAddress.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,32 +21,62 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-int versionOf(TDataModule1& db) { return int(db.query(QStringLiteral("PRAGMA user_version")).integer(0)); }
+int versionOf(TDataModule1& db) { return db.schemaVersion(); }
 
-bool hasIndex(TDataModule1& db, const QString& name)
-{
-    return db.query(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND name=?"), {name}).integer(0)
-        == 1;
-}
+bool hasIndex(TDataModule1& db, const QString& name) { return db.hasIndex(name); }
 
-// Writes a version number straight into a closed database file, as an older or newer program
+// Writes a version number straight into a closed shop database, as an older or newer program
 // would have left it.
-void stampVersion(const QString& path, int version)
+void stampVersion(const ShopFixture& shop, int version)
 {
+    const QString name = QStringLiteral("stamp");
+    QCOMPARE(EngineConnection::open(shop.databasePath(), name), QString());
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("stamp"));
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)));
-        db.close();
+        QSqlQuery q(QSqlDatabase::database(name, false));
+        QVERIFY(q.exec(shop.onServer() ? QStringLiteral("COMMENT ON TABLE Codigos IS 'version %1'").arg(version)
+                                       : QStringLiteral("PRAGMA user_version = %1").arg(version)));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("stamp"));
+    EngineConnection::remove(name);
 }
 
-QStringList copiesBeside(const QString& path)
+// Where the copies before an upgrade go: beside the file, or (a server's shop) the program's folder.
+QDir copyFolder(const ShopFixture& shop)
 {
-    return QFileInfo(path).dir().entryList({QStringLiteral("*-antes-de-actualizar-*.sqlite")}, QDir::Files);
+    return shop.onServer() ? QDir(shop.folder()) : QFileInfo(shop.databasePath()).dir();
+}
+
+QStringList copiesBeside(const ShopFixture& shop)
+{
+    return copyFolder(shop).entryList({QStringLiteral("*-antes-de-actualizar-*.sqlite")}, QDir::Files);
+}
+
+QString copyPrefix(const ShopFixture& shop)
+{
+    ServerAddress address;
+    if (shop.onServer() && ServerAddress::parse(shop.databasePath(), &address, nullptr))
+        return address.database;
+    return QStringLiteral("dbzelto");
+}
+
+// What a newer-version refusal must leave as it was: the file's bytes, or on a server the version
+// mark, the indexes and the rows.
+QByteArray stateOf(const ShopFixture& shop)
+{
+    if (!shop.onServer())
+        return fileBytes(shop.databasePath());
+    const QString name = QStringLiteral("state");
+    QByteArray state;
+    if (EngineConnection::open(shop.databasePath(), name).isEmpty()) {
+        QSqlQuery q(QSqlDatabase::database(name, false));
+        if (q.exec(QStringLiteral("SELECT obj_description(to_regclass('codigos'), 'pg_class'), "
+                                  "(SELECT COUNT(*) FROM pg_indexes WHERE schemaname = current_schema()), "
+                                  "(SELECT COUNT(*) FROM Productos), (SELECT COUNT(*) FROM Caja)"))
+            && q.next())
+            for (int i = 0; i < 4; ++i)
+                state += q.value(i).toString().toUtf8() + '|';
+    }
+    EngineConnection::remove(name);
+    return state;
 }
 
 // A plan one or two versions ahead of the program's, so a freshly prepared shop plays the part of a
@@ -54,6 +87,7 @@ struct PlanAhead {
     {
         plan = SchemaUpgrade::currentPlan();
         plan.steps += extraSteps;
+        plan.serverSteps += extraSteps;
         plan.version = extraSteps.last().first;
         SchemaUpgrade::installPlan(&plan);
     }
@@ -70,7 +104,27 @@ private slots:
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         QCOMPARE(versionOf(shop.db()), SchemaUpgrade::currentPlan().version);
-        QVERIFY(copiesBeside(shop.databasePath()).isEmpty());
+        QVERIFY(copiesBeside(shop).isEmpty());
+    }
+
+    // Every step runs on this engine: on a fresh shop its indexes are there already, and a column it
+    // adds too, so only "already exists" may come back.
+    void everyStepRunsOnThisEngine()
+    {
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        const SchemaUpgrade::Plan& plan = SchemaUpgrade::currentPlan();
+        for (const auto& [version, script] : shop.onServer() ? plan.serverSteps : plan.steps) {
+            for (const QString& statement : SqlScriptStatements(script)) {
+                try {
+                    WriteTransaction step;
+                    shop.db().execute(statement);
+                } catch (const DatabaseError& e) {
+                    QVERIFY2(e.text().contains(QStringLiteral("duplicate column")) || e.text().contains(QStringLiteral("already exists")),
+                             qPrintable(QStringLiteral("step %1: %2: %3").arg(version).arg(statement, e.text())));
+                }
+            }
+        }
     }
 
     void olderDatabaseOpensUpgradedWithACopyBeside()
@@ -91,12 +145,13 @@ private slots:
                  shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Marcas")).integer(0));
 
         // The copy holds the database as it was before the steps, with its rows.
-        const QStringList copies = copiesBeside(shop.databasePath());
+        const QStringList copies = copiesBeside(shop);
         QCOMPARE(copies.size(), 1);
-        QVERIFY(copies[0].startsWith(QStringLiteral("dbzelto-antes-de-actualizar-v%1-").arg(old)));
+        QVERIFY2(copies[0].startsWith(QStringLiteral("%1-antes-de-actualizar-v%2-").arg(copyPrefix(shop)).arg(old)),
+                 qPrintable(copies[0]));
         shop.db().close();
         SchemaUpgrade::installPlan(nullptr);
-        QCOMPARE(shop.db().open(QFileInfo(shop.databasePath()).dir().filePath(copies[0])), QString());
+        QCOMPARE(shop.db().open(copyFolder(shop).filePath(copies[0])), QString());
         QCOMPARE(versionOf(shop.db()), old);
         QVERIFY(!hasIndex(shop.db(), QStringLiteral("StepOne")));
         QVERIFY(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Productos")).integer(0) > 0);
@@ -111,7 +166,7 @@ private slots:
         QCOMPARE(shop.db().open(shop.databasePath()), QString());
         shop.db().close();
         QCOMPARE(shop.db().open(shop.databasePath()), QString()); // the index exists: a second run would fail
-        QCOMPARE(copiesBeside(shop.databasePath()).size(), 1);
+        QCOMPARE(copiesBeside(shop).size(), 1);
     }
 
     // A database that already carries a column a step adds (its schema is newer than the version it
@@ -125,7 +180,7 @@ private slots:
                                                          "alter table Marcas add Nota TEXT DEFAULT '';")}});
         QCOMPARE(shop.db().open(shop.databasePath()), QString());
         QCOMPARE(versionOf(shop.db()), old + 1);
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('Marcas') WHERE name='Nota'")).integer(0), 1);
+        QCOMPARE(shop.db().tableColumns(QStringLiteral("Marcas")).filter(QStringLiteral("Nota"), Qt::CaseInsensitive).size(), 1);
     }
 
     void failedStepLeavesTheDatabaseAsItWas()
@@ -151,7 +206,7 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("refusal");
         QTest::newRow("new file") << "copia.sqlite" << "";
-        QTest::newRow("existing file") << "dbzelto.sqlite" << "no se escribe sobre un archivo existente";
+        QTest::newRow("existing file") << "existente.sqlite" << "no se escribe sobre un archivo existente";
         QTest::newRow("missing folder") << "no-existe/copia.sqlite" << "No existe la carpeta";
     }
 
@@ -162,6 +217,11 @@ private slots:
         ShopFixture shop;
         shop.db().execute(QStringLiteral("UPDATE DatosC SET RazonSocial='TIENDA O''HARA'"));
         const QString path = shop.folder() + target;
+        if (target == QLatin1String("existente.sqlite")) {
+            QFile existing(path);
+            QVERIFY(existing.open(QIODevice::WriteOnly));
+            existing.write("otra cosa");
+        }
         const QByteArray before = fileBytes(path);
         const QString error = DatabaseCopy::write(shop.db(), path);
         if (refusal.isEmpty()) {
@@ -180,15 +240,15 @@ private slots:
         ShopFixture shop;
         const int known = versionOf(shop.db());
         shop.db().close();
-        stampVersion(shop.databasePath(), known + 3);
-        const QByteArray before = fileBytes(shop.databasePath());
+        stampVersion(shop, known + 3);
+        const QByteArray before = stateOf(shop);
 
         const QString refusal = shop.db().open(shop.databasePath());
         QVERIFY2(refusal.contains(QStringLiteral("version mas reciente")), qPrintable(refusal));
         QVERIFY(refusal.contains(QString::number(known + 3)));
         QVERIFY(!shop.db().isOpen());
-        QCOMPARE(fileBytes(shop.databasePath()), before);
-        QVERIFY(copiesBeside(shop.databasePath()).isEmpty());
+        QCOMPARE(stateOf(shop), before);
+        QVERIFY(copiesBeside(shop).isEmpty());
     }
 };
 

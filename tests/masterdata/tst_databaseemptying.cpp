@@ -1,6 +1,8 @@
+#include "FailingTrigger.h"
 #include "ShopFixture.h"
 #include "WindowDriver.h"
 
+#include "data/ServerAddress.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
 #include "masterdata/UUsuarios.h"
@@ -9,6 +11,7 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+
 #include <QtTest>
 
 namespace {
@@ -109,7 +112,14 @@ struct BusyShop {
         return all;
     }
 
-    QString copyPath() const { return shop.folder() + "dbzelto-antes-de-vaciar-20261209-103000.sqlite"; }
+    // Beside the file; a server's shop: in the program's folder, under the database's name.
+    QString copyPath() const
+    {
+        ServerAddress server;
+        const bool onServer = ServerAddress::parse(shop.databasePath(), &server, nullptr);
+        return shop.folder() + (onServer ? server.database : QStringLiteral("dbzelto"))
+            + "-antes-de-vaciar-20261209-103000.sqlite";
+    }
 };
 
 }
@@ -181,8 +191,7 @@ private slots:
         QFETCH(bool, copied);
         BusyShop b;
         if (failure == QLatin1String("write"))
-            b.shop.db().execute(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Productos "
-                                               "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END"));
+            CreateFailingTrigger(b.shop.db(), QStringLiteral("BEFORE UPDATE ON Productos"), {}, QStringLiteral("disco lleno"));
         if (failure == QLatin1String("copy")) {
             // A file of that name (a copy taken the same second) is never overwritten.
             QFile existing(b.copyPath());

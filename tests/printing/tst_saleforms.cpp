@@ -4,6 +4,7 @@
 #include "RecordingMessages.h"
 #include "data/Formats.h"
 #include "printing/RecordingReportPreview.h"
+#include "printing/Quotation.h"
 #include "printing/ReportLayouter.h"
 #include "printing/UIFacturaD.h"
 #include "printing/URVenta.h"
@@ -233,14 +234,138 @@ private slots:
         WriteSample(m_preview, 0, QStringLiteral("factura-carta-%1.pdf").arg(branch == 0 ? "matriz" : "sucursal"));
     }
 
-    void invoiceReprintIsOneCopy()
+    // A stored invoice printed again: one copy on its 216 x 140 mm page, from the stored values and
+    // the sale's own dosage, numbered for the user who prints it.
+    void letterInvoiceReprint_data()
     {
-        SaleSamples::FillShop(0, "", "");
-        QVERIFY(TFIFacturaD::instance().ShowInvoiceReprint(SaleSamples::Invoice()));
+        QTest::addColumn<int>("branch");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("place");
+        QTest::newRow("head office, two lines")
+            << 0 << 2 << "\nCASA MATRIZ\nAV. 6 DE AGOSTO NRO 1234\n Telf.: 2245678\nLA PAZ - Bolivia"
+            << "LA PAZ, 09 de diciembre de 2026";
+        QTest::newRow("branch 2, eight lines")
+            << 2 << 8
+            << "CASA MATRIZ\nAV. 6 DE AGOSTO NRO 1234\n Telf.: 2245678\nLA PAZ - Bolivia\n\nSUCURSAL 2\n"
+               "C. COMERCIO 55 Telf.: 2812345"
+            << "EL ALTO, 09 de diciembre de 2026";
+    }
+    void letterInvoiceReprint()
+    {
+        QFETCH(int, branch);
+        QFETCH(int, lines);
+        QFETCH(QString, address);
+        QFETCH(QString, place);
+        SaleSamples::FillShop(branch, "JUAN PEREZ MAMANI", QStringLiteral("la del dia"));
+        SessionState::current().UserLogin = QStringLiteral("ana");
+        SaleVoucher sale = SaleSamples::Invoice();
+        sale.dosage = VoucherDosage{QDate(2026, 12, 31), SaleSamples::kLegend};
+        for (int i = int(sale.lines.size()); i < lines; ++i)
+            sale.lines.append({QStringLiteral("1"), QStringLiteral("PRODUCTO %1").arg(i), QStringLiteral("UNIDAD"), 1, 1});
+        m_window.lines = RowsOf(sale);
+        m_window.observation = sale.observation;
+
+        QVERIFY(TFRVenta::instance().ShowInvoiceReprint(sale));
+        QVERIFY(m_messages.all.isEmpty());
+        QCOMPARE(m_preview.shown.size(), 1);
+        const ReportDocument& doc = m_preview.shown.first();
+        QCOMPARE(doc.title, QStringLiteral("Imprimir Factura"));
+        QCOMPARE(doc.pageCount(), 1);
+        const LaidOutPage& page = doc.pages.first();
+        const QSizeF paper = page.setup.pageLayout().fullRect(QPageLayout::Millimeter).size();
+        QCOMPARE(qRound(paper.width()), 216);
+        QCOMPARE(qRound(paper.height()), 140);
+        QCOMPARE(Text(page, "LCopia"), QStringLiteral("O r i g i n a l"));
+        QCOMPARE(Text(page, "QRSucursal"), address);
+        QCOMPARE(Text(page, "LFechaF"), place);
+        QCOMPARE(Text(page, "LActividad"), QStringLiteral("VENTA AL POR MENOR DE ALIMENTOS"));
+        QCOMPARE(Text(page, "LNit"), QStringLiteral("NIT: 1000000010"));
+        QCOMPARE(Text(page, "LNroFact"), QStringLiteral("FACTURA Nº: 00000150"));
+        QCOMPARE(Text(page, "LNroAut"), QStringLiteral("AUTORIZACION Nº: 29040011007"));
+        QCOMPARE(Text(page, "LClienteF"), QStringLiteral("MARIA QUISPE CONDORI"));
+        QCOMPARE(Text(page, "LNitCI"), QStringLiteral("4567890"));
+        QCOMPARE(Text(page, "LTotalF"), QStringLiteral("45.50"));
+        QCOMPARE(Text(page, "LLiteralBs"), QStringLiteral("CUARENTA Y CINCO 50/100 Bs"));
+        QCOMPARE(Text(page, "LCodigoC"), QStringLiteral("Código de Control: 7B-F3-48-A8"));
+        QCOMPARE(Text(page, "LFechaL"), QStringLiteral("Fecha Límite de Emisión: 31/12/2026"));
+        QCOMPARE(Text(page, "LHora"), QStringLiteral("Hora: 10:30:00"));
+        QCOMPARE(Text(page, "LFichaC"), QStringLiteral("ID/Cajero: 12/ana"));
+        QCOMPARE(Text(page, "QRLeyenda"), QStringLiteral("LEY Nº 453: \"") + SaleSamples::kLegend + "\"");
+        QCOMPARE(SaleSamples::DecodeQr(page.find("ImageQR")->image), QStringList{SaleSamples::kInvoiceQr});
+        // Seven rows: the lines, then the observation row while there is room for it.
+        QStringList descriptions;
+        for (int i = 0; i < qMin(lines, 7); ++i)
+            descriptions << sale.lines.at(i).product;
+        if (lines < 7)
+            descriptions << QStringLiteral("ENTREGAR EN PUERTA");
+        QCOMPARE(Column(page, "LDescripcion"), Padded(descriptions));
+        QCOMPARE(Column(page, "LSubTotal").contains(QStringLiteral("********")), lines < 7);
+        WriteSample(m_preview, 0, QStringLiteral("factura-reimpresion-%1-lineas.pdf").arg(lines));
+    }
+
+    // A stored sale's delivery note printed again: one copy, numbered with the whole sale key.
+    void deliveryNoteReprintIsOneCopy()
+    {
+        SaleSamples::FillShop(0, "JUAN PEREZ MAMANI", "");
+        SaleVoucher sale = SaleSamples::Sale(2, 3, 10);
+        sale.clientCompany = QStringLiteral("EL SOL SRL");
+        m_window.lines = RowsOf(sale);
+        m_window.observation = sale.observation;
+        QVERIFY(TFRVenta::instance().ShowDeliveryNoteReprint(sale));
         const ReportDocument& doc = m_preview.shown.first();
         QCOMPARE(doc.pageCount(), 1);
-        QCOMPARE(Text(doc.pages.first(), "LCopia"), QStringLiteral("O r i g i n a l"));
-        QCOMPARE(Text(doc.pages.first(), "MLeyenda"), QStringLiteral("LEY Nº 453: \"\""));
+        const LaidOutPage& page = doc.pages.first();
+        QCOMPARE(Text(page, "LNOrden"), QStringLiteral("Nº: V000000012"));
+        QCOMPARE(Text(page, "LEmpresa"), QStringLiteral("EL SOL SRL"));
+        QCOMPARE(Text(page, "LSaldo"), QStringLiteral("SALDO Bs."));
+        QCOMPARE(Text(page, "LCambio"), QStringLiteral("20.00"));
+        QCOMPARE(Column(page, "LProducto"), Padded({"PRODUCTO 1", "PRODUCTO 2", "PRODUCTO 3", "ENTREGAR EN PUERTA"}));
+        WriteSample(m_preview, 0, QStringLiteral("nota-remision-reimpresion.pdf"));
+    }
+
+    void quotation_data()
+    {
+        QTest::addColumn<bool>("invoice");
+        QTest::addColumn<QString>("vat");
+        QTest::newRow("invoice prices") << true << "Incluye IVA";
+        QTest::newRow("note prices") << false << "";
+    }
+    void quotation()
+    {
+        QFETCH(bool, invoice);
+        QFETCH(QString, vat);
+        SaleSamples::FillShop(0, "JUAN PEREZ MAMANI", "");
+        const SaleVoucher sale = SaleSamples::Invoice();
+        Quotation q;
+        q.date = QDate(2026, 12, 9);
+        q.clientName = sale.clientName;
+        q.nitCi = sale.nitCi;
+        q.clientCompany = QStringLiteral("EL SOL SRL");
+        q.observation = QStringLiteral("PRECIOS AL CONTADO");
+        q.invoice = invoice;
+        q.total = sale.total;
+        q.lines = sale.lines;
+        QVERIFY(TFRVenta::instance().ShowQuotation(q));
+        const ReportDocument& doc = m_preview.shown.first();
+        QCOMPARE(doc.title, QStringLiteral("PROFORMA DE COTIZACION"));
+        QCOMPARE(doc.pageCount(), 1);
+        const LaidOutPage& page = doc.pages.first();
+        QCOMPARE(Text(page, "LFecha"), QStringLiteral("09/12/2026"));
+        QCOMPARE(Text(page, "LCliente"), QStringLiteral("MARIA QUISPE CONDORI"));
+        QCOMPARE(Text(page, "LNitCI"), QStringLiteral("4567890"));
+        QCOMPARE(Text(page, "LEmpresa"), QStringLiteral("EL SOL SRL"));
+        QCOMPARE(Text(page, "MDireccion"), QStringLiteral("\nDirección:\nAV. 6 DE AGOSTO NRO 1234\n Telf.: 2245678\nLA PAZ - Bolivia"));
+        QCOMPARE(Column(page, "LProducto"), Padded({"COCA COLA 2L", "AZUCAR 1KG", "PRECIOS AL CONTADO"}));
+        QCOMPARE(Column(page, "LUnidad"), Padded({"UNIDAD", "KILO"}));
+        QCOMPARE(Column(page, "LTotal"), Padded({"25.00", "20.50", "********"}));
+        QCOMPARE(Text(page, "MSon"), QStringLiteral(" CUARENTA Y CINCO 50/100 Bs"));
+        QCOMPARE(Text(page, "LTotalN"), QStringLiteral("45.50"));
+        QCOMPARE(Text(page, "LIncluyeIVA"), vat);
+        QCOMPARE(Text(page, "LValidez"), QStringLiteral("Cotización valida por 5 dias habiles"));
+        QCOMPARE(Text(page, "LFechaImp"), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
+        if (invoice)
+            WriteSample(m_preview, 0, QStringLiteral("proforma-cotizacion.pdf"));
     }
 
     // A preview laid out again (the dialog repaints, prints) shows the same rows.

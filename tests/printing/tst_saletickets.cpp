@@ -1,6 +1,8 @@
 #include "SaleSamples.h"
 
 #include "printing/InvoiceTicket.h"
+#include "printing/Quotation.h"
+#include "printing/QuotationTicket.h"
 #include "printing/RecordingTicketSink.h"
 #include "printing/SaleTicket.h"
 #include "printing/TicketSinkSeam.h"
@@ -51,21 +53,36 @@ private slots:
         SessionState::reset();
     }
 
+    // The invoice ticket of a new sale, and a stored one printed again with its own dosage (whose
+    // deadline and legend differ from the session's active one) and the two-blank mark line.
     void invoiceTicket_data()
     {
         QTest::addColumn<int>("branch");
         QTest::addColumn<QString>("owner");
         QTest::addColumn<QString>("legend");
-        QTest::newRow("head office, 70-character legend") << 0 << "JUAN PEREZ MAMANI" << SaleSamples::kLegend;
-        QTest::newRow("branch 2, no owner, no legend") << 2 << "" << "";
+        QTest::addColumn<bool>("reprint");
+        QTest::newRow("head office, 70-character legend") << 0 << "JUAN PEREZ MAMANI" << SaleSamples::kLegend << false;
+        QTest::newRow("branch 2, no owner, no legend") << 2 << "" << "" << false;
+        QTest::newRow("reprint under its own dosage") << 0 << "JUAN PEREZ MAMANI" << "" << true;
     }
     void invoiceTicket()
     {
         QFETCH(int, branch);
         QFETCH(QString, owner);
         QFETCH(QString, legend);
+        QFETCH(bool, reprint);
         SaleSamples::FillShop(branch, owner, legend);
-        QCOMPARE(PrintInvoiceTicket(SaleSamples::Invoice()), QString());
+        SaleVoucher sale = SaleSamples::Invoice();
+        QString deadline = QStringLiteral("31/01/2027");
+        QStringList legendLines = SessionState::current().InvoiceLegendLines;
+        if (reprint) {
+            sale.dosage = VoucherDosage{QDate(2026, 6, 30), SaleSamples::kLegend};
+            deadline = QStringLiteral("30/06/2026");
+            legendLines = InvoiceLegendLines(SaleSamples::kLegend);
+            QCOMPARE(PrintInvoiceTicketReprint(sale), QString());
+        } else {
+            QCOMPARE(PrintInvoiceTicket(sale), QString());
+        }
         QCOMPARE(m_recorder.jobs.size(), 1);
         const TicketJob& job = m_recorder.jobs.first();
         QCOMPARE(job.title, QStringLiteral("FACTURA"));
@@ -83,7 +100,7 @@ private slots:
             e.header(CenterText("C. COMERCIO 55"));
             e.header(CenterText("EL ALTO BOLIVIA"));
         }
-        e.header("            FACTURA ORIGINAL");
+        e.header(reprint ? "            FACTURA  ORIGINAL" : "            FACTURA ORIGINAL");
         e.body(kRule);
         e.body("           NIT: 1000000010");
         e.body("         FACTURA Nº: 00000150");
@@ -104,7 +121,7 @@ private slots:
         e.body("SON: CUARENTA Y CINCO 50/100 Bs");
         e.body(kRule);
         e.body("CODIGO DE CONTROL: 7B-F3-48-A8");
-        e.body("FECHA LIMITE DE EMISION: 31/01/2027");
+        e.body("FECHA LIMITE DE EMISION: " + deadline);
         e.y += 10;
         e.marks << QStringLiteral("image 166,%1 200x200").arg(e.y - 5);
         const int qrIndex = int(e.marks.size()) - 1;
@@ -112,8 +129,7 @@ private slots:
         e.body("\"ESTA FACTURA CONTRIBUYE AL DESARROLLO");
         e.body("DEL PAIS, EL USO ILICITO DE ESTA SERA");
         e.body("SANCIONADO DE ACUERDO A LEY\"");
-        const QStringList legendLines = SessionState::current().InvoiceLegendLines;
-        if (!legend.isEmpty()) {
+        if (!legendLines.isEmpty()) {
             QVERIFY(legendLines.size() == 3 || legendLines.size() == 4);
             e.y += e.h;  // one blank line above the legend
             for (const QString& line : legendLines)
@@ -177,6 +193,91 @@ private slots:
         e.body(QString(42, QLatin1Char('-')));
         for (const QString& line : tail)
             e.body(line);
+        e.body("      GRACIAS POR SU PREFERENCIA");
+        QCOMPARE(m_recorder.jobs.first().describe(), e.marks);
+    }
+
+    // A stored sale's ticket printed again: the amounts as stored, the balance as "SALDO: " only
+    // for a credit sale, no owner line, 40 hyphens under the items and its own closing line.
+    void saleTicketReprint_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<double>("paid");
+        QTest::addColumn<double>("balance");
+        QTest::addColumn<QStringList>("tail");
+        QTest::newRow("credit") << 2 << 5.0 << 15.0
+                                << QStringList{"                            TOTAL: 20.00",
+                                               "                          EFECTIVO: 5.00",
+                                               "                            SALDO: 15.00"};
+        QTest::newRow("cash") << 1 << 20.0 << 0.0
+                              << QStringList{"                            TOTAL: 20.00",
+                                             "                         EFECTIVO: 20.00",
+                                             "                            CAMBIO: 0.00"};
+    }
+    void saleTicketReprint()
+    {
+        QFETCH(int, form);
+        QFETCH(double, paid);
+        QFETCH(double, balance);
+        QFETCH(QStringList, tail);
+        SaleSamples::FillShop(0, "JUAN PEREZ MAMANI", "");
+        SaleVoucher sale = SaleSamples::Sale(form, 2, paid);
+        sale.cashReceived = paid;
+        sale.changeOrBalance = balance;
+        QCOMPARE(PrintSaleTicketReprint(sale), QString());
+        QCOMPARE(m_recorder.jobs.size(), 1);
+        QCOMPARE(m_recorder.jobs.first().title, QStringLiteral("Ticket Venta"));
+
+        Expected e{15, m_recorder.lineHeight(), {}};
+        e.header("MI NEGOCIO");
+        e.header("Nº Orden: 12 Fecha: 09/12/2026");
+        e.header("Cliente: MARIA QUISPE CONDORI");
+        e.body(kRule);
+        e.body(kHeading);
+        e.body(kRule);
+        e.body("1 PRODUCTO 1                10.00  10.00");
+        e.body("1 PRODUCTO 2                10.00  10.00");
+        e.body(kRule);
+        for (const QString& line : tail)
+            e.body(line);
+        e.body("       GRACIAS POR SU PREFERENCIA");
+        QCOMPARE(m_recorder.jobs.first().describe(), e.marks);
+    }
+
+    // The quotation on the roll printer: the owner's line stays even when empty, the client's line
+    // only when a name is given.
+    void quotationTicket_data()
+    {
+        QTest::addColumn<QString>("client");
+        QTest::newRow("no client") << "";
+        QTest::newRow("named client") << "MARIA QUISPE CONDORI";
+    }
+    void quotationTicket()
+    {
+        QFETCH(QString, client);
+        SaleSamples::FillShop(0, "", "");
+        Quotation q;
+        q.date = QDate(2026, 12, 9);
+        q.clientName = client;
+        q.total = 45.5;
+        q.lines = SaleSamples::Invoice().lines;
+        QCOMPARE(PrintQuotationTicket(q), QString());
+        QCOMPARE(m_recorder.jobs.size(), 1);
+        QCOMPARE(m_recorder.jobs.first().title, QStringLiteral("TICKET CUENTA"));
+
+        Expected e{15, m_recorder.lineHeight(), {}};
+        e.header("MI NEGOCIO");
+        e.header("");
+        e.header("COTIZACION/CUENTA Fecha: 09/12/2026");
+        if (!client.isEmpty())
+            e.header("Cliente: " + client);
+        e.body(kRule);
+        e.body(kHeading);
+        e.body(kRule);
+        e.body("2 COCA COLA 2L              12.50  25.00");
+        e.body("2.5 AZUCAR 1KG               8.20  20.50");
+        e.body(QString(42, QLatin1Char('-')));
+        e.body("                            TOTAL: 45.50");
         e.body("      GRACIAS POR SU PREFERENCIA");
         QCOMPARE(m_recorder.jobs.first().describe(), e.marks);
     }

@@ -200,6 +200,8 @@ private slots:
         QFETCH(QVariantList, values);
         QFETCH(QString, start);
         DeliveryShop s;
+        if (s.db().onServer())
+            QSKIP("query plans are checked on the file; a server plans by its own statistics");
         QSqlQuery q(s.db().connection());
         QVERIFY(q.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + sql));
         for (const QVariant& v : values)

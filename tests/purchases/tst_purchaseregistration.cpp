@@ -1,3 +1,4 @@
+#include "FailingTrigger.h"
 #include "PurchaseShop.h"
 
 #include "data/DatabaseError.h"
@@ -260,15 +261,14 @@ private slots:
     void aLineTheEngineRefusesLeavesNothing()
     {
         PurchaseShop p;
-        p.db().execute("CREATE TRIGGER fallo BEFORE INSERT ON DetalleC WHEN NEW.IdProducto='P000000008' "
-                       "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END");
+        CreateFailingTrigger(p.db(), "BEFORE INSERT ON DetalleC", "NEW.IdProducto='P000000008'", "disco lleno");
         const PurchaseState before = PurchaseState::read(p.db());
         QVERIFY_THROWS_EXCEPTION(DatabaseError, PurchaseRegistration::RegisterGoods(
                                                     PurchaseShop::receipt("50"),
                                                     Lines({"P000000001|4|40", "P000000008|1|10"})));
         QCOMPARE(p.db().transactionDepth(), 0);
         QCOMPARE(PurchaseState::read(p.db()), before);
-        p.db().execute("DROP TRIGGER fallo");
+        DropFailingTrigger(p.db(), "DetalleC");
         QCOMPARE(PurchaseRegistration::RegisterGoods(PurchaseShop::receipt(), Lines({"P000000001|4|40"})).purchaseId,
                  QStringLiteral("P000000001"));
     }
@@ -383,6 +383,8 @@ private slots:
         QCOMPARE(supplies.size(), 3);
         QCOMPARE(supplies.first().value(StoredPurchases::ColIdCompra), QStringLiteral("P000000033"));
 
+        if (p.db().onServer())
+            return; // query plans are checked on the file; a server plans by its own statistics
         const auto plan = [&](const QString& sql, const QVariantList& values) {
             QString detail;
             for (SqlRows r = p.db().query("EXPLAIN QUERY PLAN " + sql, values); !r.atEnd(); r.next())
@@ -413,12 +415,12 @@ private slots:
         QVERIFY(step > 0);
         shop.db().execute("DROP INDEX Compras_Recientes");
         shop.db().execute("DROP INDEX Compras_Factura");
-        shop.db().execute(QStringLiteral("PRAGMA user_version = %1").arg(step - 1));
+        shop.db().setSchemaVersion(step - 1);
         shop.db().close();
         QCOMPARE(shop.db().open(shop.databasePath()), QString());
-        QCOMPARE(shop.db().query("PRAGMA user_version").integer(0), SchemaUpgrade::currentPlan().version);
-        QCOMPARE(shop.db().query("SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND name IN "
-                                 "('Compras_Recientes', 'Compras_Factura')").integer(0), 2);
+        QCOMPARE(shop.db().schemaVersion(), SchemaUpgrade::currentPlan().version);
+        QVERIFY(shop.db().hasIndex(QStringLiteral("Compras_Recientes")));
+        QVERIFY(shop.db().hasIndex(QStringLiteral("Compras_Factura")));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "FailingTrigger.h"
 #include "SalesShop.h"
 
 #include "data/DatabaseCreator.h"
@@ -509,20 +510,25 @@ private slots:
 
     void failureHalfWayWritesNothing_data()
     {
-        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<QString>("timing");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("condition");
         QTest::addColumn<QString>("nit");
-        QTest::newRow("the sale") << "BEFORE INSERT ON Ventas" << kMaria;
-        QTest::newRow("the second line") << "BEFORE INSERT ON DetalleV WHEN NEW.IdProducto='P000000008'" << kMaria;
-        QTest::newRow("a stock update") << "BEFORE UPDATE ON Productos WHEN NEW.IdProducto='P000000008'" << kMaria;
-        QTest::newRow("the client update") << "BEFORE UPDATE ON Clientes" << kMaria;
-        QTest::newRow("the client insert") << "BEFORE INSERT ON Clientes" << "8887776";
+        const QString second = QStringLiteral("NEW.IdProducto='P000000008'");
+        QTest::newRow("the sale") << "BEFORE INSERT ON" << "Ventas" << "" << kMaria;
+        QTest::newRow("the second line") << "BEFORE INSERT ON" << "DetalleV" << second << kMaria;
+        QTest::newRow("a stock update") << "BEFORE UPDATE ON" << "Productos" << second << kMaria;
+        QTest::newRow("the client update") << "BEFORE UPDATE ON" << "Clientes" << "" << kMaria;
+        QTest::newRow("the client insert") << "BEFORE INSERT ON" << "Clientes" << "" << "8887776";
     }
     void failureHalfWayWritesNothing()
     {
-        QFETCH(QString, trigger);
+        QFETCH(QString, timing);
+        QFETCH(QString, table);
+        QFETCH(QString, condition);
         QFETCH(QString, nit);
         SalesShop s;
-        s.db().execute(QStringLiteral("CREATE TRIGGER fallo %1 BEGIN SELECT RAISE(ABORT, 'fallo de prueba'); END").arg(trigger));
+        CreateFailingTrigger(s.db(), timing + QLatin1Char(' ') + table, condition);
         const ShopState before = ShopState::read(s.db());
         const SaleInput in = SalesShop::sale(
             PaymentForms::Cash, 1, "50", nit, "ANA",
@@ -531,7 +537,7 @@ private slots:
         QCOMPARE(ShopState::read(s.db()), before);
         QCOMPARE(s.db().transactionDepth(), 0);
         // The same cart sells once the fault is gone.
-        s.db().execute("DROP TRIGGER fallo");
+        DropFailingTrigger(s.db(), table);
         QVERIFY(SaleCommit::Commit(in).stored());
         QCOMPARE(s.number("SELECT NFactura FROM DatosC"), 2);
     }
@@ -540,6 +546,8 @@ private slots:
     void readsUseIndexes()
     {
         SalesShop s;
+        if (s.shop.onServer())
+            QSKIP("query plans are checked on the file; a server plans by its own statistics");
         for (const QString& sql : SaleCommit::ReadStatements()) {
             const QVariantList values(sql.count(QLatin1Char('?')), QStringLiteral("0"));
             QStringList plan;

@@ -1,9 +1,12 @@
-#include "SalesShop.h"
+#include "SaleHistory.h"
 #include "WindowDriver.h"
 
 #include "app/UIniciarS.h"
 #include "app/UPrincipal.h"
+#include "data/Formats.h"
 #include "data/MainStatus.h"
+#include "masterdata/UBusquedas.h"
+#include "sales/SaleAnnulment.h"
 #include "printing/RecordingReportPreview.h"
 #include "printing/RecordingTicketSink.h"
 #include "printing/TicketSinkSeam.h"
@@ -16,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -133,6 +137,13 @@ struct Register {
 
 // COCA COLA 2L costs 12.5 without and 14.5 with invoice, to tell the two price lists apart.
 void TwoPrices(SalesShop& s) { s.db().execute("UPDATE Productos SET PVentaIVA=14.5 WHERE IdProducto='P000000001'"); }
+
+// The invoice the lookup tests bring back: V000000123, two COCA COLA 2L for MARIA, cash.
+QString SellOrder123(SalesShop& s)
+{
+    s.db().execute("UPDATE Codigos SET IdVenta=122");
+    return SaleHistory::SellTwoCocas();
+}
 
 void WriteLogo(SalesShop& s)
 {
@@ -601,6 +612,230 @@ private slots:
         }
     }
 
+    // A sale of the open session is brought back by its number; anything else is refused and
+    // leaves the register unable to sell until "NUEVO".
+    void lookup_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QColor>("lamp");
+        QTest::newRow("123 and Enter") << "valid" << "" << QColor(Qt::green);
+        QTest::newRow("annulled") << "annulled" << "" << QColor(Qt::red);
+        QTest::newRow("unknown number") << "unknown" << "No existe Venta con ese Nº de Orden" << QColor(Qt::white);
+        QTest::newRow("yesterday's cash session") << "yesterday" << "El Nº de Orden pertenece a otra Fecha (Caja)"
+                                                  << QColor(Qt::white);
+    }
+    void lookup()
+    {
+        QFETCH(QString, situation);
+        QFETCH(QString, message);
+        QFETCH(QColor, lamp);
+        Register r([situation](SalesShop& s) {
+            if (situation == "unknown")
+                return;
+            const QString id = SellOrder123(s);
+            if (situation == "annulled")
+                QVERIFY(SaleAnnulment::Annul(id, s.session).annulled);
+            if (situation == "yesterday")
+                SaleHistory::NextSession(s, QDate(2026, 12, 10));
+        });
+        r.type("EIdVenta", "123");
+        Drive::key(*r.window, "EIdVenta", Qt::Key_Return);
+        QCOMPARE(r.field("EIdVenta"), QStringLiteral("000000123"));
+        QCOMPARE(Drive::control<QLineEdit>(*r.window, "EIdVenta")->selectedText(), QStringLiteral("000000123"));
+        QCOMPARE(r.s.shop.messages.infos, message.isEmpty() ? QStringList() : QStringList{message});
+        QVERIFY(!Drive::enabled(*r.window, "SBVender"));
+        auto* shape = Drive::control<StatusShape>(*r.window, "SEstado");
+        QCOMPARE(shape->colour(), lamp);
+        const bool found = situation == "valid" || situation == "annulled";
+        QCOMPARE(r.window->foundSale().has_value(), found);
+        QCOMPARE(Drive::enabled(*r.window, "SBAnular"), situation == "valid");
+        QCOMPARE(Drive::enabled(*r.window, "SBImprimir"), situation == "valid");
+        if (!found) {
+            QCOMPARE(r.cart()->rowCount(), 0);
+            return;
+        }
+        QCOMPARE(shape->toolTip(), situation == "valid" ? QString("Venta Valida") : QString("Venta Anulada"));
+        QVERIFY(!Drive::enabled(*r.window, "Vec1"));
+        QVERIFY(!Drive::enabled(*r.window, "Vec0"));
+        QVERIFY(!Drive::enabled(*r.window, "GBCliente"));
+        QVERIFY(!Drive::enabled(*r.window, "GBPago"));
+        if (situation == "annulled") {
+            QCOMPARE(r.field("ENombreC"), QStringLiteral("ANULADO"));
+            QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), QStringList{"0"});
+            return;
+        }
+        QCOMPARE(r.field("ENitCI"), SaleHistory::kMaria);
+        QCOMPARE(r.field("ENombreC"), SaleHistory::kMariaName);
+        QCOMPARE(r.field("ETotal"), QStringLiteral("25.00"));
+        QCOMPARE(r.field("EEfectivo"), QStringLiteral("25.00"));
+        QCOMPARE(r.field("ECambio"), QStringLiteral("0.00"));
+        QCOMPARE(Drive::control<QComboBox>(*r.window, "CBComprobante")->currentIndex(), 1);
+        QCOMPARE(r.cartColumn(TFVentas::NxCantidad), QStringList{"2"});
+        QCOMPARE(r.cartColumn(TFVentas::NxProducto1), QStringList{"COCA COLA 2L"});
+        QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"25"});
+    }
+
+    void emptyNumberLooksNothingUp()
+    {
+        Register r([](SalesShop& s) { SellOrder123(s); });
+        Drive::control<QLineEdit>(*r.window, "EIdVenta")->clear();
+        Drive::click(*r.window, "SBBuscar");
+        QVERIFY(r.s.shop.messages.all.isEmpty());
+        QVERIFY(!r.window->foundSale());
+        QVERIFY(Drive::enabled(*r.window, "SBVender"));
+    }
+
+    // Typing another number lets go of the sale: it can be neither printed nor annulled, even by
+    // a click that reaches the window another way.
+    void typingAfterALookupLetsGo()
+    {
+        Register r([](SalesShop& s) { SellOrder123(s); });
+        r.type("EIdVenta", "123");
+        Drive::click(*r.window, "SBBuscar");
+        QVERIFY(r.window->foundSale());
+        const ShopState before = ShopState::read(r.s.db());
+        QTest::keyClick(Drive::control<QWidget>(*r.window, "EIdVenta"), Qt::Key_4);
+        QVERIFY(!r.window->foundSale());
+        QVERIFY(!Drive::enabled(*r.window, "SBAnular"));
+        QVERIFY(!Drive::enabled(*r.window, "SBImprimir"));
+        QVERIFY(!Drive::enabled(*r.window, "SBVender"));  // the entry controls stay as they were
+        QCOMPARE(r.cart()->rowCount(), 0);
+        QCOMPARE(r.field("ETotal"), QStringLiteral("0"));
+        QCOMPARE(r.field("ECambio"), QStringLiteral("0"));
+        QCOMPARE(r.field("EEfectivo"), QString());
+        QCOMPARE(r.field("ENitCI"), QString());
+        QCOMPARE(r.field("ENombreC"), QString());
+        QCOMPARE(Drive::control<QComboBox>(*r.window, "CBFormaP")->currentText(), QStringLiteral("EFECTIVO"));
+        QCOMPARE(Drive::control<StatusShape>(*r.window, "SEstado")->colour(), QColor(Qt::white));
+        r.window->SBAnularClick();
+        r.window->SBImprimirClick();
+        QVERIFY(r.s.shop.messages.questions.isEmpty());
+        QVERIFY(r.tickets.jobs.isEmpty());
+        QCOMPARE(ShopState::read(r.s.db()), before);
+        Drive::click(*r.window, "SBNuevoP");
+        QVERIFY(Drive::enabled(*r.window, "SBVender"));
+        QVERIFY(Drive::enabled(*r.window, "Vec1"));
+    }
+
+    void annulFromTheRegister()
+    {
+        Register r([](SalesShop& s) { SellOrder123(s); });
+        r.type("EIdVenta", "123");
+        Drive::key(*r.window, "EIdVenta", Qt::Key_Return);
+        QCOMPARE(r.stockShown("COCA COLA 2L"), QStringLiteral("46"));
+
+        const ShopState before = ShopState::read(r.s.db());
+        r.s.shop.messages.answerNext(false);
+        Drive::click(*r.window, "SBAnular");
+        QCOMPARE(r.s.shop.messages.questions.size(), 1);
+        QCOMPARE(r.s.shop.messages.questions.first().first, QStringLiteral("Anular Venta"));
+        QCOMPARE(r.s.shop.messages.questions.first().second, QStringLiteral("Esta Seguro de querer Anular esta Venta? "));
+        QCOMPARE(ShopState::read(r.s.db()), before);
+        QVERIFY(r.s.shop.messages.infos.isEmpty());
+
+        Drive::click(*r.window, "SBAnular");
+        QCOMPARE(r.s.shop.messages.infos, QStringList{"Venta Anulada Correctamente"});
+        QCOMPARE(r.s.row("SELECT Estado FROM Ventas WHERE IdVenta='V000000123'").text(0), QStringLiteral("A"));
+        // Back to a new sale, the list showing the stock given back.
+        QVERIFY(!r.window->foundSale());
+        QCOMPARE(r.field("EIdVenta"), QStringLiteral("000000124"));
+        QVERIFY(Drive::enabled(*r.window, "SBVender"));
+        QVERIFY(!Drive::enabled(*r.window, "SBAnular"));
+        QCOMPARE(r.stockShown("COCA COLA 2L"), QStringLiteral("48"));
+    }
+
+    // "Imprimir" prints the looked-up sale as it was stored: its number, date, time and code, and
+    // the deadline of the dosage it was issued under even when the session holds another.
+    void reprintFromTheRegister()
+    {
+        Register r([](SalesShop& s) { SellOrder123(s); });
+        SessionState::current().InvoiceDeadline = QDate(2030, 1, 1);
+        r.type("EIdVenta", "123");
+        Drive::key(*r.window, "EIdVenta", Qt::Key_Return);
+        const ShopState before = ShopState::read(r.s.db());
+        Drive::click(*r.window, "SBImprimir");
+        QVERIFY2(r.s.shop.messages.all.isEmpty(), qPrintable(r.s.shop.messages.all.join('\n')));
+        QCOMPARE(r.jobTitles(), (QStringList{"FACTURA", "TICKET"}));
+        const QString deadline = Formats::Date(r.s.row("SELECT FLimiteE FROM Dosificaciones").date(0));
+        const QStringList invoice = r.ticketTexts(0);
+        QVERIFY(invoice.contains("            FACTURA ORIGINAL"));
+        QVERIFY(invoice.contains("         FACTURA Nº: 00000001"));
+        QVERIFY(invoice.contains("FECHA LIMITE DE EMISION: " + deadline));
+        QVERIFY(invoice.contains("GRACIAS POR SU PREFERENCIA... 123"));
+        const QString code = r.s.row("SELECT CodigoC, HoraV FROM Ventas").text(0);
+        QVERIFY(invoice.contains("CODIGO DE CONTROL: " + code));
+        const QStringList ticket = r.ticketTexts(1);
+        QVERIFY(ticket.contains("Nº Orden: 123 Fecha: 09/12/2026"));
+        QVERIFY(ticket.contains("                         EFECTIVO: 25.00"));
+        QVERIFY(ticket.contains("                            CAMBIO: 0.00"));
+        QCOMPARE(ShopState::read(r.s.db()), before);
+    }
+
+    // A quotation prints the cart and stores nothing.
+    void quotation_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("client");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("roll, no client") << 0 << false << "" << "TICKET CUENTA";
+        QTest::newRow("letter, no client") << 1 << false << "Inserte Datos del Cliente a Cotizar" << "";
+        QTest::newRow("letter, client") << 1 << true << "" << "PROFORMA DE COTIZACION";
+    }
+    void quotation()
+    {
+        QFETCH(int, format);
+        QFETCH(bool, client);
+        QFETCH(QString, message);
+        QFETCH(QString, printed);
+        Register r([format](SalesShop& s) {
+            WriteLogo(s);
+            SessionState::current().PrintFormat = format;
+        });
+        Drive::click(*r.window, "SBCotizar");
+        QCOMPARE(r.s.shop.messages.infos, QStringList{"No existen Productos"});
+        r.s.shop.messages.clear();
+
+        r.add("COCA COLA 2L", "2");
+        if (client) {
+            r.type("ENitCI", SaleHistory::kMaria);
+            r.leave("ENitCI");
+        }
+        const ShopState before = ShopState::read(r.s.db());
+        Drive::click(*r.window, "SBCotizar");
+        QCOMPARE(r.s.shop.messages.infos, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(ShopState::read(r.s.db()), before);
+        QCOMPARE(r.cart()->rowCount(), 1);  // the cart stays
+        QStringList shown = r.jobTitles();
+        for (const ReportDocument& doc : r.previews.shown)
+            shown << doc.title;
+        QCOMPARE(shown, printed.isEmpty() ? QStringList() : QStringList{printed});
+        if (format == 0)
+            QVERIFY(r.ticketTexts(0).filter("Cliente: ").isEmpty());
+    }
+
+    // Space in the NIT/CI field opens the client picker; the pick's name is looked up at once and
+    // the cashier goes on in the name field.
+    void spaceInTheNitPicksAClient()
+    {
+        Register r;
+        TFBusquedas picker;
+        TFBusquedas::setShared(&picker);
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            Drive::key(*dialog, "EBuscarC", Qt::Key_Return);  // the first client by name
+        });
+        Drive::control<QLineEdit>(*r.window, "ENitCI")->setFocus();
+        Drive::key(*r.window, "ENitCI", Qt::Key_Space);
+        TFBusquedas::setShared(nullptr);
+        QCOMPARE(r.field("ENitCI"), QStringLiteral("3344556"));
+        QCOMPARE(r.field("ENombreC"), QStringLiteral("CARLOS O'BRIEN ROCA"));
+        QCOMPARE(r.window->focusWidget(), Drive::control<QWidget>(*r.window, "ENombreC"));
+        QCOMPARE(r.window->registerState().ClientKnown, 1);
+    }
+
     // Through the main window, as a cashier starts the day: "Registrar Ventas" opens the register.
     void registrarVentasOpensTheRegister()
     {
@@ -734,6 +969,16 @@ private slots:
         r.tickets.failNextBegin("sin impresora");
         r.sell();
         QVERIFY(r.window->grab().save(folder + "/ventas-retenida.png"));
+
+        // A sale brought back by its number, valid and then annulled.
+        Drive::click(*r.window, "SBNuevoP");
+        r.type("EIdVenta", "1");
+        Drive::key(*r.window, "EIdVenta", Qt::Key_Return);
+        QVERIFY(r.window->grab().save(folder + "/ventas-consulta.png"));
+        Drive::click(*r.window, "SBAnular");
+        r.type("EIdVenta", "1");
+        Drive::key(*r.window, "EIdVenta", Qt::Key_Return);
+        QVERIFY(r.window->grab().save(folder + "/ventas-anulada.png"));
     }
 };
 

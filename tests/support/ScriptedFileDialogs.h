@@ -3,8 +3,8 @@
 
 #include <QStringList>
 
-// Returns the paths the test queued (empty text, like a cancel, when none is left) and keeps the
-// filters and start folders it was asked with.
+// Returns the paths (and typed texts) the test queued (empty text, like a cancel, when none is
+// left) and keeps the filters and start folders it was asked with.
 class ScriptedFileDialogs : public FileDialogSeam {
 public:
     QString openFile(QWidget*, const QString&, const QString& startFolder, const QString& filter) override
@@ -18,6 +18,11 @@ public:
         return paths.isEmpty() ? QString() : paths.takeFirst();
     }
 
+    QString askText(QWidget*, const QString&, const QString&, const QString& initial) override
+    {
+        requests << initial;
+        return texts.isEmpty() ? QString() : texts.takeFirst();
+    }
     QString chooseFolder(QWidget*, const QString&, const QString& startFolder) override
     {
         requests << startFolder;
@@ -25,5 +30,6 @@ public:
     }
 
     QStringList paths;
+    QStringList texts; // answers of askText
     QStringList requests;
 };

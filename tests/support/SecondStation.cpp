@@ -1,35 +1,51 @@
 #include "SecondStation.h"
 
+#include "data/EngineConnection.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 
-SecondStation::SecondStation(const QString& databasePath, int busyWaitMs)
-    : m_connection(QStringLiteral("second-station-") + QUuid::createUuid().toString(QUuid::Id128))
+SecondStation::SecondStation(const QString& databaseName, int busyWaitMs)
+    : m_connection(QStringLiteral("second-station-") + QUuid::createUuid().toString(QUuid::Id128)),
+      m_onServer(EngineConnection::engineOf(databaseName) == EngineKind::PostgreSQL)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    db.setDatabaseName(databasePath);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyWaitMs));
-    if (!db.open())
-        m_error = db.lastError().text();
-    else if (QSqlQuery setup(db); !setup.exec(QStringLiteral("PRAGMA foreign_keys = ON")))
-        m_error = setup.lastError().text();
+    m_error = EngineConnection::open(databaseName, m_connection, busyWaitMs);
+    if (m_error.isEmpty() && !m_onServer) {
+        QSqlQuery setup(QSqlDatabase::database(m_connection, false));
+        if (!setup.exec(QStringLiteral("PRAGMA foreign_keys = ON")))
+            m_error = setup.lastError().text();
+    }
 }
 
-SecondStation::~SecondStation()
-{
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        if (db.isOpen())
-            db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connection);
-}
+SecondStation::~SecondStation() { EngineConnection::remove(m_connection); }
 
 QString SecondStation::execute(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery q(db);
+    if (m_onServer) {
+        if (!q.exec(QStringLiteral("BEGIN")))
+            return q.lastError().text();
+        const bool locked = q.exec(EngineConnection::writeLockStatement());
+        QString error;
+        if (locked) {
+            if (!q.prepare(sql))
+                error = q.lastError().text();
+            else {
+                for (const QVariant& v : values)
+                    q.addBindValue(v);
+                if (!q.exec())
+                    error = q.lastError().text();
+            }
+        } else {
+            error = q.lastError().nativeErrorCode() == QLatin1String("55P03") ? QStringLiteral("database is locked")
+                                                                               : q.lastError().text();
+        }
+        QSqlQuery(db).exec(error.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK"));
+        return error;
+    }
     if (!q.prepare(sql))
         return q.lastError().text();
     for (const QVariant& v : values)

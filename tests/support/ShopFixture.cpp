@@ -7,7 +7,9 @@
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
 
-ShopFixture::ShopFixture(bool demo)
+#include "TestServer.h"
+
+ShopFixture::ShopFixture(bool demo, Place place)
 {
     MessageSeam::install(&messages);
     ProgramEndSeam::install(&programEnd);
@@ -19,7 +21,12 @@ ShopFixture::ShopFixture(bool demo)
     SessionState::current().AppFolder = folder();
     SessionState::current().WorkDate = clock.today();
 
-    m_path = m_dir.filePath(QStringLiteral("dbzelto.sqlite"));
+    m_onServer = place == Place::TestEngine && TestServer::enabled();
+    m_path = m_onServer ? TestServer::createDatabase() : m_dir.filePath(QStringLiteral("dbzelto.sqlite"));
+    if (m_path.isEmpty()) {
+        m_error = QStringLiteral("the test server gave no database");
+        return;
+    }
     NewDatabaseOptions options;
     options.demo = demo;
     m_error = DatabaseCreator::create(m_path, options);
@@ -30,6 +37,8 @@ ShopFixture::ShopFixture(bool demo)
 ShopFixture::~ShopFixture()
 {
     TDataModule1::instance().close();
+    if (m_onServer)
+        TestServer::dropDatabase(m_path);
     SessionState::reset();
     MainStatus::clear();
     MessageSeam::install(nullptr);

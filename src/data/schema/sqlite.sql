@@ -48,6 +48,8 @@ CREATE TABLE Dosificaciones (
   Estado INTEGER NOT NULL DEFAULT 1
 ) STRICT;
 CREATE INDEX Dosificaciones_Estado ON Dosificaciones(Estado);
+-- A stored invoice printed again reads the dosage of its authorization number (deadline, legend).
+CREATE INDEX Dosificaciones_NAutorizacion ON Dosificaciones(NAutorizacion);
 
 CREATE TABLE Usuario (
   Login TEXT COLLATE NOCASE NOT NULL PRIMARY KEY CONSTRAINT len15_Login CHECK (length(Login) <= 15),
@@ -356,4 +358,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 5;
+PRAGMA user_version = 6;
