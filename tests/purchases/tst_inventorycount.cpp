@@ -1,3 +1,4 @@
+#include "FailingTrigger.h"
 #include "SecondStation.h"
 #include "ShopFixture.h"
 
@@ -199,8 +200,7 @@ private slots:
     {
         QFETCH(QString, operation);
         CountShop c;
-        c.shop.db().execute("CREATE TRIGGER fallo BEFORE UPDATE ON Productos WHEN NEW.Producto='FANTA NARANJA 2L' "
-                            "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END");
+        CreateFailingTrigger(c.shop.db(), "BEFORE UPDATE ON Productos", "NEW.Producto='FANTA NARANJA 2L'");
         QVERIFY_THROWS_EXCEPTION(DatabaseError,
                                  Apply(operation, c, {{"COCA COLA 2L", "12"}, {"FANTA NARANJA 2L", "4"}}));
         QCOMPARE(c.counters(), c.untouched);
