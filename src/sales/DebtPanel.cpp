@@ -13,6 +13,7 @@
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
 
+#include <QApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -109,6 +110,34 @@ DataGrid* List(QWidget* parent, const char* name, const QString& heading, const 
     grid->setMinimumWidth(300);
     return grid;
 }
+
+// Shows the window's progress bar over a list being filled, when the window has given it one.
+class ListProgress {
+public:
+    ListProgress(QProgressBar* bar, int rows) : m_bar(bar)
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (m_bar) {
+            m_bar->setRange(0, qMax(1, rows));
+            m_bar->setValue(0);
+            m_bar->show();
+        }
+    }
+    ~ListProgress()
+    {
+        if (m_bar)
+            m_bar->hide();
+        QApplication::restoreOverrideCursor();
+    }
+    void advance(int done)
+    {
+        if (m_bar && done % 2000 == 0)
+            m_bar->setValue(done);
+    }
+
+private:
+    QProgressBar* m_bar;
+};
 
 // "05 de marzo de 2015" from the list's "05/03/2015".
 QString LongDate(const QString& listed) { return Formats::SpanishLongDate(Formats::ParseDate(listed)); }
@@ -301,13 +330,16 @@ void DebtPanel::CargarDeudas()
     if (year == 0)
         return;
     try {
+        SqlRows r = DebtLists::Debts(m_side, year);
+        ListProgress progress(progressBar(), r.count());
         QList<QStringList> cells;
-        for (SqlRows r = DebtLists::Debts(m_side, year); !r.atEnd(); r.next()) {
+        for (; !r.atEnd(); r.next()) {
             QStringList row{QString::number(cells.size() + 1), r.text(0), Formats::Date(r.date(1)), r.text(2), r.text(3),
                             Formats::Money(r.amount(4)), Formats::Money(r.amount(5)), Formats::Money(r.amount(6))};
             if (m_side == DebtSide::Sales)
                 row << r.text(7);
             cells << row;
+            progress.advance(int(cells.size()));
         }
         m_VecD->addRows(cells);
     } catch (const DatabaseError& e) {
@@ -322,10 +354,14 @@ void DebtPanel::CargarPagos()
     if (year == 0)
         return;
     try {
+        SqlRows r = DebtLists::Payments(m_side, year);
+        ListProgress progress(progressBar(), r.count());
         QList<QStringList> cells;
-        for (SqlRows r = DebtLists::Payments(m_side, year); !r.atEnd(); r.next())
+        for (; !r.atEnd(); r.next()) {
             cells << QStringList{QString::number(cells.size() + 1), r.text(0), Formats::Date(r.date(1)), r.text(2),
                                  r.text(3), Formats::Money(r.amount(4)), Formats::Date(r.date(5)), r.text(6)};
+            progress.advance(int(cells.size()));
+        }
         m_VecHS->addRows(cells);
     } catch (const DatabaseError& e) {
         Messages().error(e.text());
