@@ -2,8 +2,8 @@
 """Fills a shop database with years of trade, to check query plans and opening times by hand.
 
     build/cvi-zelto --create-database /tmp/big.sqlite --demo --days 0
-    scripts/big-shop.py /tmp/big.sqlite            # 1,000,000 sales, 20,000 clients
-    scripts/big-shop.py /tmp/big.sqlite --sales 200000 --clients 5000
+    scripts/big-shop.py /tmp/big.sqlite            # 1,000,000 sales, 20,000 clients, 200,000 payments
+    scripts/big-shop.py /tmp/big.sqlite --sales 200000 --clients 5000 --payments 40000
 
 Not part of the test suite: it takes a minute or two. The database must be a fresh one made by the
 program (the demo shop's categories, products and users are kept).
@@ -29,6 +29,8 @@ def main():
     parser.add_argument("--clients", type=int, default=20_000)
     parser.add_argument("--products", type=int, default=2_000)
     parser.add_argument("--days", type=int, default=1_500)
+    parser.add_argument("--payments", type=int, default=200_000,
+                        help="instalments on credit sales; a tenth as many on credit purchases")
     args = parser.parse_args()
 
     rng = random.Random(7)
@@ -65,6 +67,7 @@ def main():
     db.executemany("INSERT INTO Caja(IdCaja, Fecha, CInicial, Cajero, Estado) VALUES(?, ?, 0, 'admin', 0)", sessions)
 
     per_day = max(1, args.sales // args.days)
+    credit_sales = []                        # (sale, index of its session)
     sales, lines = [], []
     open_credit = 0
     for n in range(args.sales):
@@ -86,6 +89,8 @@ def main():
             estado, total, paid = "A", 0, 0
         client = "0" if rng.random() < 0.6 else clients[rng.randrange(len(clients))][0]
         sale = "V%09d" % (n + 1)
+        if roll < 0.10:
+            credit_sales.append((sale, min(n // per_day, len(sessions) - 1)))
         sales.append((sale, fecha, estado, client, total, paid, owed, form, caja))
         for _ in range(2):
             p = sale_products[rng.randrange(len(sale_products))]
@@ -96,13 +101,26 @@ def main():
     db.execute("UPDATE Codigos SET IdVenta=?, IdCaja=?", (args.sales, len(sessions)))
 
     purchases, purchase_lines = [], []
+    credit_purchases = []
     for n in range(args.sales // 10):
-        caja, fecha = sessions[rng.randrange(len(sessions))]
+        day = rng.randrange(len(sessions))
+        caja, fecha = sessions[day]
         purchase = "P%09d" % (n + 1)
-        purchases.append((purchase, fecha, "9000000", caja))
+        total = rng.randrange(50, 2000)
+        if rng.random() < 0.10:              # on credit, half of it still owed
+            purchases.append((purchase, fecha, "9000000", total, total / 2, total / 2, 2, caja))
+            credit_purchases.append((purchase, day))
+        else:
+            purchases.append((purchase, fecha, "9000000", total, total, 0, 1, caja))
         p = products[rng.randrange(len(products))]
         purchase_lines.append((p[2], p[0], 0, 10, 1, 10, purchase))
-    db.executemany("INSERT INTO Compras(IdCompra, FechaC, NitCI, IdCaja) VALUES(?, ?, ?, ?)", purchases)
+    db.executemany("INSERT INTO Compras(IdCompra, FechaC, NitCI, TotalF, TotalE, Saldo, FormaP, IdCaja) "
+                   "VALUES(?, ?, ?, ?, ?, ?, ?, ?)", purchases)
+    payments = instalments(rng, credit_sales, sessions, args.payments)
+    db.executemany("INSERT INTO SaldoV(TotalE, IdVenta, IdCaja, FechaR, Cajero) VALUES(?, ?, ?, ?, 'admin')", payments)
+    supplier_payments = instalments(rng, credit_purchases, sessions, args.payments // 10)
+    db.executemany("INSERT INTO SaldoC(TotalE, IdCompra, IdCaja, FechaR, Cajero) VALUES(?, ?, ?, ?, 'admin')",
+                   supplier_payments)
     db.executemany("INSERT INTO DetalleC(IdCategoria, IdProducto, CInicial, CEntrante, PrecioU, PrecioT, IdCompra) "
                    "VALUES(?, ?, ?, ?, ?, ?, ?)", purchase_lines)
     deliveries, delivery_lines = [], []
@@ -117,8 +135,22 @@ def main():
                    delivery_lines)
     db.execute("COMMIT")
     db.close()
-    print("%d clients, %d sales (%d open credit), %d sale lines, %d purchases, %d deliveries"
-          % (len(clients), args.sales, open_credit, 2 * args.sales, len(purchases), len(deliveries)))
+    print("%d clients, %d sales (%d open credit), %d sale lines, %d purchases (%d on credit), %d deliveries, "
+          "%d payments received, %d made"
+          % (len(clients), args.sales, open_credit, 2 * args.sales, len(purchases), len(credit_purchases),
+             len(deliveries), len(payments), len(supplier_payments)))
+
+
+def instalments(rng, credits, sessions, count):
+    """Payments on credits, each in a session on or after the credit's own."""
+    rows = []
+    if not credits:
+        return rows
+    for _ in range(count):
+        key, day = credits[rng.randrange(len(credits))]
+        caja, fecha = sessions[rng.randrange(day, min(day + 120, len(sessions)))]
+        rows.append((rng.randrange(1, 200) / 2, key, caja, fecha))
+    return rows
 
 
 def flush(db, sales, lines):

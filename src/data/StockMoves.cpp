@@ -41,4 +41,27 @@ bool RemoveIntake(const QString& productId, double quantity)
     return Move(QStringLiteral("UPDATE Productos SET Ingreso=Ingreso-? WHERE IdProducto=?"), productId, quantity);
 }
 
+bool SetCountedStock(const QString& productId, double counted)
+{
+    if (!std::isfinite(counted) || counted < 0)
+        throw DatabaseError(QStringLiteral("Cantidad fisica no valida: %1").arg(Formats::General(counted)));
+    return TDataModule1::instance().execute(QStringLiteral("UPDATE Productos SET Egreso=Ingreso-? WHERE IdProducto=?"),
+                                            {counted, productId})
+        > 0;
+}
+
+bool RollOver(const QString& productId)
+{
+    return TDataModule1::instance().execute(
+               QStringLiteral("UPDATE Productos SET Ingreso=Ingreso-Egreso, Egreso=0 WHERE IdProducto=?"), {productId})
+        > 0;
+}
+
+bool ResetStock(const QString& productId)
+{
+    return TDataModule1::instance().execute(QStringLiteral("UPDATE Productos SET Ingreso=0, Egreso=0 WHERE IdProducto=?"),
+                                            {productId})
+        > 0;
+}
+
 }

@@ -21,4 +21,16 @@ bool AddIntake(const QString& productId, double quantity);
 // A removed purchase takes its intake back.
 bool RemoveIntake(const QString& productId, double quantity);
 
+// The inventory count's three movements over an item. Each sets the counters from what is stored
+// now, so applying one twice changes nothing more; the caller has checked, in its transaction, that
+// the counters are still those the count was made against.
+//
+// The counted quantity becomes the stock: the outflow takes the difference (Egreso = Ingreso -
+// counted), the intake stays. A count below zero or not a number throws DatabaseError.
+bool SetCountedStock(const QString& productId, double counted);
+// The counters restart from the stock: Ingreso = Ingreso - Egreso, Egreso = 0.
+bool RollOver(const QString& productId);
+// Both counters to zero.
+bool ResetStock(const QString& productId);
+
 }

@@ -52,6 +52,14 @@ ReportElement& ReportBand::addRule(int left, int top, int width)
     return addFrame(QRect(left, top, width, 1), ReportElement::Top);
 }
 
+void ReportBand::addCopyOf(const ReportBand& source, int top)
+{
+    for (const auto& element : source.m_elements) {
+        m_elements.push_back(std::make_unique<ReportElement>(*element));
+        m_elements.back()->moveBy(0, top);
+    }
+}
+
 ReportElement* ReportBand::find(const QString& name) const
 {
     for (const auto& element : m_elements)

@@ -23,6 +23,12 @@ public:
     // A horizontal rule across `width` pixels at `top`.
     ReportElement& addRule(int left, int top, int width);
 
+    // A copy of every element of `source` as it is now (texts included), moved down by `top`
+    // pixels: a filled report printed again lower on the same band.
+    void addCopyOf(const ReportBand& source, int top);
+    // Every element removed.
+    void clear() { m_elements.clear(); }
+
     ReportElement* find(const QString& name) const;
     const std::vector<std::unique_ptr<ReportElement>>& elements() const { return m_elements; }
 

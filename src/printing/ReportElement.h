@@ -24,6 +24,7 @@ public:
     Kind kind() const { return m_kind; }
     const QString& name() const { return m_name; }
     const QRect& geometry() const { return m_geometry; }
+    void moveBy(int dx, int dy) { m_geometry.translate(dx, dy); }
 
     // Labels: the caption; memos: all lines joined by line breaks.
     QString text() const;

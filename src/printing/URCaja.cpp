@@ -68,6 +68,8 @@ TFRCaja::TFRCaja()
     add(QStringLiteral("QRReporteS"), &LayoutReporteS);
     add(QStringLiteral("QRServicios"), &LayoutServicios);
     add(QStringLiteral("QRCierreC"), &LayoutCierreC);
+    add(QStringLiteral("QRAmortizar"), &LayoutAmortizar);
+    add(QStringLiteral("QRAmortizacion"), &LayoutAmortizacion);
 }
 
 TFRCaja& TFRCaja::instance()
@@ -270,4 +272,88 @@ void TFRCaja::LayoutCierreC(ReportDefinition& report)
         summary.addLabel(QString(), QString::fromUtf8(lower), QRect(left, 98, 200, 16), Note, Qt::AlignHCenter);
     }
     summary.addLabel(QStringLiteral("LFechaI"), QString(), QRect(Width15 - 360, 128, 356, 18), plain, Qt::AlignRight);
+}
+
+namespace {
+// The instalment voucher: its band, and where the second copy starts on the Legal page. The page
+// (1344 pixels high) is cut across its middle, and each half holds one copy with the same margin
+// above it: the second starts half a page below the first, the cut line one margin above that.
+constexpr int VoucherHeight = 420;
+constexpr int SecondCopyTop = 672;
+constexpr int TopMargin = 57;
+}
+
+void TFRCaja::LayoutAmortizar(ReportDefinition& report)
+{
+    report.title = QStringLiteral("Reporte Amortización");
+    report.page = ReportPageSetup::letter(15);
+    ReportBand& title = report.titleBand;
+    title.height = VoucherHeight;
+    const ReportFont plain{13, false, false};
+    const ReportFont bold{13, true, false};
+    const ReportFont signature{16, false, false};
+    Heading21(title, QStringLiteral("LTituloA"), QStringLiteral("COMPROBANTE PAGOS POR VENTA A CREDITO"), Width15);
+
+    // The order, the date and the other party: a caption and its value on each line.
+    const int captionLeft = 110, captionWidth = 150, valueLeft = captionLeft + captionWidth + 6, valueWidth = 430;
+    title.addLabel(QString(), QStringLiteral("Nº Orden Referente:"), QRect(captionLeft, 56, captionWidth, 18), bold);
+    title.addLabel(QStringLiteral("LNOrden"), QString(), QRect(valueLeft, 56, valueWidth, 18), plain);
+    title.addLabel(QStringLiteral("LTFechaVC"), QStringLiteral("Fecha de Venta:"), QRect(captionLeft, 78, captionWidth, 18),
+                   bold);
+    title.addLabel(QStringLiteral("LFechaVC"), QString(), QRect(valueLeft, 78, valueWidth, 18), plain);
+    title.addLabel(QStringLiteral("LTNombreVC"), QStringLiteral("     Cliente:"), QRect(captionLeft, 100, captionWidth, 18),
+                   bold);
+    title.addLabel(QStringLiteral("LNombreVC"), QString(), QRect(valueLeft, 100, valueWidth, 18), plain);
+
+    // The figures in a framed box, captions and amounts right-aligned.
+    const int boxLeft = 190, boxWidth = 320, boxTop = 136, row = 22;
+    title.addFrame(QRect(boxLeft, boxTop, boxWidth, row * 5 + 8));
+    title.addLabel(QStringLiteral("LDatosVC"), QStringLiteral("DATOS DE LA VENTA"), QRect(boxLeft, boxTop + 3, boxWidth, 18),
+                   bold, Qt::AlignHCenter);
+    title.addRule(boxLeft, boxTop + row + 2, boxWidth);
+    const struct {
+        const char* captionName;
+        const char* caption;
+        const char* valueName;
+    } figures[] = {
+        {"LTTotalVC", "TOTAL VENTA:", "LTotalVC2"},
+        {"", "CANCELADO:", "LCanceladoVC"},
+        {"", "AMORTIZANDO:", "LAmortizadoVC"},
+        {"", "SALDO:", "LSaldoVC"},
+    };
+    int top = boxTop + row + 8;
+    for (const auto& figure : figures) {
+        title.addLabel(QString::fromLatin1(figure.captionName), QString::fromLatin1(figure.caption),
+                       QRect(boxLeft + 10, top, 150, 18), bold, Qt::AlignRight);
+        title.addLabel(QString::fromLatin1(figure.valueName), QString(), QRect(boxLeft + 170, top, 130, 18), plain,
+                       Qt::AlignRight);
+        top += row;
+    }
+
+    title.addLabel(QString(), QStringLiteral("_____________________"), QRect(226, 330, 250, 22), signature,
+                   Qt::AlignHCenter);
+    title.addLabel(QString(), QStringLiteral("Recibí Conforme"), QRect(226, 354, 250, 22), signature, Qt::AlignHCenter);
+    title.addLabel(QStringLiteral("LFechaIVC"), QString(), QRect(Width15 - 400, 392, 400, 18), plain, Qt::AlignRight);
+}
+
+void TFRCaja::LayoutAmortizacion(ReportDefinition& report)
+{
+    report.title = QStringLiteral("Nota de Remisión");
+    report.page = ReportPageSetup::letter(15);
+    report.page.paper = ReportPageSetup::Paper::Legal;
+    report.titleBand.height = SecondCopyTop + VoucherHeight;
+}
+
+ReportDefinition& TFRCaja::QRAmortizacion()
+{
+    ReportDefinition& composite = report(QStringLiteral("QRAmortizacion"));
+    const ReportBand& voucher = QRAmortizar().titleBand;
+    ReportBand& page = composite.titleBand;
+    page.clear();
+    page.addCopyOf(voucher, 0);
+    // Where the page is cut in two: a dashed line across it.
+    page.addLabel(QString(), QString(220, QLatin1Char('-')).replace(QLatin1String("--"), QLatin1String("- ")),
+                  QRect(0, SecondCopyTop - TopMargin - 8, Width15, 16), Note, Qt::AlignHCenter);
+    page.addCopyOf(voucher, SecondCopyTop);
+    return composite;
 }

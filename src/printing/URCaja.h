@@ -19,6 +19,12 @@ public:
     ReportDefinition& QRReporteS() { return report(QStringLiteral("QRReporteS")); }
     ReportDefinition& QRServicios() { return report(QStringLiteral("QRServicios")); }
     ReportDefinition& QRCierreC() { return report(QStringLiteral("QRCierreC")); }
+    // The voucher of an instalment, one copy on its own.
+    ReportDefinition& QRAmortizar() { return report(QStringLiteral("QRAmortizar")); }
+    // The voucher as it is printed: two copies of the filled QRAmortizar on one Legal page, one
+    // for each party, the second below a cut line across the middle of the page. Made afresh from
+    // QRAmortizar at every call, so call it once QRAmortizar is filled.
+    ReportDefinition& QRAmortizacion();
 
     // A report by its name; throws std::out_of_range for a report the form does not hold.
     ReportDefinition& report(const QString& name);
@@ -32,6 +38,8 @@ private:
     static void LayoutReporteS(ReportDefinition& report);
     static void LayoutServicios(ReportDefinition& report);
     static void LayoutCierreC(ReportDefinition& report);
+    static void LayoutAmortizar(ReportDefinition& report);
+    static void LayoutAmortizacion(ReportDefinition& report);
 
     std::map<QString, std::unique_ptr<ReportDefinition>> m_reports;
 };

@@ -2,6 +2,8 @@
 
 #include "data/MainStatus.h"
 #include "purchases/PurchasePanel.h"
+#include "purchases/StockCountPanel.h"
+#include "purchases/StockQueryPanel.h"
 #include "purchases/StockWindowPanel.h"
 #include "widgets/WindowStatusBar.h"
 
@@ -24,6 +26,10 @@ const struct {
 } kPanels[] = {
     {PurchasePanel::ProductsMode, &Make<PurchasePanel>},
     {PurchasePanel::SuppliesMode, &Make<PurchasePanel>},
+    {StockQueryPanel::ProductsMode, &Make<StockQueryPanel>},
+    {StockQueryPanel::SuppliesMode, &Make<StockQueryPanel>},
+    {StockCountPanel::ProductsMode, &Make<StockCountPanel>},
+    {StockCountPanel::SuppliesMode, &Make<StockCountPanel>},
 };
 
 PanelMaker MakerOf(int mode)

@@ -4,12 +4,12 @@
 class StockWindowPanel;
 class WindowStatusBar;
 
-// The purchases window: purchases of products (mode 10) and supplies (mode 11); the stock query
-// and inventory count modes join it as panels of their own. Each opening serves one mode, the one
-// the command that opened it set (PurchaseMode for the purchase commands, MasterMode for the
-// stock ones), given by the main window's dispatcher from the route that opened it: a mode left
-// in the other field by an earlier command plays no part. The window keeps that mode until it is
-// closed.
+// The purchases window: purchases of products (mode 10) and supplies (mode 11), the stock query
+// (20, 21) and the inventory count (30, 31), each family a panel of its own. Each opening serves
+// one mode, the one the command that opened it set (PurchaseMode for the purchase commands,
+// MasterMode for the stock ones), given by the main window's dispatcher from the route that opened
+// it: a mode left in the other field by an earlier command plays no part. The window keeps that
+// mode until it is closed.
 class TFCompras : public QWidget {
     Q_OBJECT
 public:

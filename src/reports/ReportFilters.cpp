@@ -2,27 +2,13 @@
 
 #include "data/DatabaseError.h"
 #include "data/UDataModule.h"
+#include "widgets/InputFilters.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 
 namespace ReportFilters {
 
 namespace {
-
-class IgnoreTyping : public QObject {
-public:
-    explicit IgnoreTyping(QComboBox* combo) : QObject(combo) { combo->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        return !text.isEmpty() && text.at(0).isPrint() && text.at(0) != QLatin1Char(' ');
-    }
-};
 
 void Fill(QComboBox* combo, const QString& first, const QString& sql, const QVariantList& values)
 {
@@ -71,6 +57,6 @@ QString ChosenItem(const QComboBox* combo)
     return combo->currentIndex() > 0 ? combo->currentData().toString() : QString();
 }
 
-void SelectionOnly(QComboBox* combo) { new IgnoreTyping(combo); }
+void SelectionOnly(QComboBox* combo) { InputFilters::selectionOnly(combo); }
 
 }

@@ -2,6 +2,7 @@
 
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
+#include "sales/DebtPanel.h"
 #include "sales/SaldarDPanel.h"
 #include "sales/SalesManagementPanel.h"
 #include "widgets/WindowStatusBar.h"
@@ -17,11 +18,16 @@ SaldarDPanel* TFSaldarD::MakePanel(int mode, QWidget* parent)
 {
     switch (mode) {
     case SalesManagementMode: return new SalesManagementPanel(parent);
+    case DebtPanel::CollectionMode: return new DebtPanel(DebtSide::Sales, parent);
+    case DebtPanel::PaymentMode: return new DebtPanel(DebtSide::Purchases, parent);
     default: return nullptr;
     }
 }
 
-bool TFSaldarD::HasPanel(int mode) { return mode == SalesManagementMode; }
+bool TFSaldarD::HasPanel(int mode)
+{
+    return mode == SalesManagementMode || mode == DebtPanel::CollectionMode || mode == DebtPanel::PaymentMode;
+}
 
 TFSaldarD::TFSaldarD(QWidget* parent) : QWidget(parent), m_mode(SessionState::current().WindowMode)
 {

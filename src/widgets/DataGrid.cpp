@@ -156,6 +156,7 @@ int DataGrid::addColumn(const QString& title, ColumnType type, int width, bool h
     m_types << type;
     m_footers << Footer::None;
     m_pictures << QPixmap();
+    m_editable << false;
     return column;
 }
 
@@ -184,6 +185,18 @@ void DataGrid::setColumnImage(int column, const QPixmap& picture)
             item->setData(Qt::DecorationRole, picture);
 }
 
+void DataGrid::setColumnEditable(int column)
+{
+    if (column < 0 || column >= m_editable.size())
+        return;
+    m_editable[column] = true;
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed);
+    for (int row = 0; row < rowCount(); ++row)
+        if (QTableWidgetItem* item = itemAt(column, row))
+            item->setFlags(item->flags() | Qt::ItemIsEditable);
+}
+
 QTableWidgetItem* DataGrid::makeItem(int column) const
 {
     auto* item = new QTableWidgetItem;
@@ -197,6 +210,8 @@ QTableWidgetItem* DataGrid::makeItem(int column) const
     case ColumnType::Image: item->setData(Qt::DecorationRole, m_pictures.value(column)); break;
     case ColumnType::Text: break;
     }
+    if (m_editable.value(column))
+        flags |= Qt::ItemIsEditable;
     item->setFlags(flags);
     return item;
 }
@@ -357,13 +372,13 @@ void DataGrid::setCellColor(int column, int row, const QColor& colour)
     if (inRange(column, row))
         unpack(row);
     if (QTableWidgetItem* it = itemAt(column, row))
-        it->setBackground(colour);
+        it->setBackground(colour.isValid() ? QBrush(colour) : QBrush());
 }
 
 QColor DataGrid::cellColor(int column, int row) const
 {
     const QTableWidgetItem* it = itemAt(column, row);
-    return it ? it->background().color() : QColor();
+    return it && it->background().style() != Qt::NoBrush ? it->background().color() : QColor();
 }
 
 QString DataGrid::footerText(int column) const

@@ -33,6 +33,10 @@ public:
     void setColumnFooter(int column, Footer footer);
     // The picture every cell of an image column shows unless given its own.
     void setColumnImage(int column, const QPixmap& picture);
+    // The user may edit the cells of this column (double click, F2, or typing on the cell); the
+    // other columns stay read-only. A delegate set for the column (setItemDelegateForColumn)
+    // decides what an edit may hold.
+    void setColumnEditable(int column);
 
     // Appends a row filled from `cells` (column order; missing cells empty) and answers its index.
     int addRow(const QStringList& cells = {});
@@ -46,7 +50,9 @@ public:
     bool isChecked(int column, int row) const;
     void setChecked(int column, int row, bool checked);
     void setCellImage(int column, int row, const QPixmap& picture);
+    // An invalid colour gives the cell back its plain background.
     void setCellColor(int column, int row, const QColor& colour);
+    // The cell's own background, or an invalid colour when it has none.
     QColor cellColor(int column, int row) const;
 
     // The footer's text; sums are added up in exact decimal units (money in cents) once after
@@ -87,6 +93,7 @@ private:
     QList<ColumnType> m_types;
     QList<Footer> m_footers;
     QList<QPixmap> m_pictures;
+    QList<bool> m_editable;
     DataGridFooter* m_footer = nullptr;
     mutable QStringList m_footerTexts;
     mutable bool m_footersStale = true;

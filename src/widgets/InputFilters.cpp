@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -92,6 +93,20 @@ void Insert(QObject* field, const QString& text)
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
         memo->insertPlainText(text);
 }
+
+class IgnoreTyping : public QObject {
+public:
+    explicit IgnoreTyping(QComboBox* combo) : QObject(combo) { combo->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        return !text.isEmpty() && text.at(0).isPrint() && text.at(0) != QLatin1Char(' ');
+    }
+};
 
 class KeyFilter : public QObject {
 public:
@@ -215,5 +230,7 @@ void singleLineMemo(QPlainTextEdit* memo, int maxLength)
 }
 
 void refuseTyping(QWidget* field) { new KeyFilter(field, Rule{Mode::NoTyping, {}}); }
+
+void selectionOnly(QComboBox* combo) { new IgnoreTyping(combo); }
 
 }

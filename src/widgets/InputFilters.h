@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
@@ -34,5 +35,8 @@ void plainLetters(QWidget* field);
 void singleLineMemo(QPlainTextEdit* memo, int maxLength);
 // No key types at all (pickers, paths chosen by dialog); only Tab moves on.
 void refuseTyping(QWidget* field);
+// A list chosen from by mouse, arrow keys or the space bar: typed letters neither type nor jump
+// to an entry.
+void selectionOnly(QComboBox* combo);
 
 }

@@ -279,12 +279,20 @@ private slots:
         QCOMPARE(modeOf(mode), value);
     }
 
+    // A command whose window class has no window yet does nothing at all: not even its gate runs.
     void unwiredCommandDoesNothing()
     {
         ShopFixture shop;
         MainWindow main(shop);
         main.login();
-        main.window.command(QStringLiteral("V2"))->trigger(); // cash closed, but no window to gate
+        bool gateAsked = false;
+        main.window.dispatcher()->addRoute(QStringLiteral("X1"),
+                                           CommandRoute{QStringLiteral("TFSinVentana"), Placement::Fresh, 10,
+                                                        &SessionState::WindowMode, 3, CloseAll::Never,
+                                                        [&gateAsked] { return gateAsked = true; }, {}});
+        QVERIFY(!main.window.dispatcher()->isWired(QStringLiteral("X1")));
+        main.window.dispatcher()->run(QStringLiteral("X1"));
+        QVERIFY(!gateAsked);
         QVERIFY(shop.messages.all.isEmpty());
         QCOMPARE(SessionState::current().WindowMode, 0);
         QVERIFY(main.window.mdiArea()->subWindowList().isEmpty());

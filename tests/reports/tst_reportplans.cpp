@@ -33,11 +33,13 @@ private slots:
             QTest::addRow("purchases, %s", name) << ReportQueries::PurchaseTable(1, from, to, filter)
                                                  << "C USING INDEX Compras_FechaC";
         }
+        // The credit sales of the range, through the index of credit sales by date.
         QTest::newRow("debtors") << ReportQueries::SalesByPaymentForm(from, to, {}, 2, true)
-                                 << "Ventas USING INDEX Ventas_FechaV";
+                                 << "Ventas USING INDEX Ventas_Credito (FormaP=? AND Estado=? AND FechaV>? AND FechaV<?)";
         QTest::newRow("debtors of a client") << ReportQueries::SalesByPaymentForm(from, to, "4567890", 2, false)
                                              << "Ventas USING INDEX Ventas_NitCIFecha (NitCI=? AND FechaV>? AND FechaV<?)";
-        QTest::newRow("debtors' lines") << ReportQueries::LinesOfSales(from, to, {}, 2) << "V USING INDEX Ventas_FechaV";
+        QTest::newRow("debtors' lines") << ReportQueries::LinesOfSales(from, to, {}, 2)
+                                        << "V USING INDEX Ventas_Credito (FormaP=? AND Estado=? AND FechaV>? AND FechaV<?)";
         QTest::newRow("a client's lines") << ReportQueries::LinesOfSales(from, to, "4567890", 2)
                                           << "V USING INDEX Ventas_NitCIFecha (NitCI=? AND FechaV>? AND FechaV<?)";
         QTest::newRow("services") << ReportQueries::ServiceTable(from, to) << "C USING INDEX Compras_FechaC";

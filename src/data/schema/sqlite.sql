@@ -132,6 +132,8 @@ CREATE INDEX Ventas_Dosificacion ON Ventas(IdDosificacion, NroFact);
 CREATE INDEX Ventas_Deudores ON Ventas(NitCI) WHERE FormaP=2 AND Estado='V' AND Saldo<>0;
 -- A client's sales of a date range (debtors report) without reading all the client's years.
 CREATE INDEX Ventas_NitCIFecha ON Ventas(NitCI, FechaV);
+-- The debts window lists a year's open credits from here, whatever the years of sales stored.
+CREATE INDEX Ventas_Credito ON Ventas(FormaP, Estado, FechaV);
 
 -- Sale lines; dispatch-queue order lines (written by the order-taking side) use the same table
 -- with IdIngreso set, no sale, and the product name, unit code and stock flag of their own.
@@ -191,6 +193,8 @@ CREATE INDEX Compras_NitCI ON Compras(NitCI);
 CREATE INDEX Compras_Recientes ON Compras(Estado, Inventario, IdCompra);
 -- A supplier's invoice is found by its number, not among all the supplier's purchases of the years.
 CREATE INDEX Compras_Factura ON Compras(NitCI, NroFact, NroAut);
+-- The year's open credits of the purchases, for the debts window.
+CREATE INDEX Compras_Credito ON Compras(FormaP, Estado, FechaC);
 
 CREATE TABLE DetalleC (
   IdDetalleC INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -252,6 +256,8 @@ CREATE TABLE SaldoV (
 ) STRICT;
 CREATE INDEX SaldoV_Venta ON SaldoV(IdVenta);
 CREATE INDEX SaldoV_Caja ON SaldoV(IdCaja, Estado, TotalE);
+-- The payment history of a year.
+CREATE INDEX SaldoV_FechaR ON SaldoV(FechaR);
 
 CREATE TABLE SaldoC (
   IdSaldoC INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -264,6 +270,7 @@ CREATE TABLE SaldoC (
 ) STRICT;
 CREATE INDEX SaldoC_Compra ON SaldoC(IdCompra);
 CREATE INDEX SaldoC_Caja ON SaldoC(IdCaja, Estado, TotalE);
+CREATE INDEX SaldoC_FechaR ON SaldoC(FechaR);
 
 CREATE TABLE Productos (
   IdProducto TEXT COLLATE NOCASE NOT NULL PRIMARY KEY CONSTRAINT len10_IdProducto CHECK (length(IdProducto) <= 10),
@@ -358,4 +365,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 6;
+PRAGMA user_version = 7;
