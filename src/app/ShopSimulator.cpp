@@ -13,6 +13,7 @@
 #include "purchases/PurchaseCodes.h"
 #include "purchases/PurchaseDeletion.h"
 #include "purchases/PurchaseRegistration.h"
+#include "sales/Instalment.h"
 #include "sales/PaymentForms.h"
 #include "sales/SaleAmounts.h"
 #include "sales/SaleAnnulment.h"
@@ -117,6 +118,7 @@ private:
     void purchaseServices();
     void deletePurchase();
     void deliver();
+    void payDebt(DebtSide side);
     void close();
     void say(const QString& line)
     {
@@ -589,6 +591,34 @@ void Simulation::annulDelivery()
     m_dayNotes += QStringLiteral("; entrega %1 anulada").arg(id);
 }
 
+// A client pays all or part of an old credit sale; the shop pays a supplier what it owes while the
+// till holds the cash. The oldest debts are paid first, as a shop chases them.
+void Simulation::payDebt(DebtSide side)
+{
+    const bool sales = side == DebtSide::Sales;
+    SqlRows open = Db().query(
+        sales ? QStringLiteral("SELECT IdVenta, Saldo FROM Ventas WHERE FormaP=2 AND Estado='V' "
+                               "ORDER BY FechaV, IdVenta LIMIT 10")
+              : QStringLiteral("SELECT IdCompra, Saldo FROM Compras WHERE FormaP=2 AND Estado='V' "
+                               "ORDER BY FechaC, IdCompra LIMIT 10"));
+    if (open.isEmpty())
+        return;
+    open.seek(pick(open.count()));
+    const double owed = open.amount(1);
+    double amount = chance(35) ? owed : Formats::RoundCents(owed * (20 + pick(60)) / 100);
+    if (!sales)
+        amount = std::min(amount, Formats::RoundCents(tillCash() / 2));
+    if (amount < 0.01)
+        return;
+    const InstalmentResult result =
+        Instalment::Pay(InstalmentInput::fromSession(side, open.text(0), Formats::General(amount)));
+    if (!result.stored) {
+        say(QStringLiteral("  pago de deuda rechazado: %1").arg(result.message));
+        return;
+    }
+    ++(sales ? m_summary.clientPayments : m_summary.supplierPayments);
+}
+
 // The cashier counts the till: usually exact, sometimes a few bolivianos short or over, and
 // leaves a float for the next day.
 void Simulation::close()
@@ -611,7 +641,17 @@ void Simulation::close()
 }
 
 // The day's other work falls between its sales at moments the seed chooses.
-enum class Work { Restock, SaleAnnulment, EarlierSaleAnnulment, Delivery, DeliveryAnnulment, Services, PurchaseDeletion };
+enum class Work {
+    Restock,
+    SaleAnnulment,
+    EarlierSaleAnnulment,
+    Delivery,
+    DeliveryAnnulment,
+    Services,
+    PurchaseDeletion,
+    ClientPayment,
+    SupplierPayment
+};
 
 void Simulation::runDay(const QDate& date, bool closeIt)
 {
@@ -642,6 +682,10 @@ void Simulation::runDay(const QDate& date, bool closeIt)
         at(Work::Services);
     if (chance(10))
         at(Work::PurchaseDeletion);
+    for (int i = 0, n = sales / 40 + pick(2); i < n; ++i)
+        at(Work::ClientPayment);
+    if (chance(40))
+        at(Work::SupplierPayment);
     std::stable_sort(work.begin(), work.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 
     qsizetype next = 0;
@@ -655,6 +699,8 @@ void Simulation::runDay(const QDate& date, bool closeIt)
             case Work::DeliveryAnnulment: annulDelivery(); break;
             case Work::Services: purchaseServices(); break;
             case Work::PurchaseDeletion: deletePurchase(); break;
+            case Work::ClientPayment: payDebt(DebtSide::Sales); break;
+            case Work::SupplierPayment: payDebt(DebtSide::Purchases); break;
             }
         }
         if (i < sales)
