@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build run test package clean
+.PHONY: deps build run test bench package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -21,6 +21,12 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A shop of a million sales (prepared once, kept in $(BUILD_DIR)/bench) measured against the
+# engine's own limit; prints the table and writes $(BUILD_DIR)/bench/bench.csv.
+bench: build
+	cmake --build $(BUILD_DIR) --target cvi-bench -j $(JOBS)
+	$(BUILD_DIR)/cvi-bench $(BUILD_DIR)/bench
 
 # The Debian package (build/cvi-zelto_*.deb); scripts/test-package.sh installs and tries it.
 package: build

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Fills a shop database with years of trade, to check query plans and opening times by hand.
 
-    build/cvi-zelto --create-database /tmp/big.sqlite --demo
+    build/cvi-zelto --create-database /tmp/big.sqlite --demo --days 0
     scripts/big-shop.py /tmp/big.sqlite            # 1,000,000 sales, 20,000 clients, 200,000 payments
     scripts/big-shop.py /tmp/big.sqlite --sales 200000 --clients 5000 --payments 40000
 

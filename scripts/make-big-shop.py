@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Fills a demo shop with years of sales, to measure the sales queries on a big file.
 
-    build/cvi-zelto --create-database /tmp/big.sqlite --demo
+    build/cvi-zelto --create-database /tmp/big.sqlite --demo --days 0
     scripts/make-big-shop.py /tmp/big.sqlite [--sales 1000000] [--clients 20000] [--per-day 400]
                                              [--orders 0]
 

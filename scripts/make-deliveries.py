@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Fills a demo shop with years of supply deliveries, to measure the delivery lists on a big file.
 
-    build/cvi-zelto --create-database /tmp/deliveries.sqlite --demo
+    build/cvi-zelto --create-database /tmp/deliveries.sqlite --demo --days 0
     scripts/make-deliveries.py /tmp/deliveries.sqlite [--years 10] [--per-day 60]
 
 A file without cash sessions gets one closed session per day for the years, ending today, the

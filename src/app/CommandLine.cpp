@@ -1,7 +1,13 @@
 #include "app/CommandLine.h"
 
+#include "app/ConsistencyCheck.h"
+#include "app/ShopSimulator.h"
+#include "data/ClockSeam.h"
 #include "data/DatabaseCreator.h"
+#include "data/DatabaseError.h"
 #include "data/EngineConnection.h"
+#include "data/Formats.h"
+#include "data/UDataModule.h"
 #include "data/ShopBackup.h"
 #include "data/ShopRestore.h"
 #include "data/ShopTransfer.h"
@@ -9,6 +15,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 
@@ -31,11 +38,74 @@ bool optionPair(const QStringList& args, const QString& name, QString* first, QS
     return !first->startsWith(QLatin1String("--")) && !second->startsWith(QLatin1String("--"));
 }
 
+constexpr int kDemoHistoryDays = 30;
+constexpr int kDemoSalesPerDay = 40;
+constexpr quint64 kDemoSeed = 20;
+
+// A whole number given after `name`; `fallback` when the option is absent. False when the value
+// is missing or not a number of at least `least`.
+bool numberOption(const QStringList& args, const QString& name, qint64 least, qint64 fallback, qint64* value)
+{
+    if (!args.contains(name)) {
+        *value = fallback;
+        return true;
+    }
+    bool ok = false;
+    *value = optionValue(args, name).toLongLong(&ok);
+    return ok && *value >= least;
+}
+
+// Runs the simulation on the file; prints the progress on `err` (when `showProgress`), the summary
+// on `out`. Returns the exit status.
+int runSimulation(const QString& path, const SimulationOptions& options, QTextStream& out, QTextStream& err,
+                  bool showProgress = true)
+{
+    TDataModule1& db = TDataModule1::instance();
+    if (const QString error = db.open(path); !error.isEmpty()) {
+        err << error << "\n";
+        return 2;
+    }
+    SimulationSummary summary;
+    int status = 0;
+    try {
+        const QString refusal = ShopSimulator::Run(options, &summary, [&](const QString& line) {
+            if (!showProgress)
+                return;
+            err << line << "\n";
+            err.flush();
+        });
+        if (!refusal.isEmpty()) {
+            err << refusal << "\n";
+            status = 1;
+        }
+    } catch (const DatabaseError& e) {
+        err << "La simulacion se detuvo: " << e.text() << "\n";
+        status = 1;
+    }
+    db.close();
+    if (summary.days > 0 || status == 0)
+        out << summary.line() << "\n";
+    return status;
+}
+
+// The last days before today, so the newcomer finds figures everywhere and opens today's session
+// himself.
+int addDemoHistory(const QString& path, int days, QTextStream& out, QTextStream& err)
+{
+    SimulationOptions options;
+    options.days = days;
+    options.salesPerDay = kDemoSalesPerDay;
+    options.seed = kDemoSeed;
+    options.from = ClockSeam::current().today().addDays(-days);
+    return runSimulation(path, options, out, err, false);
+}
+
 int createDatabase(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     const QString path = optionValue(args, QStringLiteral("--create-database"));
     if (path.isEmpty() || path.startsWith(QLatin1String("--"))) {
-        err << "Uso: cvi-zelto --create-database ARCHIVO|postgresql://... [--demo] [--nit NIT] [--name RAZON_SOCIAL]\n";
+        err << "Uso: cvi-zelto --create-database ARCHIVO|postgresql://... [--demo [--days N]] [--nit NIT] "
+               "[--name RAZON_SOCIAL]\n";
         return 2;
     }
     NewDatabaseOptions options;
@@ -48,13 +118,67 @@ int createDatabase(const QStringList& args, QTextStream& out, QTextStream& err)
     if (options.demo && !args.contains(QStringLiteral("--name")))
         options.taxpayerName = QStringLiteral("COMERCIAL LA ESQUINA");
 
+    qint64 days = 0;
+    if (options.demo && !numberOption(args, QStringLiteral("--days"), 0, kDemoHistoryDays, &days)) {
+        err << "Uso: cvi-zelto --create-database ARCHIVO --demo --days N (N dias de historia, 0 o mas)\n";
+        return 2;
+    }
+
     const QString error = DatabaseCreator::create(path, options);
     if (!error.isEmpty()) {
         err << error << "\n";
         return 1;
     }
+    // A demo shop file whose history could not be made is not left behind half made.
+    if (days > 0 && addDemoHistory(path, int(days), out, err) != 0) {
+        if (EngineConnection::engineOf(path) == EngineKind::SQLite)
+            for (const char* suffix : {"", "-wal", "-shm"})
+                QFile::remove(path + QLatin1String(suffix));
+        err << "No se pudo preparar la historia de la tienda de demostracion\n";
+        return 1;
+    }
     out << "Base de datos creada: " << EngineConnection::displayName(path) << "\n";
     return 0;
+}
+
+int simulate(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const QString path = optionValue(args, QStringLiteral("--simulate"));
+    qint64 days = 0, perDay = 0, seed = 0;
+    SimulationOptions options;
+    const bool numbers = numberOption(args, QStringLiteral("--days"), 1, options.days, &days)
+        && numberOption(args, QStringLiteral("--sales-per-day"), 0, options.salesPerDay, &perDay)
+        && numberOption(args, QStringLiteral("--seed"), 0, qint64(options.seed), &seed);
+    const bool fromGiven = args.contains(QStringLiteral("--from"));
+    options.from = fromGiven ? Formats::ParseIsoDate(optionValue(args, QStringLiteral("--from"))) : QDate();
+    if (path.isEmpty() || path.startsWith(QLatin1String("--")) || !numbers || (fromGiven && !options.from.isValid())) {
+        err << "Uso: cvi-zelto --simulate ARCHIVO [--days N] [--sales-per-day M] [--from AAAA-MM-DD] [--seed S]\n";
+        return 2;
+    }
+    options.days = int(days);
+    options.salesPerDay = int(perDay);
+    options.seed = quint64(seed);
+    return runSimulation(path, options, out, err);
+}
+
+// Every broken rule on its own line, then the count; exit 0 only with none, 2 when the file could
+// not be checked at all.
+int check(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const QString path = optionValue(args, QStringLiteral("--check"));
+    if (path.isEmpty() || path.startsWith(QLatin1String("--"))) {
+        err << "Uso: cvi-zelto --check ARCHIVO\n";
+        return 2;
+    }
+    const ConsistencyCheck::Outcome outcome = ConsistencyCheck::Run(path);
+    if (!outcome.failure.isEmpty()) {
+        err << outcome.failure << "\n";
+        return 2;
+    }
+    for (const ConsistencyCheck::Problem& problem : outcome.problems)
+        out << problem.line() << "\n";
+    out << outcome.problems.size() << " problems\n";
+    return outcome.problems.isEmpty() ? 0 : 1;
 }
 
 // Moves a shop file onto a server: every table into the empty database the connection text
@@ -158,7 +282,7 @@ int restore(const QStringList& args, QTextStream& out, QTextStream& err)
 
 bool IsCommandLineRequest(const QStringList& arguments)
 {
-    for (const char* tool : {"--create-database", "--certify", "--backup", "--restore", "--migrate"})
+    for (const char* tool : {"--create-database", "--certify", "--backup", "--restore", "--migrate", "--simulate", "--check"})
         if (arguments.contains(QLatin1String(tool)))
             return true;
     return false;
@@ -176,6 +300,10 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         return backup(arguments, out, err);
     if (arguments.contains(QStringLiteral("--restore")))
         return restore(arguments, out, err);
+    if (arguments.contains(QStringLiteral("--simulate")))
+        return simulate(arguments, out, err);
+    if (arguments.contains(QStringLiteral("--check")))
+        return check(arguments, out, err);
     err << "Opcion desconocida\n";
     return 2;
 }

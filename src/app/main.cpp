@@ -4,6 +4,7 @@
 #include "app/DesktopOpener.h"
 #include "app/ProgramFolder.h"
 #include "app/SingleInstance.h"
+#include "app/StartTrace.h"
 #include "app/ULogo.h"
 #include "app/UPrincipal.h"
 #include "data/UMensajes.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    StartTrace::installIfAsked();
     SingleInstance instance(SingleInstance::defaultServerName());
     if (instance.notifyRunningCopy())
         return 0;

@@ -9,6 +9,11 @@ SqlRows::SqlRows(QStringList columns, QVector<QVariantList> rows)
 
 int SqlRows::columnIndex(const QString& name) const
 {
+    // Callers name columns as the statement spells them: the exact match is found first and fast
+    // (a year's book reads a dozen columns by name from each of a hundred thousand rows).
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i] == name)
+            return i;
     for (int i = 0; i < m_columns.size(); ++i)
         if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;

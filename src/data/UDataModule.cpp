@@ -37,6 +37,15 @@ bool isWritableFile(const QFileInfo& info)
     return info.isWritable() && (info.permissions() & writeBits);
 }
 
+// The file's "busy" and "locked" codes (the low byte of an extended code): another station held
+// the database longer than this one waits.
+bool isSqliteBusy(const QSqlError& error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == 5 || code == 6);
+}
+
 // The server gets whole numbers for true and false, as the file stores them.
 QVariant boundValue(const QVariant& v)
 {
@@ -191,7 +200,8 @@ bool TDataModule1::hasIndex(const QString& name)
 void TDataModule1::fail(const QSqlError& error, const QString& sql, const QVariantList& values)
 {
     if (!onServer())
-        throw DatabaseError(describeError(engineText(error)));
+        throw DatabaseError(describeError(engineText(error)),
+                            isSqliteBusy(error) ? DatabaseError::Kind::Conflict : DatabaseError::Kind::Refused);
     // On a server the failed statement spoils the transaction around it; the connection itself
     // may be gone, and then so is the transaction.
     m_lost = EngineErrors::isConnectionLost(error);
@@ -220,9 +230,9 @@ void TDataModule1::reconnectIfLost()
     m_lost = false;
 }
 
-// On a server every prepared statement costs a round trip to prepare and one to let go of; the
-// statements of the program are few and run again and again, so each stays prepared for the
-// connection's life.
+// The statements of the program are few and run again and again, so each stays prepared for the
+// connection's life: on a server every preparation costs a round trip to prepare and one to let
+// go of, and on a file preparing a sale's statements cost more than running them.
 QSqlQuery& TDataModule1::prepared(const QString& sql, const QVariantList& values)
 {
     auto it = m_prepared.find(sql);
@@ -245,15 +255,7 @@ QSqlQuery& TDataModule1::run(QSqlQuery& local, const QString& sql, const QVarian
     for (int attempt = 1;; ++attempt) {
         QSqlQuery* q = &local;
         bool ran = false;
-        if (!onServer()) {
-            local.setForwardOnly(true);
-            ran = local.prepare(sql);
-            if (ran) {
-                for (const QVariant& v : values)
-                    local.addBindValue(v);
-                ran = local.exec();
-            }
-        } else if (values.isEmpty()) {
+        if (onServer() && values.isEmpty()) {
             // A server prepares only plain statements (no CREATE, COMMENT, SET...), and a statement
             // without values gains nothing from it.
             local.setForwardOnly(true);

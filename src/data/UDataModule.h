@@ -92,7 +92,7 @@ private:
     // that level is rolled back (0 when none failed).
     int m_spoiledLevel = 0;
     bool m_lost = false; // the server's connection broke; the next statement connects again
-    QHash<QString, QSqlQuery> m_prepared; // statements kept prepared on a server connection
+    QHash<QString, QSqlQuery> m_prepared; // statements kept prepared for the connection's life
     qint64 m_lastInsertId = 0;
 };
 

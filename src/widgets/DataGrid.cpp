@@ -5,9 +5,51 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QTimer>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 constexpr int TextRole = Qt::UserRole + 1;  // the value an image cell carries
+
+// A list this long was built from rows its caller held twice over (the statement's result and the
+// cells): once the caller is done with them, the memory goes back to the system instead of staying
+// with the program while the list is open.
+constexpr int LongList = 10000;
+
+void ReleaseFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
+// A packed row: every cell preceded by this mark (so a row of empty cells is no empty text).
+constexpr QChar CellMark(0x1F);
+
+QString Pack(const QStringList& cells, int columns)
+{
+    QString packed;
+    for (int column = 0; column < columns; ++column) {
+        packed += CellMark;
+        packed += cells.value(column);
+    }
+    return packed;
+}
+
+// The text of one cell of a packed row, found without splitting the row.
+QString PackedCell(const QString& packed, int column)
+{
+    qsizetype start = -1;
+    for (int c = 0; c <= column; ++c) {
+        start = packed.indexOf(CellMark, start + 1);
+        if (start < 0)
+            return {};
+    }
+    const qsizetype end = packed.indexOf(CellMark, start + 1);
+    return packed.mid(start + 1, end < 0 ? -1 : end - start - 1);
+}
 
 bool ReadsAsChecked(const QString& text)
 {
@@ -85,12 +127,23 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent), m_footer(new DataGri
             emit checkToggled(item->column(), item->row(), item->checkState() == Qt::Checked);
         rowsChanged();
     });
-    connect(model(), &QAbstractItemModel::rowsInserted, this, &DataGrid::rowsChanged);
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, &DataGrid::rowsChanged);
-    connect(model(), &QAbstractItemModel::modelReset, this, &DataGrid::rowsChanged);
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { rowsInsertedAt(first, last); });
+    connect(model(), &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) { rowsRemovedAt(first, last); });
+    connect(model(), &QAbstractItemModel::modelReset, this, [this] {
+        m_packed = QVector<QString>(rowCount());
+        rowsChanged();
+    });
     auto repaint = [this] { m_footer->update(); };
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, repaint);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, repaint);
+}
+
+DataGrid::~DataGrid()
+{
+    // The table empties its model after this part of it is gone: its signals must not reach here.
+    disconnect(model(), nullptr, this, nullptr);
 }
 
 int DataGrid::addColumn(const QString& title, ColumnType type, int width, bool hidden)
@@ -181,20 +234,58 @@ void DataGrid::addRows(const QList<QStringList>& rows)
     const int first = rowCount();
     const int columns = columnCount();
     setRowCount(first + int(rows.size()));
-    {
-        // The rows already exist for the view; only their cells are new, so the model's one
-        // signal per cell is not needed.
-        const QSignalBlocker quiet(model());
-        for (int r = 0; r < rows.size(); ++r) {
-            const QStringList& cells = rows.at(r);
-            for (int column = 0; column < columns; ++column) {
-                QTableWidgetItem* it = makeItem(column);
-                writeItem(it, column, cells.value(column));
-                setItem(first + r, column, it);
-            }
-        }
-    }
+    for (int r = 0; r < rows.size(); ++r)
+        m_packed[first + r] = Pack(rows.at(r), columns);
     viewport()->update();
+    rowsChanged();
+    if (rows.size() >= LongList)
+        QTimer::singleShot(0, this, &ReleaseFreedMemory);
+}
+
+void DataGrid::unpack(int row)
+{
+    if (row < 0 || row >= m_packed.size() || m_packed.at(row).isNull())
+        return;
+    const QString packed = m_packed.at(row);
+    m_packed[row] = QString();
+    // The row already exists for the view; only its cells become items, without a signal each.
+    const QSignalBlocker quiet(model());
+    for (int column = 0; column < columnCount(); ++column) {
+        QTableWidgetItem* it = makeItem(column);
+        writeItem(it, column, PackedCell(packed, column));
+        setItem(row, column, it);
+    }
+}
+
+void DataGrid::unpackShownRows()
+{
+    if (rowCount() == 0)
+        return;
+    const int top = rowAt(0);
+    if (top < 0)
+        return;
+    int bottom = rowAt(viewport()->height() - 1);
+    if (bottom < 0)
+        bottom = rowCount() - 1;
+    for (int row = top; row <= bottom; ++row)
+        unpack(row);
+}
+
+void DataGrid::paintEvent(QPaintEvent* event)
+{
+    unpackShownRows();
+    QTableWidget::paintEvent(event);
+}
+
+void DataGrid::rowsInsertedAt(int first, int last)
+{
+    m_packed.insert(first, last - first + 1, QString());
+    rowsChanged();
+}
+
+void DataGrid::rowsRemovedAt(int first, int last)
+{
+    m_packed.remove(first, qMin<qsizetype>(last - first + 1, m_packed.size() - first));
     rowsChanged();
 }
 
@@ -222,6 +313,12 @@ QTableWidgetItem* DataGrid::itemAt(int column, int row) const
 
 QString DataGrid::cell(int column, int row) const
 {
+    if (inRange(column, row) && !m_packed.at(row).isNull()) {
+        const QString text = PackedCell(m_packed.at(row), column);
+        if (columnType(column) == ColumnType::Check)
+            return ReadsAsChecked(text) ? QStringLiteral("1") : QStringLiteral("0");
+        return text;
+    }
     const QTableWidgetItem* it = itemAt(column, row);
     if (!it)
         return {};
@@ -236,6 +333,7 @@ void DataGrid::setCell(int column, int row, const QString& text)
 {
     if (!inRange(column, row))
         return;
+    unpack(row);
     QTableWidgetItem* it = item(row, column);
     if (!it) {
         it = makeItem(column);
@@ -263,12 +361,16 @@ void DataGrid::setChecked(int column, int row, bool checked)
 
 void DataGrid::setCellImage(int column, int row, const QPixmap& picture)
 {
+    if (inRange(column, row))
+        unpack(row);
     if (QTableWidgetItem* it = itemAt(column, row))
         it->setData(Qt::DecorationRole, picture);
 }
 
 void DataGrid::setCellColor(int column, int row, const QColor& colour)
 {
+    if (inRange(column, row))
+        unpack(row);
     if (QTableWidgetItem* it = itemAt(column, row))
         it->setBackground(colour.isValid() ? QBrush(colour) : QBrush());
 }
@@ -343,7 +445,7 @@ void DataGrid::goToRow(int row)
     while (column < columnCount() - 1 && isColumnHidden(column))
         ++column;
     setCurrentCell(row, column);
-    scrollToItem(item(row, column));
+    scrollTo(model()->index(row, column));
 }
 
 void DataGrid::updateGeometries()

@@ -11,6 +11,11 @@ class DataGridFooter;
 // own) and read as the text stored with them (e.g. "0" for a delete icon).
 // Signals: rowSelected when the current row changes, QTableWidget::cellClicked(row, column) for
 // clicks, checkToggled when the user flips a check box.
+//
+// Rows added with addRows keep their cells packed in one text each until they are first shown or
+// changed, and only then get a cell item each: a year's book of a hundred thousand rows would
+// otherwise take half a gigabyte and a second to fill. Read and change cells through cell() and
+// the setters here, which work on both; item() is null for a packed row.
 class DataGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -19,6 +24,7 @@ public:
     enum class Match { StartsWith, Contains };
 
     explicit DataGrid(QWidget* parent = nullptr);
+    ~DataGrid() override;
 
     // Appends a column and answers its index.
     int addColumn(const QString& title, ColumnType type = ColumnType::Text, int width = 80,
@@ -34,8 +40,8 @@ public:
 
     // Appends a row filled from `cells` (column order; missing cells empty) and answers its index.
     int addRow(const QStringList& cells = {});
-    // Appends many rows at once, each as addRow would: the cells are made without a signal each
-    // and the view and the footers are refreshed once at the end (a year's book fills in a moment).
+    // Appends many rows at once, each as addRow would, packed until shown (see above); the view
+    // and the footers are refreshed once at the end.
     void addRows(const QList<QStringList>& rows);
     void clearRows();
 
@@ -68,8 +74,14 @@ signals:
 
 protected:
     void updateGeometries() override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Gives a packed row its cell items; nothing for a row that has them.
+    void unpack(int row);
+    void unpackShownRows();
+    void rowsInsertedAt(int first, int last);
+    void rowsRemovedAt(int first, int last);
     QTableWidgetItem* itemAt(int column, int row) const;
     QTableWidgetItem* makeItem(int column) const;
     void writeItem(QTableWidgetItem* item, int column, const QString& text) const;
@@ -85,4 +97,6 @@ private:
     DataGridFooter* m_footer = nullptr;
     mutable QStringList m_footerTexts;
     mutable bool m_footersStale = true;
+    // Per row: its cells packed into one text, or a null text once the row has its items.
+    QVector<QString> m_packed;
 };

@@ -1,3 +1,4 @@
+#include "DatabaseRows.h"
 #include "ShopFixture.h"
 
 #include "app/CommandLine.h"
@@ -29,33 +30,6 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Every row of every table of a database file, as text, each table sorted: two databases with the
-// same rows give the same list whatever their pages look like.
-QStringList allRows(const QString& path)
-{
-    const ReadOnlyDatabase db(path);
-    QList<QVariantList> tables;
-    QString error;
-    if (!ReadRows(db.connection(), QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"), {},
-                  &tables, &error))
-        return {QStringLiteral("error: ") + error};
-    QStringList all;
-    for (const QVariantList& table : tables) {
-        QList<QVariantList> rows;
-        ReadRows(db.connection(), QStringLiteral("SELECT * FROM ") + table[0].toString(), {}, &rows, &error);
-        QStringList lines;
-        for (const QVariantList& row : rows) {
-            QStringList cells;
-            for (const QVariant& cell : row)
-                cells << cell.toString();
-            lines << table[0].toString() + QLatin1Char('|') + cells.join(QLatin1Char('|'));
-        }
-        lines.sort();
-        all << lines;
-    }
-    return all;
-}
-
 QStringList copiesIn(const QString& folder) { return QDir(folder).entryList({QStringLiteral("*.sqlite")}, QDir::Files, QDir::Name); }
 
 }
@@ -79,7 +53,7 @@ private slots:
         QCOMPARE(first.status, 0);
         QCOMPARE(copiesIn(folder), QStringList{QStringLiteral("C000000001-2026-12-09.sqlite")});
         QVERIFY2(first.out.contains(QStringLiteral("C000000001-2026-12-09.sqlite")), qPrintable(first.out));
-        QCOMPARE(allRows(folder + QStringLiteral("/C000000001-2026-12-09.sqlite")), allRows(shop.databasePath()));
+        QCOMPARE(AllRows(folder + QStringLiteral("/C000000001-2026-12-09.sqlite")), AllRows(shop.databasePath()));
         QCOMPARE(fileBytes(shop.databasePath()), before);
 
         // A second copy of the same session never replaces the first.
@@ -152,7 +126,7 @@ private slots:
         const Run run = runTool({QStringLiteral("--restore"), copy.copyPath, restored});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
-        QCOMPARE(allRows(restored), allRows(shop.databasePath()));
+        QCOMPARE(AllRows(restored), AllRows(shop.databasePath()));
         QVERIFY(!QFileInfo::exists(restored + QStringLiteral(".restaurando")));
         QCOMPARE(shop.db().open(restored), QString());
         QCOMPARE(shop.db().query(QStringLiteral("SELECT RazonSocial FROM DatosC")).text(0), QStringLiteral("TIENDA O'HARA"));

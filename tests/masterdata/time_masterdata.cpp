@@ -1,7 +1,7 @@
 // Opening times of the catalogue, the suppliers/clients window and the pickers on a big shop, run
 // by hand (not part of the suite):
 //
-//     build/cvi-zelto --create-database /tmp/big.sqlite --demo && scripts/big-shop.py /tmp/big.sqlite
+//     build/cvi-zelto --create-database /tmp/big.sqlite --demo --days 0 && scripts/big-shop.py /tmp/big.sqlite
 //     cmake --build build --target time_masterdata
 //     QT_QPA_PLATFORM=offscreen build/time_masterdata /tmp/big.sqlite
 //

@@ -1,7 +1,7 @@
 // Measures the purchase windows' reads and writes on a shop with years of purchases, run by hand
 // (not part of the suite):
 //
-//     build/cvi-zelto --create-database /tmp/compras.sqlite --demo
+//     build/cvi-zelto --create-database /tmp/compras.sqlite --demo --days 0
 //     cmake --build build --target bench_purchases && build/bench_purchases /tmp/compras.sqlite 300000
 //
 // Fills the fresh demo shop with PURCHASES purchases of two lines each over 1,500 closed sessions

@@ -1,6 +1,6 @@
 // The delivery lists on a shop with years of deliveries, run by hand (not part of the suite):
 //
-//     build/cvi-zelto --create-database /tmp/deliveries.sqlite --demo
+//     build/cvi-zelto --create-database /tmp/deliveries.sqlite --demo --days 0
 //     scripts/make-deliveries.py /tmp/deliveries.sqlite
 //     cmake --build build --target time_deliveries
 //     QT_QPA_PLATFORM=offscreen build/time_deliveries /tmp/deliveries.sqlite

@@ -1,6 +1,6 @@
 // Measures the sale on a big shop file, run by hand (not part of the suite):
 //
-//     build/cvi-zelto --create-database /tmp/big.sqlite --demo
+//     build/cvi-zelto --create-database /tmp/big.sqlite --demo --days 0
 //     scripts/make-big-shop.py /tmp/big.sqlite
 //     cmake --build build --target bench_salecommit && build/bench_salecommit /tmp/big.sqlite 50
 //

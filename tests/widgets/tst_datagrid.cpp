@@ -66,13 +66,55 @@ private slots:
         for (int row = 0; row < 3; ++row)
             for (int column = 0; column < 7; ++column)
                 QCOMPARE(bulk.grid.cell(column, row), one.grid.cell(column, row));
+        // Packed until shown: drawn, the rows get their cells as addRow makes them.
+        QVERIFY(!bulk.grid.item(0, 3));
+        bulk.grid.resize(600, 300);
+        bulk.grid.grab();
         QVERIFY(bulk.grid.item(0, 3)->textAlignment() & Qt::AlignRight);
+        QCOMPARE(bulk.grid.item(0, 5)->checkState(), Qt::Checked);
         QCOMPARE(bulk.grid.footerText(4), QStringLiteral("1250.30"));
         bulk.grid.addRows({{"4", "P004", "Queso", "0.333", "0.05"}});  // appends
         QCOMPARE(bulk.grid.rowCount(), 4);
         QCOMPARE(bulk.grid.footerText(3), QStringLiteral("14.083"));
         bulk.grid.setCell(4, 3, "0.15");  // a later change still reaches the footer
         QCOMPARE(bulk.grid.footerText(4), QStringLiteral("1250.45"));
+    }
+
+    // Bulk rows wait packed until shown; reading, changing, removing, searching and going to them
+    // work the same meanwhile, and a row shown late shows what was changed.
+    void packedRowsBehaveAsOthers()
+    {
+        ProductGrid g;
+        QList<QStringList> rows;
+        for (int i = 0; i < 2000; ++i)
+            rows << QStringList{QString::number(i + 1), QStringLiteral("P%1").arg(i), QStringLiteral("ITEM %1").arg(i),
+                                "1", "0.50", i % 2 ? "1" : "0", "0"};
+        g.grid.addRows(rows);
+        QCOMPARE(g.grid.rowCount(), 2000);
+        QCOMPARE(g.grid.cell(2, 1500), QStringLiteral("ITEM 1500"));
+        QVERIFY(g.grid.isChecked(5, 1501));
+        QCOMPARE(g.grid.footerText(4), QStringLiteral("1000.00"));
+
+        g.grid.removeRow(10);
+        QCOMPARE(g.grid.cell(2, 10), QStringLiteral("ITEM 11"));
+        QCOMPARE(g.grid.footerText(2), QStringLiteral("1999"));
+        g.grid.setCell(2, 1800, "CAMBIADO");
+        g.grid.setCellColor(2, 1801, Qt::red);
+        QCOMPARE(g.grid.cell(2, 1800), QStringLiteral("CAMBIADO"));
+        QCOMPARE(g.grid.cellColor(2, 1801), QColor(Qt::red));
+        QCOMPARE(g.grid.findRow(2, "item 1990"), 1989);
+
+        g.grid.resize(600, 300);
+        g.grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.grid));
+        g.grid.goToRow(1800);
+        g.grid.grab();
+        QCOMPARE(g.grid.item(1800, 2)->text(), QStringLiteral("CAMBIADO"));
+        QVERIFY(!g.grid.item(100, 2));  // never shown, still packed
+        QCOMPARE(g.grid.cell(2, 100), QStringLiteral("ITEM 101"));
+        g.grid.clearRows();
+        g.grid.addRow({"1", "P1", "OTRO"});
+        QCOMPARE(g.grid.cell(2, 0), QStringLiteral("OTRO"));
     }
 
     void footerSumsAreExactDecimals_data()

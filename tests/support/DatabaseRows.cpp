@@ -1,0 +1,28 @@
+#include "DatabaseRows.h"
+
+#include "data/ReadOnlyDatabase.h"
+
+QStringList AllRows(const QString& path)
+{
+    const ReadOnlyDatabase db(path);
+    QList<QVariantList> tables;
+    QString error;
+    if (!ReadRows(db.connection(), QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"),
+                  {}, &tables, &error))
+        return {QStringLiteral("error: ") + error};
+    QStringList all;
+    for (const QVariantList& table : tables) {
+        QList<QVariantList> rows;
+        ReadRows(db.connection(), QStringLiteral("SELECT * FROM ") + table[0].toString(), {}, &rows, &error);
+        QStringList lines;
+        for (const QVariantList& row : rows) {
+            QStringList cells;
+            for (const QVariant& cell : row)
+                cells << cell.toString();
+            lines << table[0].toString() + QLatin1Char('|') + cells.join(QLatin1Char('|'));
+        }
+        lines.sort();
+        all << lines;
+    }
+    return all;
+}
