@@ -3,10 +3,14 @@
 #include <functional>
 
 class DataGrid;
+class QComboBox;
 class QDate;
 class QDateEdit;
 class QGroupBox;
+class QLabel;
 class QLayout;
+class QProgressBar;
+class QStatusBar;
 class QToolButton;
 class QWidget;
 
@@ -20,6 +24,37 @@ QToolButton* ActionButton(QWidget* parent, const char* name, const QString& capt
 QList<QToolButton*> NavigationButtons(QWidget* parent, DataGrid* grid, const QString& suffix = {});
 QDateEdit* DatePicker(QWidget* parent, const char* name, const QDate& date);
 QGroupBox* Group(QWidget* parent, const QString& title, QLayout* layout);
+
+// The status bar "SBar1" at the foot of a report window: the state text "LEstado" (at least
+// `stateWidth` wide) and the progress bar "PBar1", hidden until a long list fills.
+struct ReportStatus {
+    QStatusBar* bar = nullptr;
+    QLabel* state = nullptr;
+    QProgressBar* progress = nullptr;
+};
+ReportStatus BuildStatusBar(QWidget* parent, int stateWidth);
+
+// The panel both reports by item open with: "RANGO FECHA" (DTFechaI/DTFechaF, the last 30 days of
+// the work date), "CATEGORIAS" (CBCategoria), the item group (CBProductos), "ACCIONES" (GENERAR,
+// REPORTE disabled until a list is made, the row navigation) and the grid of quantities and
+// costs with their sums at its foot. The window names the panel, GENERAR and the grid.
+struct ItemReportPanel {
+    QWidget* panel = nullptr;
+    QDateEdit* from = nullptr;
+    QDateEdit* to = nullptr;
+    QComboBox* category = nullptr;
+    QComboBox* item = nullptr;
+    QToolButton* generate = nullptr;
+    QToolButton* report = nullptr;
+    DataGrid* grid = nullptr;
+};
+struct ItemReportNames {
+    const char* panel;
+    const char* generate;
+    const char* grid;
+    QString itemGroup;
+};
+ItemReportPanel BuildItemReportPanel(QWidget* parent, const ItemReportNames& names);
 
 // "Fecha y Hora de Impresión: 09/12/2026 10:30:00" from the clock seam.
 QString PrintStamp(const QString& caption);

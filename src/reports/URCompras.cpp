@@ -71,18 +71,9 @@ TFRCompras::TFRCompras(QWidget* parent) : QWidget(parent), m_mode(SessionState::
     setObjectName(QStringLiteral("FRCompras"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("SBar1"));
-    bar->setSizeGripEnabled(false);
-    m_LEstado = new QLabel(bar);
-    m_LEstado->setObjectName(QStringLiteral("LEstado"));
-    m_LEstado->setMinimumWidth(220);
-    m_PBar1 = new QProgressBar(bar);
-    m_PBar1->setObjectName(QStringLiteral("PBar1"));
-    m_PBar1->setTextVisible(false);
-    m_PBar1->hide();
-    bar->addWidget(m_LEstado);
-    bar->addWidget(m_PBar1, 1);
+    const ReportStatus status = BuildStatusBar(this, 220);
+    m_LEstado = status.state;
+    m_PBar1 = status.progress;
 
     m_PCompras = buildItemPanel();
     m_PCompraServ = buildServicePanel();
@@ -90,69 +81,27 @@ TFRCompras::TFRCompras(QWidget* parent) : QWidget(parent), m_mode(SessionState::
     layout->setContentsMargins(4, 4, 4, 0);
     layout->addWidget(m_PCompras, 1);
     layout->addWidget(m_PCompraServ, 1);
-    layout->addWidget(bar);
+    layout->addWidget(status.bar);
     FormCreate();
 }
 
 QWidget* TFRCompras::buildItemPanel()
 {
-    auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("PCompras"));
-    const QDate workDate = SessionState::current().WorkDate;
-    m_DTFechaI = DatePicker(panel, "DTFechaI", workDate.addDays(-30));
-    m_DTFechaF = DatePicker(panel, "DTFechaF", workDate);
-    m_CBCategoria = new QComboBox(panel);
-    m_CBCategoria->setObjectName(QStringLiteral("CBCategoria"));
-    m_CBCategoria->setMinimumWidth(200);
-    m_CBProductos = new QComboBox(panel);
-    m_CBProductos->setObjectName(QStringLiteral("CBProductos"));
-    m_CBProductos->setMinimumWidth(240);
-    ReportFilters::SelectionOnly(m_CBCategoria);
-    ReportFilters::SelectionOnly(m_CBProductos);
-    m_SBGenerar = ActionButton(panel, "SBGenerar", QStringLiteral("GENERAR"));
-    m_SBReporte = ActionButton(panel, "SBReporte", QStringLiteral("REPORTE"));
-    m_SBReporte->setEnabled(false);
-
-    m_VecC = new DataGrid(panel);
-    m_VecC->setObjectName(QStringLiteral("VecC"));
-    using Type = DataGrid::ColumnType;
-    m_VecC->addColumn(QStringLiteral("Nro"), Type::Number, 44);
-    m_VecC->addColumn(QStringLiteral("Cantidad"), Type::Number, 80);
-    m_VecC->addColumn(QStringLiteral("Nombre Producto"), Type::Text, 300);
-    m_VecC->addColumn(QStringLiteral("U.Medida"), Type::Text, 90);
-    m_VecC->addColumn(QStringLiteral("C/Unitario"), Type::Number, 90);
-    m_VecC->addColumn(QStringLiteral("C/Total"), Type::Number, 100);
-    m_VecC->setColumnFooter(CCantidad, DataGrid::Footer::Sum);
-    m_VecC->setColumnFooter(CTotal, DataGrid::Footer::SumMoney);
-
-    auto* range = new QFormLayout;
-    range->addRow(QStringLiteral("Desde:"), m_DTFechaI);
-    range->addRow(QStringLiteral("Hasta:"), m_DTFechaF);
-    auto* category = new QVBoxLayout;
-    category->addWidget(m_CBCategoria);
-    auto* item = new QVBoxLayout;
-    item->addWidget(m_CBProductos);
-    auto* actions = new QHBoxLayout;
-    actions->addWidget(m_SBGenerar);
-    actions->addWidget(m_SBReporte);
-    for (QToolButton* button : NavigationButtons(panel, m_VecC))
-        actions->addWidget(button);
-    auto* filters = new QHBoxLayout;
-    filters->addWidget(Group(panel, QStringLiteral("RANGO FECHA"), range));
-    filters->addWidget(Group(panel, QStringLiteral("CATEGORIAS"), category));
-    filters->addWidget(Group(panel, QStringLiteral("PRODUCTOS y/o INSUMOS"), item));
-    filters->addWidget(Group(panel, QStringLiteral("ACCIONES"), actions));
-    filters->addStretch(1);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(filters);
-    layout->addWidget(m_VecC, 1);
+    const ItemReportPanel p =
+        BuildItemReportPanel(this, {"PCompras", "SBGenerar", "VecC", QStringLiteral("PRODUCTOS y/o INSUMOS")});
+    m_DTFechaI = p.from;
+    m_DTFechaF = p.to;
+    m_CBCategoria = p.category;
+    m_CBProductos = p.item;
+    m_SBGenerar = p.generate;
+    m_SBReporte = p.report;
+    m_VecC = p.grid;
 
     connect(m_SBGenerar, &QToolButton::clicked, this, &TFRCompras::SBGenerarClick);
     connect(m_SBReporte, &QToolButton::clicked, this, &TFRCompras::SBReporteClick);
     connect(m_CBCategoria, &QComboBox::currentIndexChanged, this, &TFRCompras::categoryChosen);
     connect(m_CBProductos, &QComboBox::currentIndexChanged, this, &TFRCompras::filterChanged);
-    return panel;
+    return p.panel;
 }
 
 QWidget* TFRCompras::buildServicePanel()

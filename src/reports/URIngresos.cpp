@@ -52,18 +52,9 @@ TFRIngresos::TFRIngresos(QWidget* parent) : QWidget(parent), m_mode(SessionState
     setObjectName(QStringLiteral("FRIngresos"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("SBar1"));
-    bar->setSizeGripEnabled(false);
-    m_LEstado = new QLabel(bar);
-    m_LEstado->setObjectName(QStringLiteral("LEstado"));
-    m_LEstado->setMinimumWidth(200);
-    m_PBar1 = new QProgressBar(bar);
-    m_PBar1->setObjectName(QStringLiteral("PBar1"));
-    m_PBar1->setTextVisible(false);
-    m_PBar1->hide();
-    bar->addWidget(m_LEstado);
-    bar->addWidget(m_PBar1, 1);
+    const ReportStatus status = BuildStatusBar(this, 200);
+    m_LEstado = status.state;
+    m_PBar1 = status.progress;
 
     m_PReporteI = buildProductPanel();
     m_PReporteD = buildDebtorsPanel();
@@ -71,63 +62,20 @@ TFRIngresos::TFRIngresos(QWidget* parent) : QWidget(parent), m_mode(SessionState
     layout->setContentsMargins(4, 4, 4, 0);
     layout->addWidget(m_PReporteI, 1);
     layout->addWidget(m_PReporteD, 1);
-    layout->addWidget(bar);
+    layout->addWidget(status.bar);
     FormCreate();
 }
 
 QWidget* TFRIngresos::buildProductPanel()
 {
-    auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("PReporteI"));
-    const QDate workDate = SessionState::current().WorkDate;
-    m_DTFechaI = DatePicker(panel, "DTFechaI", workDate.addDays(-30));
-    m_DTFechaF = DatePicker(panel, "DTFechaF", workDate);
-    m_CBCategoria = new QComboBox(panel);
-    m_CBCategoria->setObjectName(QStringLiteral("CBCategoria"));
-    m_CBCategoria->setMinimumWidth(200);
-    m_CBProductos = new QComboBox(panel);
-    m_CBProductos->setObjectName(QStringLiteral("CBProductos"));
-    m_CBProductos->setMinimumWidth(240);
-    ReportFilters::SelectionOnly(m_CBCategoria);
-    ReportFilters::SelectionOnly(m_CBProductos);
-    m_SBGenerar2 = ActionButton(panel, "SBGenerar2", QStringLiteral("GENERAR"));
-    m_SBReporte = ActionButton(panel, "SBReporte", QStringLiteral("REPORTE"));
-    m_SBReporte->setEnabled(false);
-
-    m_VecI = new DataGrid(panel);
-    m_VecI->setObjectName(QStringLiteral("VecI"));
-    using Type = DataGrid::ColumnType;
-    m_VecI->addColumn(QStringLiteral("Nro"), Type::Number, 44);
-    m_VecI->addColumn(QStringLiteral("Cantidad"), Type::Number, 80);
-    m_VecI->addColumn(QStringLiteral("Nombre Producto"), Type::Text, 300);
-    m_VecI->addColumn(QStringLiteral("U.Medida"), Type::Text, 90);
-    m_VecI->addColumn(QStringLiteral("C/Unitario"), Type::Number, 90);
-    m_VecI->addColumn(QStringLiteral("C/Total"), Type::Number, 100);
-    m_VecI->setColumnFooter(ICantidad, DataGrid::Footer::Sum);
-    m_VecI->setColumnFooter(ITotal, DataGrid::Footer::SumMoney);
-
-    auto* range = new QFormLayout;
-    range->addRow(QStringLiteral("Desde:"), m_DTFechaI);
-    range->addRow(QStringLiteral("Hasta:"), m_DTFechaF);
-    auto* category = new QVBoxLayout;
-    category->addWidget(m_CBCategoria);
-    auto* product = new QVBoxLayout;
-    product->addWidget(m_CBProductos);
-    auto* actions = new QHBoxLayout;
-    actions->addWidget(m_SBGenerar2);
-    actions->addWidget(m_SBReporte);
-    for (QToolButton* button : NavigationButtons(panel, m_VecI))
-        actions->addWidget(button);
-    auto* filters = new QHBoxLayout;
-    filters->addWidget(Group(panel, QStringLiteral("RANGO FECHA"), range));
-    filters->addWidget(Group(panel, QStringLiteral("CATEGORIAS"), category));
-    filters->addWidget(Group(panel, QStringLiteral("PRODUCTOS"), product));
-    filters->addWidget(Group(panel, QStringLiteral("ACCIONES"), actions));
-    filters->addStretch(1);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(filters);
-    layout->addWidget(m_VecI, 1);
+    const ItemReportPanel p = BuildItemReportPanel(this, {"PReporteI", "SBGenerar2", "VecI", QStringLiteral("PRODUCTOS")});
+    m_DTFechaI = p.from;
+    m_DTFechaF = p.to;
+    m_CBCategoria = p.category;
+    m_CBProductos = p.item;
+    m_SBGenerar2 = p.generate;
+    m_SBReporte = p.report;
+    m_VecI = p.grid;
 
     connect(m_SBGenerar2, &QToolButton::clicked, this, &TFRIngresos::SBGenerar2Click);
     connect(m_SBReporte, &QToolButton::clicked, this, &TFRIngresos::SBReporteClick);
@@ -135,7 +83,7 @@ QWidget* TFRIngresos::buildProductPanel()
     connect(m_DTFechaF, &QDateEdit::dateChanged, this, &TFRIngresos::productFilterChanged);
     connect(m_CBCategoria, &QComboBox::currentIndexChanged, this, &TFRIngresos::categoryChosen);
     connect(m_CBProductos, &QComboBox::currentIndexChanged, this, &TFRIngresos::productFilterChanged);
-    return panel;
+    return p.panel;
 }
 
 QWidget* TFRIngresos::buildDebtorsPanel()
