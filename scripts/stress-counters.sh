@@ -4,8 +4,9 @@
 #
 #   scripts/stress-counters.sh [DATABASE] [--processes 8] [--sales 10000] [--kills 100] [--build DIR]
 #
-# DATABASE is named as the program names it (a file, or later a server's connection text); a file
-# that does not exist is made as a demo shop. A cash session is opened when none is.
+# DATABASE is named as the program names it: a file (made as a demo shop when it does not exist) or
+# a server's connection text (a shop already: cvi-zelto --create-database URL --demo). A cash
+# session is opened when none is.
 #  1. PROCESSES counters sell SALES sales in all, at once; then `cvi-zelto --check` must find no
 #     problem and every sale a counter reported stored must be there, once, with all its lines,
 #     and each product's stock must be its starting stock less what the stored sales took.
