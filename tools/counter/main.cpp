@@ -257,7 +257,9 @@ int verify(const QString& name, const QStringList& files)
     }
 
     // The stock moved by exactly what the stored sales took.
-    const QString key = since == QLatin1String("-") ? QString() : since;
+    // A shop without sales at the snapshot: every key is above the empty text (a null text would
+    // be bound as NULL, which no key is above).
+    const QString key = since == QLatin1String("-") ? QStringLiteral("") : since;
     QHash<QString, double> taken;
     for (SqlRows r = db.query(QStringLiteral("SELECT D.IdProducto, SUM(D.Cantidad) FROM DetalleV D, Ventas V "
                                              "WHERE D.IdVenta=V.IdVenta AND V.IdVenta>? AND V.Estado='V' "
