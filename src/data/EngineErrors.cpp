@@ -174,7 +174,7 @@ QString describePostgres(const QSqlError& error, const QString& sql, const QVari
         return kConnectionLost;
     if (isRetryable(error))
         return kConflict;
-    if (code == QLatin1String("55P03"))
+    if (isBusy(error))
         return kBusy;
     if (code == QLatin1String("23514"))
         if (const QString text = describeNamedCheck(message); !text.isEmpty())
@@ -214,6 +214,8 @@ bool isConnectionLost(const QSqlError& error)
         && (text.contains(QLatin1String("server closed the connection")) || text.contains(QLatin1String("no connection to the server"))
             || text.contains(QLatin1String("terminating connection")) || text.contains(QLatin1String("connection to server")));
 }
+
+bool isBusy(const QSqlError& error) { return error.nativeErrorCode() == QLatin1String("55P03"); }
 
 bool isRetryable(const QSqlError& error)
 {

@@ -20,6 +20,8 @@ QString describePostgres(const QSqlError& error, const QString& sql, const QVari
 bool isConnectionLost(const QSqlError& error);
 // Another transaction got in the way (serialization failure, deadlock): running again may work.
 bool isRetryable(const QSqlError& error);
+// Another station held the database longer than this one waits for it.
+bool isBusy(const QSqlError& error);
 
 // A column or table name as the schema spells it ("nitci" gives "NitCI"); unknown names as given.
 QString schemaSpelling(const QString& name);

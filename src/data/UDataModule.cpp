@@ -211,9 +211,11 @@ void TDataModule1::fail(const QSqlError& error, const QString& sql, const QVaria
     } else if (m_depth > 0 && m_spoiledLevel == 0) {
         m_spoiledLevel = m_depth;
     }
+    // A database held too long by another station is a conflict on a server as on a file: the
+    // operation may be tried again in a moment.
     const DatabaseError::Kind kind = m_lost ? DatabaseError::Kind::ConnectionLost
-        : EngineErrors::isRetryable(error) ? DatabaseError::Kind::Conflict
-                                           : DatabaseError::Kind::Refused;
+        : EngineErrors::isRetryable(error) || EngineErrors::isBusy(error) ? DatabaseError::Kind::Conflict
+                                                                          : DatabaseError::Kind::Refused;
     throw DatabaseError(EngineErrors::describePostgres(error, sql, values), kind);
 }
 

@@ -1,8 +1,10 @@
+#include "SecondStation.h"
 #include "ShopFixture.h"
 #include "TestServer.h"
 
 #include "data/DatabaseError.h"
 #include "data/EngineConnection.h"
+#include "data/EngineErrors.h"
 #include "data/ServerAddress.h"
 
 #include <QtTest>
@@ -165,6 +167,41 @@ private slots:
         QCOMPARE(db.transactionDepth(), 0);
         QCOMPARE(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Clientes WHERE NitCI='7'")), 0);
         QVERIFY(db.query(QStringLiteral("SELECT pg_backend_pid()")).integer(0) != pid);
+    }
+
+    // Another station holds the database longer than this one waits: the write is refused with the
+    // same text and as the same kind on both engines (a counter waits and tries again), nothing is
+    // left open, and once the other station lets go the write goes through.
+    void aDatabaseHeldTooLongIsAConflict()
+    {
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        TDataModule1& db = shop.db();
+        db.execute(db.onServer() ? QStringLiteral("SET lock_timeout = 100") : QStringLiteral("PRAGMA busy_timeout = 100"));
+        SecondStation other(shop.databasePath());
+        QVERIFY2(other.ok(), qPrintable(other.error()));
+        QCOMPARE(other.hold(), QString());
+        const QString write = QStringLiteral("UPDATE Codigos SET IdCaja=IdCaja+1");
+        QString error;
+        DatabaseError::Kind kind = DatabaseError::Kind::Refused;
+        try {
+            WriteTransaction transaction;
+            db.execute(write);
+            transaction.commit();
+        } catch (const DatabaseError& e) {
+            error = e.text();
+            kind = e.kind();
+        }
+        other.release();
+        QCOMPARE(error, EngineErrors::kBusy);
+        QCOMPARE(int(kind), int(DatabaseError::Kind::Conflict));
+        QCOMPARE(db.transactionDepth(), 0);
+
+        const qint64 before = countOf(db, QStringLiteral("SELECT IdCaja FROM Codigos"));
+        WriteTransaction transaction;
+        db.execute(write);
+        transaction.commit();
+        QCOMPARE(countOf(db, QStringLiteral("SELECT IdCaja FROM Codigos")), before + 1);
     }
 
     // Rows numbered by the database: the key of the last one is there when asked, on both engines,

@@ -52,3 +52,18 @@ QString SecondStation::execute(const QString& sql, const QVariantList& values)
         q.addBindValue(v);
     return q.exec() ? QString() : q.lastError().text();
 }
+
+QString SecondStation::hold()
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(m_onServer ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
+        return q.lastError().text();
+    if (m_onServer && !q.exec(EngineConnection::writeLockStatement())) {
+        const QString error = q.lastError().text();
+        release();
+        return error;
+    }
+    return {};
+}
+
+void SecondStation::release() { QSqlQuery(QSqlDatabase::database(m_connection, false)).exec(QStringLiteral("ROLLBACK")); }

@@ -20,6 +20,11 @@ public:
     // when it ran; a wait for the other station's lock that ran out says "locked" on both engines.
     QString execute(const QString& sql, const QVariantList& values = {});
 
+    // Opens a write transaction and takes the write lock, keeping it until release(): this
+    // station holds the database while the test's own station tries to write. Empty text when held.
+    QString hold();
+    void release();
+
 private:
     QString m_connection;
     QString m_error;

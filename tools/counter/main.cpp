@@ -134,9 +134,11 @@ int sell(const QString& name, const QStringList& args)
     std::mt19937_64 rng(optionValue(args, QStringLiteral("--seed"), QStringLiteral("1")).toULongLong());
     if (!openShop(name))
         return 2;
-    if (args.contains(QStringLiteral("--busy-timeout")) && !DatabaseEngine::IsServer(name))
-        TDataModule1::instance().execute(QStringLiteral("PRAGMA busy_timeout = %1")
-                                             .arg(optionValue(args, QStringLiteral("--busy-timeout")).toInt()));
+    // How long this counter waits for another station's lock: the file's busy wait, the server's lock wait.
+    if (args.contains(QStringLiteral("--busy-timeout")))
+        TDataModule1::instance().execute(
+            (DatabaseEngine::IsServer(name) ? QStringLiteral("SET lock_timeout = %1") : QStringLiteral("PRAGMA busy_timeout = %1"))
+                .arg(optionValue(args, QStringLiteral("--busy-timeout")).toInt()));
 
     SessionState& s = SessionState::current();
     s.UserLogin = cashier;
