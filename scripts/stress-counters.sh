@@ -119,7 +119,11 @@ for ((k = 1; k <= kills; k++)); do
   victim=$((RANDOM % processes + 1))
   kill -9 "${running[$victim]}" 2>/dev/null || true
   wait "${running[$victim]}" 2>/dev/null || true
+  # The others stand still while the check reads (wherever they are, even holding the database),
+  # so the shop grows only between kills and every check reads about the same amount.
+  for pid in "${running[@]}"; do kill -STOP "$pid" 2>/dev/null || true; done
   if check "la muerte $k"; then survived=$((survived + 1)); fi
+  for pid in "${running[@]}"; do kill -CONT "$pid" 2>/dev/null || true; done
   start_counter "$victim"
 done
 touch "$stop"
