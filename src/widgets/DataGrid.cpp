@@ -234,8 +234,11 @@ void DataGrid::addRows(const QList<QStringList>& rows)
     const int first = rowCount();
     const int columns = columnCount();
     setRowCount(first + int(rows.size()));
-    for (int r = 0; r < rows.size(); ++r)
+    for (int r = 0; r < rows.size(); ++r) {
         m_packed[first + r] = Pack(rows.at(r), columns);
+        if (first + r < PackedFrom)
+            unpack(first + r);
+    }
     viewport()->update();
     rowsChanged();
     if (rows.size() >= LongList)

@@ -12,16 +12,20 @@ class DataGridFooter;
 // Signals: rowSelected when the current row changes, QTableWidget::cellClicked(row, column) for
 // clicks, checkToggled when the user flips a check box.
 //
-// Rows added with addRows keep their cells packed in one text each until they are first shown or
-// changed, and only then get a cell item each: a year's book of a hundred thousand rows would
-// otherwise take half a gigabyte and a second to fill. Read and change cells through cell() and
-// the setters here, which work on both; item() is null for a packed row.
+// A long list's rows past the first PackedFrom, added with addRows, keep their cells packed in one
+// text each until they are first shown or changed, and only then get a cell item each: a year's
+// book of a hundred thousand rows would otherwise take half a gigabyte and a second to fill. The
+// lists of everyday use (a cart, a day's sales, a catalogue) stay whole table items. Read and
+// change cells through cell() and the setters here, which work on both; item() is null for a row
+// still packed.
 class DataGrid : public QTableWidget {
     Q_OBJECT
 public:
     enum class ColumnType { Text, Number, Check, Image };
     enum class Footer { None, Sum, SumMoney, Count };  // Sum: shortest number; SumMoney: "0.00"
     enum class Match { StartsWith, Contains };
+
+    static constexpr int PackedFrom = 1000;
 
     explicit DataGrid(QWidget* parent = nullptr);
     ~DataGrid() override;
@@ -40,8 +44,8 @@ public:
 
     // Appends a row filled from `cells` (column order; missing cells empty) and answers its index.
     int addRow(const QStringList& cells = {});
-    // Appends many rows at once, each as addRow would, packed until shown (see above); the view
-    // and the footers are refreshed once at the end.
+    // Appends many rows at once, each as addRow would (past the first PackedFrom rows packed
+    // until shown, see above); the view and the footers are refreshed once at the end.
     void addRows(const QList<QStringList>& rows);
     void clearRows();
 
