@@ -7,6 +7,8 @@
 //
 // Each figure is the best of three runs, in milliseconds, from creating or showing the window to
 // its list being filled. The last one changes a product's category, so use a scratch copy.
+#include "HandTiming.h"
+
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
 #include "masterdata/PickerMode.h"
@@ -23,22 +25,9 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
+using HandTiming::BestOfThree;
 
-void timeIt(const char* what, const std::function<int()>& run)
-{
-    qint64 best = -1;
-    int rows = 0;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        rows = run();
-        const qint64 spent = clock.elapsed();
-        if (best < 0 || spent < best)
-            best = spent;
-    }
-    std::printf("%-52s %6lld ms  (%d rows)\n", what, static_cast<long long>(best), rows);
-}
+namespace {
 
 int rowsOf(const QWidget& window, const char* grid)
 {
@@ -68,7 +57,7 @@ int main(int argc, char** argv)
     s.SupplyListGroup = 17;
 
     for (int mode : {1, 2}) {
-        timeIt(mode == 1 ? "Gestionar Proveedores (every supplier)" : "Gestionar Clientes (every client)", [&] {
+        BestOfThree(mode == 1 ? "Gestionar Proveedores (every supplier)" : "Gestionar Clientes (every client)", [&] {
             s.MasterMode = mode;
             TFProveedores window;
             window.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -81,20 +70,20 @@ int main(int argc, char** argv)
         {PickerModes::ReportClient, true, "picker, debtors"},
         {PickerModes::PurchaseSupplier, false, "picker, suppliers"}};
     for (const auto& list : lists)
-        timeIt(list.what, [&] {
+        BestOfThree(list.what, [&] {
             picker.start(list.mode, list.debtors);
             const int rows = rowsOf(picker, PickerModes::ListsSuppliers(list.mode) ? "VecP" : "VecC");
             picker.reject();
             return rows;
         });
     TFListarProd products;
-    timeIt("product list, a sales category", [&] {
+    BestOfThree("product list, a sales category", [&] {
         products.start(10, {});
         const int rows = rowsOf(products, "VecP");
         products.reject();
         return rows;
     });
-    timeIt("Gestionar Almacen, then products for sale listed", [&] {
+    BestOfThree("Gestionar Almacen, then products for sale listed", [&] {
         TFProductosC window;
         window.setAttribute(Qt::WA_DeleteOnClose, false);
         auto* inventory = window.findChild<QComboBox*>(QStringLiteral("CBInventario"));
@@ -109,7 +98,7 @@ int main(int argc, char** argv)
     SqlRows row = TDataModule1::instance().query(QStringLiteral("SELECT * FROM Productos WHERE IdProducto=?"), {id});
     ProductStore::Product p{id, int(row.integer(1)), int(row.integer(2)), row.text(3), row.text(4), row.text(5),
                             row.text(6), row.number(7), row.number(8), row.number(9), row.number(10), row.text(11)};
-    timeIt("category change of the busiest product (lines moved)", [&] {
+    BestOfThree("category change of the busiest product (lines moved)", [&] {
         p.IdCategoria = p.IdCategoria % 8 + 1;
         ProductStore::Update(p, p.Producto);
         return int(busiest.integer(1));

@@ -7,6 +7,8 @@
 //
 // Prints the query plans of the year list and of a delivery's lines, then the best of three runs,
 // in milliseconds, of reading each and of opening "Gestionar Insumos" on the latest year.
+#include "HandTiming.h"
+
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
 #include "data/UDataModule.h"
@@ -20,36 +22,8 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-void timeIt(const char* what, const std::function<int()>& run)
-{
-    qint64 best = -1;
-    int rows = 0;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        rows = run();
-        const qint64 spent = clock.elapsed();
-        if (best < 0 || spent < best)
-            best = spent;
-    }
-    std::printf("%-52s %6lld ms  (%d rows)\n", what, static_cast<long long>(best), rows);
-}
-
-void plan(const char* what, const QString& sql, const QVariantList& values)
-{
-    QSqlQuery q(TDataModule1::instance().connection());
-    q.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    q.exec();
-    std::printf("%s:\n", what);
-    while (q.next())
-        std::printf("    %s\n", qPrintable(q.value(3).toString()));
-}
-
-}
+using HandTiming::BestOfThree;
+using HandTiming::PrintPlan;
 
 int main(int argc, char** argv)
 {
@@ -70,21 +44,22 @@ int main(int argc, char** argv)
     std::printf("%lld deliveries from %s to %s; open session %s\n\n", count.integer(0), qPrintable(count.text(1)),
                 qPrintable(count.text(2)), qPrintable(s.CashSessionId));
 
-    plan("year list", SupplyDeliveries::YearListStatement(), SupplyDeliveries::YearListValues(year, s.CashSessionId));
+    PrintPlan("year list", SupplyDeliveries::YearListStatement(),
+              SupplyDeliveries::YearListValues(year, s.CashSessionId));
     const QString busiest = TDataModule1::instance()
                                 .query(QStringLiteral("SELECT IdEntrega FROM EntregaI ORDER BY IdEntrega DESC LIMIT 1"))
                                 .text(0);
-    plan("a delivery's lines", SupplyDeliveries::LinesStatement(), {busiest});
+    PrintPlan("a delivery's lines", SupplyDeliveries::LinesStatement(), {busiest});
     std::printf("\n");
 
-    timeIt("year list of the latest year, read", [&] {
+    BestOfThree("year list of the latest year, read", [&] {
         return SupplyDeliveries::YearList(year, s.CashSessionId).count();
     });
-    timeIt("year list of an earlier year, read", [&] {
+    BestOfThree("year list of an earlier year, read", [&] {
         return SupplyDeliveries::YearList(year - 5, s.CashSessionId).count();
     });
-    timeIt("a delivery's lines, read", [&] { return SupplyDeliveries::Lines(busiest).count(); });
-    timeIt("Gestionar Insumos opened on the latest year", [&] {
+    BestOfThree("a delivery's lines, read", [&] { return SupplyDeliveries::Lines(busiest).count(); });
+    BestOfThree("Gestionar Insumos opened on the latest year", [&] {
         s.ListYear = year;
         s.WindowMode = 21;
         TFEgresoI window;
@@ -92,7 +67,7 @@ int main(int argc, char** argv)
         const auto* list = window.findChild<DataGrid*>(QStringLiteral("VecE"));
         return list ? list->rowCount() : -1;
     });
-    timeIt("Registro Egreso de Insumos opened", [&] {
+    BestOfThree("Registro Egreso de Insumos opened", [&] {
         s.WindowMode = 20;
         TFEgresoI window;
         window.setAttribute(Qt::WA_DeleteOnClose, false);

@@ -1,6 +1,6 @@
 // The debts window's year lists on a shop with years of trade, run by hand (not part of the suite):
 //
-//     build/cvi-zelto --create-database /tmp/big.sqlite --demo
+//     build/cvi-zelto --create-database /tmp/big.sqlite --demo --days 0
 //     scripts/big-shop.py /tmp/big.sqlite          # a million sales, 200,000 payments received
 //     cmake --build build --target time_debtlists
 //     QT_QPA_PLATFORM=offscreen build/time_debtlists /tmp/big.sqlite [YEAR]
@@ -8,6 +8,8 @@
 // Prints the query plans of the four year lists (open credits of sales and of purchases, payments
 // received and made), then the best of three runs, in milliseconds, of reading each for the year
 // (the latest year with sales unless told) and of opening "Cobrar Deudas" and "Pagar Deudas".
+#include "HandTiming.h"
+
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
 #include "sales/DebtLists.h"
@@ -19,36 +21,8 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-void timeIt(const char* what, const std::function<int()>& run)
-{
-    qint64 best = -1;
-    int rows = 0;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        rows = run();
-        const qint64 spent = clock.elapsed();
-        if (best < 0 || spent < best)
-            best = spent;
-    }
-    std::printf("%-44s %6lld ms  (%d rows)\n", what, static_cast<long long>(best), rows);
-}
-
-void plan(const char* what, const QString& sql, const QVariantList& values)
-{
-    QSqlQuery q(TDataModule1::instance().connection());
-    q.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    q.exec();
-    std::printf("%s:\n", what);
-    while (q.next())
-        std::printf("    %s\n", qPrintable(q.value(3).toString()));
-}
-
-}
+using HandTiming::BestOfThree;
+using HandTiming::PrintPlan;
 
 int main(int argc, char** argv)
 {
@@ -69,21 +43,21 @@ int main(int argc, char** argv)
                 db.query(QStringLiteral("SELECT COUNT(*) FROM SaldoV")).integer(0),
                 db.query(QStringLiteral("SELECT COUNT(*) FROM SaldoC")).integer(0), year);
 
-    plan("debts of clients", DebtLists::DebtsStatement(DebtSide::Sales), DebtLists::DebtsValues(year));
-    plan("debts to suppliers", DebtLists::DebtsStatement(DebtSide::Purchases), DebtLists::DebtsValues(year));
-    plan("payments received", DebtLists::PaymentsStatement(DebtSide::Sales), DebtLists::PaymentsValues(year));
-    plan("payments made", DebtLists::PaymentsStatement(DebtSide::Purchases), DebtLists::PaymentsValues(year));
+    PrintPlan("debts of clients", DebtLists::DebtsStatement(DebtSide::Sales), DebtLists::DebtsValues(year));
+    PrintPlan("debts to suppliers", DebtLists::DebtsStatement(DebtSide::Purchases), DebtLists::DebtsValues(year));
+    PrintPlan("payments received", DebtLists::PaymentsStatement(DebtSide::Sales), DebtLists::PaymentsValues(year));
+    PrintPlan("payments made", DebtLists::PaymentsStatement(DebtSide::Purchases), DebtLists::PaymentsValues(year));
     std::printf("\n");
 
-    timeIt("debts of clients, read", [&] { return DebtLists::Debts(DebtSide::Sales, year).count(); });
-    timeIt("debts to suppliers, read", [&] { return DebtLists::Debts(DebtSide::Purchases, year).count(); });
-    timeIt("payments received, read", [&] { return DebtLists::Payments(DebtSide::Sales, year).count(); });
-    timeIt("payments made, read", [&] { return DebtLists::Payments(DebtSide::Purchases, year).count(); });
+    BestOfThree("debts of clients, read", [&] { return DebtLists::Debts(DebtSide::Sales, year).count(); });
+    BestOfThree("debts to suppliers, read", [&] { return DebtLists::Debts(DebtSide::Purchases, year).count(); });
+    BestOfThree("payments received, read", [&] { return DebtLists::Payments(DebtSide::Sales, year).count(); });
+    BestOfThree("payments made, read", [&] { return DebtLists::Payments(DebtSide::Purchases, year).count(); });
     SessionState& s = SessionState::current();
     s.ListYear = year;
     for (const auto& [mode, what] : {std::pair{3, "\"Cobrar Deudas\" opened (both lists)"},
                                      std::pair{5, "\"Pagar Deudas\" opened (both lists)"}})
-        timeIt(what, [mode = mode] {
+        BestOfThree(what, [mode = mode] {
             SessionState::current().WindowMode = mode;
             TFSaldarD window;
             return 1;
