@@ -33,14 +33,7 @@ QStringList shopState(TDataModule1& db)
     const QStringList statements = {"SELECT IdCaja, IdVenta, IdCompra, IdProducto, IdEgreso, StockVD FROM Codigos",
                                     "SELECT NFactura FROM DatosC",
                                     "SELECT IdProducto, Ingreso, Egreso FROM Productos ORDER BY IdProducto"};
-    for (const QString& sql : statements)
-        for (SqlRows r = db.query(sql); !r.atEnd(); r.next()) {
-            QStringList cells;
-            for (int c = 0; c < r.columnCount(); ++c)
-                cells << r.text(c);
-            state << cells.join(QLatin1Char('|'));
-        }
-    return state;
+    return state + StatementRows(db, statements);
 }
 
 QHash<QString, double> stockOf(TDataModule1& db)

@@ -1,4 +1,5 @@
 #pragma once
+#include "DatabaseRows.h"
 #include "ShopFixture.h"
 
 #include "data/Formats.h"
@@ -35,14 +36,7 @@ struct DeliveryShop {
     // Every row of a statement, each as its cells joined by "|".
     QStringList table(const QString& sql, const QVariantList& values = {})
     {
-        QStringList lines;
-        for (SqlRows r = db().query(sql, values); !r.atEnd(); r.next()) {
-            QStringList cells;
-            for (int c = 0; c < r.columnCount(); ++c)
-                cells << r.text(c);
-            lines << cells.join(QLatin1Char('|'));
-        }
-        return lines;
+        return StatementRows(db(), sql, values);
     }
     // Everything a delivery may write, so "nothing changed" is one comparison.
     QStringList state()

@@ -1,4 +1,5 @@
 #pragma once
+#include "DatabaseRows.h"
 #include "ShopFixture.h"
 
 #include "data/Formats.h"
@@ -73,17 +74,9 @@ struct DebtShop {
     // Everything an instalment or its annulment may write, read whole.
     QStringList state()
     {
-        QStringList rows;
-        for (const char* sql : {"SELECT IdVenta, TotalE, Saldo, FormaP, Estado FROM Ventas ORDER BY IdVenta",
-                                "SELECT IdCompra, TotalE, Saldo, FormaP FROM Compras ORDER BY IdCompra",
-                                "SELECT IdSaldoV, TotalE FROM SaldoV ORDER BY IdSaldoV",
-                                "SELECT IdSaldoC, TotalE FROM SaldoC ORDER BY IdSaldoC"})
-            for (SqlRows r = db().query(QString::fromLatin1(sql)); !r.atEnd(); r.next()) {
-                QStringList cells;
-                for (int c = 0; c < r.columnCount(); ++c)
-                    cells << r.text(c);
-                rows << cells.join(QLatin1Char('|'));
-            }
-        return rows;
+        return StatementRows(db(), {"SELECT IdVenta, TotalE, Saldo, FormaP, Estado FROM Ventas ORDER BY IdVenta",
+                                      "SELECT IdCompra, TotalE, Saldo, FormaP FROM Compras ORDER BY IdCompra",
+                                      "SELECT IdSaldoV, TotalE FROM SaldoV ORDER BY IdSaldoV",
+                                      "SELECT IdSaldoC, TotalE FROM SaldoC ORDER BY IdSaldoC"});
     }
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include "DatabaseRows.h"
 #include "ShopFixture.h"
 
 #include "data/SessionState.h"
@@ -63,13 +64,7 @@ struct ShopState {
             "SELECT IdCaja, IdVenta, IdCompra, IdProducto, IdEgreso FROM Codigos",
             "SELECT NFactura FROM DatosC",
         };
-        for (const QString& sql : statements)
-            for (SqlRows r = db.query(sql); !r.atEnd(); r.next()) {
-                QStringList cells;
-                for (int c = 0; c < r.columnCount(); ++c)
-                    cells << r.text(c);
-                state.rows << cells.join(QLatin1Char('|'));
-            }
+        state.rows = StatementRows(db, statements);
         return state;
     }
     bool operator==(const ShopState&) const = default;

@@ -1,6 +1,7 @@
 #include "DatabaseRows.h"
 
 #include "data/ReadOnlyDatabase.h"
+#include "data/UDataModule.h"
 
 QStringList AllRows(const QString& path)
 {
@@ -25,4 +26,24 @@ QStringList AllRows(const QString& path)
         all << lines;
     }
     return all;
+}
+
+QStringList StatementRows(TDataModule1& db, const QString& sql, const QVariantList& values)
+{
+    QStringList lines;
+    for (SqlRows r = db.query(sql, values); !r.atEnd(); r.next()) {
+        QStringList cells;
+        for (int c = 0; c < r.columnCount(); ++c)
+            cells << r.text(c);
+        lines << cells.join(QLatin1Char('|'));
+    }
+    return lines;
+}
+
+QStringList StatementRows(TDataModule1& db, const QStringList& statements)
+{
+    QStringList lines;
+    for (const QString& sql : statements)
+        lines << StatementRows(db, sql);
+    return lines;
 }
