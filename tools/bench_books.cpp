@@ -12,7 +12,7 @@
 #include "data/UDataModule.h"
 #include "reports/ReportQueries.h"
 #include "tax/BookQueries.h"
-#include "tax/URLV.h"
+#include "tax/ui/URLV.h"
 #include "widgets/DataGrid.h"
 
 #include <QApplication>

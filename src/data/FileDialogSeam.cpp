@@ -1,42 +1,20 @@
 #include "data/FileDialogSeam.h"
 
-#include <QInputDialog>
-#include <QLineEdit>
-
-#include <QFileDialog>
-
 namespace {
-QtFileDialogs g_dialogs;
-FileDialogSeam* g_current = &g_dialogs;
+
+class NoFileDialogs : public FileDialogSeam {
+public:
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+NoFileDialogs g_none;
+FileDialogSeam* g_current = &g_none;
+
 }
 
 FileDialogSeam& FileDialogSeam::current() { return *g_current; }
 
-void FileDialogSeam::install(FileDialogSeam* seam) { g_current = seam ? seam : &g_dialogs; }
-
-QString QtFileDialogs::openFile(QWidget* parent, const QString& caption, const QString& startFolder,
-                                const QString& filter)
-{
-    // The dialog only returns files that exist.
-    return QFileDialog::getOpenFileName(parent, caption, startFolder, filter);
-}
-
-QString QtFileDialogs::saveFile(QWidget* parent, const QString& caption, const QString& startPath,
-                                const QString& filter)
-{
-    return QFileDialog::getSaveFileName(parent, caption, startPath, filter);
-}
-
-QString QtFileDialogs::askText(QWidget* parent, const QString& caption, const QString& label, const QString& initial)
-{
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, initial, &ok);
-    return ok ? text.trimmed() : QString();
-}
+void FileDialogSeam::install(FileDialogSeam* seam) { g_current = seam ? seam : &g_none; }
 
 QString FileDialogSeam::chooseFolder(QWidget*, const QString&, const QString&) { return {}; }
-
-QString QtFileDialogs::chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder)
-{
-    return QFileDialog::getExistingDirectory(parent, caption, startFolder);
-}

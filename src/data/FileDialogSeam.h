@@ -4,7 +4,8 @@
 class QWidget;
 
 // File and picture choosers. Each returns the chosen path, or empty text when the user cancels.
-// Filters use Qt's form: "DAT Base de Datos (*.sqlite)".
+// Filters use Qt's form: "DAT Base de Datos (*.sqlite)". The window program installs the real
+// dialogs (widgets/QtFileDialogs) at start; until then every chooser answers as a cancel.
 class FileDialogSeam {
 public:
     virtual ~FileDialogSeam() = default;
@@ -23,15 +24,5 @@ public:
     virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder);
 
     static FileDialogSeam& current();
-    static void install(FileDialogSeam* seam); // nullptr puts the real dialogs back
-};
-
-class QtFileDialogs : public FileDialogSeam {
-public:
-    QString openFile(QWidget* parent, const QString& caption, const QString& startFolder,
-                     const QString& filter) override;
-    QString saveFile(QWidget* parent, const QString& caption, const QString& startPath,
-                     const QString& filter) override;
-    QString askText(QWidget* parent, const QString& caption, const QString& label, const QString& initial) override;
-    QString chooseFolder(QWidget* parent, const QString& caption, const QString& startFolder) override;
+    static void install(FileDialogSeam* seam); // nullptr puts back the chooser that cancels
 };

@@ -1,38 +1,33 @@
 #include "data/MessageSeam.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <QTextStream>
 
 namespace {
-DialogMessages g_dialogs;
-MessageSeam* g_current = &g_dialogs;
 
-const QString kTitle = QStringLiteral("CVI Zelto");
+class StandardErrorMessages : public MessageSeam {
+public:
+    void information(const QString& text) override { write(text); }
+    bool question(const QString& title, const QString& text) override
+    {
+        write(title + QStringLiteral(": ") + text + QStringLiteral(" (No)"));
+        return false;
+    }
+    void error(const QString& text) override { write(QStringLiteral("Error: ") + text); }
+    void plain(const QString& text) override { write(text); }
+
+private:
+    static void write(const QString& text)
+    {
+        QTextStream err(stderr);
+        err << text << Qt::endl;
+    }
+};
+
+StandardErrorMessages g_standardError;
+MessageSeam* g_current = &g_standardError;
+
 }
 
 MessageSeam& MessageSeam::current() { return *g_current; }
 
-void MessageSeam::install(MessageSeam* seam) { g_current = seam ? seam : &g_dialogs; }
-
-void DialogMessages::information(const QString& text)
-{
-    QMessageBox::information(QApplication::activeWindow(), kTitle, text);
-}
-
-bool DialogMessages::question(const QString& title, const QString& text)
-{
-    return QMessageBox::question(QApplication::activeWindow(), title, text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
-}
-
-void DialogMessages::error(const QString& text)
-{
-    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Error"), text);
-}
-
-void DialogMessages::plain(const QString& text)
-{
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
-}
+void MessageSeam::install(MessageSeam* seam) { g_current = seam ? seam : &g_standardError; }

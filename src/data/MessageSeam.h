@@ -1,10 +1,10 @@
 #pragma once
 #include <QString>
 
-class QWidget;
-
 // Every box the program shows goes through here, so tests can read the texts and script the
-// answers. The program uses the real boxes; a test installs a recorder.
+// answers. The window program installs the real boxes (widgets/DialogMessages) at start; a test
+// installs a recorder. Until then the texts go to the standard error stream and every question is
+// answered No, so a tool without windows never acts on a question nobody saw.
 class MessageSeam {
 public:
     virtual ~MessageSeam() = default;
@@ -14,15 +14,7 @@ public:
     virtual void plain(const QString& text) = 0;                        // untitled message box
 
     static MessageSeam& current();
-    // Installs an implementation; nullptr puts the real boxes back. The caller keeps ownership.
+    // Installs an implementation; nullptr puts the standard-error one back. The caller keeps
+    // ownership.
     static void install(MessageSeam* seam);
-};
-
-// The real boxes, parented to the active window.
-class DialogMessages : public MessageSeam {
-public:
-    void information(const QString& text) override;
-    bool question(const QString& title, const QString& text) override;
-    void error(const QString& text) override;
-    void plain(const QString& text) override;
 };

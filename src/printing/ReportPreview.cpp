@@ -1,12 +1,22 @@
 #include "printing/ReportPreview.h"
 
-#include "printing/DialogReportPreview.h"
+#include "data/MessageSeam.h"
 
 namespace {
-DialogReportPreview g_dialog;
-ReportPreview* g_current = &g_dialog;
+
+class NoReportPreview : public ReportPreview {
+public:
+    void showComposite(const QList<ReportDefinition*>&) override
+    {
+        MessageSeam::current().error(QStringLiteral("No hay vista previa de reportes en este programa."));
+    }
+};
+
+NoReportPreview g_none;
+ReportPreview* g_current = &g_none;
+
 }
 
 ReportPreview& ReportPreview::current() { return *g_current; }
 
-void ReportPreview::install(ReportPreview* preview) { g_current = preview ? preview : &g_dialog; }
+void ReportPreview::install(ReportPreview* preview) { g_current = preview ? preview : &g_none; }

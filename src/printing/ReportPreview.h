@@ -3,8 +3,10 @@
 
 class ReportDefinition;
 
-// Shows filled reports in a modal preview and returns once it is closed. The program shows Qt's
-// print preview (DialogReportPreview); tests install a RecordingReportPreview.
+// Shows filled reports in a modal preview and returns once it is closed. The window program
+// installs Qt's print preview (printing/ui/DialogReportPreview) at start; tests install a
+// RecordingReportPreview. Until one is installed a report has nowhere to go, and saying so is
+// all a preview request does.
 class ReportPreview {
 public:
     virtual ~ReportPreview() = default;
@@ -13,6 +15,7 @@ public:
     void show(ReportDefinition& report) { showComposite({&report}); }
 
     static ReportPreview& current();
-    // Installs a preview; nullptr puts the dialog back. The caller keeps ownership.
+    // Installs a preview; nullptr puts back the one that only says it has nowhere to show. The
+    // caller keeps ownership.
     static void install(ReportPreview* preview);
 };

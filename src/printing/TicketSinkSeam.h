@@ -2,10 +2,11 @@
 
 class TicketSink;
 
-// Where TicketDocument draws. The program uses SystemTicketSink; tests install a
-// RecordingTicketSink (or script InstalledPrinters and keep the SystemTicketSink).
+// Where TicketDocument draws. The window program installs the system's sink
+// (printing/ui/SystemTicketSink) at start; tests install a RecordingTicketSink. Until one is
+// installed every ticket fails before anything is drawn.
 namespace TicketSinkSeam {
 TicketSink& current();
-// Installs a sink; nullptr puts the system's back. The caller keeps ownership.
+// Installs a sink; nullptr puts back the one that refuses. The caller keeps ownership.
 void install(TicketSink* sink);
 }

@@ -3,14 +3,14 @@
 
 #include "app/PermissionTable.h"
 #include "app/SettingsFile.h"
-#include "app/UIniciarS.h"
-#include "app/UPrincipal.h"
-#include "app/WindowClasses.h"
-#include "app/WindowDispatcher.h"
+#include "app/ui/UIniciarS.h"
+#include "app/ui/UPrincipal.h"
+#include "app/ui/WindowClasses.h"
+#include "app/ui/WindowDispatcher.h"
 #include "data/SessionState.h"
-#include "masterdata/UUsuarios.h"
-#include "printing/InstalledPrinters.h"
-#include "tax/UDatosF.h"
+#include "masterdata/ui/UUsuarios.h"
+#include "printing/ui/InstalledPrinters.h"
+#include "tax/ui/UDatosF.h"
 #include "widgets/DataGrid.h"
 
 #include <QCheckBox>

@@ -4,8 +4,8 @@
 #include "WindowDriver.h"
 
 #include "app/SettingsFile.h"
-#include "app/UPrincipal.h"
-#include "cash/URCajaDiaria.h"
+#include "app/ui/UPrincipal.h"
+#include "cash/ui/URCajaDiaria.h"
 #include "data/SessionState.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "WindowDriver.h"
 
 #include "app/SettingsFile.h"
-#include "app/UIniciarS.h"
+#include "app/ui/UIniciarS.h"
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
 

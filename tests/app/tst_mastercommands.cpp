@@ -1,11 +1,11 @@
 #include "ShopFixture.h"
 
 #include "app/SettingsFile.h"
-#include "app/UIniciarS.h"
-#include "app/UPrincipal.h"
+#include "app/ui/UIniciarS.h"
+#include "app/ui/UPrincipal.h"
 #include "data/SessionState.h"
-#include "masterdata/UBusquedas.h"
-#include "masterdata/UListarProd.h"
+#include "masterdata/ui/UBusquedas.h"
+#include "masterdata/ui/UListarProd.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "ShopFixture.h"
 
-#include "app/UPrincipal.h"
-#include "app/WindowDispatcher.h"
-#include "reports/URCompras.h"
-#include "reports/URIngresos.h"
-#include "tax/URLV.h"
+#include "app/ui/UPrincipal.h"
+#include "app/ui/WindowDispatcher.h"
+#include "reports/ui/URCompras.h"
+#include "reports/ui/URIngresos.h"
+#include "tax/ui/URLV.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

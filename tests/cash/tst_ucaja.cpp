@@ -4,7 +4,7 @@
 #include "WindowDriver.h"
 
 #include "cash/ClosingTicket.h"
-#include "cash/UCaja.h"
+#include "cash/ui/UCaja.h"
 #include "data/Formats.h"
 #include "data/MainStatus.h"
 #include "data/ReadOnlyDatabase.h"

@@ -2,7 +2,7 @@
 #include "ShopFixture.h"
 #include "WindowDriver.h"
 
-#include "cash/URCajaDiaria.h"
+#include "cash/ui/URCajaDiaria.h"
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
 #include "widgets/DataGrid.h"

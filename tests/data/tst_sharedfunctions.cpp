@@ -4,7 +4,7 @@
 #include "data/DatabaseError.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
-#include "data/UMensajes.h"
+#include "widgets/UMensajes.h"
 
 #include <QLabel>
 #include <QtTest>

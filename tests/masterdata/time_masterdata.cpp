@@ -13,10 +13,10 @@
 #include "data/UDataModule.h"
 #include "masterdata/PickerMode.h"
 #include "masterdata/ProductStore.h"
-#include "masterdata/UBusquedas.h"
-#include "masterdata/UListarProd.h"
-#include "masterdata/UProductosC.h"
-#include "masterdata/UProveedores.h"
+#include "masterdata/ui/UBusquedas.h"
+#include "masterdata/ui/UListarProd.h"
+#include "masterdata/ui/UProductosC.h"
+#include "masterdata/ui/UProveedores.h"
 #include "widgets/DataGrid.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "data/ServerAddress.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
-#include "masterdata/UUsuarios.h"
+#include "masterdata/ui/UUsuarios.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "ShopFixture.h"
 
-#include "masterdata/PickerChoice.h"
+#include "masterdata/ui/PickerChoice.h"
 #include "masterdata/PickerMode.h"
-#include "masterdata/UBusquedas.h"
+#include "masterdata/ui/UBusquedas.h"
 #include "widgets/DataGrid.h"
 #include "WindowDriver.h"
 

@@ -2,7 +2,7 @@
 
 #include "data/SessionState.h"
 #include "masterdata/MasterPictures.h"
-#include "masterdata/UListarProd.h"
+#include "masterdata/ui/UListarProd.h"
 #include "widgets/DataGrid.h"
 #include "WindowDriver.h"
 

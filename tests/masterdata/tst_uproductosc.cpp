@@ -3,7 +3,7 @@
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
 #include "masterdata/MasterPictures.h"
-#include "masterdata/UProductosC.h"
+#include "masterdata/ui/UProductosC.h"
 #include "widgets/DataGrid.h"
 #include "widgets/PictureBox.h"
 #include "WindowDriver.h"

@@ -4,7 +4,7 @@
 #include "data/SessionState.h"
 #include "data/DatabaseError.h"
 #include "masterdata/SupplierStore.h"
-#include "masterdata/UProveedores.h"
+#include "masterdata/ui/UProveedores.h"
 #include "masterdata/VoucherStore.h"
 #include "widgets/DataGrid.h"
 #include "WindowDriver.h"

@@ -4,8 +4,8 @@
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
-#include "masterdata/UUsuarios.h"
-#include "printing/InstalledPrinters.h"
+#include "masterdata/ui/UUsuarios.h"
+#include "printing/ui/InstalledPrinters.h"
 #include "widgets/DataGrid.h"
 
 #include <QCheckBox>

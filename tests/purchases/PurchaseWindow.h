@@ -3,12 +3,12 @@
 #include "PurchaseShop.h"
 #include "WindowDriver.h"
 
-#include "masterdata/UBusquedas.h"
-#include "masterdata/UListarProd.h"
-#include "purchases/PurchasePanel.h"
-#include "purchases/UStock.h"
+#include "masterdata/ui/UBusquedas.h"
+#include "masterdata/ui/UListarProd.h"
+#include "purchases/ui/PurchasePanel.h"
+#include "purchases/ui/UStock.h"
 #include "sales/QuantityExchange.h"
-#include "sales/UCantidad.h"
+#include "sales/ui/UCantidad.h"
 #include "widgets/DataGrid.h"
 
 #include <QApplication>

@@ -13,7 +13,7 @@
 #include "data/SharedFunctions.h"
 #include "data/UDataModule.h"
 #include "purchases/SupplyDeliveries.h"
-#include "purchases/UEgresoI.h"
+#include "purchases/ui/UEgresoI.h"
 #include "widgets/DataGrid.h"
 
 #include <QApplication>

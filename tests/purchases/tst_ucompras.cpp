@@ -1,7 +1,7 @@
 #include "PurchaseWindow.h"
 
-#include "app/UPrincipal.h"
-#include "app/WindowDispatcher.h"
+#include "app/ui/UPrincipal.h"
+#include "app/ui/WindowDispatcher.h"
 #include "cash/CashClosing.h"
 #include "data/MainStatus.h"
 #include "purchases/StoredPurchases.h"

@@ -3,16 +3,16 @@
 #include "ShopFixture.h"
 #include "WindowDriver.h"
 
-#include "app/UPrincipal.h"
-#include "app/WindowDispatcher.h"
+#include "app/ui/UPrincipal.h"
+#include "app/ui/WindowDispatcher.h"
 #include "data/Formats.h"
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
 #include "printing/URCaja.h"
-#include "purchases/StockCountPanel.h"
-#include "purchases/StockGrid.h"
-#include "purchases/StockQueryPanel.h"
-#include "purchases/UStock.h"
+#include "purchases/ui/StockCountPanel.h"
+#include "purchases/ui/StockGrid.h"
+#include "purchases/ui/StockQueryPanel.h"
+#include "purchases/ui/UStock.h"
 #include "widgets/WindowStatusBar.h"
 
 #include <QApplication>

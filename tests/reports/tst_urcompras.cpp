@@ -4,7 +4,7 @@
 #include "data/MainStatus.h"
 #include "printing/RecordingReportPreview.h"
 #include "printing/URCaja.h"
-#include "reports/URCompras.h"
+#include "reports/ui/URCompras.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -3,11 +3,11 @@
 #include "WindowDriver.h"
 
 #include "data/MainStatus.h"
-#include "masterdata/UBusquedas.h"
+#include "masterdata/ui/UBusquedas.h"
 #include "printing/RecordingReportPreview.h"
 #include "printing/UReporteI.h"
 #include "printing/URCaja.h"
-#include "reports/URIngresos.h"
+#include "reports/ui/URIngresos.h"
 
 #include <QComboBox>
 #include <QApplication>

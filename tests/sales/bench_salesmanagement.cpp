@@ -14,9 +14,9 @@
 #include "data/UDataModule.h"
 #include "sales/DispatchQueue.h"
 #include "sales/SaleAnnulment.h"
-#include "sales/SalesManagementPanel.h"
+#include "sales/ui/SalesManagementPanel.h"
 #include "sales/StoredSale.h"
-#include "sales/USaldarD.h"
+#include "sales/ui/USaldarD.h"
 #include "widgets/DataGrid.h"
 
 #include <QApplication>

@@ -13,7 +13,7 @@
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
 #include "sales/DebtLists.h"
-#include "sales/USaldarD.h"
+#include "sales/ui/USaldarD.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

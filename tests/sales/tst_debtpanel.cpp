@@ -2,12 +2,12 @@
 #include "PrintCapture.h"
 #include "WindowDriver.h"
 
-#include "app/UPrincipal.h"
-#include "app/WindowDispatcher.h"
+#include "app/ui/UPrincipal.h"
+#include "app/ui/WindowDispatcher.h"
 #include "data/MainStatus.h"
-#include "sales/DebtPanel.h"
+#include "sales/ui/DebtPanel.h"
 #include "sales/Instalment.h"
-#include "sales/USaldarD.h"
+#include "sales/ui/USaldarD.h"
 #include "widgets/DataGrid.h"
 #include "widgets/WindowStatusBar.h"
 

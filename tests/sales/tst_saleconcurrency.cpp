@@ -4,7 +4,7 @@
 #include "data/SessionLoader.h"
 #include "sales/PaymentForms.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -142,7 +142,7 @@ int main(int argc, char** argv)
         return RunCounter(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt(), QString::fromLocal8Bit(argv[4]),
                           QString::fromLocal8Bit(argv[5]));
     }
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     TstSaleConcurrency test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -4,7 +4,7 @@
 #include "data/DatabaseError.h"
 #include "sales/DispatchQueue.h"
 #include "sales/SaleAnnulment.h"
-#include "sales/SalesManagementPanel.h"
+#include "sales/ui/SalesManagementPanel.h"
 #include "sales/StoredSale.h"
 #include "tax/BookQueries.h"
 

@@ -3,7 +3,7 @@
 
 #include "data/SessionState.h"
 #include "sales/QuantityExchange.h"
-#include "sales/UCantidad.h"
+#include "sales/ui/UCantidad.h"
 
 #include <QDir>
 #include <QLabel>

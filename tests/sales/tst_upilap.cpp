@@ -2,11 +2,11 @@
 #include "ShopFixture.h"
 #include "WindowDriver.h"
 
-#include "app/UPrincipal.h"
-#include "app/WindowDispatcher.h"
+#include "app/ui/UPrincipal.h"
+#include "app/ui/WindowDispatcher.h"
 #include "data/DatabaseCreator.h"
 #include "sales/DispatchQueue.h"
-#include "sales/UPilaP.h"
+#include "sales/ui/UPilaP.h"
 #include "widgets/DataGrid.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // Only for test programs that link the program's windows (the app folder).
 #include "WindowDriver.h"
 
-#include "app/UIniciarS.h"
+#include "app/ui/UIniciarS.h"
 #include "data/SessionState.h"
 
 #include <QCheckBox>

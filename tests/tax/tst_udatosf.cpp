@@ -9,7 +9,7 @@
 #include "printing/ReportElement.h"
 #include "printing/ReportLogo.h"
 #include "tax/ControlCode.h"
-#include "tax/UDatosF.h"
+#include "tax/ui/UDatosF.h"
 #include "widgets/DataGrid.h"
 
 #include <QFile>

@@ -4,8 +4,8 @@
 
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
-#include "data/UMensajes.h"
-#include "tax/URLV.h"
+#include "widgets/UMensajes.h"
+#include "tax/ui/URLV.h"
 #include "widgets/DataGrid.h"
 #include "widgets/UBuscar2.h"
 

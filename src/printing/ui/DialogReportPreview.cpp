@@ -1,0 +1,57 @@
+#include "printing/ui/DialogReportPreview.h"
+
+#include "data/FileDialogSeam.h"
+#include "data/MessageSeam.h"
+#include "data/SessionState.h"
+#include "printing/ReportDefinition.h"
+#include "printing/ReportLayouter.h"
+#include "printing/ReportPainter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
+
+namespace {
+void AddSavePdfAction(QPrintPreviewDialog& dialog, const QList<ReportDefinition*>& reports)
+{
+    auto* toolBar = dialog.findChild<QToolBar*>();
+    if (!toolBar)
+        return;
+    toolBar->addSeparator();
+    QAction* save = toolBar->addAction(QStringLiteral("Guardar PDF"));
+    QObject::connect(save, &QAction::triggered, &dialog, [&dialog, reports] {
+        const QString path = FileDialogSeam::current().saveFile(
+            &dialog, QStringLiteral("Guardar PDF"), SessionState::current().AppFolder,
+            QStringLiteral("Documento PDF (*.pdf)"));
+        if (path.isEmpty())
+            return;
+        const QString failure = ReportPainter::writePdf(ReportLayouter::layout(reports), path);
+        if (!failure.isEmpty())
+            MessageSeam::current().error(failure);
+    });
+}
+}
+
+void DialogReportPreview::showComposite(const QList<ReportDefinition*>& reports)
+{
+    if (reports.isEmpty())
+        return;
+    const QString title = reports.first()->title;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setFullPage(true);
+    printer.setPageLayout(reports.first()->page.pageLayout());
+
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [reports](QPrinter* target) {
+        target->setFullPage(true);
+        const QString failure = ReportPainter::paint(ReportLayouter::layout(reports), *target);
+        if (!failure.isEmpty())
+            MessageSeam::current().error(failure);
+    });
+    AddSavePdfAction(dialog, reports);
+    dialog.exec();
+}
