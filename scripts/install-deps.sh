@@ -13,6 +13,7 @@ packages=(
   libqrencode-dev
   libzbar-dev
   libxlsxwriter-dev
+  libzip-dev
   python3-openpyxl
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth

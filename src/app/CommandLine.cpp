@@ -11,6 +11,7 @@
 #include "data/ShopBackup.h"
 #include "data/ShopRestore.h"
 #include "data/ShopTransfer.h"
+#include "masterdata/ProductImport.h"
 #include "tax/CertificationRun.h"
 
 #include <QDir>
@@ -278,11 +279,57 @@ int restore(const QStringList& args, QTextStream& out, QTextStream& err)
     return 0;
 }
 
+// The user the products are recorded under: the computer's user, as no one logs in here.
+QString commandLineUser()
+{
+    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME")).toLower().left(15);
+    return user.isEmpty() ? QStringLiteral("cvi-zelto") : user;
+}
+
+// A product list from a spreadsheet into a shop: every row or none. Exit 0 when stored, 1 when
+// some row is bad (each named on the error stream with its line), 2 when the file or the shop
+// cannot be read.
+int importProducts(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QString file, shop;
+    if (!optionPair(args, QStringLiteral("--import-products"), &file, &shop)) {
+        err << "Uso: cvi-zelto --import-products ARCHIVO.csv|ARCHIVO.xlsx TIENDA\n";
+        return 2;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    ImportTable table;
+    if (const QString error = ImportTable::Read(file, &table); !error.isEmpty()) {
+        err << error << "\n";
+        return 2;
+    }
+    TDataModule1& db = TDataModule1::instance();
+    if (const QString error = db.open(shop); !error.isEmpty()) {
+        err << error << "\n";
+        return 2;
+    }
+    int status = 0;
+    try {
+        const ProductImport::Outcome outcome = ProductImport::Import(table, ImportColumns::Guess(table.titles), commandLineUser());
+        for (const QString& line : outcome.report())
+            (outcome.written ? out : err) << line << "\n";
+        if (outcome.written)
+            out << "Tiempo: " << QString::number(timer.elapsed() / 1000.0, 'f', 2) << " s\n";
+        status = outcome.written ? 0 : 1;
+    } catch (const DatabaseError& e) {
+        err << "No se importo ningun producto: " << e.text() << "\n";
+        status = 1;
+    }
+    db.close();
+    return status;
+}
+
 }
 
 bool IsCommandLineRequest(const QStringList& arguments)
 {
-    for (const char* tool : {"--create-database", "--certify", "--backup", "--restore", "--migrate", "--simulate", "--check"})
+    for (const char* tool : {"--create-database", "--certify", "--backup", "--restore", "--migrate", "--simulate", "--check",
+                             "--import-products"})
         if (arguments.contains(QLatin1String(tool)))
             return true;
     return false;
@@ -304,6 +351,8 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         return simulate(arguments, out, err);
     if (arguments.contains(QStringLiteral("--check")))
         return check(arguments, out, err);
+    if (arguments.contains(QStringLiteral("--import-products")))
+        return importProducts(arguments, out, err);
     err << "Opcion desconocida\n";
     return 2;
 }

@@ -12,6 +12,7 @@
 //   --migrate FILE postgresql://...   moves a shop file into an empty database on a server
 //   --backup FILE DIR   writes a checked copy of the shop database FILE into DIR
 //   --restore COPY FILE puts a checked copy back as FILE, which must not exist
+//   --import-products FILE SHOP   brings a product list (.csv or .xlsx) into a shop, every row or none
 // True when the arguments name one of the tools.
 bool IsCommandLineRequest(const QStringList& arguments);
 // Runs the tool the arguments name and returns the process exit status.

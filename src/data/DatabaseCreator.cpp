@@ -107,8 +107,9 @@ void insertFixedRows(Writer& w, const NewDatabaseOptions& options)
               {i + 1, QString::fromLatin1(purchaseVouchers[i])});
     }
 
-    w.run(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion, Estado, M1, M2, M3, M4, M5, M6) "
-                         "VALUES(?, ?, 'ADMINISTRADOR', 'ADMIN', 1, ?, ?, ?, ?, ?, ?)"),
+    // The shipped password is known to everyone: the first login asks for the owner's own.
+    w.run(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion, Estado, M1, M2, M3, M4, M5, M6, "
+                         "CambiarClave) VALUES(?, ?, 'ADMINISTRADOR', 'ADMIN', 1, ?, ?, ?, ?, ?, ?, 1)"),
           {QString::fromLatin1(DatabaseCreator::kAdminLogin).toUpper(),
            QString::fromLatin1(DatabaseCreator::kAdminPassword).toUpper(), kAllRights, kAllRights,
            kAllRights, kAllRights, kAllRights, kNoRights});

@@ -92,6 +92,23 @@ QString AllocateKey(int counter, const std::function<void(const QString& key)>& 
     }
 }
 
+QStringList AllocateKeys(int counter, int count)
+{
+    if (TDataModule1::instance().transactionDepth() == 0)
+        throw DatabaseError(QStringLiteral("Las claves de varias filas se toman dentro de una transaccion"));
+    if (count <= 0)
+        return {};
+    const QString column = counterColumn(counter);
+    const qint64 last = TDataModule1::instance()
+                            .query(QStringLiteral("UPDATE Codigos SET %1=%1+? WHERE IdC=1 RETURNING %1").arg(column), {count})
+                            .integer(0);
+    QStringList keys;
+    keys.reserve(count);
+    for (qint64 taken = last - count + 1; taken <= last; ++taken)
+        keys << CounterLetter(counter) + PadNextId(taken - 1);
+    return keys;
+}
+
 qint64 ReadInvoiceCounter()
 {
     // Read for the invoice about to be written, the server's row lock keeps the number this

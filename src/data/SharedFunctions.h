@@ -29,6 +29,10 @@ QChar CounterLetter(int counter);
 // "V000000001".
 QString AllocateKey(int counter, const std::function<void(const QString& key)>& insertRow);
 
+// Advances a counter by `count` at once, inside the caller's transaction, and returns the keys
+// taken, in order: an import of many rows takes its keys with one write of the counter.
+QStringList AllocateKeys(int counter, int count);
+
 // The next invoice number (DatosC.NFactura) and its advance.
 qint64 ReadInvoiceCounter();
 void AdvanceInvoiceCounter();

@@ -84,8 +84,9 @@ QString Update(const QString& oldLogin, const UserData& typed)
     if (renamed && Exists(data.login))
         return LoginTaken();
     const int changed = db.execute(
-        QStringLiteral("UPDATE Usuario SET Login=?, Clave=?, Nombre=?, Ocupacion=? WHERE Login=?"),
-        {data.login, data.password, data.name, data.occupation, oldLogin});
+        QStringLiteral("UPDATE Usuario SET Login=?, Clave=?, Nombre=?, Ocupacion=?, "
+                       "CambiarClave=CASE WHEN Clave=? THEN CambiarClave ELSE 0 END WHERE Login=?"),
+        {data.login, data.password, data.name, data.occupation, data.password, oldLogin});
     if (changed == 0)
         return kGone;
     const bool self = IsCurrentUser(oldLogin);

@@ -2,7 +2,7 @@
 
 #include "data/Formats.h"
 #include "data/SqlRows.h"
-#include "tax/Windows1252.h"
+#include "data/Windows1252.h"
 
 QDate BookPeriod::from() const { return QDate(year, month == 0 ? 1 : month, 1); }
 

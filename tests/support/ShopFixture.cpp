@@ -32,6 +32,15 @@ ShopFixture::ShopFixture(bool demo, Place place)
     m_error = DatabaseCreator::create(m_path, options);
     if (m_error.isEmpty())
         m_error = TDataModule1::instance().open(m_path);
+    // A shop in use: its administrator chose his own password long ago (it happens to be "admin").
+    // The first-day tests put the shipped state back with keepShippedPassword().
+    if (m_error.isEmpty())
+        TDataModule1::instance().execute(QStringLiteral("UPDATE Usuario SET CambiarClave=0"));
+}
+
+void ShopFixture::keepShippedPassword()
+{
+    TDataModule1::instance().execute(QStringLiteral("UPDATE Usuario SET CambiarClave=1 WHERE Login='admin'"));
 }
 
 ShopFixture::~ShopFixture()

@@ -33,6 +33,9 @@ public:
 
     // Fills the session record as a successful login of this user would.
     void login(const QString& user = QStringLiteral("admin"), const QString& password = QStringLiteral("admin"));
+    // The administrator has the password the program ships with, as in a shop just made: his next
+    // login asks for his own.
+    void keepShippedPassword();
     // Opens a cash session row directly (no window), as the opening would store it.
     QString openCashSession(const QDate& date, double initialAmount = 0);
 

@@ -1,7 +1,7 @@
 #include "data/SqlRows.h"
 #include "tax/BookLines.h"
 #include "tax/InvoiceGaps.h"
-#include "tax/Windows1252.h"
+#include "data/Windows1252.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

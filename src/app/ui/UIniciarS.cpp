@@ -76,6 +76,7 @@ TFIniciarS::TFIniciarS(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(buildLoginPanel());
     layout->addWidget(buildPasswordPanel());
+    layout->addWidget(buildOwnPasswordPanel());
     m_StatusBar1 = new QStatusBar(this);
     m_StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     m_StatusBar1->setSizeGripEnabled(false);
@@ -123,12 +124,19 @@ QWidget* TFIniciarS::buildLoginPanel()
     grid->addWidget(m_edtPassword, 2, 1, 1, 2);
     grid->addWidget(m_CB1, 3, 1, 1, 2);
     grid->addWidget(m_BAceptar, 4, 1, 1, 2, Qt::AlignRight);
+    m_LPista = new QLabel(m_PLogin);
+    m_LPista->setObjectName(QStringLiteral("LPista"));
+    m_LPista->setWordWrap(true);
+    m_LPista->setStyleSheet(QStringLiteral("color: #1f4e79;"));
+    m_LPista->hide();
+    grid->addWidget(m_LPista, 5, 0, 1, 3);
 
     connect(m_SBAbrirDB, &QToolButton::clicked, this, &TFIniciarS::SBAbrirDBClick);
     connect(m_SBServidorDB, &QToolButton::clicked, this, &TFIniciarS::SBServidorDBClick);
     connect(m_edtUser, &QLineEdit::returnPressed, m_edtPassword, qOverload<>(&QWidget::setFocus));
     connect(m_edtPassword, &QLineEdit::returnPressed, m_BAceptar, &QPushButton::click);
     connect(m_BAceptar, &QPushButton::clicked, this, &TFIniciarS::BAceptarClick);
+    connect(m_edtServer, &QLineEdit::textChanged, this, &TFIniciarS::showPasswordHint);
     return m_PLogin;
 }
 
@@ -166,6 +174,35 @@ QWidget* TFIniciarS::buildPasswordPanel()
     return m_PCambiarP;
 }
 
+QWidget* TFIniciarS::buildOwnPasswordPanel()
+{
+    m_PClaveNueva = new QWidget(this);
+    m_PClaveNueva->setObjectName(QStringLiteral("PClaveNueva"));
+    auto* note = new QLabel(QStringLiteral("Esta tienda todavía tiene la clave de fábrica del administrador, que todos "
+                                           "conocen. Elija su propia clave antes de empezar."),
+                            m_PClaveNueva);
+    note->setWordWrap(true);
+    m_EClaveNueva = lineEdit("EClaveNueva", m_PClaveNueva, true);
+    m_ERepetirNueva = lineEdit("ERepetirNueva", m_PClaveNueva, true);
+    m_BClaveNueva = acceptButton("BClaveNueva", m_PClaveNueva);
+
+    auto* grid = new QGridLayout(m_PClaveNueva);
+    grid->setContentsMargins(18, 18, 18, 12);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(note, 0, 0, 1, 2);
+    grid->addWidget(caption(QStringLiteral("Clave Nueva:"), m_PClaveNueva), 1, 0);
+    grid->addWidget(m_EClaveNueva, 1, 1);
+    grid->addWidget(caption(QStringLiteral("Repetir Clave:"), m_PClaveNueva), 2, 0);
+    grid->addWidget(m_ERepetirNueva, 2, 1);
+    grid->addWidget(m_BClaveNueva, 3, 1, Qt::AlignRight);
+    m_PClaveNueva->hide();
+
+    connect(m_EClaveNueva, &QLineEdit::returnPressed, m_ERepetirNueva, qOverload<>(&QWidget::setFocus));
+    connect(m_ERepetirNueva, &QLineEdit::returnPressed, m_BClaveNueva, &QPushButton::click);
+    connect(m_BClaveNueva, &QPushButton::clicked, this, &TFIniciarS::BClaveNuevaClick);
+    return m_PClaveNueva;
+}
+
 bool TFIniciarS::passwordMode() const { return SessionState::current().LoginMode == LoginModePassword; }
 
 void TFIniciarS::showEvent(QShowEvent* event)
@@ -188,9 +225,11 @@ void TFIniciarS::changeEvent(QEvent* event)
 void TFIniciarS::FormShowLogin()
 {
     m_PCambiarP->hide();
+    m_PClaveNueva->hide();
     m_PLogin->show();
     if (!SettingsFile::exists()) {
         m_edtServer->setText(SessionState::current().AppFolder + QStringLiteral("dbzelto.sqlite"));
+        showPasswordHint();
         return;
     }
     const ConnectionSettings settings = SettingsFile::read();
@@ -199,11 +238,13 @@ void TFIniciarS::FormShowLogin()
     m_edtUser->setText(settings.user.left(kMaxText));
     m_CB1->setChecked(!settings.password.isEmpty());
     m_failedLogins = 0;
+    showPasswordHint();
 }
 
 void TFIniciarS::FormShowPassword()
 {
     m_PLogin->hide();
+    m_PClaveNueva->hide();
     m_PCambiarP->show();
     m_EServidorC->setText(SessionState::current().DatabasePath);
     m_EUsuarioC->setText(SessionState::current().UserLogin);
@@ -211,6 +252,12 @@ void TFIniciarS::FormShowPassword()
 
 void TFIniciarS::FormActivate()
 {
+    if (m_PClaveNueva->isVisible()) {
+        setWindowTitle(QStringLiteral("Clave Nueva"));
+        MainStatus::setText(3, QStringLiteral("Clave Nueva"));
+        m_EClaveNueva->setFocus();
+        return;
+    }
     const QString title = passwordMode() ? QStringLiteral("Cambiar Clave") : QStringLiteral("Iniciar Sesion");
     setWindowTitle(title);
     MainStatus::setText(3, title);
@@ -263,17 +310,77 @@ void TFIniciarS::BAceptarClick()
         messages().error(refusal);
         return;
     }
+    bool ownPasswordDue = false;
     try {
         if (!checkUser())
             return;
         loadSession();
+        ownPasswordDue = PasswordChange::StillShipped(s.UserLogin);
     } catch (const DatabaseError& e) {
         messages().error(e.text());
         return;
     }
     m_failedLogins = 0;
+    if (ownPasswordDue)
+        askOwnPassword();
+    else
+        finishLogin();
+}
+
+void TFIniciarS::finishLogin()
+{
     emit sessionOpened();
     accept();
+}
+
+void TFIniciarS::askOwnPassword()
+{
+    m_PLogin->hide();
+    m_PClaveNueva->show();
+    m_EClaveNueva->clear();
+    m_ERepetirNueva->clear();
+    setWindowTitle(QStringLiteral("Clave Nueva"));
+    MainStatus::setText(3, QStringLiteral("Clave Nueva"));
+    m_EClaveNueva->setFocus();
+}
+
+void TFIniciarS::BClaveNuevaClick()
+{
+    if (const QString refusal = PasswordChange::CheckOwnPassword(m_EClaveNueva->text(), m_ERepetirNueva->text());
+        !refusal.isEmpty()) {
+        messages().information(refusal);
+        return;
+    }
+    SessionState& s = SessionState::current();
+    try {
+        PasswordChange::Store(s.UserLogin, m_EClaveNueva->text());
+    } catch (const DatabaseError& e) {
+        messages().error(e.text());
+        return;
+    }
+    s.UserPassword = m_EClaveNueva->text();
+    // A remembered password is the one to type from now on.
+    if (m_CB1->isChecked())
+        SettingsFile::write({m_edtServer->text(), s.UserPassword, m_edtUser->text()});
+    m_edtPassword->setText(m_CB1->isChecked() ? s.UserPassword : QString());
+    messages().information(QStringLiteral("Clave cambiada correctamente"));
+    finishLogin();
+}
+
+// Leaving without choosing the new password leaves the shop closed: nobody works in it with the
+// shipped password.
+void TFIniciarS::reject()
+{
+    if (m_PClaveNueva->isVisible())
+        TDataModule1::instance().close();
+    QDialog::reject();
+}
+
+void TFIniciarS::showPasswordHint()
+{
+    const QString hint = PasswordChange::ShippedPasswordHint(m_edtServer->text());
+    m_LPista->setText(hint);
+    m_LPista->setVisible(!hint.isEmpty());
 }
 
 // True when the user may come in; otherwise the refusal has been handled.

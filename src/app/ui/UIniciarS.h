@@ -2,6 +2,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
@@ -26,6 +27,9 @@ signals:
     // A user logged in and the session record is filled.
     void sessionOpened();
 
+public slots:
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -33,6 +37,7 @@ protected:
 private:
     QWidget* buildLoginPanel();
     QWidget* buildPasswordPanel();
+    QWidget* buildOwnPasswordPanel();
     bool passwordMode() const;
     void FormShowLogin();
     void FormShowPassword();
@@ -45,6 +50,11 @@ private:
     bool checkUser();
     void loadSession();
     void refuseLogin();
+    void finishLogin();
+    // The administrator still has the shipped password: he chooses his own before anything else.
+    void askOwnPassword();
+    void BClaveNuevaClick();
+    void showPasswordHint();
 
     QWidget* m_PLogin;
     QLineEdit* m_edtServer;
@@ -54,6 +64,7 @@ private:
     QLineEdit* m_edtPassword;
     QCheckBox* m_CB1;
     QPushButton* m_BAceptar;
+    QLabel* m_LPista;
 
     QWidget* m_PCambiarP;
     QLineEdit* m_EServidorC;
@@ -62,6 +73,11 @@ private:
     QLineEdit* m_ENuevaC;
     QLineEdit* m_ERepetirC;
     QPushButton* m_BCambiarP;
+
+    QWidget* m_PClaveNueva;
+    QLineEdit* m_EClaveNueva;
+    QLineEdit* m_ERepetirNueva;
+    QPushButton* m_BClaveNueva;
 
     QStatusBar* m_StatusBar1;
     int m_failedLogins = 0;

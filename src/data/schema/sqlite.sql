@@ -62,7 +62,9 @@ CREATE TABLE Usuario (
   M3 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M3 CHECK (length(M3) <= 20),
   M4 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M4 CHECK (length(M4) <= 20),
   M5 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M5 CHECK (length(M5) <= 20),
-  M6 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M6 CHECK (length(M6) <= 20)
+  M6 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M6 CHECK (length(M6) <= 20),
+  -- 1 while the user still has the password the program ships with: the next login asks for his own.
+  CambiarClave INTEGER NOT NULL DEFAULT 0
 ) STRICT;
 
 CREATE TABLE Caja (
@@ -365,4 +367,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 7;
+PRAGMA user_version = 8;

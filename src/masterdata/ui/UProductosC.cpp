@@ -1,5 +1,7 @@
 #include "masterdata/ui/UProductosC.h"
 
+#include "masterdata/ui/UImportarP.h"
+
 #include "data/DatabaseError.h"
 #include "data/FileDialogSeam.h"
 #include "data/Formats.h"
@@ -250,10 +252,13 @@ QWidget* TFProductosC::buildProductTab()
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {m_SBNuevoP, m_SBInsertarP, m_SBActualizarP})
         buttons->addWidget(b);
+    m_SBImportarP = button(page, "SBImportarP", QStringLiteral("Importar Productos"), true);
+    m_SBImportarP->setToolTip(QStringLiteral("Traer la lista de productos de una hoja de cálculo (.xlsx o .csv)"));
     auto* right = new QVBoxLayout;
     right->addWidget(m_ImagenP, 0, Qt::AlignHCenter);
     right->addStretch(1);
     right->addLayout(buttons);
+    right->addWidget(m_SBImportarP);
 
     auto* layout = new QHBoxLayout(page);
     layout->addLayout(left, 4);
@@ -273,6 +278,7 @@ QWidget* TFProductosC::buildProductTab()
     }
     connect(m_ImagenP, &PictureBox::clicked, this, &TFProductosC::ImagenPClick);
     connect(m_SBNuevoP, &QPushButton::clicked, this, &TFProductosC::SBNuevoPClick);
+    connect(m_SBImportarP, &QPushButton::clicked, this, &TFProductosC::SBImportarPClick);
     connect(m_SBInsertarP, &QPushButton::clicked, this, &TFProductosC::SBInsertarPClick);
     connect(m_SBActualizarP, &QPushButton::clicked, this, &TFProductosC::SBActualizarPClick);
     return page;
@@ -400,6 +406,20 @@ void TFProductosC::FormCreate()
     m_ENombreP->setMaxLength(nameLimit());
     m_ImagenP->setPicture(MasterPictures::DefaultPhoto());
     tabChanged(0);
+}
+
+// The imported list may bring brands, units and renamed categories along: every list is read again.
+void TFProductosC::SBImportarPClick()
+{
+    TFImportarP* dialog = TFImportarP::ChooseAndOpen(this);
+    if (!dialog)
+        return;
+    connect(dialog, &QDialog::accepted, this, [this] {
+        const int inventory = m_CBInventario->currentIndex();
+        FormCreate();
+        m_CBInventario->setCurrentIndex(inventory > 0 ? inventory : 1);
+        CBInventarioChange(m_CBInventario->currentIndex());
+    });
 }
 
 bool TFProductosC::event(QEvent* event)

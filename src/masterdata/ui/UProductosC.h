@@ -39,6 +39,7 @@ public slots:
     void SBInsertarPClick();
     void SBActualizarPClick();
     void SBActualizarClick(); // the category
+    void SBImportarPClick();
 
 protected:
     bool event(QEvent* event) override;
@@ -123,6 +124,7 @@ private:
     QPushButton* m_SBNuevoP = nullptr;
     QPushButton* m_SBInsertarP = nullptr;
     QPushButton* m_SBActualizarP = nullptr;
+    QPushButton* m_SBImportarP = nullptr;
     QString m_chosenName;  // the product's name when it was chosen
     QImage m_newPhoto;     // a photo chosen since; saved with the product
     int m_listedInventory = 0;

@@ -1,4 +1,4 @@
-#include "tax/Windows1252.h"
+#include "data/Windows1252.h"
 
 #include <QList>
 
@@ -31,6 +31,20 @@ QByteArray Encode(const QString& text)
     for (const uint c : text.toUcs4())
         bytes.append(ByteOf(c));
     return bytes;
+}
+
+QString Decode(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char b : bytes) {
+        const uchar c = uchar(b);
+        if (c >= 0x80 && c < 0xA0)
+            text.append(QChar(kHighControls[c - 0x80] ? kHighControls[c - 0x80] : char16_t(0xFFFD)));
+        else
+            text.append(QChar(c));
+    }
+    return text;
 }
 
 }
