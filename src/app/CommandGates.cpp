@@ -68,11 +68,16 @@ bool SalesGate()
     return invoiceDeadlineAllows(s);
 }
 
-bool TaxpayerDataComplete()
+bool TaxpayerKnown()
 {
     const SessionState& s = SessionState::current();
-    if (!s.HeadOfficeCity.trimmed().isEmpty() && !s.EconomicActivity.trimmed().isEmpty()
-        && !s.HeadOfficeAddress.trimmed().isEmpty())
+    return !s.HeadOfficeCity.trimmed().isEmpty() && !s.EconomicActivity.trimmed().isEmpty()
+        && !s.HeadOfficeAddress.trimmed().isEmpty();
+}
+
+bool TaxpayerDataComplete()
+{
+    if (TaxpayerKnown())
         return true;
     messages().information(QStringLiteral("Complete los Datos del Contribuyente (Ciudad, Actividad Economica y "
                                           "Direccion) antes de abrir la Caja"));

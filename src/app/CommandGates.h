@@ -9,6 +9,8 @@ bool CashGate();
 // The sales register: cash open, store open, then (with invoicing on) a dosage whose deadline
 // has not passed, warning in the last five days.
 bool SalesGate();
+// The taxpayer's city, activity and address are known; no message.
+bool TaxpayerKnown();
 // A cash session is opened only once the taxpayer's city, activity and address are known.
 bool TaxpayerDataComplete();
 // "Cerrar Caja" needs a session to close.

@@ -5,6 +5,7 @@ namespace {
 class NoDesktop : public DesktopSeam {
 public:
     bool openFile(const QString&) override { return false; }
+    bool openFileAt(const QString&, const QString&) override { return false; }
 };
 
 NoDesktop g_none;

@@ -9,6 +9,9 @@ public:
     virtual ~DesktopSeam() = default;
     // False when the file could not be handed over (missing file, no program for it).
     virtual bool openFile(const QString& path) = 0;
+    // A page opened at one of its sections (an HTML page at the element of that id). False as
+    // openFile.
+    virtual bool openFileAt(const QString& path, const QString& section) = 0;
 
     static DesktopSeam& current();
     // Installs an opener; nullptr puts back the one that opens nothing. The caller keeps ownership.

@@ -11,6 +11,12 @@ public:
         opened << path;
         return opens;
     }
+    // Recorded as "path#section".
+    bool openFileAt(const QString& path, const QString& section) override
+    {
+        opened << path + QLatin1Char('#') + section;
+        return opens;
+    }
     QStringList opened;
     bool opens = true;
 };

@@ -59,6 +59,7 @@ const QHash<QString, QString>& pictures()
         {QStringLiteral("H4"), QStringLiteral("contribuyente")},
         {QStringLiteral("H5"), QStringLiteral("certificacion")},
         {QStringLiteral("H6"), QStringLiteral("parametros")},
+        {QStringLiteral("H7"), QStringLiteral("asistente")},
         {QStringLiteral("VR1"), QStringLiteral("cascada")},
         {QStringLiteral("VR2"), QStringLiteral("azulejos-verticales")},
         {QStringLiteral("VR3"), QStringLiteral("azulejos-horizontales")},

@@ -6,4 +6,5 @@
 class DesktopOpener : public DesktopSeam {
 public:
     bool openFile(const QString& path) override;
+    bool openFileAt(const QString& path, const QString& section) override;
 };

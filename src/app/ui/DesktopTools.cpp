@@ -1,9 +1,6 @@
 #include "app/ui/DesktopTools.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QProcess>
-#include <QUrl>
 
 namespace DesktopTools {
 
@@ -23,14 +20,6 @@ bool startCalculator(const QStringList& programs)
         if (QProcess::startDetached(program, {}))
             return true;
     return false;
-}
-
-bool openWithDesktop(const QString& path)
-{
-    if (!QFileInfo(path).isFile())
-        return false;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    return true;
 }
 
 }

@@ -7,12 +7,14 @@
 #include "app/PermissionTable.h"
 #include "app/ProgramFolder.h"
 #include "app/ui/UAcercaDe.h"
+#include "app/ui/UAsistente.h"
 #include "app/ui/UIniciarS.h"
 #include "app/ui/WindowClasses.h"
 #include "app/ui/WindowDispatcher.h"
 #include "cash/ui/UCaja.h"
 #include "cash/ui/URCajaDiaria.h"
 #include "data/ClockSeam.h"
+#include "data/DesktopSeam.h"
 #include "data/MainStatus.h"
 #include "data/MessageSeam.h"
 #include "data/ProgramEndSeam.h"
@@ -35,6 +37,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +129,7 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::SuppliersClients, [] { return new TFProveedores; });
     m_dispatcher->registerWindow(WindowClass::Users, [] { return new TFUsuarios; });
     m_dispatcher->registerWindow(WindowClass::Dosages, [] { return new TFDatosF; });
+    m_dispatcher->registerWindow(WindowClass::Setup, [] { return new TFAsistente; });
     m_dispatcher->registerWindow(WindowClass::Sales, [] { return new TFVentas; });
     m_dispatcher->registerWindow(WindowClass::Books, [] { return new TFRLCV; });
     m_dispatcher->registerWindow(WindowClass::SalesReport, [] { return new TFRIngresos; });
@@ -197,7 +201,7 @@ void TFPrincipal::buildMenus()
     buildViewMenu();
     buildHelpMenu();
     setCommandsEnabled(PermissionTable::commands(), false);
-    setCommandsEnabled({QStringLiteral("A2"), QStringLiteral("A3")}, false);
+    setCommandsEnabled({QStringLiteral("A2"), QStringLiteral("A3"), QStringLiteral("H7")}, false);
 }
 
 void TFPrincipal::buildFileMenu()
@@ -316,6 +320,7 @@ void TFPrincipal::buildToolsMenu()
     addCommand(menu, QStringLiteral("H5"), QStringLiteral("&Certificacion Codigo Control"));
     menu->addSeparator();
     addCommand(menu, QStringLiteral("H6"), QStringLiteral("&Parametros de Configuración"));
+    addCommand(menu, QStringLiteral("H7"), QStringLiteral("&Asistente de Configuración"));
 }
 
 QAction* TFPrincipal::addToggle(QMenu* menu, const QString& code, const QString& caption, QWidget* shown)
@@ -523,6 +528,7 @@ void TFPrincipal::addRoutes()
     route(QStringLiteral("H4"), fresh(WindowClass::Dosages, 10, &S::DataMode, 2));
     route(QStringLiteral("H5"), fresh(WindowClass::Dosages, 10, &S::DataMode, 3));
     route(QStringLiteral("H6"), fresh(WindowClass::Users, 10, &S::AdminMode, 2));
+    route(QStringLiteral("H7"), single(WindowClass::Setup, 10, nullptr, 0, CloseAll::Never));
 }
 
 // ----- commands ------------------------------------------------------------------------------
@@ -544,8 +550,15 @@ void TFPrincipal::sessionOpened()
 {
     setCommandsEnabled({QStringLiteral("A1")}, false);
     setCommandsEnabled({QStringLiteral("A2"), QStringLiteral("A3")}, true);
-    setCommandsEnabled(PermissionTable::allowedCommands(SessionState::current()), true);
+    const QStringList allowed = PermissionTable::allowedCommands(SessionState::current());
+    setCommandsEnabled(allowed, true);
+    // The assistant sets up the whole shop: it is for whoever may change its parameters.
+    const bool setsUp = allowed.contains(QStringLiteral("H6"));
+    setCommandsEnabled({QStringLiteral("H7")}, setsUp);
     setWindowTitle(kCaptionAfterLogin);
+    // A shop that does not know its taxpayer yet is on its first day.
+    if (setsUp && !CommandGates::TaxpayerKnown())
+        m_commands.value(QStringLiteral("H7"))->trigger();
 }
 
 void TFPrincipal::A2Execute()
@@ -555,6 +568,7 @@ void TFPrincipal::A2Execute()
     setCommandsEnabled({QStringLiteral("A1")}, true);
     setCommandsEnabled({QStringLiteral("A2"), QStringLiteral("A3")}, false);
     setCommandsEnabled(PermissionTable::commands(), false);
+    setCommandsEnabled({QStringLiteral("H7")}, false);
     MainStatus::setText(5, QString());
     MainStatus::setText(7, QString());
 }
@@ -573,9 +587,13 @@ void TFPrincipal::A7Execute()
         MessageSeam::current().plain(QStringLiteral("No es posible ejecutar la Calculadora"));
 }
 
+// The help opens at the section of the window in use (its class name), or of the main window.
 void TFPrincipal::Y1Execute()
 {
-    if (!DesktopTools::openWithDesktop(SessionState::current().AppFolder + QStringLiteral("ayuda.html")))
+    const QString path = SessionState::current().AppFolder + QStringLiteral("ayuda.html");
+    const QString active = m_dispatcher->activeClass();
+    const QString section = active.isEmpty() ? QStringLiteral("TFPrincipal") : active;
+    if (!QFileInfo(path).isFile() || !DesktopSeam::current().openFileAt(path, section))
         MessageSeam::current().plain(QStringLiteral("No es posible abrir el Fichero de Ayuda"));
 }
 

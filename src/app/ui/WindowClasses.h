@@ -21,5 +21,6 @@ inline const QString PurchaseReport = QStringLiteral("TFRCompras");
 inline const QString Products = QStringLiteral("TFProductosC");
 inline const QString Users = QStringLiteral("TFUsuarios");
 inline const QString Dosages = QStringLiteral("TFDatosF");
+inline const QString Setup = QStringLiteral("TFAsistente");
 
 }

@@ -60,6 +60,12 @@ void WindowDispatcher::closeAll()
         (*it)->close();
 }
 
+QString WindowDispatcher::activeClass() const
+{
+    const QMdiSubWindow* active = m_area->activeSubWindow();
+    return active ? active->property(kClassProperty).toString() : QString();
+}
+
 QMdiSubWindow* WindowDispatcher::findWindow(const QString& windowClass) const
 {
     for (QMdiSubWindow* window : m_area->subWindowList())

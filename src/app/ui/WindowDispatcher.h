@@ -57,6 +57,10 @@ public:
     void registerWindow(const QString& windowClass, RouteFactory factory, ServesMode serves = {});
     bool hasRoute(const QString& command) const { return m_routes.contains(command); }
     bool isWired(const QString& command) const;
+    // Every window class a factory is registered for.
+    QStringList registeredClasses() const { return m_factories.keys(); }
+    // The class of the active child window; empty text when none is active.
+    QString activeClass() const;
 
     // Runs the command: close-all and gate in the route's order, the mode, then the window.
     void run(const QString& command);
