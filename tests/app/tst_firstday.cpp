@@ -18,6 +18,7 @@
 #include "sales/ui/UVentas.h"
 #include "widgets/DataGrid.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -68,6 +69,7 @@ private slots:
     void loginShowsTheShippedPasswordOfANewShop();
     void assistantUntilTheFirstInvoice();
     void assistantLeftHalfwayKeepsWhatWasSaved();
+    void snapshots();
 };
 
 void TstFirstDay::ownPasswordBeforeAnythingElse()
@@ -307,6 +309,43 @@ void TstFirstDay::assistantLeftHalfwayKeepsWhatWasSaved()
     const QString steps = Drive::control<QLabel>(*wizard, "LPasos")->text();
     QVERIFY2(steps.contains(QStringLiteral("Listo</td><td>Datos del contribuyente")), qPrintable(steps));
     QVERIFY2(steps.contains(QStringLiteral("Falta</td><td>Facturación (dosificación)")), qPrintable(steps));
+}
+
+// With CVI_SNAPSHOT_DIR set: asistente-1.png .. asistente-7.png (each page of the assistant on an
+// empty shop, the login's new-password panel as clave-nueva.png, the import window as
+// importar-productos.png).
+void TstFirstDay::snapshots()
+{
+    const QString folder = qEnvironmentVariable("CVI_SNAPSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("CVI_SNAPSHOT_DIR not set");
+    ShopFixture shop(false);
+    shop.keepShippedPassword();
+    InstalledPrinters::install([] { return QStringList{QStringLiteral("TERMICA-80"), QStringLiteral("OFICINA")}; });
+    TFPrincipal window;
+    window.loginTimer()->stop();
+    window.resize(1100, 760);
+    window.show();
+    LogInThroughWindow(*window.loginWindow(), shop.databasePath());
+    window.loginWindow()->grab().save(folder + QStringLiteral("/clave-nueva.png"));
+    Drive::type(*window.loginWindow(), "EClaveNueva", QStringLiteral("tienda7"));
+    Drive::type(*window.loginWindow(), "ERepetirNueva", QStringLiteral("tienda7"));
+    Drive::click(*window.loginWindow(), "BClaveNueva");
+    auto* wizard = qobject_cast<TFAsistente*>(openChild(window, WindowClass::Setup));
+    QVERIFY(wizard);
+    shop.messages.defaultAnswer = true;
+    for (int page = 1; page <= 7; ++page) {
+        QApplication::processEvents();
+        window.dispatcher()->findWindow(WindowClass::Setup)->grab().save(folder + QStringLiteral("/asistente-%1.png").arg(page));
+        if (page < 7)
+            next(*wizard);
+    }
+    shop.files.paths << writeProductList(shop.folder());
+    Drive::click(*wizard, "SBImportarP");
+    auto* import = wizard->findChild<TFImportarP*>();
+    QVERIFY(import);
+    QApplication::processEvents();
+    import->grab().save(folder + QStringLiteral("/importar-productos.png"));
 }
 
 QTEST_MAIN(TstFirstDay)

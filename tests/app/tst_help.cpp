@@ -5,7 +5,9 @@
 #include "app/ui/WindowDispatcher.h"
 #include "data/SessionState.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTextBrowser>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,6 +26,7 @@ private slots:
     void everyWindowHasItsSectionAndPicture();
     void f1OpensTheSectionOfTheWindowInUse_data();
     void f1OpensTheSectionOfTheWindowInUse();
+    void snapshots();
 };
 
 void TstHelp::everyWindowHasItsSectionAndPicture()
@@ -76,6 +79,22 @@ void TstHelp::f1OpensTheSectionOfTheWindowInUse()
     }
     QTest::keyClick(focus, Qt::Key_F1);
     QCOMPARE(shop.desktop.opened, QStringList{programFolder() + QStringLiteral("ayuda.html#") + section});
+}
+
+// With CVI_SNAPSHOT_DIR set: ayuda-productos.png, the help page at the products window's section
+// as a simple HTML reader shows it.
+void TstHelp::snapshots()
+{
+    const QString folder = qEnvironmentVariable("CVI_SNAPSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("CVI_SNAPSHOT_DIR not set");
+    QTextBrowser reader;
+    reader.resize(900, 1000);
+    reader.setSource(QUrl::fromLocalFile(programFolder() + QStringLiteral("ayuda.html")));
+    reader.show();
+    reader.scrollToAnchor(QStringLiteral("TFProductosC"));
+    QApplication::processEvents();
+    reader.grab().save(folder + QStringLiteral("/ayuda-productos.png"));
 }
 
 QTEST_MAIN(TstHelp)
