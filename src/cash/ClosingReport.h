@@ -2,7 +2,8 @@
 #include "cash/ClosingFigures.h"
 
 #include <QDateTime>
-#include <QMap>
+
+struct ClosingReportForm;
 
 // The letter-size closing report: the same figures as the closing ticket, in boxes, with two
 // signature lines. Printed at closing and reprinted later from the stored figures.
@@ -14,8 +15,8 @@ struct ClosingReportData {
     QDateTime printed; // the computer's date and time
 };
 
-// Every variable label of the report with its text, by the label's name.
-QMap<QString, QString> ClosingReportLabels(const ClosingReportData& data);
+// The report's texts, each as printed.
+ClosingReportForm ClosingReportFormOf(const ClosingReportData& data);
 
 // Fills the closing report and shows it in the modal preview (errors are shown, not thrown).
 void ShowClosingReport(const ClosingReportData& data);

@@ -1,14 +1,13 @@
 #include "printing/ReportDefinition.h"
 
-#include <QDebug>
+#include <stdexcept>
 
 ReportElement* ReportDefinition::element(const QString& name) const
 {
     for (const ReportBand* band : {&titleBand, &columnHeaderBand, &detailBand, &subDetailBand, &masterFooterBand, &summaryBand})
         if (ReportElement* found = band->find(name))
             return found;
-    qWarning() << "report" << title << "has no element named" << name;
-    return nullptr;
+    throw std::out_of_range("report " + title.toStdString() + " has no element named " + name.toStdString());
 }
 
 void ReportDefinition::setRowCallbacks(ResetCallback reset, RowCallback nextRow)

@@ -37,7 +37,8 @@ public:
     ReportBand summaryBand;
     bool subDetailPrintsWhenEmpty = false;
 
-    // Elements by their name, searched in every band; nullptr (and a warning) for an unknown name.
+    // Elements by their name, searched in every band. A name the report does not hold is a fault
+    // of the code that fills it: std::out_of_range naming the report and the element.
     ReportElement* element(const QString& name) const;
     ReportElement* label(const QString& name) const { return element(name); }
     ReportElement* memo(const QString& name) const { return element(name); }

@@ -2,10 +2,8 @@
 
 #include "data/Formats.h"
 #include "data/SessionState.h"
-#include "data/SharedFunctions.h"
 #include "printing/ReportLogo.h"
 #include "printing/ReportPreview.h"
-#include "printing/SaleVoucher.h"
 #include "tax/InvoiceQr.h"
 
 #include <stdexcept>
@@ -107,15 +105,6 @@ void SetMemo(ReportDefinition& report, const QString& name, const QStringList& l
         memo->addLine(line);
 }
 
-QList<VoucherRow> RowsOf(const SaleVoucher& sale)
-{
-    QList<VoucherRow> lines;
-    for (const SaleVoucherLine& line : sale.lines)
-        lines.append(VoucherRow{line.quantity, line.product, QString(), Formats::Money(line.unitPrice),
-                                Formats::Money(line.lineTotal)});
-    return SevenVoucherRows(lines, sale.observation);
-}
-
 }
 
 TFIFacturaD::TFIFacturaD()
@@ -158,41 +147,38 @@ ReportDefinition& TFIFacturaD::report(const QString& name)
     return *found->second;
 }
 
-bool TFIFacturaD::fill(ReportDefinition& r, const SaleVoucher& sale)
+bool TFIFacturaD::fill(ReportDefinition& r, const PrintedInvoice& invoice)
 {
     const SessionState& s = SessionState::current();
     if (!ReportLogo::loadInto(r.image(QStringLiteral("ILogo"))))
         return false;
-    r.label(QStringLiteral("LNit"))->setText(QStringLiteral("NIT: ") + s.TaxpayerNit);
-    r.label(QStringLiteral("LNumero"))->setText(QStringLiteral("FACTURA Nº: ") + PadInvoiceNumber(sale.invoiceNumber));
-    r.label(QStringLiteral("LAutorizacion"))->setText(QStringLiteral("AUTORIZACION Nº: ") + sale.authorization);
+    r.label(QStringLiteral("LNit"))->setText(QStringLiteral("NIT: ") + invoice.issuerNit);
+    r.label(QStringLiteral("LNumero"))->setText(QStringLiteral("FACTURA Nº: ") + invoice.number);
+    r.label(QStringLiteral("LAutorizacion"))->setText(QStringLiteral("AUTORIZACION Nº: ") + invoice.authorization);
     SetMemo(r, QStringLiteral("MDireccion"), AddressLines(s));
     SetMemo(r, QStringLiteral("MActividad"), {s.EconomicActivity});
-    r.label(QStringLiteral("LLugarFecha"))->setText(s.HeadOfficeCity + QStringLiteral(", ") + Formats::SpanishLongDate(sale.date));
-    r.label(QStringLiteral("LCliente"))->setText(sale.clientName);
-    r.label(QStringLiteral("LNitCI"))->setText(sale.nitCi);
-    SetMemo(r, QStringLiteral("MSon"), {AmountInWords(Formats::Money(sale.total))});
-    r.label(QStringLiteral("LTotalN"))->setText(Formats::Money(sale.total));
-    r.label(QStringLiteral("LCodigoC"))->setText(QStringLiteral("Código de Control: ") + sale.controlCode);
-    r.label(QStringLiteral("LIdCajero"))->setText(QStringLiteral("ID/Cajero: ") + sale.orderNumber() + QLatin1Char('/') + s.UserLogin);
-    r.label(QStringLiteral("LFechaLimite"))->setText(QStringLiteral("Fecha Límite de Emisión: ") + Formats::Date(sale.invoiceDeadline()));
-    r.label(QStringLiteral("LHora"))->setText(QStringLiteral("Hora: ") + sale.time);
-    r.image(QStringLiteral("IQR"))->setImage(RenderInvoiceQr(BuildInvoiceQrText(
-        s.TaxpayerNit, sale.invoiceNumber, sale.authorization, sale.date, sale.total, sale.controlCode, sale.nitCi)));
-    SetMemo(r, QStringLiteral("MLeyendaF"),
-            {QStringLiteral("\"ESTA FACTURA CONTRIBUYE AL DESARROLLO DEL PAIS, EL USO ILICITO DE ESTA SERA "
-                            "SANCIONADO DE ACUERDO A LEY\"")});
-    SetMemo(r, QStringLiteral("MLeyenda"), {sale.invoiceLegend()});
+    r.label(QStringLiteral("LLugarFecha"))->setText(s.HeadOfficeCity + QStringLiteral(", ") + Formats::SpanishLongDate(invoice.date));
+    r.label(QStringLiteral("LCliente"))->setText(invoice.clientName);
+    r.label(QStringLiteral("LNitCI"))->setText(invoice.nitCi);
+    SetMemo(r, QStringLiteral("MSon"), {invoice.amountInWords});
+    r.label(QStringLiteral("LTotalN"))->setText(Formats::Money(invoice.total));
+    r.label(QStringLiteral("LCodigoC"))->setText(QStringLiteral("Código de Control: ") + invoice.controlCode);
+    r.label(QStringLiteral("LIdCajero"))->setText(QStringLiteral("ID/Cajero: ") + invoice.cashierId);
+    r.label(QStringLiteral("LFechaLimite"))->setText(QStringLiteral("Fecha Límite de Emisión: ") + Formats::Date(invoice.deadline));
+    r.label(QStringLiteral("LHora"))->setText(QStringLiteral("Hora: ") + invoice.time);
+    r.image(QStringLiteral("IQR"))->setImage(RenderInvoiceQr(invoice.qrText));
+    SetMemo(r, QStringLiteral("MLeyendaF"), {PrintedInvoice::lawNotice()});
+    SetMemo(r, QStringLiteral("MLeyenda"), {invoice.legend});
     return true;
 }
 
-bool TFIFacturaD::ShowInvoice(const SaleVoucher& sale)
+bool TFIFacturaD::ShowInvoice(const PrintedInvoice& invoice)
 {
     ReportDefinition& original = QRFacturaO();
     ReportDefinition& copy = QRFacturaC();
-    if (!fill(original, sale) || !fill(copy, sale))
+    if (!fill(original, invoice) || !fill(copy, invoice))
         return false;
-    m_rows = RowsOf(sale);
+    m_rows = invoice.letterRows();
     ReportPreview::current().showComposite({&original, &copy});
     return true;
 }

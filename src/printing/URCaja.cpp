@@ -1,5 +1,8 @@
 #include "printing/URCaja.h"
 
+#include "printing/ReportPreview.h"
+
+#include <memory>
 #include <stdexcept>
 #include <tuple>
 
@@ -356,4 +359,157 @@ ReportDefinition& TFRCaja::QRAmortizacion()
                   QRect(0, SecondCopyTop - TopMargin - 8, Width15, 16), Note, Qt::AlignHCenter);
     page.addCopyOf(voucher, SecondCopyTop);
     return composite;
+}
+
+template <typename Row>
+void TFRCaja::feedRows(ReportDefinition& report, const QList<Row>& rows, void (*fill)(ReportDefinition&, const Row&))
+{
+    auto next = std::make_shared<qsizetype>(0);
+    report.setRowCallbacks([next] { *next = 0; },
+                           [next, rows, fill, &report] {
+                               if (*next >= rows.size())
+                                   return false;
+                               fill(report, rows.at((*next)++));
+                               return true;
+                           });
+}
+
+namespace {
+
+void SetText(ReportDefinition& report, const char* name, const QString& text)
+{
+    report.label(QLatin1String(name))->setText(text);
+}
+
+void FillItemRow(ReportDefinition& r, const ItemReportRow& row)
+{
+    SetText(r, "LNro", row.number);
+    SetText(r, "LCantidad", row.quantity);
+    SetText(r, "LProducto", row.item);
+    SetText(r, "LUnidad", row.unit);
+    SetText(r, "LCUnitario", row.unitCost);
+    SetText(r, "LTotal", row.total);
+}
+
+void FillStockRow(ReportDefinition& r, const StockReportRow& row)
+{
+    SetText(r, "LNroS", row.number);
+    SetText(r, "LProductoS", row.item);
+    SetText(r, "LUnidadS", row.unit);
+    SetText(r, "LMinS", row.minimum);
+    SetText(r, "LInicialS", row.intake);
+    SetText(r, "LEgresoS", row.outflow);
+    SetText(r, "LStockS", row.stock);
+}
+
+void FillServiceRow(ReportDefinition& r, const ServiceReportRow& row)
+{
+    SetText(r, "QRNroS", row.number);
+    SetText(r, "QRCantidadS", row.quantity);
+    SetText(r, "QRConceptoS", row.serviceConcept);
+    SetText(r, "QRCTotalS", row.total);
+}
+
+}
+
+void TFRCaja::ShowItemReport(const ItemReportForm& form)
+{
+    ReportDefinition& r = QRReporteI();
+    r.title = form.documentTitle;
+    SetText(r, "LTituloCV", form.heading);
+    SetText(r, "LProdin", form.itemCaption);
+    SetText(r, "LTotalCV", form.totalCaption);
+    SetText(r, "LTotalI", form.total);
+    SetText(r, "LCategoria", form.category);
+    SetText(r, "LProductoR", form.item);
+    SetText(r, "LRFechas", form.dateRange);
+    SetText(r, "LFechaImp", form.printStamp);
+    feedRows(r, form.rows, &FillItemRow);
+    ReportPreview::current().show(r);
+}
+
+void TFRCaja::ShowStockReport(const StockReportForm& form)
+{
+    ReportDefinition& r = QRReporteS();
+    r.title = form.documentTitle;
+    SetText(r, "LTituloS", form.heading);
+    SetText(r, "LInsupr", form.itemCaption);
+    SetText(r, "LCategoriaS", form.category);
+    SetText(r, "LMarcaS", form.brand);
+    SetText(r, "LProductoI", form.item);
+    SetText(r, "LFechaIS", form.printStamp);
+    feedRows(r, form.rows, &FillStockRow);
+    ReportPreview::current().show(r);
+}
+
+void TFRCaja::ShowServiceReport(const ServiceReportForm& form)
+{
+    ReportDefinition& r = QRServicios();
+    SetText(r, "LFechaS", form.dateRange);
+    SetText(r, "LTotalS", form.total);
+    SetText(r, "LFechaSI", form.printStamp);
+    feedRows(r, form.rows, &FillServiceRow);
+    ReportPreview::current().show(r);
+}
+
+void TFRCaja::ShowClosingReport(const ClosingReportForm& f)
+{
+    ReportDefinition& r = QRCierreC();
+    const std::pair<const char*, const QString*> texts[] = {
+        {"LTitulo", &f.heading},
+        {"LCajero", &f.cashier},
+        {"LFecha", &f.date},
+        {"LSaldoI", &f.initialAmount},
+        {"LVContado", &f.salesCash},
+        {"LCContado", &f.purchasesCash},
+        {"LVCredito", &f.salesCredit},
+        {"LCCredito", &f.purchasesCredit},
+        {"LVCheque", &f.salesCheque},
+        {"LCCheque", &f.purchasesCheque},
+        {"LVTotal", &f.salesSubtotal},
+        {"LCTotal", &f.purchasesSubtotal},
+        {"LTotalVC", &f.expectedCash},
+        {"LDVentas", &f.salesOwed},
+        {"LDCompras", &f.purchasesOwed},
+        {"LEVentasC", &f.salesCashCount},
+        {"LEComprasC", &f.purchasesCashCount},
+        {"LEVentasCr", &f.salesCreditCount},
+        {"LEComprasCr", &f.purchasesCreditCount},
+        {"LEVentasT", &f.salesChequeCount},
+        {"LEComprasT", &f.purchasesChequeCount},
+        {"LEVentasSC", &f.salesFreeCount},
+        {"LEComprasSC", &f.purchasesFreeCount},
+        {"LEVTotal", &f.salesCount},
+        {"LECTotal", &f.purchasesCount},
+        {"LEVentasA", &f.salesAnnulledCount},
+        {"LEComprasA", &f.purchasesAnnulledCount},
+        {"LEfectivo", &f.countedCash},
+        {"LTraspaso", &f.transfer},
+        {"LSaldo", &f.balance},
+        {"LSFT", &f.differenceCaption},
+        {"Lsf", &f.difference},
+        {"LFechaI", &f.printStamp},
+    };
+    for (const auto& [name, text] : texts)
+        SetText(r, name, *text);
+    ReportPreview::current().show(r);
+}
+
+void TFRCaja::ShowInstalmentVoucher(const InstalmentForm& f)
+{
+    ReportDefinition& r = QRAmortizar();
+    SetText(r, "LTituloA", f.heading);
+    SetText(r, "LNOrden", f.orderNumber);
+    SetText(r, "LTFechaVC", f.dateCaption);
+    SetText(r, "LFechaVC", f.date);
+    SetText(r, "LTNombreVC", f.partyCaption);
+    SetText(r, "LNombreVC", f.party);
+    SetText(r, "LDatosVC", f.boxCaption);
+    SetText(r, "LTTotalVC", f.totalCaption);
+    SetText(r, "LTotalVC2", f.total);
+    SetText(r, "LCanceladoVC", f.paidBefore);
+    SetText(r, "LAmortizadoVC", f.amount);
+    SetText(r, "LSaldoVC", f.balance);
+    SetText(r, "LFechaIVC", f.printStamp);
+    ReportPreview::current().show(QRAmortizacion());
 }

@@ -4,13 +4,9 @@
 #include "data/Formats.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
-#include "printing/PurchaseVoucher.h"
 #include "printing/ReportLogo.h"
-#include "printing/Quotation.h"
 #include "printing/ReportPreview.h"
-#include "printing/SaleVoucher.h"
 #include "tax/InvoiceQr.h"
-#include "printing/SupplyDeliveryVoucher.h"
 
 #include <span>
 #include <stdexcept>
@@ -30,26 +26,13 @@ struct VoucherColumn {
     Qt::Alignment alignment;
 };
 
-// The detail labels a report's row callback fills; a report without a unit column has none.
-struct DetailLabels {
-    const char* quantity;
-    const char* description;
-    const char* unit;
-    const char* unitPrice;
-    const char* total;
-};
+// The detail labels a report's rows go into: quantity, description, unit, unit price, total; a
+// report without one of the columns has none.
+using DetailLabels = std::array<const char*, 5>;
 const DetailLabels kVoucherLabels{"LCantidad", "LProducto", "LUnidad", "LPUnitario", "LTotal"};
 const DetailLabels kInvoiceLabels{"LCant", "LDescripcion", nullptr, "LPrecioU", "LSubTotal"};
-
-void FillRow(ReportDefinition& report, const DetailLabels& labels, const VoucherRow& row)
-{
-    report.label(QLatin1String(labels.quantity))->setText(row.quantity);
-    report.label(QLatin1String(labels.description))->setText(row.description);
-    if (labels.unit)
-        report.label(QLatin1String(labels.unit))->setText(row.unit);
-    report.label(QLatin1String(labels.unitPrice))->setText(row.unitPrice);
-    report.label(QLatin1String(labels.total))->setText(row.total);
-}
+const DetailLabels kServiceLabels{"LCantidadS", "LConceptoS", nullptr, nullptr, "LSTotal"};
+const DetailLabels kDeliveryLabels{"LCantidadE", "LProductoE", "LUMedidaE", nullptr, nullptr};
 
 const VoucherColumn kSaleColumns[] = {
     {"Cantidad", "LCantidad", 0, 80, Qt::AlignRight},
@@ -119,22 +102,8 @@ QString PrintStamp()
 
 QString ChangeOrBalanceCaption(bool credit) { return credit ? QStringLiteral("SALDO Bs.") : QStringLiteral("CAMBIO Bs."); }
 
-QList<VoucherRow> RowsOfSource()
-{
-    const VoucherRowSource* window = VoucherReportSource::window(VoucherReportSource::current());
-    if (!window)
-        return SevenVoucherRows({}, QString());
-    return SevenVoucherRows(window->voucherLines(), window->voucherObservation());
-}
-
-// A service line prints its quantity, its concept and its amount as the lines show them.
-QList<VoucherRow> ServiceRows(const PurchaseVoucher& purchase)
-{
-    QList<VoucherRow> lines;
-    for (const PurchaseVoucherLine& line : purchase.lines)
-        lines.append(VoucherRow{line.quantity, line.description, QString(), QString(), Formats::General(line.lineTotal)});
-    return SevenVoucherRows(lines, QString());
-}
+// "Son:" of every voucher: the amount in words, without the blanks it may end with.
+QStringList AmountWords(double amount) { return {AmountInWords(Formats::Money(amount)).trimmed()}; }
 
 // The head office block of the invoice; a branch adds its own lines under it.
 QStringList InvoiceAddressLines(const SessionState& s)
@@ -147,15 +116,6 @@ QStringList InvoiceAddressLines(const SessionState& s)
     return headOffice
         + QStringList{QString(), QStringLiteral("SUCURSAL ") + QString::number(s.BranchNumber),
                       s.BranchAddress + QStringLiteral(" Telf.: ") + s.BranchPhone};
-}
-
-QList<VoucherRow> RowsOf(const Quotation& quotation)
-{
-    QList<VoucherRow> lines;
-    for (const SaleVoucherLine& line : quotation.lines)
-        lines.append(VoucherRow{line.quantity, line.product, line.unit, Formats::Money(line.unitPrice),
-                                Formats::Money(line.lineTotal)});
-    return SevenVoucherRows(lines, quotation.observation);
 }
 
 const QString kCommitment = QStringLiteral(
@@ -202,28 +162,17 @@ QStringList TFRVenta::reportNames() const
     return names;
 }
 
-void TFRVenta::feedFromSource(ReportDefinition& report)
+void TFRVenta::feedRows(ReportDefinition& report, const QList<VoucherRow>& rows, const DetailLabels& names)
 {
-    const DetailLabels labels = &report == &QRFactura() ? kInvoiceLabels : kVoucherLabels;
-    report.setRowCallbacks([this] { m_feed.restart(RowsOfSource()); },
-                           [this, &report, labels] {
+    report.setRowCallbacks([this, rows] { m_feed.restart(rows); },
+                           [this, &report, names] {
                                VoucherRow row;
                                if (!m_feed.next(&row))
                                    return false;
-                               FillRow(report, labels, row);
-                               return true;
-                           });
-}
-
-void TFRVenta::feedFromRows(ReportDefinition& report, const QList<VoucherRow>& rows)
-{
-    m_rows = rows;
-    report.setRowCallbacks([this] { m_feed.restart(m_rows); },
-                           [this, &report] {
-                               VoucherRow row;
-                               if (!m_feed.next(&row))
-                                   return false;
-                               FillRow(report, kVoucherLabels, row);
+                               const QString texts[] = {row.quantity, row.description, row.unit, row.unitPrice, row.total};
+                               for (size_t i = 0; i < names.size(); ++i)
+                                   if (names[i])
+                                       report.label(QLatin1String(names[i]))->setText(texts[i]);
                                return true;
                            });
 }
@@ -314,46 +263,30 @@ void TFRVenta::LayoutServicio(ReportDefinition& report)
     summary.addLabel(QStringLiteral("LFechaIS"), QString(), QRect(Width - 400, 206, 400, Line), Small, Qt::AlignRight);
 }
 
-bool TFRVenta::fillDeliveryNote(const SaleVoucher& sale, const QString& number)
+bool TFRVenta::ShowDeliveryNote(const DeliveryNoteForm& form, int copies)
 {
-    const SessionState& s = SessionState::current();
     ReportDefinition& note = QRVentaR();
     if (!ReportLogo::loadInto(note.image(QStringLiteral("Logo01"))))
         return false;
-    SetLabel(note, "LNOrden", QStringLiteral("Nº: ") + number);
-    SetLabel(note, "LFecha", Formats::Date(sale.date));
-    SetMemo(note, QStringLiteral("QRMDireccionR"), AddressLines(s));
-    SetLabel(note, "LNitCP", QStringLiteral("Nit/CI Cliente:"));
-    SetLabel(note, "LCI", sale.nitCi);
-    SetLabel(note, "LNombreCP", QStringLiteral("N.  Cliente:"));
-    SetLabel(note, "LCliente", sale.clientName);
-    SetLabel(note, "LEmpresa", sale.clientCompany);
-    SetMemo(note, QStringLiteral("LBolivianos"), {AmountInWords(Formats::Money(sale.total))});
-    SetLabel(note, "LTotalBs", Formats::Money(sale.total));
-    SetLabel(note, "LCancelar", Formats::Money(sale.cashReceived));
-    SetLabel(note, "LSaldo", ChangeOrBalanceCaption(sale.isCredit()));
-    SetLabel(note, "LCambio", Formats::Money(sale.changeOrBalance));
-    SetLabel(note, "LFPago", QStringLiteral("Forma de Pago: ") + sale.paymentFormText);
-    SetMemo(note, QStringLiteral("MCompromiso"), sale.isCredit() ? QStringList{kCommitment} : QStringList{});
-    SetLabel(note, "LRecibi", QStringLiteral("Recibi Conforme (CLIENTE)"));
+    SetLabel(note, "LNOrden", QStringLiteral("Nº: ") + form.number);
+    SetLabel(note, "LFecha", Formats::Date(form.date));
+    SetMemo(note, QStringLiteral("QRMDireccionR"), AddressLines(SessionState::current()));
+    SetLabel(note, "LNitCP", form.partyNitCaption);
+    SetLabel(note, "LCI", form.nitCi);
+    SetLabel(note, "LNombreCP", form.partyNameCaption);
+    SetLabel(note, "LCliente", form.name);
+    SetLabel(note, "LEmpresa", form.company);
+    SetMemo(note, QStringLiteral("LBolivianos"), AmountWords(form.total));
+    SetLabel(note, "LTotalBs", Formats::Money(form.total));
+    SetLabel(note, "LCancelar", Formats::Money(form.cash));
+    SetLabel(note, "LSaldo", ChangeOrBalanceCaption(form.credit));
+    SetLabel(note, "LCambio", Formats::Money(form.changeOrBalance));
+    SetLabel(note, "LFPago", QStringLiteral("Forma de Pago: ") + form.paymentFormText);
+    SetMemo(note, QStringLiteral("MCompromiso"), form.commitment ? QStringList{kCommitment} : QStringList{});
+    SetLabel(note, "LRecibi", form.receivedBy);
     SetLabel(note, "LFechaI", PrintStamp());
-    feedFromSource(note);
-    return true;
-}
-
-bool TFRVenta::ShowDeliveryNote(const SaleVoucher& sale)
-{
-    if (!fillDeliveryNote(sale, sale.saleNumberText()))
-        return false;
-    ReportPreview::current().showComposite({&QRVentaR(), &QRVentaR()});
-    return true;
-}
-
-bool TFRVenta::ShowDeliveryNoteReprint(const SaleVoucher& sale)
-{
-    if (!fillDeliveryNote(sale, sale.saleId))
-        return false;
-    ReportPreview::current().show(QRVentaR());
+    feedRows(note, SevenVoucherRows(form.lines, form.observation), kVoucherLabels);
+    ReportPreview::current().showComposite(QList<ReportDefinition*>(copies, &note));
     return true;
 }
 
@@ -431,7 +364,7 @@ void TFRVenta::LayoutFactura(ReportDefinition& report)
         Qt::AlignHCenter | Qt::AlignTop;
 }
 
-bool TFRVenta::ShowInvoiceReprint(const SaleVoucher& sale)
+bool TFRVenta::ShowInvoiceReprint(const PrintedInvoice& invoice)
 {
     const SessionState& s = SessionState::current();
     ReportDefinition& r = QRFactura();
@@ -439,26 +372,23 @@ bool TFRVenta::ShowInvoiceReprint(const SaleVoucher& sale)
         return false;
     SetMemo(r, QStringLiteral("QRSucursal"), InvoiceAddressLines(s));
     const QString city = s.BranchNumber == 0 ? s.HeadOfficeCity : s.BranchCity;
-    r.label(QStringLiteral("LFechaF"))->setText(city + QStringLiteral(", ") + Formats::SpanishLongDate(sale.date));
+    r.label(QStringLiteral("LFechaF"))->setText(city + QStringLiteral(", ") + Formats::SpanishLongDate(invoice.date));
     r.label(QStringLiteral("LActividad"))->setText(s.EconomicActivity);
-    r.label(QStringLiteral("LNit"))->setText(QStringLiteral("NIT: ") + s.TaxpayerNit);
-    r.label(QStringLiteral("LNroFact"))->setText(QStringLiteral("FACTURA Nº: ") + PadInvoiceNumber(sale.invoiceNumber));
-    r.label(QStringLiteral("LNroAut"))->setText(QStringLiteral("AUTORIZACION Nº: ") + sale.authorization);
-    r.label(QStringLiteral("LClienteF"))->setText(sale.clientName);
-    r.label(QStringLiteral("LNitCI"))->setText(sale.nitCi);
-    SetMemo(r, QStringLiteral("LLiteralBs"), {AmountInWords(Formats::Money(sale.total)).trimmed()});
-    r.label(QStringLiteral("LTotalF"))->setText(Formats::Money(sale.total));
-    r.label(QStringLiteral("LCodigoC"))->setText(QStringLiteral("Código de Control: ") + sale.controlCode);
-    r.label(QStringLiteral("LFechaL"))->setText(QStringLiteral("Fecha Límite de Emisión: ") + Formats::Date(sale.invoiceDeadline()));
-    r.label(QStringLiteral("LHora"))->setText(QStringLiteral("Hora: ") + sale.time);
-    r.label(QStringLiteral("LFichaC"))->setText(QStringLiteral("ID/Cajero: ") + sale.orderNumber() + QLatin1Char('/') + s.UserLogin);
-    r.image(QStringLiteral("ImageQR"))->setImage(RenderInvoiceQr(BuildInvoiceQrText(
-        s.TaxpayerNit, sale.invoiceNumber, sale.authorization, sale.date, sale.total, sale.controlCode, sale.nitCi)));
-    SetMemo(r, QStringLiteral("MLeyendaF"),
-            {QStringLiteral("\"ESTA FACTURA CONTRIBUYE AL DESARROLLO DEL PAIS, EL USO ILICITO DE ESTA SERA "
-                            "SANCIONADO DE ACUERDO A LEY\"")});
-    SetMemo(r, QStringLiteral("QRLeyenda"), {sale.invoiceLegend()});
-    feedFromSource(r);
+    r.label(QStringLiteral("LNit"))->setText(QStringLiteral("NIT: ") + invoice.issuerNit);
+    r.label(QStringLiteral("LNroFact"))->setText(QStringLiteral("FACTURA Nº: ") + invoice.number);
+    r.label(QStringLiteral("LNroAut"))->setText(QStringLiteral("AUTORIZACION Nº: ") + invoice.authorization);
+    r.label(QStringLiteral("LClienteF"))->setText(invoice.clientName);
+    r.label(QStringLiteral("LNitCI"))->setText(invoice.nitCi);
+    SetMemo(r, QStringLiteral("LLiteralBs"), {invoice.amountInWords});
+    r.label(QStringLiteral("LTotalF"))->setText(Formats::Money(invoice.total));
+    r.label(QStringLiteral("LCodigoC"))->setText(QStringLiteral("Código de Control: ") + invoice.controlCode);
+    r.label(QStringLiteral("LFechaL"))->setText(QStringLiteral("Fecha Límite de Emisión: ") + Formats::Date(invoice.deadline));
+    r.label(QStringLiteral("LHora"))->setText(QStringLiteral("Hora: ") + invoice.time);
+    r.label(QStringLiteral("LFichaC"))->setText(QStringLiteral("ID/Cajero: ") + invoice.cashierId);
+    r.image(QStringLiteral("ImageQR"))->setImage(RenderInvoiceQr(invoice.qrText));
+    SetMemo(r, QStringLiteral("MLeyendaF"), {PrintedInvoice::lawNotice()});
+    SetMemo(r, QStringLiteral("QRLeyenda"), {invoice.legend});
+    feedRows(r, invoice.letterRows(), kInvoiceLabels);
     ReportPreview::current().show(r);
     return true;
 }
@@ -498,7 +428,7 @@ void TFRVenta::LayoutCotizacion(ReportDefinition& report)
     summary.addLabel(QStringLiteral("LFechaImp"), QString(), QRect(Width - 400, 224, 400, Line), Small, Qt::AlignRight);
 }
 
-bool TFRVenta::ShowQuotation(const Quotation& quotation)
+bool TFRVenta::ShowQuotation(const QuotationForm& quotation)
 {
     ReportDefinition& r = QRCotizacion();
     if (!ReportLogo::loadInto(r.image(QStringLiteral("ILogo"))))
@@ -507,72 +437,33 @@ bool TFRVenta::ShowQuotation(const Quotation& quotation)
     r.label(QStringLiteral("LFecha"))->setText(Formats::Date(quotation.date));
     r.label(QStringLiteral("LCliente"))->setText(quotation.clientName);
     r.label(QStringLiteral("LNitCI"))->setText(quotation.nitCi);
-    r.label(QStringLiteral("LEmpresa"))->setText(quotation.clientCompany);
-    SetMemo(r, QStringLiteral("MSon"), {AmountInWords(Formats::Money(quotation.total))});
+    r.label(QStringLiteral("LEmpresa"))->setText(quotation.company);
+    SetMemo(r, QStringLiteral("MSon"), AmountWords(quotation.total));
     r.label(QStringLiteral("LTotalN"))->setText(Formats::Money(quotation.total));
-    r.label(QStringLiteral("LIncluyeIVA"))->setText(quotation.invoice ? QStringLiteral("Incluye IVA") : QString());
+    r.label(QStringLiteral("LIncluyeIVA"))->setText(quotation.includesVat ? QStringLiteral("Incluye IVA") : QString());
     r.label(QStringLiteral("LFechaImp"))->setText(PrintStamp());
-    feedFromRows(r, RowsOf(quotation));
+    feedRows(r, SevenVoucherRows(quotation.lines, quotation.observation), kVoucherLabels);
     ReportPreview::current().show(r);
     return true;
 }
 
-bool TFRVenta::ShowPurchaseVoucher(const PurchaseVoucher& purchase)
+bool TFRVenta::ShowServiceVoucher(const ServiceVoucherForm& service)
 {
-    const SessionState& s = SessionState::current();
-    ReportDefinition& note = QRVentaR();
-    if (!ReportLogo::loadInto(note.image(QStringLiteral("Logo01"))))
-        return false;
-    SetMemo(note, QStringLiteral("QRMDireccionR"), AddressLines(s));
-    SetLabel(note, "LNOrden", QStringLiteral("Nº: ") + purchase.purchaseId);
-    SetLabel(note, "LFecha", Formats::Date(purchase.date));
-    SetLabel(note, "LNitCP", QStringLiteral("Nit/CI Proveedor:"));
-    SetLabel(note, "LNombreCP", QStringLiteral("Proveedor:"));
-    SetLabel(note, "LFPago", QStringLiteral("Forma de Pago: ") + purchase.paymentFormText);
-    SetLabel(note, "LCliente", purchase.supplierName);
-    SetLabel(note, "LCI", purchase.nitCi);
-    SetLabel(note, "LEmpresa", QString());
-    SetMemo(note, QStringLiteral("MCompromiso"), {});
-    SetMemo(note, QStringLiteral("LBolivianos"), {AmountInWords(Formats::Money(purchase.total)).trimmed()});
-    SetLabel(note, "LTotalBs", Formats::Money(purchase.total));
-    SetLabel(note, "LCancelar", Formats::Money(purchase.cash));
-    SetLabel(note, "LCambio", Formats::Money(purchase.changeOrBalance));
-    SetLabel(note, "LSaldo", ChangeOrBalanceCaption(purchase.isCredit()));
-    SetLabel(note, "LRecibi", QStringLiteral("Recibi Conforme (PROVEEDOR)"));
-    SetLabel(note, "LFechaI", PrintStamp());
-    feedFromSource(note);
-    ReportPreview::current().show(note);
-    return true;
-}
-
-bool TFRVenta::ShowServiceVoucher(const PurchaseVoucher& purchase)
-{
-    const SessionState& s = SessionState::current();
     ReportDefinition& voucher = QRServicio();
     if (!ReportLogo::loadInto(voucher.image(QStringLiteral("ImagenS"))))
         return false;
-    SetMemo(voucher, QStringLiteral("MDireccionS"), AddressLines(s));
-    SetLabel(voucher, "LNOrdenS", QStringLiteral("Nº: ") + purchase.purchaseId);
-    SetLabel(voucher, "LFechaS", Formats::Date(purchase.date));
-    SetLabel(voucher, "LTrabajadorS", purchase.supplierName + QStringLiteral(" [") + purchase.nitCi + QLatin1Char(']'));
-    SetMemo(voucher, QStringLiteral("LBsLiteral"), {AmountInWords(Formats::Money(purchase.total)).trimmed()});
-    SetLabel(voucher, "LTotalS", Formats::Money(purchase.total));
-    SetLabel(voucher, "LEfectivoS", Formats::Money(purchase.cash));
-    SetLabel(voucher, "LSaldoS", Formats::Money(purchase.changeOrBalance));
-    SetLabel(voucher, "LSaldoC", ChangeOrBalanceCaption(purchase.isCredit()));
-    SetLabel(voucher, "LFormaPS", QStringLiteral("Forma de Pago: ") + purchase.paymentFormText);
+    SetMemo(voucher, QStringLiteral("MDireccionS"), AddressLines(SessionState::current()));
+    SetLabel(voucher, "LNOrdenS", QStringLiteral("Nº: ") + service.number);
+    SetLabel(voucher, "LFechaS", Formats::Date(service.date));
+    SetLabel(voucher, "LTrabajadorS", service.supplierName + QStringLiteral(" [") + service.nitCi + QLatin1Char(']'));
+    SetMemo(voucher, QStringLiteral("LBsLiteral"), AmountWords(service.total));
+    SetLabel(voucher, "LTotalS", Formats::Money(service.total));
+    SetLabel(voucher, "LEfectivoS", Formats::Money(service.cash));
+    SetLabel(voucher, "LSaldoS", Formats::Money(service.changeOrBalance));
+    SetLabel(voucher, "LSaldoC", ChangeOrBalanceCaption(service.credit));
+    SetLabel(voucher, "LFormaPS", QStringLiteral("Forma de Pago: ") + service.paymentFormText);
     SetLabel(voucher, "LFechaIS", PrintStamp());
-    const QList<VoucherRow> rows = ServiceRows(purchase);
-    voucher.setRowCallbacks([this, rows] { m_serviceFeed.restart(rows); },
-                            [this, &voucher] {
-                                VoucherRow row;
-                                if (!m_serviceFeed.next(&row))
-                                    return false;
-                                voucher.label(QStringLiteral("LCantidadS"))->setText(row.quantity);
-                                voucher.label(QStringLiteral("LConceptoS"))->setText(row.description);
-                                voucher.label(QStringLiteral("LSTotal"))->setText(row.total);
-                                return true;
-                            });
+    feedRows(voucher, SevenVoucherRows(service.lines, QString()), kServiceLabels);
     ReportPreview::current().show(voucher);
     return true;
 }
@@ -606,39 +497,22 @@ void TFRVenta::LayoutEntrega(ReportDefinition& report)
     summary.addLabel(QStringLiteral("LFechaIE"), QString(), QRect(Width - 400, 124, 400, Line), Small, Qt::AlignRight);
 }
 
-bool TFRVenta::ShowSupplyDeliveryNote(const SupplyDeliveryVoucher& delivery, const QString& orderNumber, int copies)
+bool TFRVenta::ShowSupplyDeliveryNote(const SupplyDeliveryForm& delivery, int copies)
 {
     ReportDefinition& note = QREntrega();
     if (!ReportLogo::loadInto(note.image(QStringLiteral("ImagenE"))))
         return false;
     SetMemo(note, QStringLiteral("MDireccionE"), AddressLines(SessionState::current()));
-    note.label(QStringLiteral("LNOrdenE"))->setText(QStringLiteral("Nº: ") + orderNumber);
-    note.label(QStringLiteral("LFechaE"))->setText(Formats::Date(delivery.date));
-    note.label(QStringLiteral("LTrabajador"))->setText(delivery.recipient + QStringLiteral(" [") + delivery.nitCi + QLatin1Char(']'));
-    const QDateTime now = ClockSeam::current().now();
-    note.label(QStringLiteral("LFechaIE"))
-        ->setText(QStringLiteral("Fecha y Hora de Impresión: ") + Formats::Date(now.date()) + QLatin1Char(' ')
-                  + Formats::Time(now.time()));
-
-    QList<VoucherRow> lines;
-    for (const SupplyDeliveryLine& line : delivery.lines)
-        lines << VoucherRow{line.quantity, line.supply, line.unit, QString(), QString()};
-    const QList<VoucherRow> rows = SevenVoucherRows(lines, delivery.observation);
-    note.setRowCallbacks([this, rows] { m_feed.restart(rows); },
-                         [this, &note] {
-                             VoucherRow row;
-                             if (!m_feed.next(&row))
-                                 return false;
-                             note.label(QStringLiteral("LCantidadE"))->setText(row.quantity);
-                             note.label(QStringLiteral("LProductoE"))->setText(row.description);
-                             // The closing row's stars stand where a sale's voucher has its totals:
-                             // here, in the unit column.
-                             note.label(QStringLiteral("LUMedidaE"))->setText(row.unit.isEmpty() ? row.total : row.unit);
-                             return true;
-                         });
-    QList<ReportDefinition*> document;
-    for (int copy = 0; copy < copies; ++copy)
-        document << &note;
-    ReportPreview::current().showComposite(document);
+    SetLabel(note, "LNOrdenE", QStringLiteral("Nº: ") + delivery.number);
+    SetLabel(note, "LFechaE", Formats::Date(delivery.date));
+    SetLabel(note, "LTrabajador", delivery.recipient + QStringLiteral(" [") + delivery.nitCi + QLatin1Char(']'));
+    SetLabel(note, "LFechaIE", PrintStamp());
+    QList<VoucherRow> rows = SevenVoucherRows(delivery.lines, delivery.observation);
+    // The closing row's stars stand where a sale's voucher has its totals: here, in the unit column.
+    for (VoucherRow& row : rows)
+        if (row.unit.isEmpty())
+            row.unit = row.total;
+    feedRows(note, rows, kDeliveryLabels);
+    ReportPreview::current().showComposite(QList<ReportDefinition*>(copies, &note));
     return true;
 }

@@ -1,22 +1,74 @@
 #pragma once
+#include "printing/PrintedInvoice.h"
 #include "printing/ReportDefinition.h"
-#include "printing/VoucherReportSource.h"
+#include "printing/VoucherRows.h"
 
+#include <QDate>
+#include <array>
 #include <map>
 #include <memory>
 
-struct PurchaseVoucher;
-struct Quotation;
-struct SaleVoucher;
-struct SupplyDeliveryVoucher;
+// QRVentaR filled as a sale's delivery note, or as the voucher of a purchase (the supplier in the
+// client's place).
+struct DeliveryNoteForm {
+    QString number;            // printed after "Nº: "
+    QDate date;
+    QString partyNitCaption;   // "Nit/CI Cliente:", "Nit/CI Proveedor:"
+    QString partyNameCaption;  // "N.  Cliente:", "Proveedor:"
+    QString nitCi;
+    QString name;
+    QString company;
+    double total = 0;
+    double cash = 0;
+    double changeOrBalance = 0;
+    bool credit = false;       // the third figure is the balance still owed, not the change
+    QString paymentFormText;
+    bool commitment = false;   // the client signs the commitment to pay the balance
+    QString receivedBy;        // the right-hand signature: "Recibi Conforme (CLIENTE)"
+    QList<VoucherRow> lines;   // the rows before the observation row
+    QString observation;
+};
 
-// The shared letter-size voucher form: its reports print seven detail rows. The delivery note
-// QRVentaR takes them from the window that VoucherReportSource names (the sales register, sales
-// management, the purchases window); the supply delivery note from the stored delivery handed
-// over; the service voucher QRServicio from the purchase it prints.
-// Each layout is one function registered in the constructor; windows fill the labels by name.
-// Every variable label of a report is set by each of its fillings, so nothing of one voucher
-// (a client's company, a supplier's captions) shows on the next.
+// QRCotizacion: the register's cart on letter paper; nothing of it is stored.
+struct QuotationForm {
+    QDate date;
+    QString clientName;
+    QString nitCi;
+    QString company;
+    double total = 0;
+    bool includesVat = false;
+    QList<VoucherRow> lines;
+    QString observation;
+};
+
+// QREntrega: a stored supply delivery.
+struct SupplyDeliveryForm {
+    QString number;            // printed after "Nº: "
+    QDate date;
+    QString recipient;
+    QString nitCi;
+    QList<VoucherRow> lines;   // quantity, supply, unit
+    QString observation;
+};
+
+// QRServicio: a stored service purchase.
+struct ServiceVoucherForm {
+    QString number;            // printed after "Nº: "
+    QDate date;
+    QString supplierName;
+    QString nitCi;
+    double total = 0;
+    double cash = 0;
+    double changeOrBalance = 0;
+    bool credit = false;
+    QString paymentFormText;
+    QList<VoucherRow> lines;   // quantity, concept and amount
+};
+
+// The shared letter-size voucher form: its reports print seven detail rows, taken from the form
+// they are shown with. Each layout is one function registered in the constructor and filled by
+// its own Show function beside it; every variable label of a report is set by each filling, so
+// nothing of one voucher (a client's company, a supplier's captions) shows on the next.
 class TFRVenta {
 public:
     TFRVenta();
@@ -38,40 +90,24 @@ public:
     ReportDefinition& report(const QString& name);
     QStringList reportNames() const;
 
-    // Fills the delivery note from the sale and shows two identical copies in one preview; the
-    // rows come from the window attached under the current report source. False (the reason
-    // already shown) when the logo cannot be loaded.
-    bool ShowDeliveryNote(const SaleVoucher& sale);
-    // A stored sale's delivery note printed again: one copy, numbered with the full sale key.
-    bool ShowDeliveryNoteReprint(const SaleVoucher& sale);
-    // A stored invoice printed again from its stored values and its own dosage, one copy marked
-    // "O r i g i n a l"; the rows come from the window of the current report source. False (the
-    // reason already shown) when the logo cannot be loaded.
-    bool ShowInvoiceReprint(const SaleVoucher& sale);
-    // The quotation of the cart, one copy; its seven rows are the quotation's lines, the
-    // observation row and empty rows.
-    bool ShowQuotation(const Quotation& quotation);
-    // Fills the supply delivery note from a stored delivery, numbered "Nº: " + `orderNumber`, and
-    // shows `copies` copies of it in one preview, each with its seven detail rows. False (the
-    // reason already shown) when the logo cannot be loaded.
-    bool ShowSupplyDeliveryNote(const SupplyDeliveryVoucher& delivery, const QString& orderNumber, int copies);
-    // Fills the delivery note as the voucher of a purchase of products or supplies (the supplier
-    // in place of the client) and shows one copy; the rows come from the window attached under the
-    // current report source (the caller sets it to the purchases window). False (the reason
-    // already shown) when the logo cannot be loaded.
-    bool ShowPurchaseVoucher(const PurchaseVoucher& purchase);
-    // Fills the service voucher from a service purchase, its seven rows from the purchase's own
-    // lines, and shows one copy. False (the reason already shown) when the logo cannot be loaded.
-    bool ShowServiceVoucher(const PurchaseVoucher& purchase);
+    // The delivery note or purchase voucher, `copies` identical copies in one preview. False (the
+    // reason already shown) when the logo cannot be loaded; the same for every Show below.
+    bool ShowDeliveryNote(const DeliveryNoteForm& note, int copies);
+    // A stored invoice printed again, one copy marked "O r i g i n a l".
+    bool ShowInvoiceReprint(const PrintedInvoice& invoice);
+    // The quotation of the cart, one copy.
+    bool ShowQuotation(const QuotationForm& quotation);
+    // The supply delivery note, `copies` copies in one preview.
+    bool ShowSupplyDeliveryNote(const SupplyDeliveryForm& delivery, int copies);
+    // The voucher of a service purchase, one copy.
+    bool ShowServiceVoucher(const ServiceVoucherForm& service);
 
 private:
     using Layout = void (*)(ReportDefinition&);
     void add(const QString& name, Layout layout);
-    // Detail rows of `report` from the current source: restarted for every copy.
-    void feedFromSource(ReportDefinition& report);
-    // Detail rows of `report` from a fixed list, restarted for every copy.
-    void feedFromRows(ReportDefinition& report, const QList<VoucherRow>& rows);
-    bool fillDeliveryNote(const SaleVoucher& sale, const QString& number);
+    // Detail rows of `report` from a fixed list, restarted for every copy, into the labels of
+    // `names` (quantity, description, unit or none, unit price or none, total or none).
+    void feedRows(ReportDefinition& report, const QList<VoucherRow>& rows, const std::array<const char*, 5>& names);
 
     static void LayoutVentaR(ReportDefinition& report);
     static void LayoutFactura(ReportDefinition& report);
@@ -81,6 +117,5 @@ private:
 
     std::map<QString, std::unique_ptr<ReportDefinition>> m_reports;
     VoucherRowFeed m_feed;
-    VoucherRowFeed m_serviceFeed;
     QList<VoucherRow> m_rows;
 };

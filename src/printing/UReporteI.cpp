@@ -1,5 +1,9 @@
 #include "printing/UReporteI.h"
 
+#include "data/SessionState.h"
+#include "printing/ReportLogo.h"
+#include "printing/ReportPreview.h"
+
 namespace {
 constexpr ReportFont Bold{0, true, false};
 constexpr ReportFont Small{11, false, false};
@@ -88,4 +92,38 @@ void TFReporteI::LayoutCreditos(ReportDefinition& report)
     summary.height = 30;
     summary.addRule(0, 4, Width);
     summary.addLabel(QStringLiteral("LFechaI"), QString(), QRect(Width - 360, 10, 356, LineHeight), {}, Qt::AlignRight);
+}
+
+bool TFReporteI::ShowCreditReport(const CreditReportForm& form)
+{
+    ReportDefinition& report = m_creditos;
+    if (!ReportLogo::loadInto(report.image(QStringLiteral("Logo"))))
+        return false;
+    const SessionState& s = SessionState::current();
+    report.label(QStringLiteral("LTitulo"))->setText(form.heading);
+    report.label(QStringLiteral("LRangoF"))->setText(form.dateRange);
+    report.label(QStringLiteral("LTotalBs"))->setText(QStringLiteral("Total Deuda Bs.: ") + form.total);
+    const bool branch = s.BranchNumber != 0;
+    report.memo(QStringLiteral("QRMDireccionR"))
+        ->setText(QStringLiteral("\nDirección:\n%1\n Telf.: %2\n%3 - Bolivia")
+                      .arg(branch ? s.BranchAddress : s.HeadOfficeAddress, branch ? s.BranchPhone : s.HeadOfficePhone,
+                           branch ? s.BranchCity : s.HeadOfficeCity));
+    report.label(QStringLiteral("LFechaI"))->setText(form.printStamp);
+
+    QVector<QVariantList> sales;
+    for (const CreditReportSale& sale : form.sales)
+        sales.append({sale.saleId, sale.date, sale.client, sale.total, sale.paid, sale.balance, sale.days});
+    report.setMasterTable(ReportTable({QStringLiteral("IdVenta"), QStringLiteral("FechaV"), QStringLiteral("Cliente"),
+                                       QStringLiteral("TotalF"), QStringLiteral("TotalE"), QStringLiteral("Saldo"),
+                                       QStringLiteral("Dias")},
+                                      sales));
+    QVector<QVariantList> lines;
+    for (const CreditReportLine& line : form.lines)
+        lines.append({line.quantity, line.product, line.unitPrice, line.lineTotal, line.saleId});
+    report.setDetailTable(ReportTable({QStringLiteral("Cantidad"), QStringLiteral("Producto"), QStringLiteral("PrecioU"),
+                                       QStringLiteral("PrecioT"), QStringLiteral("IdVenta")},
+                                      lines),
+                          QStringLiteral("IdVenta"), QStringLiteral("IdVenta"));
+    ReportPreview::current().show(report);
+    return true;
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "printing/SupplyDeliveryVoucher.h"
+#include "purchases/SupplyDeliveryVoucher.h"
 
 #include <QDate>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 #include "data/SqlRows.h"
-#include "printing/PurchaseVoucher.h"
+#include "purchases/PurchaseVoucher.h"
 
 #include <QList>
 #include <QStringList>

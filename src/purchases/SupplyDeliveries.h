@@ -1,6 +1,6 @@
 #pragma once
 #include "data/SqlRows.h"
-#include "printing/SupplyDeliveryVoucher.h"
+#include "purchases/SupplyDeliveryVoucher.h"
 
 #include <QByteArray>
 #include <QList>

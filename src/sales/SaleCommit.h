@@ -1,5 +1,5 @@
 #pragma once
-#include "printing/SaleVoucher.h"
+#include "sales/SaleVoucher.h"
 #include "sales/SaleRecord.h"
 
 #include <QDate>

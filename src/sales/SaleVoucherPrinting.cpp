@@ -2,9 +2,9 @@
 
 #include "data/MessageSeam.h"
 #include "data/SessionState.h"
-#include "printing/InvoiceTicket.h"
-#include "printing/SaleTicket.h"
-#include "printing/SaleVoucher.h"
+#include "sales/InvoiceTicket.h"
+#include "sales/SaleTicket.h"
+#include "sales/SaleVoucher.h"
 #include "printing/UIFacturaD.h"
 #include "printing/URVenta.h"
 
@@ -23,7 +23,8 @@ bool Shown(const QString& failure)
 bool PrintSaleVoucher(const SaleVoucher& sale)
 {
     if (SessionState::current().PrintFormat == 1)
-        return sale.isInvoice() ? TFIFacturaD::instance().ShowInvoice(sale) : TFRVenta::instance().ShowDeliveryNote(sale);
+        return sale.isInvoice() ? TFIFacturaD::instance().ShowInvoice(sale.printedInvoice())
+                                : TFRVenta::instance().ShowDeliveryNote(sale.deliveryNote(sale.saleNumberText()), 2);
     // The sale ticket follows the invoice; when the invoice ticket fails the printer is not there
     // for the second one either, and one message is enough.
     if (sale.isInvoice() && !Shown(PrintInvoiceTicket(sale)))
@@ -34,7 +35,7 @@ bool PrintSaleVoucher(const SaleVoucher& sale)
 bool ReprintStoredSale(const SaleVoucher& sale)
 {
     if (SessionState::current().PrintFormat == 1)
-        return sale.isInvoice() ? TFRVenta::instance().ShowInvoiceReprint(sale)
-                                : TFRVenta::instance().ShowDeliveryNoteReprint(sale);
+        return sale.isInvoice() ? TFRVenta::instance().ShowInvoiceReprint(sale.printedInvoice())
+                                : TFRVenta::instance().ShowDeliveryNote(sale.deliveryNote(sale.saleId), 1);
     return Shown(sale.isInvoice() ? PrintInvoiceTicketReprint(sale) : PrintSaleTicketReprint(sale));
 }

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QtTest>
+#include <stdexcept>
 
 namespace {
 // A small report fed either by a row callback (label "Row") or by master/detail tables.
@@ -60,6 +61,22 @@ class TstReportEngine : public QObject {
 private slots:
     void init() { ReportPreview::install(&m_preview); m_preview = RecordingReportPreview(); }
     void cleanup() { ReportPreview::install(nullptr); }
+
+    // A filling that names an element the layout does not hold stops at once, naming both, instead
+    // of writing through nothing.
+    void unknownElementNameIsRefused()
+    {
+        ReportDefinition report;
+        report.title = QStringLiteral("PRUEBA");
+        report.titleBand.addLabel(QStringLiteral("LTitulo"), QString(), QRect(0, 0, 100, 16));
+        QVERIFY(report.label(QStringLiteral("LTitulo")));
+        try {
+            report.label(QStringLiteral("LTitul0"));
+            QFAIL("an unknown element name was accepted");
+        } catch (const std::out_of_range& e) {
+            QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("report PRUEBA has no element named LTitul0"));
+        }
+    }
 
     void secondPreviewStartsFromTheFirstRow()
     {

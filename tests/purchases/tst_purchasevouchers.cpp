@@ -2,7 +2,7 @@
 
 #include "data/Formats.h"
 #include "data/SharedFunctions.h"
-#include "printing/SaleVoucher.h"
+#include "sales/SaleVoucher.h"
 #include "printing/URVenta.h"
 #include "purchases/StoredPurchases.h"
 
@@ -86,7 +86,7 @@ private slots:
     void voucherOfARegisteredReceipt()
     {
         PurchaseWindow w;
-        TFRVenta::instance().ShowDeliveryNote(CreditSale());
+        TFRVenta::instance().ShowDeliveryNote(CreditSale().deliveryNote(CreditSale().saleNumberText()), 2);
         w.enter({"P000000001|4|40", "P000000008|2.5|17.5"});
         w.type("EEfectivoR", "60");
         w.type("ENRecibo", "77");
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(w.print.previews.shown.last().allTexts(), doc.allTexts());
 
         // And a delivery note after it is the client's again.
-        TFRVenta::instance().ShowDeliveryNote(CreditSale());
+        TFRVenta::instance().ShowDeliveryNote(CreditSale().deliveryNote(CreditSale().saleNumberText()), 2);
         const LaidOutPage note = w.print.previews.shown.last().pages.first();
         QCOMPARE(Text(note, "LNitCP"), QStringLiteral("Nit/CI Cliente:"));
         QCOMPARE(Text(note, "LNombreCP"), QStringLiteral("N.  Cliente:"));
@@ -169,7 +169,7 @@ private slots:
     {
         QFETCH(int, lines);
         PurchaseWindow w;
-        TFRVenta::instance().ShowDeliveryNote(CreditSale());
+        TFRVenta::instance().ShowDeliveryNote(CreditSale().deliveryNote(CreditSale().saleNumberText()), 2);
         const QList<ServiceLineInput> all = {{"1", "FLETE LA PAZ - EL ALTO", "100"}, {"2", "ESTIBADORES", "50"},
                                              {"0.5", "LIMPIEZA DE DEPOSITO", "12.5"}, {"1", "S4", "1"},
                                              {"1", "S5", "1"}, {"1", "S6", "1"}, {"1", "S7", "1"}, {"1", "S8", "1"}};
@@ -183,7 +183,7 @@ private slots:
         QVERIFY2(stored.stored(), qPrintable(stored.message));
         const auto voucher = StoredPurchases::Voucher(stored.purchaseId);
         QVERIFY(voucher);
-        QVERIFY(TFRVenta::instance().ShowServiceVoucher(*voucher));
+        QVERIFY(TFRVenta::instance().ShowServiceVoucher(voucher->serviceForm()));
 
         const ReportDocument doc = w.print.previews.shown.last();
         QCOMPARE(doc.title, QStringLiteral("Nota Entrega de Insumos"));

@@ -15,7 +15,7 @@
 #include "widgets/StatusShape.h"
 #include "widgets/UBuscar2.h"
 
-#include "../printing/SaleSamples.h"
+#include "SaleSamples.h"
 
 #include <QComboBox>
 #include <QDir>

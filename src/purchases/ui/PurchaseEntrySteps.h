@@ -1,5 +1,5 @@
 #pragma once
-#include "printing/PurchaseVoucher.h"
+#include "purchases/PurchaseVoucher.h"
 
 #include <QObject>
 #include <optional>

@@ -80,11 +80,10 @@ PurchasePanel::PurchasePanel(int mode, WindowStatusBar* statusBar, QWidget* pare
     connect(m_TBAcciones->print(), &QToolButton::clicked, this, &PurchasePanel::SBImprimirClick);
     connect(m_TBAcciones->add(), &QToolButton::clicked, this, &PurchasePanel::SBListarPClick);
 
-    VoucherReportSource::attach(VoucherReportSource::Purchases, this);
     FormCreate();
 }
 
-PurchasePanel::~PurchasePanel() { VoucherReportSource::detach(this); }
+PurchasePanel::~PurchasePanel() = default;
 
 QWidget* PurchasePanel::buildLines()
 {
@@ -362,21 +361,6 @@ void PurchasePanel::printVoucher(const QString& purchaseId)
     const std::optional<PurchaseVoucher> voucher = PurchaseEntrySteps::StoredVoucher(purchaseId);
     if (!voucher)
         return;
-    // This window's lines, whichever purchases window attached itself last.
-    VoucherReportSource::attach(VoucherReportSource::Purchases, this);
-    VoucherReportSource::set(VoucherReportSource::Purchases);
-    m_printing = &*voucher;
-    TFRVenta::instance().ShowPurchaseVoucher(*voucher);
-    m_printing = nullptr;
+    TFRVenta::instance().ShowDeliveryNote(voucher->voucherForm(), 1);
 }
 
-QList<VoucherRow> PurchasePanel::voucherLines() const
-{
-    QList<VoucherRow> rows;
-    if (!m_printing)
-        return rows;
-    for (const PurchaseVoucherLine& line : m_printing->lines)
-        rows.append(VoucherRow{line.quantity, line.description, line.unit, Formats::Money(line.unitCost),
-                               Formats::Money(line.lineTotal)});
-    return rows;
-}

@@ -1,6 +1,5 @@
 #pragma once
-#include "printing/PurchaseVoucher.h"
-#include "printing/VoucherReportSource.h"
+#include "purchases/PurchaseVoucher.h"
 #include "purchases/ui/PurchaseEntrySteps.h"
 #include "purchases/ui/StockWindowPanel.h"
 
@@ -21,7 +20,7 @@ struct GoodsLineInput;
 // "REGISTRAR ENTRADA" and "+" work) and viewing once a listed purchase is chosen (shown, not
 // editable; "ANULAR ENTRADA" works, and the print button for a receipt). Registration and
 // deletion are PurchaseRegistration and PurchaseDeletion; this panel collects, shows and reports.
-class PurchasePanel : public StockWindowPanel, public VoucherRowSource {
+class PurchasePanel : public StockWindowPanel {
     Q_OBJECT
 public:
     enum : int { ProductsMode = 10, SuppliesMode = 11 };
@@ -47,8 +46,6 @@ public:
 
     QSize sizeHint() const override { return {980, 600}; }
 
-    QList<VoucherRow> voucherLines() const override;
-    QString voucherObservation() const override { return {}; }
 
 public slots:
     void SBNuevoPClick();
@@ -74,7 +71,6 @@ private:
     QList<GoodsLineInput> collectLines() const;
 
     QString m_purchaseId;
-    const PurchaseVoucher* m_printing = nullptr;  // the voucher being printed
 
     RecentPurchasesGrid* m_VecC = nullptr;
     DataGrid* m_VecDP = nullptr;

@@ -253,5 +253,5 @@ void ServicePurchasePanel::printVoucher(const QString& purchaseId)
     const std::optional<PurchaseVoucher> voucher = PurchaseEntrySteps::StoredVoucher(purchaseId);
     if (!voucher)
         return;
-    TFRVenta::instance().ShowServiceVoucher(*voucher);
+    TFRVenta::instance().ShowServiceVoucher(voucher->serviceForm());
 }

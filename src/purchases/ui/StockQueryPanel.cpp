@@ -50,40 +50,22 @@ void StockQueryPanel::SBGenerarIClick()
 void StockQueryPanel::SBReporteIClick()
 {
     const bool products = inventory() == 1;
-    ReportDefinition& report = TFRCaja::instance().QRReporteS();
-    report.title = products ? QStringLiteral("Stock de Productos") : QStringLiteral("Stock de Insumos");
-    report.label(QStringLiteral("LInsupr"))->setText(products ? QStringLiteral("Producto:") : QStringLiteral("Insumo:"));
-    report.label(QStringLiteral("LTituloS"))
-        ->setText((products ? QStringLiteral("REPORTE STOCK DE PRODUCTOS[") : QStringLiteral("REPORTE STOCK DE INSUMOS["))
-                  + Formats::Date(SessionState::current().WorkDate) + QLatin1Char(']'));
-    report.label(QStringLiteral("LCategoriaS"))->setText(filters()->categoryText());
-    report.label(QStringLiteral("LMarcaS"))->setText(filters()->brandText());
-    report.label(QStringLiteral("LProductoI"))->setText(filters()->itemText());
+    StockReportForm form;
+    form.documentTitle = products ? QStringLiteral("Stock de Productos") : QStringLiteral("Stock de Insumos");
+    form.heading = (products ? QStringLiteral("REPORTE STOCK DE PRODUCTOS[") : QStringLiteral("REPORTE STOCK DE INSUMOS["))
+        + Formats::Date(SessionState::current().WorkDate) + QLatin1Char(']');
+    form.itemCaption = products ? QStringLiteral("Producto:") : QStringLiteral("Insumo:");
+    form.category = filters()->categoryText();
+    form.brand = filters()->brandText();
+    form.item = filters()->itemText();
     const QDateTime now = ClockSeam::current().now();
-    report.label(QStringLiteral("LFechaIS"))
-        ->setText(QStringLiteral("Fecha y Hora de Impresión: ") + Formats::Date(now.date()) + QLatin1Char(' ')
-                  + Formats::Time(now.time()));
-    report.setRowCallbacks([this] { m_reportRow = 0; }, [this] { return nextReportRow(); });
-    ReportPreview::current().show(report);
-    // The preview is closed: the report no longer reads this window's grid.
-    report.clearRowCallbacks();
-}
-
-bool StockQueryPanel::nextReportRow()
-{
-    if (m_reportRow >= grid()->rowCount())
-        return false;
-    ReportDefinition& report = TFRCaja::instance().QRReporteS();
-    const struct {
-        const char* label;
-        int column;
-    } cells[] = {
-        {"LNroS", StockGrid::CNro},        {"LProductoS", StockGrid::CProducto}, {"LUnidadS", StockGrid::CUMedida},
-        {"LMinS", StockGrid::CMinS},       {"LInicialS", StockGrid::CIngreso},   {"LEgresoS", StockGrid::CEgreso},
-        {"LStockS", StockGrid::CStock},
-    };
-    for (const auto& c : cells)
-        report.label(QLatin1String(c.label))->setText(grid()->cell(c.column, m_reportRow));
-    ++m_reportRow;
-    return true;
+    form.printStamp = QStringLiteral("Fecha y Hora de Impresión: ") + Formats::Date(now.date()) + QLatin1Char(' ')
+        + Formats::Time(now.time());
+    const StockGrid* g = grid();
+    for (int row = 0; row < g->rowCount(); ++row)
+        form.rows.append(StockReportRow{g->cell(StockGrid::CNro, row), g->cell(StockGrid::CProducto, row),
+                                        g->cell(StockGrid::CUMedida, row), g->cell(StockGrid::CMinS, row),
+                                        g->cell(StockGrid::CIngreso, row), g->cell(StockGrid::CEgreso, row),
+                                        g->cell(StockGrid::CStock, row)});
+    TFRCaja::instance().ShowStockReport(form);
 }

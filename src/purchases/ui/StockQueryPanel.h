@@ -21,8 +21,5 @@ public slots:
     void SBReporteIClick();
 
 private:
-    bool nextReportRow();
-
     QToolButton* m_SBReporteI;
-    int m_reportRow = 0;
 };

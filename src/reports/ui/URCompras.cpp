@@ -226,28 +226,20 @@ void TFRCompras::SBReporteClick()
     if (m_VecC->rowCount() == 0)
         return;
     const bool products = m_mode == 10;
-    ReportDefinition& report = TFRCaja::instance().QRReporteI();
-    report.title = QStringLiteral("Reporte de Compras");
-    report.label(QStringLiteral("LProdin"))->setText(products ? QStringLiteral("Producto:") : QStringLiteral("Insumo:"));
-    report.label(QStringLiteral("LTituloCV"))
-        ->setText(products ? QStringLiteral("REPORTE COMPRAS DE PRODUCTOS") : QStringLiteral("REPORTE COMPRAS DE INSUMOS"));
-    report.label(QStringLiteral("LTotalCV"))->setText(QStringLiteral("Total Compras Bs.:"));
-    report.label(QStringLiteral("LCategoria"))->setText(m_CBCategoria->currentText());
-    report.label(QStringLiteral("LProductoR"))->setText(m_CBProductos->currentText());
-    report.label(QStringLiteral("LRFechas"))->setText(QStringLiteral("Desde: %1 Hasta: %2").arg(m_from, m_to));
-    report.label(QStringLiteral("LTotalI"))->setText(m_VecC->footerText(CTotal));
-    report.label(QStringLiteral("LFechaImp"))->setText(PrintStamp(QStringLiteral("Fecha y Hora de Impresión: ")));
-    report.setRowCallbacks([this] { m_reportRow = 0; },
-                           [this, &report] {
-                               if (m_reportRow >= m_VecC->rowCount())
-                                   return false;
-                               const char* names[] = {"LNro", "LCantidad", "LProducto", "LUnidad", "LCUnitario", "LTotal"};
-                               for (int column = CNro; column <= CTotal; ++column)
-                                   report.label(QLatin1String(names[column]))->setText(m_VecC->cell(column, m_reportRow));
-                               ++m_reportRow;
-                               return true;
-                           });
-    ReportPreview::current().show(report);
+    ItemReportForm form;
+    form.documentTitle = QStringLiteral("Reporte de Compras");
+    form.heading = products ? QStringLiteral("REPORTE COMPRAS DE PRODUCTOS") : QStringLiteral("REPORTE COMPRAS DE INSUMOS");
+    form.itemCaption = products ? QStringLiteral("Producto:") : QStringLiteral("Insumo:");
+    form.totalCaption = QStringLiteral("Total Compras Bs.:");
+    form.total = m_VecC->footerText(CTotal);
+    form.category = m_CBCategoria->currentText();
+    form.item = m_CBProductos->currentText();
+    form.dateRange = QStringLiteral("Desde: %1 Hasta: %2").arg(m_from, m_to);
+    form.printStamp = PrintStamp(QStringLiteral("Fecha y Hora de Impresión: "));
+    for (int row = 0; row < m_VecC->rowCount(); ++row)
+        form.rows.append(ItemReportRow{m_VecC->cell(CNro, row), m_VecC->cell(CCantidad, row), m_VecC->cell(CProducto, row),
+                                       m_VecC->cell(CUnidad, row), m_VecC->cell(CUnitario, row), m_VecC->cell(CTotal, row)});
+    TFRCaja::instance().ShowItemReport(form);
 }
 
 void TFRCompras::SBGenerarSClick()
@@ -277,20 +269,12 @@ void TFRCompras::SBReporteSClick()
 {
     if (m_VecS->rowCount() == 0)
         return;
-    ReportDefinition& report = TFRCaja::instance().QRServicios();
-    report.title = QStringLiteral("Reporte Compra de Sericios");
-    report.label(QStringLiteral("LFechaS"))->setText(QStringLiteral("Desde: %1 Hasta: %2").arg(m_from, m_to));
-    report.label(QStringLiteral("LTotalS"))->setText(m_VecS->footerText(STotal));
-    report.label(QStringLiteral("LFechaSI"))->setText(PrintStamp(QStringLiteral("Fecha y Hora de Impresión: ")));
-    report.setRowCallbacks([this] { m_reportRow = 0; },
-                           [this, &report] {
-                               if (m_reportRow >= m_VecS->rowCount())
-                                   return false;
-                               const char* names[] = {"QRNroS", "QRCantidadS", "QRConceptoS", "QRCTotalS"};
-                               for (int column = SNro; column <= STotal; ++column)
-                                   report.label(QLatin1String(names[column]))->setText(m_VecS->cell(column, m_reportRow));
-                               ++m_reportRow;
-                               return true;
-                           });
-    ReportPreview::current().show(report);
+    ServiceReportForm form;
+    form.dateRange = QStringLiteral("Desde: %1 Hasta: %2").arg(m_from, m_to);
+    form.total = m_VecS->footerText(STotal);
+    form.printStamp = PrintStamp(QStringLiteral("Fecha y Hora de Impresión: "));
+    for (int row = 0; row < m_VecS->rowCount(); ++row)
+        form.rows.append(ServiceReportRow{m_VecS->cell(SNro, row), m_VecS->cell(SCantidad, row),
+                                          m_VecS->cell(SConcepto, row), m_VecS->cell(STotal, row)});
+    TFRCaja::instance().ShowServiceReport(form);
 }

@@ -39,7 +39,6 @@ private:
     int m_mode = 10;
     QString m_from;  // the range of the last "GENERAR", dd/MM/yyyy
     QString m_to;
-    int m_reportRow = 0;
 
     QWidget* m_PCompras = nullptr;
     QDateEdit* m_DTFechaI = nullptr;

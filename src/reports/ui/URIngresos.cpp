@@ -10,9 +10,6 @@
 #include "masterdata/ui/PickerChoice.h"
 #include "masterdata/PickerMode.h"
 #include "masterdata/ui/UBusquedas.h"
-#include "printing/ReportLogo.h"
-#include "printing/ReportPreview.h"
-#include "printing/ReportTable.h"
 #include "printing/UReporteI.h"
 #include "printing/URCaja.h"
 #include "reports/DebtorsSpreadsheet.h"
@@ -284,28 +281,20 @@ void TFRIngresos::SBReporteClick()
     if (m_VecI->rowCount() == 0)
         return;
     const bool sales = m_mode == 1;
-    ReportDefinition& report = TFRCaja::instance().QRReporteI();
-    report.title = sales ? QStringLiteral("Reporte de Ingresos") : QStringLiteral("Reporte Entrega de Insumos");
-    report.label(QStringLiteral("LTituloCV"))
-        ->setText(sales ? QStringLiteral("REPORTE DE VENTAS") : QStringLiteral("REPORTE ENTREGA DE INSUMOS"));
-    report.label(QStringLiteral("LProdin"))->setText(sales ? QStringLiteral("Producto:") : QStringLiteral("Insumo:"));
-    report.label(QStringLiteral("LTotalCV"))->setText(sales ? QStringLiteral("Total Ventas Bs.:") : QString());
-    report.label(QStringLiteral("LTotalI"))->setText(sales ? m_VecI->footerText(ITotal) : QString());
-    report.label(QStringLiteral("LCategoria"))->setText(m_categoryText);
-    report.label(QStringLiteral("LProductoR"))->setText(m_productText);
-    report.label(QStringLiteral("LRFechas"))->setText(QStringLiteral("Desde: %1 Hasta: %2").arg(m_from, m_to));
-    report.label(QStringLiteral("LFechaImp"))->setText(PrintStamp(QStringLiteral("Fecha y Hora de Impresión: ")));
-    report.setRowCallbacks([this] { m_reportRow = 0; },
-                           [this, &report] {
-                               if (m_reportRow >= m_VecI->rowCount())
-                                   return false;
-                               const char* names[] = {"LNro", "LCantidad", "LProducto", "LUnidad", "LCUnitario", "LTotal"};
-                               for (int column = INro; column <= ITotal; ++column)
-                                   report.label(QLatin1String(names[column]))->setText(m_VecI->cell(column, m_reportRow));
-                               ++m_reportRow;
-                               return true;
-                           });
-    ReportPreview::current().show(report);
+    ItemReportForm form;
+    form.documentTitle = sales ? QStringLiteral("Reporte de Ingresos") : QStringLiteral("Reporte Entrega de Insumos");
+    form.heading = sales ? QStringLiteral("REPORTE DE VENTAS") : QStringLiteral("REPORTE ENTREGA DE INSUMOS");
+    form.itemCaption = sales ? QStringLiteral("Producto:") : QStringLiteral("Insumo:");
+    form.totalCaption = sales ? QStringLiteral("Total Ventas Bs.:") : QString();
+    form.total = sales ? m_VecI->footerText(ITotal) : QString();
+    form.category = m_categoryText;
+    form.item = m_productText;
+    form.dateRange = QStringLiteral("Desde: %1 Hasta: %2").arg(m_from, m_to);
+    form.printStamp = PrintStamp(QStringLiteral("Fecha y Hora de Impresión: "));
+    for (int row = 0; row < m_VecI->rowCount(); ++row)
+        form.rows.append(ItemReportRow{m_VecI->cell(INro, row), m_VecI->cell(ICantidad, row), m_VecI->cell(IProducto, row),
+                                       m_VecI->cell(IUnidad, row), m_VecI->cell(IUnitario, row), m_VecI->cell(ITotal, row)});
+    TFRCaja::instance().ShowItemReport(form);
 }
 
 void TFRIngresos::SBGenerarMClick()
@@ -348,58 +337,33 @@ void TFRIngresos::SBGenerarMClick()
     m_SBExportarXLS->setEnabled(true);
 }
 
+// The sales printed are the rows listed, so the header's debt total is the list's.
 void TFRIngresos::SBReporteMClick()
 {
     if (m_VecM->rowCount() == 0)
         return;
-    ReportDefinition& report = TFReporteI::instance().QRCreditos();
-    if (!ReportLogo::loadInto(report.image(QStringLiteral("Logo"))))
-        return;
     SqlRows lines;
     if (!loadRows(ReportQueries::LinesOfSales(m_fromDate, m_toDate, m_nitCI, m_paymentForm), lines))
         return;
-    fillDebtorsReport();
-    QVector<QVariantList> lineRows;
-    for (; !lines.atEnd(); lines.next())
-        lineRows.append({lines.value(0), lines.value(1), lines.value(2), lines.value(3), lines.value(4)});
-    report.setDetailTable(ReportTable({QStringLiteral("Cantidad"), QStringLiteral("Producto"), QStringLiteral("PrecioU"),
-                                       QStringLiteral("PrecioT"), QStringLiteral("IdVenta")},
-                                      lineRows),
-                          QStringLiteral("IdVenta"), QStringLiteral("IdVenta"));
-    ReportPreview::current().show(report);
-}
-
-// The sales printed are the rows listed, so the header's debt total is the list's.
-void TFRIngresos::fillDebtorsReport()
-{
-    const SessionState& s = SessionState::current();
-    ReportDefinition& report = TFReporteI::instance().QRCreditos();
-    report.title = QStringLiteral("REPORTE VENTAS A CREDITO");
-    report.label(QStringLiteral("LTitulo"))->setText(QStringLiteral("REPORTE DE VENTAS: ") + m_paymentFormText);
-    report.label(QStringLiteral("LRangoF"))->setText(QStringLiteral("Desde %1 Hasta %2").arg(m_from, m_to));
-    report.label(QStringLiteral("LTotalBs"))->setText(QStringLiteral("Total Deuda Bs.: ") + m_VecM->footerText(MSaldo));
-    const bool branch = s.BranchNumber != 0;
-    report.memo(QStringLiteral("QRMDireccionR"))
-        ->setText(QStringLiteral("\nDirección:\n%1\n Telf.: %2\n%3 - Bolivia")
-                      .arg(branch ? s.BranchAddress : s.HeadOfficeAddress, branch ? s.BranchPhone : s.HeadOfficePhone,
-                           branch ? s.BranchCity : s.HeadOfficeCity));
-    report.label(QStringLiteral("LFechaI"))->setText(PrintStamp(QStringLiteral("Fecha/Hora de Impresión: ")));
-
-    QVector<QVariantList> sales;
+    CreditReportForm form;
+    form.heading = QStringLiteral("REPORTE DE VENTAS: ") + m_paymentFormText;
+    form.dateRange = QStringLiteral("Desde %1 Hasta %2").arg(m_from, m_to);
+    form.total = m_VecM->footerText(MSaldo);
+    form.printStamp = PrintStamp(QStringLiteral("Fecha/Hora de Impresión: "));
     for (int row = 0; row < m_VecM->rowCount(); ++row) {
         const auto amount = [&](int column) {
             double value = 0;
             Formats::ParseAmount(m_VecM->cell(column, row), &value);
             return value;
         };
-        sales.append({m_VecM->cell(MIdVenta, row), m_VecM->cell(MFecha, row),
-                      m_VecM->cell(MCliente, row) + QStringLiteral(" - ") + m_VecM->cell(MNitCI, row),
-                      amount(MTotal), amount(MEfectivo), amount(MSaldo), m_VecM->cell(MDias, row)});
+        form.sales.append(CreditReportSale{m_VecM->cell(MIdVenta, row), m_VecM->cell(MFecha, row),
+                                           m_VecM->cell(MCliente, row) + QStringLiteral(" - ") + m_VecM->cell(MNitCI, row),
+                                           amount(MTotal), amount(MEfectivo), amount(MSaldo), m_VecM->cell(MDias, row)});
     }
-    report.setMasterTable(ReportTable({QStringLiteral("IdVenta"), QStringLiteral("FechaV"), QStringLiteral("Cliente"),
-                                       QStringLiteral("TotalF"), QStringLiteral("TotalE"), QStringLiteral("Saldo"),
-                                       QStringLiteral("Dias")},
-                                      sales));
+    for (; !lines.atEnd(); lines.next())
+        form.lines.append(CreditReportLine{lines.value(4).toString(), lines.value(0), lines.value(1).toString(),
+                                           lines.value(2), lines.value(3)});
+    TFReporteI::instance().ShowCreditReport(form);
 }
 
 void TFRIngresos::SBExportarXLSClick()

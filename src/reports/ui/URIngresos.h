@@ -48,7 +48,6 @@ private:
     void ENitCIPick();
     bool loadRows(const Statement& statement, SqlRows& rows);
     void showProgress(int total);
-    void fillDebtorsReport();
 
     int m_mode = 1;
     // The range and filters of the last "GENERAR": what the report and the spreadsheet say.
@@ -61,7 +60,6 @@ private:
     QString m_nitCI;
     int m_paymentForm = 2;
     QString m_paymentFormText;
-    int m_reportRow = 0;
     QString m_folder;
 
     QWidget* m_PReporteI = nullptr;

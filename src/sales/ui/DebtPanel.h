@@ -1,5 +1,5 @@
 #pragma once
-#include "printing/InstalmentVoucher.h"
+#include "sales/InstalmentVoucher.h"
 #include "sales/DebtSide.h"
 #include "sales/ui/SaldarDPanel.h"
 

@@ -79,7 +79,6 @@ SalesManagementPanel::SalesManagementPanel(QWidget* parent) : SaldarDPanel(paren
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buildList());
     layout->addWidget(buildSale(), 1);
-    VoucherReportSource::attach(VoucherReportSource::SalesManagement, this);
 
     try {
         fillVoucherKinds();
@@ -93,7 +92,7 @@ SalesManagementPanel::SalesManagementPanel(QWidget* parent) : SaldarDPanel(paren
     loadList();
 }
 
-SalesManagementPanel::~SalesManagementPanel() { VoucherReportSource::detach(this); }
+SalesManagementPanel::~SalesManagementPanel() = default;
 
 QWidget* SalesManagementPanel::buildList()
 {
@@ -435,17 +434,6 @@ void SalesManagementPanel::SBImprimirClick()
 {
     if (!m_sale || m_sale->isAnnulled())
         return;
-    VoucherReportSource::set(VoucherReportSource::SalesManagement);
     ReprintStoredSale(m_sale->voucher());
 }
 
-QList<VoucherRow> SalesManagementPanel::voucherLines() const
-{
-    QList<VoucherRow> rows;
-    for (int row = 0; row < m_Vec1->rowCount(); ++row)
-        rows.append(VoucherRow{m_Vec1->cell(LCantidad, row), m_Vec1->cell(LProducto, row), m_Vec1->cell(LUMedida, row),
-                               m_Vec1->cell(LPrecioU, row), m_Vec1->cell(LPrecioT, row)});
-    return rows;
-}
-
-QString SalesManagementPanel::voucherObservation() const { return m_EObs1->text(); }

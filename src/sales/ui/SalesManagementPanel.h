@@ -1,5 +1,4 @@
 #pragma once
-#include "printing/VoucherReportSource.h"
 #include "sales/ui/SaldarDPanel.h"
 #include "sales/StoredSale.h"
 
@@ -15,7 +14,7 @@ class TFBuscar2;
 // "Gestionar Ventas" (panel PBuscarV of TFSaldarD): the sales of a year that belong to earlier cash
 // sessions, by client; choosing one shows it with its lines, and lets it be annulled or its voucher
 // printed again from the stored values.
-class SalesManagementPanel : public SaldarDPanel, public VoucherRowSource {
+class SalesManagementPanel : public SaldarDPanel {
     Q_OBJECT
 public:
     // Columns of the list VecV: the row number, then the sale's columns as the list reads them
@@ -41,8 +40,6 @@ public:
     const std::optional<StoredSale>& chosenSale() const { return m_sale; }
     TFBuscar2* searchDialog() const { return m_FBuscar2; }
 
-    QList<VoucherRow> voucherLines() const override;
-    QString voucherObservation() const override;
 
     // The year list's statement: a date range on FechaV, the open session's sales left out.
     static QString ListStatement();

@@ -9,8 +9,8 @@
 #include "data/UDataModule.h"
 #include "masterdata/PickerMode.h"
 #include "masterdata/ui/UBusquedas.h"
-#include "printing/Quotation.h"
-#include "printing/QuotationTicket.h"
+#include "sales/Quotation.h"
+#include "sales/QuotationTicket.h"
 #include "printing/URVenta.h"
 #include "sales/ui/BarcodeReader.h"
 #include "sales/PaymentForms.h"
@@ -140,13 +140,12 @@ TFVentas::TFVentas(QWidget* parent) : QWidget(parent)
     layout->addWidget(buildButtons());
     layout->addWidget(m_SBar1);
 
-    VoucherReportSource::attach(VoucherReportSource::SalesRegister, this);
     connect(new BarcodeReader(this), &BarcodeReader::scanned, this, &TFVentas::addScanned);
     FormCreate();
     resize(sizeHint());
 }
 
-TFVentas::~TFVentas() { VoucherReportSource::detach(this); }
+TFVentas::~TFVentas() = default;
 
 // ----- building the window -------------------------------------------------------------------
 
@@ -831,11 +830,7 @@ void TFVentas::SBVenderClick()
 
     // The sale is stored: a voucher that fails to print is shown and can be printed again, but the
     // sale is never stored twice.
-    VoucherReportSource::set(VoucherReportSource::SalesRegister);
-    m_printing = &result.voucher;
-    const bool printed = PrintSaleVoucher(result.voucher);
-    m_printing = nullptr;
-    if (!printed) {
+    if (!PrintSaleVoucher(result.voucher)) {
         m_PBar1->hide();
         holdSale(result.voucher);
         return;
@@ -850,17 +845,9 @@ void TFVentas::SBVenderClick()
 void TFVentas::SBImprimirClick()
 {
     if (m_held)
-        printVoucher(*m_held);
+        PrintSaleVoucher(*m_held);
     else if (m_found && !m_found->isAnnulled())
-        printVoucher(m_found->voucher());
-}
-
-void TFVentas::printVoucher(const SaleVoucher& sale)
-{
-    VoucherReportSource::set(VoucherReportSource::SalesRegister);
-    m_printing = &sale;
-    PrintSaleVoucher(sale);
-    m_printing = nullptr;
+        PrintSaleVoucher(m_found->voucher());
 }
 
 // ----- a stored sale brought back ------------------------------------------------------------
@@ -1018,25 +1005,12 @@ void TFVentas::SBCotizarClick()
             Messages().information(QStringLiteral("Inserte Datos del Cliente a Cotizar"));
             return;
         }
-        TFRVenta::instance().ShowQuotation(quotation);
+        TFRVenta::instance().ShowQuotation(quotation.letterForm());
         return;
     }
     if (const QString failure = PrintQuotationTicket(quotation); !failure.isEmpty())
         Messages().error(failure);
 }
-
-QList<VoucherRow> TFVentas::voucherLines() const
-{
-    QList<VoucherRow> rows;
-    if (!m_printing)
-        return rows;
-    for (const SaleVoucherLine& line : m_printing->lines)
-        rows.append(VoucherRow{line.quantity, line.product, line.unit, Formats::Money(line.unitPrice),
-                               Formats::Money(line.lineTotal)});
-    return rows;
-}
-
-QString TFVentas::voucherObservation() const { return m_printing ? m_printing->observation : QString(); }
 
 void TFVentas::holdSale(const SaleVoucher& sale)
 {

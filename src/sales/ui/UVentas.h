@@ -1,6 +1,5 @@
 #pragma once
-#include "printing/SaleVoucher.h"
-#include "printing/VoucherReportSource.h"
+#include "sales/SaleVoucher.h"
 #include "sales/StoredSale.h"
 
 #include <QWidget>
@@ -40,7 +39,7 @@ struct SalesRegisterState {
 // A sale of the open cash session is brought back by its number (Enter in the number field or
 // "Buscar"): the register shows it read-only, prints its voucher again or annuls it. Typing in the
 // number field lets go of it. "Cotizar" prints the cart as a quotation and stores nothing.
-class TFVentas : public QWidget, public VoucherRowSource {
+class TFVentas : public QWidget {
     Q_OBJECT
 public:
     // Columns of the product list Vec0 (only Producto and Stock are shown).
@@ -67,8 +66,6 @@ public:
     // The sale brought back by its number, until the number field is typed in or "NUEVO".
     const std::optional<StoredSale>& foundSale() const { return m_found; }
 
-    QList<VoucherRow> voucherLines() const override;
-    QString voucherObservation() const override;
 
 public slots:
     void BGrupoClick(int category);
@@ -125,14 +122,12 @@ private:
     void holdSale(const SaleVoucher& sale);
     void refuseLookup(const QString& message);
     void showFoundSale(const StoredSale& sale);
-    void printVoucher(const SaleVoucher& sale);
     void setEntryEnabled(bool enabled);
     void resetWindow();
 
     SalesRegisterState m_state;
     std::optional<SaleVoucher> m_held;
     std::optional<StoredSale> m_found;
-    const SaleVoucher* m_printing = nullptr;  // the sale whose voucher is printing
 
     QList<QToolButton*> m_BGrupo;
     QLineEdit* m_ECodigoB = nullptr;

@@ -3,6 +3,9 @@
 #include <QList>
 #include <QString>
 
+struct DeliveryNoteForm;
+struct ServiceVoucherForm;
+
 // One line of a purchase as its voucher prints it: a product or supply bought, or a service.
 struct PurchaseVoucherLine {
     QString quantity;     // as the lines show it: 4, 2.5
@@ -27,4 +30,9 @@ struct PurchaseVoucher {
     QList<PurchaseVoucherLine> lines;
 
     bool isCredit() const { return paymentForm == 2; }
+    // The voucher of a purchase of products or supplies: the delivery note's layout with the
+    // supplier in the client's place.
+    DeliveryNoteForm voucherForm() const;
+    // The voucher of a service purchase.
+    ServiceVoucherForm serviceForm() const;
 };

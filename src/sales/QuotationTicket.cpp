@@ -1,8 +1,8 @@
-#include "printing/QuotationTicket.h"
+#include "sales/QuotationTicket.h"
 
 #include "data/Formats.h"
 #include "data/SessionState.h"
-#include "printing/Quotation.h"
+#include "sales/Quotation.h"
 #include "printing/TicketDocument.h"
 #include "printing/TicketText.h"
 

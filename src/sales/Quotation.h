@@ -1,9 +1,11 @@
 #pragma once
-#include "printing/SaleVoucher.h"
+#include "sales/SaleVoucher.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
+
+struct QuotationForm;
 
 // A quotation (or a bill) of the register's cart, printed before selling; nothing of it is stored.
 struct Quotation {
@@ -15,4 +17,7 @@ struct Quotation {
     bool invoice = false;    // the voucher kind chosen is the invoice: prices include the VAT
     double total = 0;
     QList<SaleVoucherLine> lines;
+
+    // The quotation on letter paper.
+    QuotationForm letterForm() const;
 };

@@ -4,8 +4,8 @@
 #include "printing/PdfTicketSink.h"
 #include "printing/RecordingReportPreview.h"
 #include "printing/RecordingTicketSink.h"
-#include "printing/SupplyDeliveryTicket.h"
-#include "printing/SupplyDeliveryVoucher.h"
+#include "purchases/SupplyDeliveryTicket.h"
+#include "purchases/SupplyDeliveryVoucher.h"
 #include "printing/TicketSinkSeam.h"
 #include "printing/URVenta.h"
 
@@ -184,7 +184,7 @@ private slots:
         QFETCH(int, copies);
         QFETCH(QString, number);
         const SupplyDeliveryVoucher delivery = Delivery(lines);
-        QVERIFY(TFRVenta::instance().ShowSupplyDeliveryNote(delivery, number, copies));
+        QVERIFY(TFRVenta::instance().ShowSupplyDeliveryNote(delivery.letterForm(number), copies));
         QVERIFY(m_messages.all.isEmpty());
         QCOMPARE(m_preview.shown.size(), 1);
         const ReportDocument& doc = m_preview.shown.first();
@@ -222,7 +222,7 @@ private slots:
     void letterNoteWithoutLogoShowsNothing()
     {
         QVERIFY(QFile::remove(m_folder.filePath(QStringLiteral("img/logo.jpg"))));
-        QVERIFY(!TFRVenta::instance().ShowSupplyDeliveryNote(Delivery(2), "000000012", 2));
+        QVERIFY(!TFRVenta::instance().ShowSupplyDeliveryNote(Delivery(2).letterForm(QStringLiteral("000000012")), 2));
         QVERIFY(m_preview.shown.isEmpty());
         QCOMPARE(m_messages.errors.size(), 1);
     }

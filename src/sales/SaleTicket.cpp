@@ -1,8 +1,8 @@
-#include "printing/SaleTicket.h"
+#include "sales/SaleTicket.h"
 
 #include "data/Formats.h"
 #include "data/SessionState.h"
-#include "printing/SaleVoucher.h"
+#include "sales/SaleVoucher.h"
 #include "printing/TicketDocument.h"
 #include "printing/TicketText.h"
 

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+struct SupplyDeliveryForm;
+
 // One line of a supply delivery as its vouchers print it.
 struct SupplyDeliveryLine {
     QString quantity;  // as stored, in the general number format: 2, 2.5
@@ -24,4 +26,6 @@ struct SupplyDeliveryVoucher {
     QString orderNumber() const;
     // The key's nine digits, as the order number field shows them.
     QString orderDigits() const;
+    // Its letter-size note, numbered `number`.
+    SupplyDeliveryForm letterForm(const QString& number) const;
 };

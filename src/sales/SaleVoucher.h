@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <optional>
 
+struct DeliveryNoteForm;
+struct PrintedInvoice;
+
 // One line of a sale as its vouchers print it.
 struct SaleVoucherLine {
     QString quantity;  // as the cart shows it: 1, 2.5
@@ -59,4 +62,11 @@ struct SaleVoucher {
     QDate invoiceDeadline() const;
     QString invoiceLegend() const;
     QStringList invoiceLegendLines() const;
+
+    // The texts its invoice prints on any paper; the taxpayer's NIT and the cashier's login are
+    // the session's at printing time.
+    PrintedInvoice printedInvoice() const;
+    // Its letter-size delivery note, numbered `number` (the nine digits on the day of the sale, the
+    // whole key when printed again).
+    DeliveryNoteForm deliveryNote(const QString& number) const;
 };

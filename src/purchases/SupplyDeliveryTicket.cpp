@@ -1,8 +1,8 @@
-#include "printing/SupplyDeliveryTicket.h"
+#include "purchases/SupplyDeliveryTicket.h"
 
 #include "data/Formats.h"
 #include "data/SessionState.h"
-#include "printing/SupplyDeliveryVoucher.h"
+#include "purchases/SupplyDeliveryVoucher.h"
 #include "printing/TicketDocument.h"
 #include "printing/TicketText.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
-#include "printing/SaleVoucher.h"
+#include "sales/SaleVoucher.h"
 
 #include <QImage>
 #include <QStringList>

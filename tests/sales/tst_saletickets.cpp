@@ -1,10 +1,10 @@
 #include "SaleSamples.h"
 
-#include "printing/InvoiceTicket.h"
-#include "printing/Quotation.h"
-#include "printing/QuotationTicket.h"
+#include "sales/InvoiceTicket.h"
+#include "sales/Quotation.h"
+#include "sales/QuotationTicket.h"
 #include "printing/RecordingTicketSink.h"
-#include "printing/SaleTicket.h"
+#include "sales/SaleTicket.h"
 #include "printing/TicketSinkSeam.h"
 #include "printing/TicketText.h"
 

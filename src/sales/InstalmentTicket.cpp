@@ -1,8 +1,8 @@
-#include "printing/InstalmentTicket.h"
+#include "sales/InstalmentTicket.h"
 
 #include "data/Formats.h"
 #include "data/SessionState.h"
-#include "printing/InstalmentVoucher.h"
+#include "sales/InstalmentVoucher.h"
 #include "printing/TicketDocument.h"
 #include "printing/TicketText.h"
 
