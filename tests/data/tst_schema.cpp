@@ -42,7 +42,8 @@ private slots:
             << QStringList{"IdDosificacion", "FechaR", "NAutorizacion", "Dosificacion", "FLimiteE", "Leyenda", "TelefonoS",
                            "DireccionS", "CiudadS", "TelefonoM", "DireccionM", "CiudadM", "Estado"};
         QTest::newRow("Usuario") << "Usuario"
-            << QStringList{"Login", "Clave", "Nombre", "Ocupacion", "Estado", "M1", "M2", "M3", "M4", "M5", "M6"};
+            << QStringList{"Login", "Clave", "Nombre", "Ocupacion", "Estado", "M1", "M2", "M3", "M4", "M5", "M6",
+                           "CambiarClave"};
         QTest::newRow("Caja") << "Caja"
             << QStringList{"IdCaja", "Fecha", "CInicial", "VentasEf", "VentasCr", "VentasDo", "ComprasEf", "ComprasCr",
                            "ComprasDo", "Traspaso", "Saldo", "SobFal", "PCobrar", "PPagar", "NVentasEf", "NVentasCr",
