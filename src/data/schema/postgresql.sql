@@ -21,7 +21,9 @@ CREATE TABLE Codigos (
   Parametro1 bigint NOT NULL DEFAULT 0,
   StockVD citext NOT NULL DEFAULT 'S' CONSTRAINT "len1_StockVD" CHECK (length(StockVD) <= 1),
   -- Where the copy written at every closing goes; empty: the folder "backups" beside the database.
-  CarpetaCopias text NOT NULL DEFAULT '' CONSTRAINT "len250_CarpetaCopias" CHECK (length(CarpetaCopias) <= 250)
+  CarpetaCopias text NOT NULL DEFAULT '' CONSTRAINT "len250_CarpetaCopias" CHECK (length(CarpetaCopias) <= 250),
+  -- The shop's identity (32 hex digits, given at its creation): whose a backup copy is.
+  IdTienda text NOT NULL DEFAULT '' CONSTRAINT "len32_IdTienda" CHECK (length(IdTienda) <= 32)
 );
 
 CREATE TABLE DatosC (
@@ -370,4 +372,4 @@ CREATE TABLE Ingresos (
 );
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-COMMENT ON TABLE Codigos IS 'version 8';
+COMMENT ON TABLE Codigos IS 'version 9';

@@ -17,7 +17,9 @@ CREATE TABLE Codigos (
   Parametro1 INTEGER NOT NULL DEFAULT 0,
   StockVD TEXT COLLATE NOCASE NOT NULL DEFAULT 'S' CONSTRAINT len1_StockVD CHECK (length(StockVD) <= 1),
   -- Where the copy written at every closing goes; empty: the folder "backups" beside the database.
-  CarpetaCopias TEXT NOT NULL DEFAULT '' CONSTRAINT len250_CarpetaCopias CHECK (length(CarpetaCopias) <= 250)
+  CarpetaCopias TEXT NOT NULL DEFAULT '' CONSTRAINT len250_CarpetaCopias CHECK (length(CarpetaCopias) <= 250),
+  -- The shop's identity (32 hex digits, given at its creation): whose a backup copy is.
+  IdTienda TEXT NOT NULL DEFAULT '' CONSTRAINT len32_IdTienda CHECK (length(IdTienda) <= 32)
 ) STRICT;
 
 CREATE TABLE DatosC (
@@ -367,4 +369,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 8;
+PRAGMA user_version = 9;
