@@ -6,7 +6,9 @@
 #include "data/DatabaseCreator.h"
 #include "data/DatabaseError.h"
 #include "data/EngineConnection.h"
+#include "data/ReadOnlyDatabase.h"
 #include "data/ShopBackup.h"
+#include "data/ShopFileProbe.h"
 #include "data/ShopRestore.h"
 #include "data/ShopTransfer.h"
 #include "data/UDataModule.h"
@@ -55,6 +57,39 @@ int usageError(QTextStream& err, const QString& why, const QString& usage)
 {
     err << "cvi-zelto: " << why << "\n" << usage << "\n";
     return 2;
+}
+
+// The exit status of each trouble a shop file can have, so a nightly job can tell them apart.
+int statusOf(ShopFileProbe::Kind kind)
+{
+    switch (kind) {
+    case ShopFileProbe::Kind::Good:
+        return 0;
+    case ShopFileProbe::Kind::Missing:
+    case ShopFileProbe::Kind::NotAShop:
+        return 3;
+    case ShopFileProbe::Kind::Busy:
+        return 4;
+    case ShopFileProbe::Kind::Damaged:
+        return 5;
+    case ShopFileProbe::Kind::ReadOnly:
+        return 6;
+    case ShopFileProbe::Kind::Newer:
+        return 7;
+    }
+    return 3;
+}
+
+// Says what is the matter with the shop file `path` and returns its status; 0 when the tool may
+// go on (a server is examined by the tool itself).
+int troubleOf(const QString& path, ShopFileProbe::Use use, QTextStream& err, bool fullCheck = false)
+{
+    if (EngineConnection::engineOf(path) != EngineKind::SQLite)
+        return 0;
+    const ShopFileProbe::Finding finding = ShopFileProbe::Examine(path, use, fullCheck);
+    if (finding.kind != ShopFileProbe::Kind::Good)
+        err << finding.message << "\n";
+    return statusOf(finding.kind);
 }
 
 // A whole number between `least` and `most`, written in plain digits (no wrap past 32 bits, no
@@ -213,18 +248,24 @@ int simulate(const Request& request, QTextStream& out, QTextStream& err)
     options.days = int(days);
     options.salesPerDay = int(perDay);
     options.seed = quint64(seed);
+    if (const int trouble = troubleOf(request.value, ShopFileProbe::Use::Write, err))
+        return trouble;
     return runSimulation(request.value, options, out, err);
 }
 
-// Every broken rule on its own line, then the count; exit 0 only with none, 2 when the file could
-// not be checked at all.
+// Every broken rule on its own line, then the count; exit 0 only with none, 1 with some, the
+// file's trouble status when it could not be checked at all.
 int check(const Request& request, QTextStream& out, QTextStream& err)
 {
+    if (const int trouble = troubleOf(request.value, ShopFileProbe::Use::Read, err))
+        return trouble;
     const ConsistencyCheck::Outcome outcome = ConsistencyCheck::Run(request.value);
     if (!outcome.failure.isEmpty()) {
         err << outcome.failure << "\n";
-        return 2;
+        return 3;
     }
+    if (!outcome.notice.isEmpty())
+        err << outcome.notice << "\n";
     for (const ConsistencyCheck::Problem& problem : outcome.problems)
         out << problem.line() << "\n";
     out << outcome.problems.size() << " problems\n";
@@ -242,19 +283,19 @@ int migrate(const Request& request, QTextStream& out, QTextStream& err)
     const QString server = request.extra.value(0);
     if (EngineConnection::engineOf(server) != EngineKind::PostgreSQL)
         return usageError(err, QStringLiteral("el destino no es un servidor postgresql://"), QLatin1String(kMigrateUsage));
-    if (!QFileInfo(file).isFile()) {
-        err << "No se encuentra el archivo de base de datos: " << file << "\n";
-        return 1;
-    }
-    const QString source = QStringLiteral("cvi-zelto-migrate-source"), target = QStringLiteral("cvi-zelto-migrate-target");
-    QString error = EngineConnection::open(file, source, EngineConnection::kLockWaitMs, true);
+    // Every page is read before anything moves: a damaged shop must not arrive as a good one.
+    if (const int trouble = troubleOf(file, ShopFileProbe::Use::Read, err, true))
+        return trouble;
+    const ReadOnlyDatabase source(file, ReadOnlyDatabase::Open::Tidy);
+    const QString target = QStringLiteral("cvi-zelto-migrate-target");
+    QString error = source.error();
     if (error.isEmpty())
         error = EngineConnection::open(server, target);
     int status = 1;
     if (error.isEmpty()) {
         QElapsedTimer timer;
         timer.start();
-        ShopTransfer transfer({QSqlDatabase::database(source, false), EngineKind::SQLite},
+        ShopTransfer transfer({source.connection(), EngineKind::SQLite},
                               {QSqlDatabase::database(target, false), EngineKind::PostgreSQL});
         error = transfer.run();
         for (const QString& line : transfer.report())
@@ -266,7 +307,6 @@ int migrate(const Request& request, QTextStream& out, QTextStream& err)
             status = 0;
         }
     }
-    EngineConnection::remove(source);
     EngineConnection::remove(target);
     if (!error.isEmpty())
         err << error << "\n";
@@ -289,6 +329,8 @@ int certify(const Request& request, QTextStream& out, QTextStream& err)
 // A checked copy for a nightly job; the folder keeps the newest copies only.
 int backup(const Request& request, QTextStream& out, QTextStream& err)
 {
+    if (const int trouble = troubleOf(request.value, ShopFileProbe::Use::Read, err))
+        return trouble;
     const ShopBackup::Outcome outcome = ShopBackup::FromFile(request.value, request.extra.value(0));
     if (!outcome.notice.isEmpty()) {
         err << outcome.notice << "\n";
@@ -296,7 +338,7 @@ int backup(const Request& request, QTextStream& out, QTextStream& err)
     }
     if (!outcome.failure.isEmpty()) {
         err << outcome.failure << "\n";
-        return 1;
+        return outcome.sourceDamaged ? statusOf(ShopFileProbe::Kind::Damaged) : 1;
     }
     out << "Copia de seguridad revisada: " << QDir::toNativeSeparators(outcome.copyPath) << "\n";
     return 0;
@@ -332,6 +374,8 @@ int importProducts(const Request& request, QTextStream& out, QTextStream& err)
         err << error << "\n";
         return 2;
     }
+    if (const int trouble = troubleOf(request.extra.value(0), ShopFileProbe::Use::Write, err))
+        return trouble;
     TDataModule1& db = TDataModule1::instance();
     if (const QString error = db.open(request.extra.value(0)); !error.isEmpty()) {
         err << error << "\n";
@@ -399,7 +443,12 @@ QString helpText()
                "  0  hecho\n"
                "  1  la herramienta se nego o encontro problemas (el mensaje dice por que)\n"
                "  2  orden mal escrita: opcion desconocida, argumento de mas o de menos, numero fuera de\n"
-               "     rango (o, con --check, --certify y --import-products, un archivo que no se puede leer)\n")
+               "     rango; o el archivo de --certify o --import-products no se puede leer\n"
+               "  3  la tienda no existe o no es una base de datos del sistema\n"
+               "  4  la tienda esta ocupada por otro programa: vuelva a intentarlo\n"
+               "  5  la tienda esta danada: restaure la ultima copia de seguridad\n"
+               "  6  la tienda es de solo lectura y la herramienta debe escribir en ella\n"
+               "  7  la tienda es de una version mas reciente del programa\n")
         .arg(kMostDays)
         .arg(kMostSalesPerDay);
 }

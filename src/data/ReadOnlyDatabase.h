@@ -13,8 +13,9 @@ bool ReadRows(QSqlDatabase db, const QString& sql, const QVariantList& values, Q
 class ReadOnlyDatabase {
 public:
     // Strict: the engine itself refuses any write. Tidy: opened as the program opens it, only read,
-    // so that closing the last connection to a database in write-ahead-log mode removes the log's
-    // companion files again instead of leaving them beside it.
+    // so that closing the last connection to a database in
+    // write-ahead-log mode removes the log's companion files again instead of leaving them beside
+    // it; a file on read-only media is read through a read-only connection instead.
     enum class Open { Strict, Tidy };
     explicit ReadOnlyDatabase(const QString& path, Open open = Open::Strict);
     ~ReadOnlyDatabase();

@@ -102,6 +102,17 @@ void removePassing(const QString& passing)
 
 constexpr int kFolderLockWaitMs = 120000;
 
+// What the engine's own check finds wrong with the database; empty when it is whole.
+QString damageOf(QSqlDatabase db)
+{
+    QList<QVariantList> rows;
+    QString error;
+    if (!ReadRows(db, QStringLiteral("PRAGMA quick_check(5)"), {}, &rows, &error))
+        return error;
+    const QString first = rows.value(0).value(0).toString();
+    return first == QLatin1String("ok") ? QString() : first;
+}
+
 Outcome writeChecked(QSqlDatabase source, const QString& folder, const QString& sessionId)
 {
     if (const QString refusal = BackupFolder::Check(folder); !refusal.isEmpty())
@@ -123,6 +134,13 @@ Outcome writeChecked(QSqlDatabase source, const QString& folder, const QString& 
     const QString passing = PassingName(path);
     if (const QString failure = DatabaseCopy::write(source, passing); !failure.isEmpty()) {
         removePassing(passing);
+        // A damaged database fails its copy with words of its own (even "disk is full"): look
+        // before blaming the folder.
+        if (const QString damage = damageOf(source); !damage.isEmpty()) {
+            Outcome outcome = failed(QStringLiteral("la base de datos esta danada (%1); restaure la ultima copia de seguridad").arg(damage));
+            outcome.sourceDamaged = true;
+            return outcome;
+        }
         return failed(plainWriteFailure(failure, folder));
     }
     const QString checkedId = session.row.isEmpty() ? QString() : session.id;

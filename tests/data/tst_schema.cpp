@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -106,6 +107,9 @@ private slots:
         QCOMPARE(codes.integer(6), 0);
         QCOMPARE(codes.integer(7), 0);
         QCOMPARE(codes.text(8), QStringLiteral("S"));
+        // The shop's own identity: whose a backup copy is.
+        const QString shopId = db.query(QStringLiteral("SELECT IdTienda FROM Codigos WHERE IdC=1")).text(0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$")).match(shopId).hasMatch(), qPrintable(shopId));
 
         SqlRows taxpayer = db.query(QStringLiteral("SELECT Sucursal, NFactura FROM DatosC"));
         QCOMPARE(taxpayer.count(), 1);
