@@ -1,7 +1,13 @@
-#include "app/CommandLine.h"
+#include "ShopFixture.h"
 
+#include "app/CommandLine.h"
+#include "data/SchemaUpgrade.h"
+
+#include <QCryptographicHash>
 #include <QDir>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -32,6 +38,30 @@ Run runProgram(const QStringList& arguments, const QString& folder)
 }
 
 QStringList entries(const QString& folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+
+QByteArray hashOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : QByteArray();
+}
+
+// Runs one statement on the file outside the program, as another tool would.
+bool onFile(const QString& path, const QString& sql)
+{
+    const QString name = QStringLiteral("outside");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        ok = db.open() && QSqlQuery(db).exec(sql);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+const QFile::Permissions kReadOnlyFile = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+const QFile::Permissions kReadOnlyFolder = kReadOnlyFile | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
 
 }
 
@@ -130,6 +160,154 @@ private slots:
         const Run run = runProgram({QStringLiteral("--certify"), path}, folder.path());
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains(QLatin1String("no es un archivo comun")), qPrintable(run.err));
+    }
+
+    // Each trouble a shop file can have is told apart, with its own words and exit status, and
+    // the file is left as it was.
+    void troubledShops_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* trouble, const char* tool, int status, const char* message) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(trouble), QLatin1String(tool))))
+                << QString::fromLatin1(trouble) << QString::fromLatin1(tool) << status << QString::fromLatin1(message);
+        };
+        row("missing", "--check", 3, "No se encuentra el archivo");
+        row("text", "--check", 3, "no es una base de datos del sistema");
+        row("text", "--backup", 3, "no es una base de datos del sistema");
+        row("empty", "--simulate", 3, "no es una base de datos del sistema");
+        row("truncated", "--check", 5, "esta danada: el archivo esta cortado");
+        row("truncated", "--backup", 5, "esta danada");
+        row("truncated", "--simulate", 5, "esta danada");
+        row("overwritten", "--backup", 5, "esta danada");
+        row("locked", "--check", 4, "ocupada por otro programa");
+        row("locked", "--backup", 4, "ocupada por otro programa");
+        row("newer", "--check", 7, "version mas reciente");
+        row("newer", "--backup", 7, "version mas reciente");
+        row("read-only", "--simulate", 6, "solo lectura");
+        row("read-only", "--import-products", 6, "solo lectura");
+    }
+    void troubledShops()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, tool);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        ShopFixture shop(true, ShopFixture::Place::File);
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        shop.db().close();
+        const QString inner = shop.folder() + QStringLiteral("tienda");
+        QVERIFY(QDir().mkpath(inner + QStringLiteral("/copias")));
+        const QString path = inner + QStringLiteral("/dbzelto.sqlite");
+        QFile list(shop.folder() + QStringLiteral("lista.csv"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("Producto;Precio\nAZUCAR;5\n");
+        list.close();
+        if (trouble != QLatin1String("missing"))
+            QVERIFY(QFile::copy(shop.databasePath(), path));
+        QFile file(path);
+        QSqlDatabase holder;
+        if (trouble == QLatin1String("text") || trouble == QLatin1String("empty")) {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            if (trouble == QLatin1String("text"))
+                file.write("IdProducto;Producto\n");
+            file.close();
+        } else if (trouble == QLatin1String("truncated")) {
+            QVERIFY(file.resize(file.size() / 2));
+        } else if (trouble == QLatin1String("overwritten")) {
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(file.size() / 2));
+            file.write(QByteArray(file.size() / 2, '\x5a'));
+            file.close();
+        } else if (trouble == QLatin1String("newer")) {
+            QVERIFY(onFile(path, QStringLiteral("PRAGMA user_version = %1").arg(SchemaUpgrade::currentPlan().version + 1)));
+        } else if (trouble == QLatin1String("read-only")) {
+            QVERIFY(file.setPermissions(kReadOnlyFile));
+            QVERIFY(QFile::setPermissions(inner, kReadOnlyFolder));
+        }
+        const QByteArray before = hashOf(path);
+        const QStringList beforeEntries = entries(inner);
+        if (trouble == QLatin1String("locked")) {
+            // Another program holds the shop with an exclusive lock while the tool runs.
+            holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+            holder.setDatabaseName(path);
+            QVERIFY(holder.open());
+            QSqlQuery hold(holder);
+            QVERIFY(hold.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")));
+            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            QVERIFY(hold.exec(QStringLiteral("UPDATE Codigos SET Parametro1 = Parametro1")));
+        }
+
+        QStringList arguments{tool, path};
+        if (tool == QLatin1String("--backup"))
+            arguments << inner + QStringLiteral("/copias");
+        if (tool == QLatin1String("--import-products"))
+            arguments = QStringList{tool, shop.folder() + QStringLiteral("lista.csv"), path};
+        const Run run = runProgram(arguments, shop.folder());
+        if (holder.isValid()) {
+            holder.close();
+            holder = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        }
+        QFile::setPermissions(inner, kReadOnlyFolder | QFileDevice::WriteOwner);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(run.status, status);
+        QCOMPARE(hashOf(path), before);
+        QCOMPARE(entries(inner), beforeEntries);
+        QCOMPARE(entries(inner + QStringLiteral("/copias")), QStringList());
+    }
+
+    // A shop on read-only media is read through a read-only connection: checked and copied, with
+    // nothing written beside it.
+    void readOnlyShopIsReadAsItIs_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("check") << QStringLiteral("--check");
+        QTest::newRow("backup") << QStringLiteral("--backup");
+    }
+    void readOnlyShopIsReadAsItIs()
+    {
+        QFETCH(QString, tool);
+        ShopFixture shop(true, ShopFixture::Place::File);
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        shop.db().close();
+        const QString media = shop.folder() + QStringLiteral("cd");
+        const QString copies = shop.folder() + QStringLiteral("copias");
+        QVERIFY(QDir().mkpath(media));
+        QVERIFY(QDir().mkpath(copies));
+        const QString path = media + QStringLiteral("/dbzelto.sqlite");
+        QVERIFY(QFile::copy(shop.databasePath(), path));
+        QVERIFY(QFile::setPermissions(path, kReadOnlyFile));
+        QVERIFY(QFile::setPermissions(media, kReadOnlyFolder));
+        const QByteArray before = hashOf(path);
+
+        QStringList arguments{tool, path};
+        if (tool == QLatin1String("--backup"))
+            arguments << copies;
+        const Run run = runProgram(arguments, shop.folder());
+        QFile::setPermissions(media, kReadOnlyFolder | QFileDevice::WriteOwner);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(entries(media), QStringList{QStringLiteral("dbzelto.sqlite")});
+        QCOMPARE(hashOf(path), before);
+        QCOMPARE(entries(copies).size(), tool == QLatin1String("--backup") ? 1 : 0);
+    }
+
+    // A check only reads: the shop's file keeps its bytes and no log companion file is left.
+    void checkLeavesTheFileAsItWas()
+    {
+        ShopFixture shop(true, ShopFixture::Place::File);
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        shop.db().close();
+        const QStringList before = entries(shop.folder());
+        const QByteArray bytes = hashOf(shop.databasePath());
+        const Run run = runProgram({QStringLiteral("--check"), shop.databasePath()}, shop.folder());
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.endsWith(QLatin1String("0 problems\n")), qPrintable(run.out));
+        QCOMPARE(entries(shop.folder()), before);
+        QCOMPARE(hashOf(shop.databasePath()), bytes);
     }
 
     // Qt's own window options still start the window program.
