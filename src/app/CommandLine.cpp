@@ -16,12 +16,14 @@
 #include "tax/CertificationRun.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <limits>
 
 namespace {
 

@@ -162,8 +162,6 @@ Outcome writeChecked(QSqlDatabase source, const QString& folder, const QString& 
 
 }
 
-}
-
 QString ServerNotice()
 {
     return QStringLiteral("La base de datos esta en un servidor: al cerrar la caja no se hace copia en este "

@@ -173,8 +173,8 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::newRow("missing folder") << "dbzelto.sqlite" << "no-existe" << 1 << "no existe";
-        QTest::newRow("missing database") << "otra.sqlite" << "." << 1 << "no se encuentra el archivo";
-        QTest::newRow("not a shop database") << "nota.txt" << "." << 1 << "no es una base de datos del sistema";
+        QTest::newRow("missing database") << "otra.sqlite" << "." << 3 << "No se encuentra el archivo";
+        QTest::newRow("not a shop database") << "nota.txt" << "." << 3 << "no es una base de datos del sistema";
         QTest::newRow("server shop") << "postgresql://caja@servidor/tienda" << "." << 1 << "servidor";
         QTest::newRow("folder left out") << "dbzelto.sqlite" << "" << 2 << "Uso:";
     }
