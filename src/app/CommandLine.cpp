@@ -532,11 +532,18 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
     addOptions(parser);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        const QString why = unknown.isEmpty() ? parser.errorText()
-                                              : QStringLiteral("opcion desconocida: %1%2")
-                                                    .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
-                                                         unknown.first());
-        return usageError(err, why, usage());
+        if (!unknown.isEmpty())
+            return usageError(err,
+                              QStringLiteral("opcion desconocida: %1%2")
+                                  .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), unknown.first()),
+                              usage());
+        // Otherwise an option that takes a value ends the command without it.
+        const Tool* named = nullptr;
+        for (const Tool& tool : tools())
+            if (arguments.contains(QStringLiteral("--") + QLatin1String(tool.option)))
+                named = &tool;
+        return usageError(err, QStringLiteral("falta el valor de %1").arg(arguments.value(arguments.size() - 1)),
+                          named ? QString::fromLatin1(named->usage) : usage());
     }
     if (parser.isSet(QStringLiteral("help"))) {
         out << helpText() << "\n" << usage() << "\n";

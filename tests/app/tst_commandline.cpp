@@ -82,7 +82,7 @@ private slots:
         row("unknown short option", {"-x"}, "opcion desconocida: -x");
         row("bare argument", {"tienda.sqlite"}, "no se indico ninguna herramienta");
         row("extra argument", {"--check", "tienda.sqlite", "otra.sqlite"}, "argumento de mas: otra.sqlite");
-        row("missing value", {"--check"}, "Uso: cvi-zelto --check");
+        row("missing value", {"--check"}, "falta el valor de --check");
         row("missing folder", {"--backup", "tienda.sqlite"}, "falta CARPETA");
         row("option of another tool", {"--check", "tienda.sqlite", "--demo"}, "--demo no va con --check");
         row("two tools", {"--check", "a.sqlite", "--backup", "b.sqlite", "."}, "una sola herramienta");
