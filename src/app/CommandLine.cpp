@@ -446,7 +446,7 @@ QString helpText()
                "  1  la herramienta se nego o encontro problemas (el mensaje dice por que)\n"
                "  2  orden mal escrita: opcion desconocida, argumento de mas o de menos, numero fuera de\n"
                "     rango; o el archivo de --certify o --import-products no se puede leer\n"
-               "  3  la tienda no existe o no es una base de datos del sistema\n"
+               "  3  la tienda no existe o no es una base de datos del sistema (un servidor: no responde)\n"
                "  4  la tienda esta ocupada por otro programa: vuelva a intentarlo\n"
                "  5  la tienda esta danada: restaure la ultima copia de seguridad\n"
                "  6  la tienda es de solo lectura y la herramienta debe escribir en ella\n"

@@ -38,8 +38,11 @@ Finding examineHeader(const QString& path)
     const quint32 changeCounter = qFromBigEndian<quint32>(bytes + 24);
     const quint32 pageCount = qFromBigEndian<quint32>(bytes + 28);
     const quint32 validFor = qFromBigEndian<quint32>(bytes + 92);
-    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0 || size % pageSize != 0
-        || (changeCounter == validFor && size < qint64(pageCount) * pageSize))
+    // While a log is beside the file a checkpoint may be writing its pages: the header can run
+    // ahead of the file's length for a moment, so only a file without a log is measured.
+    const bool settled = !QFileInfo::exists(path + QStringLiteral("-wal"));
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0
+        || (settled && (size % pageSize != 0 || (changeCounter == validFor && size < qint64(pageCount) * pageSize))))
         return found(Kind::Damaged, QStringLiteral("La base de datos %1 esta danada: el archivo esta cortado (%2 de %3 bytes). "
                                                    "Restaure la ultima copia de seguridad")
                                         .arg(path)
