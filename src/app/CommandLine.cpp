@@ -173,7 +173,8 @@ int addDemoHistory(const QString& path, int days, QTextStream& out, QTextStream&
 bool plainFileName(const QString& path)
 {
     const QString name = path.trimmed();
-    return !name.isEmpty() && name != QLatin1String(":memory:") && !name.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
+    return !name.isEmpty() && name != QLatin1String(":memory:")
+        && !name.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
 }
 
 const char kCreateUsage[] = "Uso: cvi-zelto --create-database ARCHIVO|postgresql://... [--demo [--days N]] [--nit NIT] "
@@ -183,7 +184,8 @@ int createDatabase(const Request& request, QTextStream& out, QTextStream& err)
 {
     const QString path = request.value;
     if (EngineConnection::engineOf(path) == EngineKind::SQLite && !plainFileName(path))
-        return usageError(err, QStringLiteral("\"%1\" no es un nombre de archivo").arg(path), QLatin1String(kCreateUsage));
+        return usageError(err, QStringLiteral("\"%1\" no es un nombre de archivo").arg(path),
+                          QLatin1String(kCreateUsage));
     NewDatabaseOptions options;
     options.demo = request.isSet("demo");
     options.waitingOrders = options.demo;
@@ -284,7 +286,8 @@ int migrate(const Request& request, QTextStream& out, QTextStream& err)
     const QString file = request.value;
     const QString server = request.extra.value(0);
     if (EngineConnection::engineOf(server) != EngineKind::PostgreSQL)
-        return usageError(err, QStringLiteral("el destino no es un servidor postgresql://"), QLatin1String(kMigrateUsage));
+        return usageError(err, QStringLiteral("el destino no es un servidor postgresql://"),
+                          QLatin1String(kMigrateUsage));
     // Every page is read before anything moves: a damaged shop must not arrive as a good one.
     if (const int trouble = troubleOf(file, ShopFileProbe::Use::Read, err, true))
         return trouble;
@@ -409,8 +412,8 @@ const QList<Tool>& tools()
         {"migrate", "ARCHIVO", {QStringLiteral("SERVIDOR")}, {}, kMigrateUsage, migrate},
         {"backup", "ARCHIVO", {QStringLiteral("CARPETA")}, {}, "Uso: cvi-zelto --backup ARCHIVO CARPETA", backup},
         {"restore", "COPIA", {QStringLiteral("ARCHIVO")}, {}, "Uso: cvi-zelto --restore COPIA ARCHIVO", restore},
-        {"import-products", "ARCHIVO", {QStringLiteral("TIENDA")}, {}, "Uso: cvi-zelto --import-products ARCHIVO.csv|ARCHIVO.xlsx TIENDA",
-         importProducts},
+        {"import-products", "ARCHIVO", {QStringLiteral("TIENDA")}, {},
+         "Uso: cvi-zelto --import-products ARCHIVO.csv|ARCHIVO.xlsx TIENDA", importProducts},
     };
     return all;
 }
@@ -484,8 +487,8 @@ bool isWindowOption(const QString& argument, bool* takesValue)
                                        QStringLiteral("-qwindowtitle"), QStringLiteral("-style"),
                                        QStringLiteral("-stylesheet"), QStringLiteral("-session"),
                                        QStringLiteral("-display"), QStringLiteral("-geometry")};
-    static const QStringList flags{QStringLiteral("-reverse"), QStringLiteral("-widgetcount"), QStringLiteral("-nograb"),
-                                   QStringLiteral("-dograb"), QStringLiteral("-sync")};
+    static const QStringList flags{QStringLiteral("-reverse"), QStringLiteral("-widgetcount"),
+                                   QStringLiteral("-nograb"), QStringLiteral("-dograb"), QStringLiteral("-sync")};
     *takesValue = withValue.contains(argument);
     return *takesValue || flags.contains(argument);
 }
@@ -532,11 +535,10 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
     addOptions(parser);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty())
-            return usageError(err,
-                              QStringLiteral("opcion desconocida: %1%2")
-                                  .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), unknown.first()),
-                              usage());
+        if (!unknown.isEmpty()) {
+            const QString dashes = unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            return usageError(err, QStringLiteral("opcion desconocida: %1%2").arg(dashes, unknown.first()), usage());
+        }
         // Otherwise an option that takes a value ends the command without it.
         const Tool* named = nullptr;
         for (const Tool& tool : tools())

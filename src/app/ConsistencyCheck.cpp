@@ -438,8 +438,8 @@ namespace {
 
 QString olderNotice(int version)
 {
-    return QStringLiteral("La base de datos es de la version %1 (este programa escribe la %2): se reviso como esta, sin "
-                          "actualizarla; se actualiza al abrirla con el programa.")
+    return QStringLiteral("La base de datos es de la version %1 (este programa escribe la %2): se reviso como "
+                          "esta, sin actualizarla; se actualiza al abrirla con el programa.")
         .arg(version)
         .arg(SchemaUpgrade::currentPlan().version);
 }

@@ -109,7 +109,8 @@ bool SettingsFile::write(const ConnectionSettings& settings)
     // Made for the owner and the folder's group (the shop's users) before anything is in it; the
     // settings keep the mode of the file they rewrite.
     if (!QFileInfo::exists(path)) {
-        const auto ownerAndGroup = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+        const auto ownerAndGroup =
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup;
         QFile fresh(path);
         if (fresh.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerAndGroup))
             fresh.setPermissions(ownerAndGroup); // past the umask, which would take the group's writing

@@ -24,7 +24,8 @@ QByteArray key(const QString& keyPath, bool make)
         QDir().mkpath(QFileInfo(keyPath).absolutePath());
         QByteArray fresh(crypto_secretbox_KEYBYTES, Qt::Uninitialized);
         randombytes_buf(fresh.data(), size_t(fresh.size()));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup)) {
+        const auto ownerWritesGroupReads = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerWritesGroupReads)) {
             const bool written = file.write(fresh) == fresh.size() && file.flush();
             file.close();
             if (written)
@@ -53,8 +54,9 @@ QString seal(const QString& text, const QString& keyPath)
     QByteArray box(crypto_secretbox_NONCEBYTES + crypto_secretbox_MACBYTES + plain.size(), Qt::Uninitialized);
     auto* nonce = reinterpret_cast<unsigned char*>(box.data());
     randombytes_buf(nonce, crypto_secretbox_NONCEBYTES);
-    crypto_secretbox_easy(nonce + crypto_secretbox_NONCEBYTES, reinterpret_cast<const unsigned char*>(plain.constData()),
-                          quint64(plain.size()), nonce, reinterpret_cast<const unsigned char*>(k.constData()));
+    crypto_secretbox_easy(nonce + crypto_secretbox_NONCEBYTES,
+                          reinterpret_cast<const unsigned char*>(plain.constData()), quint64(plain.size()), nonce,
+                          reinterpret_cast<const unsigned char*>(k.constData()));
     return kPrefix + QString::fromLatin1(box.toBase64());
 }
 

@@ -27,8 +27,8 @@ ReadOnlyDatabase::ReadOnlyDatabase(const QString& path, Open open)
     if (readOnlyMedia && !QFileInfo::exists(path + QStringLiteral("-wal"))) {
         // Nobody can write there, so nobody is writing: read the file as it stands, without the
         // log's companion files the engine could not create beside it.
-        db.setDatabaseName(QStringLiteral("file:%1?immutable=1")
-                               .arg(QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/"))));
+        const QByteArray encoded = QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/");
+        db.setDatabaseName(QStringLiteral("file:%1?immutable=1").arg(QString::fromLatin1(encoded)));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
     } else {
         db.setDatabaseName(path);

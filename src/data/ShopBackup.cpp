@@ -126,7 +126,8 @@ Outcome writeChecked(QSqlDatabase source, const QString& folder, const QString& 
     const QDir dir(folder);
     QLockFile lock(dir.filePath(QStringLiteral(".cvi-zelto-copia.lock")));
     if (!lock.tryLock(kFolderLockWaitMs))
-        return failed(QStringLiteral("otra copia se esta escribiendo en la carpeta %1").arg(QDir::toNativeSeparators(folder)));
+        return failed(QStringLiteral("otra copia se esta escribiendo en la carpeta %1")
+                          .arg(QDir::toNativeSeparators(folder)));
     removeLeftovers(dir);
 
     // Written and checked under a passing name, then renamed: a copy under its final name is whole.
@@ -137,7 +138,8 @@ Outcome writeChecked(QSqlDatabase source, const QString& folder, const QString& 
         // A damaged database fails its copy with words of its own (even "disk is full"): look
         // before blaming the folder.
         if (const QString damage = damageOf(source); !damage.isEmpty()) {
-            Outcome outcome = failed(QStringLiteral("la base de datos esta danada (%1); restaure la ultima copia de seguridad").arg(damage));
+            Outcome outcome = failed(
+                QStringLiteral("la base de datos esta danada (%1); restaure la ultima copia de seguridad").arg(damage));
             outcome.sourceDamaged = true;
             return outcome;
         }

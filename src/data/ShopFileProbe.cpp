@@ -27,11 +27,14 @@ Finding examineHeader(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return found(Kind::NotAShop, QStringLiteral("No se puede leer el archivo %1: %2").arg(path, file.errorString()));
+        return found(Kind::NotAShop,
+                     QStringLiteral("No se puede leer el archivo %1: %2").arg(path, file.errorString()));
     const QByteArray header = file.read(100);
     const qint64 size = file.size();
     if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return found(Kind::NotAShop, QStringLiteral("%1 no es una base de datos del sistema (no es un archivo de base de datos)").arg(path));
+        return found(Kind::NotAShop, QStringLiteral("%1 no es una base de datos del sistema (no es un archivo de "
+                                                    "base de datos)")
+                                         .arg(path));
     const auto* bytes = reinterpret_cast<const uchar*>(header.constData());
     const quint32 rawPageSize = qFromBigEndian<quint16>(bytes + 16);
     const qint64 pageSize = rawPageSize == 1 ? 65536 : rawPageSize;
@@ -43,8 +46,8 @@ Finding examineHeader(const QString& path)
     const bool settled = !QFileInfo::exists(path + QStringLiteral("-wal"));
     if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0
         || (settled && (size % pageSize != 0 || (changeCounter == validFor && size < qint64(pageCount) * pageSize))))
-        return found(Kind::Damaged, QStringLiteral("La base de datos %1 esta danada: el archivo esta cortado (%2 de %3 bytes). "
-                                                   "Restaure la ultima copia de seguridad")
+        return found(Kind::Damaged, QStringLiteral("La base de datos %1 esta danada: el archivo esta cortado (%2 de "
+                                                   "%3 bytes). Restaure la ultima copia de seguridad")
                                         .arg(path)
                                         .arg(size)
                                         .arg(qint64(pageCount) * pageSize));
@@ -55,14 +58,16 @@ Finding engineFinding(const QString& path, const QString& engineText)
 {
     switch (KindOfEngineText(engineText)) {
     case Kind::Busy:
-        return found(Kind::Busy, QStringLiteral("La base de datos %1 esta ocupada por otro programa (%2); vuelva a intentarlo "
-                                                "cuando lo suelte")
+        return found(Kind::Busy, QStringLiteral("La base de datos %1 esta ocupada por otro programa (%2); vuelva a "
+                                                "intentarlo cuando lo suelte")
                                      .arg(path, engineText));
     case Kind::Damaged:
-        return found(Kind::Damaged, QStringLiteral("La base de datos %1 esta danada (%2). Restaure la ultima copia de seguridad")
+        return found(Kind::Damaged, QStringLiteral("La base de datos %1 esta danada (%2). Restaure la ultima copia "
+                                                   "de seguridad")
                                         .arg(path, engineText));
     default:
-        return found(Kind::NotAShop, QStringLiteral("%1 no es una base de datos del sistema (%2)").arg(path, engineText));
+        return found(Kind::NotAShop,
+                     QStringLiteral("%1 no es una base de datos del sistema (%2)").arg(path, engineText));
     }
 }
 
@@ -95,8 +100,8 @@ Finding Examine(const QString& path, Use use, bool fullCheck)
     if (Finding header = examineHeader(path); header.kind != Kind::Good)
         return header;
     if (use == Use::Write && OnReadOnlyMedia(path))
-        return found(Kind::ReadOnly, QStringLiteral("La base de datos %1 es de solo lectura (el archivo o su carpeta no se "
-                                                    "pueden escribir, o esta en un medio de solo lectura)")
+        return found(Kind::ReadOnly, QStringLiteral("La base de datos %1 es de solo lectura (el archivo o su carpeta "
+                                                    "no se pueden escribir, o esta en un medio de solo lectura)")
                                          .arg(path));
     const ReadOnlyDatabase shop(path, ReadOnlyDatabase::Open::Tidy);
     if (!shop.error().isEmpty())
@@ -109,7 +114,8 @@ Finding Examine(const QString& path, Use use, bool fullCheck)
         if (problem.contains(QLatin1String("version mas reciente")))
             return found(Kind::Newer, problem);
         const Kind kind = KindOfEngineText(problem);
-        return kind == Kind::NotAShop ? found(Kind::NotAShop, QStringLiteral("%1 %2").arg(path, problem)) : engineFinding(path, problem);
+        return kind == Kind::NotAShop ? found(Kind::NotAShop, QStringLiteral("%1 %2").arg(path, problem))
+                                      : engineFinding(path, problem);
     }
     if (fullCheck) {
         rows.clear();
@@ -117,8 +123,8 @@ Finding Examine(const QString& path, Use use, bool fullCheck)
             return engineFinding(path, error);
         const QString first = rows.value(0).value(0).toString();
         if (first != QLatin1String("ok"))
-            return found(Kind::Damaged, QStringLiteral("La base de datos %1 esta danada (%2). Restaure la ultima copia de "
-                                                       "seguridad")
+            return found(Kind::Damaged, QStringLiteral("La base de datos %1 esta danada (%2). Restaure la ultima "
+                                                       "copia de seguridad")
                                             .arg(path, first));
     }
     return {};
