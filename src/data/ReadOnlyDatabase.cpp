@@ -24,7 +24,7 @@ ReadOnlyDatabase::ReadOnlyDatabase(const QString& path, Open open)
     m_name = QStringLiteral("cvi-zelto-readonly-%1").arg(++counter);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     const bool readOnlyMedia = open == Open::Tidy && ShopFileProbe::OnReadOnlyMedia(path);
-    if (readOnlyMedia && !QFileInfo::exists(path + QStringLiteral("-wal"))) {
+    if (open == Open::Settled || (readOnlyMedia && !QFileInfo::exists(path + QStringLiteral("-wal")))) {
         // Nobody can write there, so nobody is writing: read the file as it stands, without the
         // log's companion files the engine could not create beside it.
         const QByteArray encoded = QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/");

@@ -79,7 +79,7 @@ bool readSession(QSqlDatabase source, const QString& sessionId, Session* session
 // The shop a copy belongs to; empty when it cannot be told.
 QString copyShopId(const QString& path)
 {
-    const ReadOnlyDatabase copy(path);
+    const ReadOnlyDatabase copy(path, ReadOnlyDatabase::Open::Settled);
     QString shopId, error;
     return copy.error().isEmpty() && ReadShopId(copy.connection(), &shopId, &error) ? shopId : QString();
 }
