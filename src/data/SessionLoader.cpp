@@ -44,7 +44,7 @@ void LoadTaxpayer()
     s.BranchNumber = int(rows.integer(2));
     s.HeadOfficePhone = CutToWidth(rows.text(3), 10);
     s.HeadOfficeAddress = CutToWidth(rows.text(4), 40);
-    s.HeadOfficeCity = CutToWidth(rows.text(5), 30);
+    s.HeadOfficeCity = CutToWidth(rows.text(5), 20);
     s.EconomicActivity = CutToWidth(rows.text(6), 50);
     s.OwnerName = CutToWidth(rows.text(8), 50);
 }
@@ -62,8 +62,8 @@ void LoadActiveDosage()
     s.InvoiceLegend = rows.isEmpty() ? QString() : InvoiceLegendText(legend);
     s.InvoiceLegendLines = InvoiceLegendLines(legend);
     s.BranchPhone = CutToWidth(rows.text(6), 10);
-    s.BranchAddress = CutToWidth(rows.text(7), 30);
-    s.BranchCity = CutToWidth(rows.text(8), 30);
+    s.BranchAddress = CutToWidth(rows.text(7), 40);
+    s.BranchCity = CutToWidth(rows.text(8), 20);
 }
 
 }

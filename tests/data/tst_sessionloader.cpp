@@ -58,6 +58,21 @@ private slots:
         QCOMPARE(s.InvoiceLegendLines.join(QLatin1Char(' ')), s.InvoiceLegend);
     }
 
+    // The columns hold 40 characters for an address: the session keeps all of them.
+    void branchAddressLoadsWhole()
+    {
+        ShopFixture shop(true);
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        const QString address = QStringLiteral("AV. BUENOS AIRES 1234 ENTRE C. 5 Y C. 6"); // 39
+        const QString longest = address + QLatin1Char('X');
+        shop.db().execute(QStringLiteral("UPDATE Dosificaciones SET DireccionS=?, CiudadS=? WHERE Estado=1"),
+                          {longest, QStringLiteral("SANTA CRUZ DE LA SIE")});
+        SessionLoader::LoadActiveDosage();
+        const SessionState& s = SessionState::current();
+        QCOMPARE(s.BranchAddress, longest);
+        QCOMPARE(s.BranchCity, QStringLiteral("SANTA CRUZ DE LA SIE"));
+    }
+
     void noActiveDosageLeavesTheDosageFieldsEmpty()
     {
         ShopFixture shop(true);
