@@ -157,6 +157,35 @@ private slots:
         QVERIFY(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Productos")).integer(0) > 0);
     }
 
+    // A credit paid in full (nothing owed) is settled as cash by the upgrade, so it leaves the debt
+    // lists; a debt still owed and an annulled credit keep their form.
+    void settledCreditsBecomeCash()
+    {
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        const QString caja = shop.openCashSession(QDate(2026, 12, 9));
+        struct Row { const char* id; double paid, owed; const char* state; int formAfter; };
+        const Row rows[] = {{"000000001", 40, 0, "V", 1}, {"000000002", 30, 10, "V", 2}, {"000000003", 40, 0, "A", 2}};
+        for (const Row& r : rows) {
+            shop.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, Saldo, FormaP, Estado, IdCaja) "
+                                             "VALUES(?, '2026-12-09', 40, ?, ?, 2, ?, ?)"),
+                              {QStringLiteral("V") + QLatin1String(r.id), r.paid, r.owed, QLatin1String(r.state), caja});
+            shop.db().execute(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, TotalF, TotalE, Saldo, FormaP, Estado, IdCaja) "
+                                             "VALUES(?, '2026-12-09', 40, ?, ?, 2, ?, ?)"),
+                              {QStringLiteral("P") + QLatin1String(r.id), r.paid, r.owed, QLatin1String(r.state), caja});
+        }
+        shop.db().close();
+        stampVersion(shop, 8);
+        QCOMPARE(shop.db().open(shop.databasePath()), QString());
+        QCOMPARE(versionOf(shop.db()), SchemaUpgrade::currentPlan().version);
+        for (const Row& r : rows) {
+            QCOMPARE(shop.db().query(QStringLiteral("SELECT FormaP FROM Ventas WHERE IdVenta=?"),
+                                     {QStringLiteral("V") + QLatin1String(r.id)}).integer(0), r.formAfter);
+            QCOMPARE(shop.db().query(QStringLiteral("SELECT FormaP FROM Compras WHERE IdCompra=?"),
+                                     {QStringLiteral("P") + QLatin1String(r.id)}).integer(0), r.formAfter);
+        }
+    }
+
     void upgradedDatabaseIsNotUpgradedTwice()
     {
         ShopFixture shop;

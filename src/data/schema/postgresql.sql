@@ -370,4 +370,4 @@ CREATE TABLE Ingresos (
 );
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-COMMENT ON TABLE Codigos IS 'version 8';
+COMMENT ON TABLE Codigos IS 'version 9';
