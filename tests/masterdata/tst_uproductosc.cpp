@@ -403,6 +403,41 @@ private slots:
         QCOMPARE(c.grid("Vec0")->cell(Col::ColNro, rows - 2), QString::number(rows - 1));
     }
 
+    // After "NUEVO" the row stays highlighted: a click on it shows it again, as on any other row.
+    void clickOnTheHighlightedRowShowsIt_data()
+    {
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<QString>("nuevo");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("column");
+        QTest::newRow("products") << "Vec0" << "SBNuevoP" << "ENombreP" << int(Col::ColProducto);
+        QTest::newRow("brands") << "VecM" << "SBNuevoM" << "EMarca" << int(TFProductosC::NameColNombre);
+        QTest::newRow("units") << "VecUM" << "SBNuevoUM" << "EUMedida" << int(TFProductosC::NameColNombre);
+    }
+    void clickOnTheHighlightedRowShowsIt()
+    {
+        QFETCH(QString, grid);
+        QFETCH(QString, nuevo);
+        QFETCH(QString, field);
+        QFETCH(int, column);
+        Catalog c;
+        c.open();
+        c.choose(1, QStringLiteral("COCA COLA 2L"));
+        DataGrid* list = c.grid(qPrintable(grid));
+        auto* tabs = c.w().findChild<QTabWidget*>();
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(list))
+                tabs->setCurrentIndex(i);
+        QVERIFY(list->isVisible());
+        const QString name = list->cell(column, 1);
+        c.clickCell(qPrintable(grid), 1, column);
+        QCOMPARE(Drive::text(c.w(), qPrintable(field)), name);
+        Drive::click(c.w(), qPrintable(nuevo));
+        QCOMPARE(Drive::text(c.w(), qPrintable(field)), QString());
+        c.clickCell(qPrintable(grid), 1, column);
+        QCOMPARE(Drive::text(c.w(), qPrintable(field)), name);
+    }
+
     // A product the reports name (a sale, purchase or delivery line) is disabled, never deleted.
     void productWithHistoryIsKept_data()
     {

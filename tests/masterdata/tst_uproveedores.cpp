@@ -261,6 +261,32 @@ private slots:
         QVERIFY(t.shop.messages.infos[0].endsWith(QStringLiteral("ya no esta Registrado")));
     }
 
+    // After "NUEVO" the row stays highlighted: a click on it shows it again, as on any other row.
+    void clickOnTheHighlightedRowShowsIt_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<QString>("nuevo");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("suppliers") << 1 << "VecP" << "SBNuevo" << "ERSocial";
+        QTest::newRow("clients") << 2 << "VecC" << "SBNuevoC" << "ECliente";
+    }
+    void clickOnTheHighlightedRowShowsIt()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, grid);
+        QFETCH(QString, nuevo);
+        QFETCH(QString, field);
+        Window t(mode);
+        const QString name = t.grid(qPrintable(grid))->cell(2, 1);
+        t.clickCell(qPrintable(grid), 1, 2);
+        QCOMPARE(Drive::text(t.w(), qPrintable(field)), name);
+        Drive::click(t.w(), qPrintable(nuevo));
+        QCOMPARE(Drive::text(t.w(), qPrintable(field)), QString());
+        t.clickCell(qPrintable(grid), 1, 2);
+        QCOMPARE(Drive::text(t.w(), qPrintable(field)), name);
+    }
+
     void deleting_data()
     {
         QTest::addColumn<int>("mode");

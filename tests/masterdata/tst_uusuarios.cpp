@@ -251,6 +251,22 @@ private slots:
         QCOMPARE(u.user("JEFE").integer(4), 1);
     }
 
+    // After "NUEVO" the row stays highlighted: a click on it shows that user again.
+    void clickOnTheHighlightedRowShowsIt()
+    {
+        UsersShop u;
+        auto window = u.open(1);
+        clickCell(*window, "ANA", ColLogin);
+        QCOMPARE(Drive::text(*window, "ENombre"), QStringLiteral("ANA ROJAS"));
+        Drive::click(*window, "SBNuevo");
+        QCOMPARE(Drive::text(*window, "ENombre"), QString());
+        clickCell(*window, "ANA", ColLogin);
+        QCOMPARE(Drive::text(*window, "ELogin"), QStringLiteral("ANA"));
+        QCOMPARE(Drive::text(*window, "ENombre"), QStringLiteral("ANA ROJAS"));
+        QVERIFY(Drive::enabled(*window, "SBActualizar"));
+        QVERIFY(!Drive::enabled(*window, "SBInsertar"));
+    }
+
     void updateUserData_data()
     {
         QTest::addColumn<QString>("login");
