@@ -16,7 +16,7 @@ packages=(
   libzip-dev
   python3-openpyxl
   fonts-liberation fonts-dejavu-core
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth xdotool
   xdg-utils
 )
 
