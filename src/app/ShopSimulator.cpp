@@ -113,6 +113,7 @@ private:
     void annulEarlierSale();
     void annulDelivery();
     void restock();
+    void restockBefore(int inventory, const QList<QPair<QString, double>>& needs);
     void purchase(int inventory, const QList<Restock>& lines);
     double tillCash();
     void purchaseServices();
@@ -352,10 +353,17 @@ void Simulation::sell(int number)
     const bool invoice = s.InvoicingEnabled == 1 && form != PaymentForms::Free && chance(55);
     const int voucher = invoice ? InvoiceVoucher : (chance(80) ? 0 : 2);
 
-    SaleCommitResult result = SaleCommit::Commit(saleOf(form, voucher));
+    auto commit = [this](const SaleInput& in) {
+        QList<QPair<QString, double>> needs;
+        for (const SaleLine& line : in.lines)
+            needs << qMakePair(line.productId, line.quantity.toDouble());
+        restockBefore(1, needs);
+        return SaleCommit::Commit(in);
+    };
+    SaleCommitResult result = commit(saleOf(form, voucher));
     // A client at his credit limit pays cash instead, as at the counter.
     if (!result.stored() && form == PaymentForms::Credit)
-        result = SaleCommit::Commit(saleOf(PaymentForms::Cash, voucher));
+        result = commit(saleOf(PaymentForms::Cash, voucher));
     if (!result.stored()) {
         ++m_summary.refusedSales;
         say(QStringLiteral("  venta rechazada: %1").arg(result.message));
@@ -430,6 +438,29 @@ void Simulation::restock()
             ++bought;
         }
     }
+}
+
+// A shop buys before it runs out: an item the coming sale or delivery would bring down to its
+// minimum is bought first (one supplier's note), up to about three times its minimum, so the
+// shelves never go below nothing.
+void Simulation::restockBefore(int inventory, const QList<QPair<QString, double>>& needs)
+{
+    if (m_suppliers.isEmpty())
+        return;
+    QList<Restock> low;
+    for (const auto& [id, quantity] : needs) {
+        const auto found = m_items.constFind(id);
+        if (found == m_items.cend())
+            continue;
+        const double stock =
+            Db().query(QStringLiteral("SELECT Ingreso-Egreso FROM Productos WHERE IdProducto=?"), {id}).number(0);
+        const double left = stock - quantity;
+        if (left > found->minimum)
+            continue;
+        low << Restock{*found, stock, std::ceil(std::max(found->minimum * 3, found->minimum + 1) - left)};
+    }
+    if (!low.isEmpty())
+        purchase(inventory, low.mid(0, kPurchaseLines));
 }
 
 // What the till should hold now, as the closing would expect it.
@@ -543,6 +574,13 @@ void Simulation::deletePurchase()
     if (m_todaysPurchases.isEmpty())
         return;
     const QString id = m_todaysPurchases.takeAt(pick(int(m_todaysPurchases.size())));
+    // Goods already sold or handed out stay bought: taking them back would leave the shelf short.
+    if (Db().query(QStringLiteral("SELECT COUNT(*) FROM DetalleC D, Productos P WHERE D.IdCompra=? "
+                                  "AND P.IdProducto=D.IdProducto AND P.Ingreso-P.Egreso-D.CEntrante<0"),
+                   {id})
+            .integer(0)
+        > 0)
+        return;
     if (const QString refusal = PurchaseDeletion::Delete(id); !refusal.isEmpty()) {
         say(QStringLiteral("  eliminacion de compra rechazada: %1").arg(refusal));
         return;
@@ -568,6 +606,10 @@ void Simulation::deliver()
         in.lines << DeliveryLine{supply.id, supply.category, Formats::General(1 + pick(5)), supply.name, supply.unit};
         ++i;
     }
+    QList<QPair<QString, double>> needs;
+    for (const DeliveryLine& line : in.lines)
+        needs << qMakePair(line.supplyId, line.quantity.toDouble());
+    restockBefore(2, needs);
     const DeliveryResult result = DeliveryRegistration::Register(in);
     if (!result.stored) {
         say(QStringLiteral("  entrega rechazada: %1").arg(result.message));
