@@ -14,6 +14,7 @@ packages=(
   libzbar-dev
   libxlsxwriter-dev
   libzip-dev
+  libsodium-dev
   python3-openpyxl
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth xdotool

@@ -1,5 +1,6 @@
 #include "data/SessionLoader.h"
 
+#include "data/PasswordHash.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
 #include "data/UDataModule.h"
@@ -8,8 +9,11 @@ namespace SessionLoader {
 
 SqlRows FindActiveUser(const QString& login, const QString& password)
 {
-    return TDataModule1::instance().query(
-        QStringLiteral("SELECT * FROM Usuario WHERE Login=? AND Clave=? AND Estado=1"), {login, password});
+    const SqlRows user = TDataModule1::instance().query(
+        QStringLiteral("SELECT * FROM Usuario WHERE Login=? AND Estado=1"), {login});
+    if (user.isEmpty() || !PasswordHash::Matches(password, user.text(QStringLiteral("ClaveHash"))))
+        return {};
+    return user;
 }
 
 void LoadUser(const SqlRows& user)

@@ -3,7 +3,9 @@
 #include "data/DatabaseCopy.h"
 #include "data/DatabaseError.h"
 #include "data/EngineConnection.h"
+#include "data/PasswordHash.h"
 #include "data/SchemaUpgrade.h"
+#include "data/SessionLoader.h"
 #include "data/SqlScript.h"
 #include "data/ServerAddress.h"
 
@@ -184,6 +186,40 @@ private slots:
             QCOMPARE(shop.db().query(QStringLiteral("SELECT FormaP FROM Compras WHERE IdCompra=?"),
                                      {QStringLiteral("P") + QLatin1String(r.id)}).integer(0), r.formAfter);
         }
+    }
+
+    // A database of clear passwords comes out with only their hashes, in either letter case as
+    // before. The shipped-password mark keeps its meaning: set from the clear password by the
+    // step before (from version 8), left as it was from version 9.
+    void clearPasswordsAreHashed_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::newRow("from version 8") << 8;
+        QTest::newRow("from version 9") << 9;
+    }
+    void clearPasswordsAreHashed()
+    {
+        QFETCH(int, from);
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        shop.db().execute(QStringLiteral("UPDATE Usuario SET Clave='admin', ClaveHash='', CambiarClave=? WHERE Login='admin'"),
+                          {from == 8 ? 0 : 1});
+        shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion) "
+                                         "VALUES('CAJERO', 'Secreto', 'ANA', 'CAJERA')"));
+        shop.db().close();
+        stampVersion(shop, from);
+        QCOMPARE(shop.db().open(shop.databasePath()), QString());
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Usuario WHERE Clave<>''")).integer(0), 0);
+        const SqlRows admin =
+            shop.db().query(QStringLiteral("SELECT ClaveHash, CambiarClave FROM Usuario WHERE Login='admin'"));
+        QVERIFY(PasswordHash::Matches(QStringLiteral("ADMIN"), admin.text(0)));
+        QCOMPARE(admin.integer(1), 1);
+        const SqlRows cashier =
+            shop.db().query(QStringLiteral("SELECT ClaveHash, CambiarClave FROM Usuario WHERE Login='CAJERO'"));
+        QVERIFY(PasswordHash::Matches(QStringLiteral("secreto"), cashier.text(0)));
+        QVERIFY(!PasswordHash::Matches(QStringLiteral("Secret"), cashier.text(0)));
+        QCOMPARE(cashier.integer(1), 0);
+        QVERIFY(!SessionLoader::FindActiveUser(QStringLiteral("cajero"), QStringLiteral("SECRETO")).isEmpty());
     }
 
     void upgradedDatabaseIsNotUpgradedTwice()

@@ -1,5 +1,6 @@
 #include "ShopFixture.h"
 
+#include "data/PasswordHash.h"
 #include "data/SessionLoader.h"
 #include "data/SessionState.h"
 
@@ -28,8 +29,9 @@ private slots:
         QFETCH(bool, found);
         ShopFixture shop(false);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
-        shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion, Estado) VALUES('CAJERO', 'SECRETO', 'ANA', 'CAJERA', ?)"),
-                          {estado});
+        static const QString hash = PasswordHash::Make(QStringLiteral("SECRETO"));
+        shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado) VALUES('CAJERO', ?, 'ANA', 'CAJERA', ?)"),
+                          {hash, estado});
         QCOMPARE(!SessionLoader::FindActiveUser(login, password).isEmpty(), found);
     }
 
