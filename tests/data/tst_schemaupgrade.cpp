@@ -189,12 +189,12 @@ private slots:
     }
 
     // A database of clear passwords comes out with only their hashes, in either letter case as
-    // before. The shipped-password mark keeps its meaning: set from the clear password by the
-    // step before (from version 8), left as it was from version 9.
+    // before. The shipped-password mark keeps its meaning: set from the clear password by step 8
+    // (a database of version 7), left as it was from version 9.
     void clearPasswordsAreHashed_data()
     {
         QTest::addColumn<int>("from");
-        QTest::newRow("from version 8") << 8;
+        QTest::newRow("from version 7") << 7;
         QTest::newRow("from version 9") << 9;
     }
     void clearPasswordsAreHashed()
@@ -203,7 +203,7 @@ private slots:
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         shop.db().execute(QStringLiteral("UPDATE Usuario SET Clave='admin', ClaveHash='', CambiarClave=? WHERE Login='admin'"),
-                          {from == 8 ? 0 : 1});
+                          {from == 7 ? 0 : 1});
         shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion) "
                                          "VALUES('CAJERO', 'Secreto', 'ANA', 'CAJERA')"));
         shop.db().close();
