@@ -440,27 +440,41 @@ void Simulation::restock()
     }
 }
 
-// A shop buys before it runs out: an item the coming sale or delivery would bring down to its
-// minimum is bought first (one supplier's note), up to about three times its minimum, so the
-// shelves never go below nothing.
+// A shop buys before it runs out: when the coming sale or delivery would bring an item down to its
+// minimum, it is bought first, on one supplier's note with the other items running low (at twice
+// their minimum or less), each up to about four times its minimum, so the shelves never go below
+// nothing and the shop does not buy every day what it bought yesterday.
 void Simulation::restockBefore(int inventory, const QList<QPair<QString, double>>& needs)
 {
     if (m_suppliers.isEmpty())
         return;
     QList<Restock> low;
+    QStringList listed;
+    auto add = [&](const Item& item, double stock, double left) {
+        low << Restock{item, stock, std::ceil(std::max(item.minimum * 4, item.minimum + 1) - left)};
+        listed << item.id;
+    };
     for (const auto& [id, quantity] : needs) {
         const auto found = m_items.constFind(id);
         if (found == m_items.cend())
             continue;
         const double stock =
             Db().query(QStringLiteral("SELECT Ingreso-Egreso FROM Productos WHERE IdProducto=?"), {id}).number(0);
-        const double left = stock - quantity;
-        if (left > found->minimum)
-            continue;
-        low << Restock{*found, stock, std::ceil(std::max(found->minimum * 3, found->minimum + 1) - left)};
+        if (stock - quantity <= found->minimum)
+            add(*found, stock, stock - quantity);
     }
-    if (!low.isEmpty())
-        purchase(inventory, low.mid(0, kPurchaseLines));
+    if (low.isEmpty())
+        return;
+    for (SqlRows r = Db().query(QStringLiteral("SELECT IdProducto, Ingreso-Egreso FROM Productos WHERE Inventario=? "
+                                               "AND Estado=1 AND Ingreso-Egreso<=2*StockM "
+                                               "ORDER BY Ingreso-Egreso, IdProducto"),
+                                {inventory});
+         !r.atEnd() && low.size() < kPurchaseLines; r.next()) {
+        const auto found = m_items.constFind(r.text(0));
+        if (found != m_items.cend() && !listed.contains(found->id))
+            add(*found, r.number(1), r.number(1));
+    }
+    purchase(inventory, low.mid(0, kPurchaseLines));
 }
 
 // What the till should hold now, as the closing would expect it.
