@@ -327,6 +327,8 @@ private slots:
         auto window = u.open(1);
         chooseUser(*window, "ANA");
         QCOMPARE(Drive::text(*window, "EClave1"), QString());
+        QCOMPARE(Drive::control<QLineEdit>(*window, "EClave1")->placeholderText(),
+                 QStringLiteral("vacía: se mantiene la clave actual"));
         Drive::type(*window, "EClave1", password);
         Drive::type(*window, "EClave2", confirmation);
         Drive::click(*window, "SBActualizar");

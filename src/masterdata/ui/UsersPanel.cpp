@@ -264,6 +264,10 @@ void UsersPanel::setEditing(bool editing)
 {
     m_SBActualizar->setEnabled(editing);
     m_SBInsertar->setEnabled(!editing);
+    // A stored user's password is never shown; the empty fields say what leaving them means.
+    const QString keeps = editing ? QStringLiteral("vacía: se mantiene la clave actual") : QString();
+    m_EClave1->setPlaceholderText(keeps);
+    m_EClave2->setPlaceholderText(keeps);
 }
 
 void UsersPanel::showRights(const QStringList& rights)
