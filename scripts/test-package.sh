@@ -10,6 +10,8 @@ build=${1:-build}
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
+# Another apt run on the machine (an update, say) holds the lock for a while: wait for it.
+apt_wait=(-o DPkg::Lock::Timeout=300)
 
 make package BUILD_DIR="$build" JOBS="${JOBS:-2}"
 deb=$(ls -t "$build"/cvi-zelto_*.deb | head -1)
@@ -20,12 +22,12 @@ dpkg -c "$deb"
 
 work=$(mktemp -d)
 cleanup() {
-    "${sudo_cmd[@]}" apt-get remove -y -qq cvi-zelto >/dev/null 2>&1 || true
+    "${sudo_cmd[@]}" apt-get "${apt_wait[@]}" remove -y -qq cvi-zelto >/dev/null 2>&1 || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-"${sudo_cmd[@]}" apt-get install -y -qq "./$deb"
+"${sudo_cmd[@]}" apt-get "${apt_wait[@]}" install -y -qq "./$deb"
 echo "== installed: $(command -v cvi-zelto)"
 for f in /usr/share/cvi-zelto/ayuda.html /usr/share/cvi-zelto/img/producto.jpg \
          /usr/share/applications/cvi-zelto.desktop /usr/share/icons/hicolor/scalable/apps/cvi-zelto.svg \
