@@ -14,9 +14,10 @@ packages=(
   libzbar-dev
   libxlsxwriter-dev
   libzip-dev
+  libsodium-dev
   python3-openpyxl
   fonts-liberation fonts-dejavu-core
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth xdotool
   xdg-utils
 )
 

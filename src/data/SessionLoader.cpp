@@ -1,5 +1,6 @@
 #include "data/SessionLoader.h"
 
+#include "data/PasswordHash.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
 #include "data/UDataModule.h"
@@ -8,8 +9,11 @@ namespace SessionLoader {
 
 SqlRows FindActiveUser(const QString& login, const QString& password)
 {
-    return TDataModule1::instance().query(
-        QStringLiteral("SELECT * FROM Usuario WHERE Login=? AND Clave=? AND Estado=1"), {login, password});
+    const SqlRows user = TDataModule1::instance().query(
+        QStringLiteral("SELECT * FROM Usuario WHERE Login=? AND Estado=1"), {login});
+    if (user.isEmpty() || !PasswordHash::Matches(password, user.text(QStringLiteral("ClaveHash"))))
+        return {};
+    return user;
 }
 
 void LoadUser(const SqlRows& user)
@@ -44,7 +48,7 @@ void LoadTaxpayer()
     s.BranchNumber = int(rows.integer(2));
     s.HeadOfficePhone = CutToWidth(rows.text(3), 10);
     s.HeadOfficeAddress = CutToWidth(rows.text(4), 40);
-    s.HeadOfficeCity = CutToWidth(rows.text(5), 30);
+    s.HeadOfficeCity = CutToWidth(rows.text(5), 20);
     s.EconomicActivity = CutToWidth(rows.text(6), 50);
     s.OwnerName = CutToWidth(rows.text(8), 50);
 }
@@ -62,8 +66,8 @@ void LoadActiveDosage()
     s.InvoiceLegend = rows.isEmpty() ? QString() : InvoiceLegendText(legend);
     s.InvoiceLegendLines = InvoiceLegendLines(legend);
     s.BranchPhone = CutToWidth(rows.text(6), 10);
-    s.BranchAddress = CutToWidth(rows.text(7), 30);
-    s.BranchCity = CutToWidth(rows.text(8), 30);
+    s.BranchAddress = CutToWidth(rows.text(7), 40);
+    s.BranchCity = CutToWidth(rows.text(8), 20);
 }
 
 }

@@ -2,6 +2,7 @@
 #include "WindowDriver.h"
 
 #include "data/MainStatus.h"
+#include "data/PasswordHash.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
 #include "masterdata/ui/UUsuarios.h"
@@ -33,11 +34,13 @@ struct UsersShop {
 
     UsersShop()
     {
-        const QString insert = QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion, Estado, M1, M2, M3, "
-                                              "M4, M5, M6) VALUES(?, ?, ?, 'CAJERO', 1, ?, ?, ?, ?, ?, ?)");
-        shop.db().execute(insert, {"ANA", "A1", "ANA ROJAS", "100000000", "00000000000", "000000", "11000",
+        const QString insert = QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado, M1, M2, "
+                                              "M3, M4, M5, M6) VALUES(?, ?, ?, 'CAJERO', 1, ?, ?, ?, ?, ?, ?)");
+        static const QString a1 = PasswordHash::Make(QStringLiteral("A1"));
+        static const QString l1 = PasswordHash::Make(QStringLiteral("L1"));
+        shop.db().execute(insert, {"ANA", a1, "ANA ROJAS", "100000000", "00000000000", "000000", "11000",
                                    "00000000", kNoRights});
-        shop.db().execute(insert, {"LUIS", "L1", "LUIS MENDOZA", kNoRights, kNoRights, kNoRights, kNoRights, kNoRights,
+        shop.db().execute(insert, {"LUIS", l1, "LUIS MENDOZA", kNoRights, kNoRights, kNoRights, kNoRights, kNoRights,
                                    "11110000000000000000"});
         shop.login();
     }
@@ -116,7 +119,9 @@ private slots:
         QCOMPARE((QStringList{list->cell(ColLogin, 0), list->cell(ColLogin, 1), list->cell(ColLogin, 2)}),
                  (QStringList{"ADMIN", "ANA", "LUIS"})); // ADMINISTRADOR, ANA ROJAS, LUIS MENDOZA
         QCOMPARE(Drive::text(*window, "ELogin"), QStringLiteral("ADMIN"));
-        QCOMPARE(Drive::text(*window, "EClave2"), QStringLiteral("ADMIN"));
+        // Only a hash of the password is stored: the window never shows one.
+        QCOMPARE(Drive::text(*window, "EClave1"), QString());
+        QCOMPARE(Drive::text(*window, "EClave2"), QString());
         QVERIFY(Drive::enabled(*window, "SBActualizar"));
         QVERIFY(!Drive::enabled(*window, "SBInsertar"));
 
@@ -183,7 +188,9 @@ private slots:
         QVERIFY(u.shop.messages.all.isEmpty());
         const SqlRows row = u.user("PEDRO");
         QCOMPARE(row.text(0), QStringLiteral("PEDRO"));
-        QCOMPARE(row.text(1), QStringLiteral("P1")); // upper case, no apostrophe
+        QCOMPARE(row.text(1), QString()); // the password only as its hash
+        QVERIFY(PasswordHash::Matches(QStringLiteral("P1"), row.text(QStringLiteral("ClaveHash")))); // no apostrophe
+        QVERIFY(!PasswordHash::Matches(QStringLiteral("P'1"), row.text(QStringLiteral("ClaveHash"))));
         QCOMPARE(row.text(2), QStringLiteral("PEDRO POMA"));
         QCOMPARE(row.integer(4), 1);
         QCOMPARE(u.rights("PEDRO"), QStringList(6, kNoRights));
@@ -251,6 +258,22 @@ private slots:
         QCOMPARE(u.user("JEFE").integer(4), 1);
     }
 
+    // After "NUEVO" the row stays highlighted: a click on it shows that user again.
+    void clickOnTheHighlightedRowShowsIt()
+    {
+        UsersShop u;
+        auto window = u.open(1);
+        clickCell(*window, "ANA", ColLogin);
+        QCOMPARE(Drive::text(*window, "ENombre"), QStringLiteral("ANA ROJAS"));
+        Drive::click(*window, "SBNuevo");
+        QCOMPARE(Drive::text(*window, "ENombre"), QString());
+        clickCell(*window, "ANA", ColLogin);
+        QCOMPARE(Drive::text(*window, "ELogin"), QStringLiteral("ANA"));
+        QCOMPARE(Drive::text(*window, "ENombre"), QStringLiteral("ANA ROJAS"));
+        QVERIFY(Drive::enabled(*window, "SBActualizar"));
+        QVERIFY(!Drive::enabled(*window, "SBInsertar"));
+    }
+
     void updateUserData_data()
     {
         QTest::addColumn<QString>("login");
@@ -275,6 +298,47 @@ private slots:
             QCOMPARE(u.user(login).text(0), login);
             QCOMPARE(grid(*window)->cell(ColLogin, 1), login);
         }
+    }
+
+    // The password fields start empty; left empty they keep the stored password, and so does
+    // typing the one the user already has (his shipped-password mark too). A new one replaces it.
+    void updatePassword_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("confirmation");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("answersTo");
+        QTest::addColumn<int>("mark");
+        QTest::newRow("left empty") << "" << "" << "" << "a1" << 1;
+        QTest::newRow("the same again") << "A1" << "A1" << "" << "a1" << 1;
+        QTest::newRow("a new one") << "NUEVA" << "NUEVA" << "" << "nueva" << 0;
+        QTest::newRow("confirmation differs") << "NUEVA" << "OTRA" << "Claves no coinciden" << "a1" << 1;
+        QTest::newRow("only one field") << "NUEVA" << "" << "Claves no coinciden" << "a1" << 1;
+    }
+    void updatePassword()
+    {
+        QFETCH(QString, password);
+        QFETCH(QString, confirmation);
+        QFETCH(QString, message);
+        QFETCH(QString, answersTo);
+        QFETCH(int, mark);
+        UsersShop u;
+        u.shop.db().execute(QStringLiteral("UPDATE Usuario SET CambiarClave=1 WHERE Login='ANA'"));
+        auto window = u.open(1);
+        chooseUser(*window, "ANA");
+        QCOMPARE(Drive::text(*window, "EClave1"), QString());
+        QCOMPARE(Drive::control<QLineEdit>(*window, "EClave1")->placeholderText(),
+                 QStringLiteral("vacía: se mantiene la clave actual"));
+        Drive::type(*window, "EClave1", password);
+        Drive::type(*window, "EClave2", confirmation);
+        Drive::click(*window, "SBActualizar");
+        QCOMPARE(u.shop.messages.infos, message.isEmpty() ? QStringList() : QStringList{message});
+        const SqlRows ana = u.user(QStringLiteral("ANA"));
+        QVERIFY(PasswordHash::Matches(answersTo, ana.text(QStringLiteral("ClaveHash"))));
+        QCOMPARE(ana.text(QStringLiteral("Clave")), QString());
+        QCOMPARE(ana.integer(QStringLiteral("CambiarClave")), mark);
+        if (message.isEmpty())
+            QCOMPARE(Drive::text(*window, "EClave1"), QString());
     }
 
     // The box flips only after the database took the change.

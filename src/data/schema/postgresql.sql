@@ -67,7 +67,8 @@ CREATE TABLE Usuario (
   M4 text DEFAULT '00000000000000000000' CONSTRAINT "len20_M4" CHECK (length(M4) <= 20),
   M5 text DEFAULT '00000000000000000000' CONSTRAINT "len20_M5" CHECK (length(M5) <= 20),
   M6 text DEFAULT '00000000000000000000' CONSTRAINT "len20_M6" CHECK (length(M6) <= 20),
-  CambiarClave bigint NOT NULL DEFAULT 0
+  CambiarClave bigint NOT NULL DEFAULT 0,
+  ClaveHash text NOT NULL DEFAULT '' CONSTRAINT "len128_ClaveHash" CHECK (length(ClaveHash) <= 128)
 );
 
 CREATE TABLE Caja (
@@ -370,4 +371,4 @@ CREATE TABLE Ingresos (
 );
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-COMMENT ON TABLE Codigos IS 'version 8';
+COMMENT ON TABLE Codigos IS 'version 10';

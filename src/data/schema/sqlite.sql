@@ -64,7 +64,9 @@ CREATE TABLE Usuario (
   M5 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M5 CHECK (length(M5) <= 20),
   M6 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M6 CHECK (length(M6) <= 20),
   -- 1 while the user still has the password the program ships with: the next login asks for his own.
-  CambiarClave INTEGER NOT NULL DEFAULT 0
+  CambiarClave INTEGER NOT NULL DEFAULT 0,
+  -- The password as a salted slow hash (Argon2id, self-describing); Clave stays empty.
+  ClaveHash TEXT NOT NULL DEFAULT '' CONSTRAINT len128_ClaveHash CHECK (length(ClaveHash) <= 128)
 ) STRICT;
 
 CREATE TABLE Caja (
@@ -367,4 +369,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 8;
+PRAGMA user_version = 10;
