@@ -18,6 +18,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth
   xdg-utils
+  qt6-translations-l10n
 )
 
 missing=()

@@ -34,6 +34,7 @@
 #include "sales/ui/UVentas.h"
 #include "tax/ui/UDatosF.h"
 #include "tax/ui/URLV.h"
+#include "widgets/UnsavedWork.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -217,9 +218,9 @@ void TFPrincipal::buildFileMenu()
     connect(addCommand(menu, QStringLiteral("A7"), QStringLiteral("Ca&lculadora")), &QAction::triggered, this,
             &TFPrincipal::A7Execute);
     menu->addSeparator();
-    // Ctrl+X reaches "Cortar" while a text field has the focus (the field takes it first) and
-    // "Salir" otherwise.
-    connect(addCommand(menu, QStringLiteral("A8"), QStringLiteral("&Salir"), QKeySequence(QStringLiteral("Ctrl+X"))),
+    // "Salir" has a key of its own: Ctrl+X is "Cortar" only, so a slip outside a text field never
+    // ends the program.
+    connect(addCommand(menu, QStringLiteral("A8"), QStringLiteral("&Salir"), QKeySequence(QStringLiteral("Ctrl+Q"))),
             &QAction::triggered, this, &QWidget::close);
 }
 
@@ -663,8 +664,26 @@ void TFPrincipal::bringToFront()
     activateWindow();
 }
 
+// The titles of the child windows that hold work not stored yet.
+QStringList TFPrincipal::windowsWithUnsavedWork() const
+{
+    QStringList titles;
+    for (QMdiSubWindow* window : m_area->subWindowList())
+        if (const auto* work = dynamic_cast<const UnsavedWork*>(window->widget()); work && work->holdsUnsavedWork())
+            titles << window->widget()->windowTitle();
+    return titles;
+}
+
 void TFPrincipal::closeEvent(QCloseEvent* event)
 {
+    const QStringList unsaved = windowsWithUnsavedWork();
+    if (!unsaved.isEmpty()
+        && !MessageSeam::current().question(
+            QStringLiteral("Salir"),
+            QStringLiteral("Hay trabajo sin guardar en: %1.\n¿Salir de todos modos?").arg(unsaved.join(QStringLiteral(", "))))) {
+        event->ignore();
+        return;
+    }
     m_dispatcher->closeAll();
     TDataModule1::instance().close();
     event->accept();

@@ -70,6 +70,7 @@ private:
     void editOperation(const QString& code);
     void tile(Qt::Orientation orientation);
     void setCommandsEnabled(const QStringList& codes, bool enabled);
+    QStringList windowsWithUnsavedWork() const;
 
     QMdiArea* m_area;
     WindowDispatcher* m_dispatcher;

@@ -43,6 +43,7 @@ int main(int argc, char* argv[])
     DesktopSeams seams;
 
     AppStartup::applyFixedFormats();
+    AppStartup::loadQtSpanish();
     QApplication::setApplicationName(QStringLiteral("CVI Zelto"));
     QApplication::setApplicationDisplayName(QStringLiteral("CVI Zelto"));
     QApplication::setWindowIcon(CommandIcons::program());

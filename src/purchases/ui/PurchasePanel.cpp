@@ -132,6 +132,8 @@ QString PurchasePanel::openingOperation() const
     return QString::fromUtf8((mode() == SuppliesMode ? kSupplies : kProducts).operation);
 }
 
+bool PurchasePanel::holdsUnsavedWork() const { return state() == State::Entering && m_VecDP->rowCount() > 0; }
+
 int PurchasePanel::inventory() const
 {
     return mode() == SuppliesMode ? PurchaseCodes::Supplies : PurchaseCodes::Products;

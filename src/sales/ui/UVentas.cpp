@@ -147,6 +147,8 @@ TFVentas::TFVentas(QWidget* parent) : QWidget(parent)
 
 TFVentas::~TFVentas() = default;
 
+bool TFVentas::holdsUnsavedWork() const { return !m_held && !m_found && m_Vec1->rowCount() > 0; }
+
 // ----- building the window -------------------------------------------------------------------
 
 QWidget* TFVentas::buildCategoryButtons()
