@@ -114,6 +114,8 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent), m_footer(new DataGri
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A grid is one stop on the window's Tab path; the arrows walk its cells.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(22);
     m_footer->hide();

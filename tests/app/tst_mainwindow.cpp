@@ -13,6 +13,7 @@
 #include "app/PermissionTable.h"
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
+#include "widgets/UnsavedWork.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,21 @@
 #include <QtTest>
 
 namespace {
+
+// A child window that holds unsaved work or not.
+class HeldWork : public QWidget, public UnsavedWork {
+public:
+    explicit HeldWork(bool held)
+        : m_held(held)
+    {
+        setObjectName(QStringLiteral("HeldWork"));
+        setWindowTitle(QStringLiteral("Registrar Ventas"));
+    }
+    bool holdsUnsavedWork() const override { return m_held; }
+
+private:
+    bool m_held;
+};
 
 // The main window over a fresh shop; the automatic login is left to the tests that want it.
 struct MainWindow {
@@ -446,9 +462,9 @@ private slots:
         QVERIFY(toggle->isChecked() && widget->isVisible());
     }
 
-    // Ctrl+X belongs to both "Cortar" and "Salir": a text field with the focus cuts, and only
-    // away from text fields does the key end the program.
-    void ctrlXCutsInTextFieldsAndQuitsElsewhere()
+    // Ctrl+X is "Cortar" only: a text field with the focus cuts, and away from text fields the key
+    // does nothing. "Salir" has Ctrl+Q.
+    void ctrlXCutsAndNeverQuits()
     {
         ShopFixture shop;
         MainWindow main(shop);
@@ -477,7 +493,43 @@ private slots:
 
         main.window.mdiArea()->setFocus();
         QTest::keyClick(&main.window, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(shop.programEnd.requests, 0);
+        QVERIFY(main.window.isVisible());
+        QTest::keyClick(&main.window, Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(shop.programEnd.requests, 1);
+    }
+
+    // Leaving while a window holds work not stored asks first; "No" keeps the program and the
+    // window, "Sí" leaves. Windows without such work let the program end without a question.
+    void leavingAsksWhileWorkIsUnsaved_data()
+    {
+        QTest::addColumn<bool>("unsaved");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("ends");
+        QTest::newRow("nothing held") << false << false << 0 << 1;
+        QTest::newRow("held, stays") << true << false << 1 << 0;
+        QTest::newRow("held, leaves") << true << true << 1 << 1;
+    }
+    void leavingAsksWhileWorkIsUnsaved()
+    {
+        QFETCH(bool, unsaved);
+        QFETCH(bool, answer);
+        QFETCH(int, questions);
+        QFETCH(int, ends);
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.dispatcher()->registerWindow(WindowClass::Products, [unsaved] { return new HeldWork(unsaved); });
+        main.window.show();
+        main.window.dispatcher()->run(QStringLiteral("S1"));
+        QCOMPARE(main.openCount(QStringLiteral("HeldWork")), 1);
+        shop.messages.answerNext(answer);
+        main.window.command(QStringLiteral("A8"))->trigger();
+        QCOMPARE(shop.messages.questions.size(), questions);
+        if (questions)
+            QVERIFY(shop.messages.questions.first().second.contains(QStringLiteral("Registrar Ventas")));
+        QCOMPARE(shop.programEnd.requests, ends);
+        QCOMPARE(main.openCount(QStringLiteral("HeldWork")), 1 - ends);
     }
 
     void childWindowsWriteTheStatusBar()

@@ -98,6 +98,11 @@ private:
     QWidget* buildOrderBox();
     QWidget* buildButtons();
     void buildStatusBar();
+    void arrangeKeyboard();
+    void focusField(QLineEdit* field);
+    void focusNextSale();
+    bool cartKey(int key);
+    void stepQuantity(int row, int step);
     void FormCreate();
     void FormActivate();
     void prepareCategoryButtons();
@@ -131,6 +136,7 @@ private:
     SalesRegisterState m_state;
     std::optional<SaleVoucher> m_held;
     std::optional<StoredSale> m_found;
+    bool m_scannerInUse = false;  // the last product came from the scanner or the "Código" field
 
     QList<QToolButton*> m_BGrupo;
     QLineEdit* m_ECodigoB = nullptr;
