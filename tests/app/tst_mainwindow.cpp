@@ -37,6 +37,7 @@ public:
     {
         setObjectName(QStringLiteral("HeldWork"));
         setWindowTitle(QStringLiteral("Registrar Ventas"));
+        setFocusPolicy(Qt::StrongFocus);
     }
     bool holdsUnsavedWork() const override { return m_held; }
 
@@ -163,7 +164,7 @@ private slots:
         QCOMPARE(main.enabledPermissionCommands(), QSet<QString>(enabled.cbegin(), enabled.cend()));
         QVERIFY(!main.window.command(QStringLiteral("A1"))->isEnabled());
         QVERIFY(main.window.command(QStringLiteral("A2"))->isEnabled());
-        QVERIFY(main.window.command(QStringLiteral("A3"))->isEnabled());
+        QVERIFY(!main.window.command(QStringLiteral("A3"))->isEnabled());  // "Nuevo" has nothing to do
         QCOMPARE(main.window.windowTitle(), QStringLiteral("CVI Zelto [Mayores informes al: 61524390 ; 64417725]"));
         QCOMPARE(main.window.statusPanel(5)->text(), QStringLiteral("ADMINISTRADOR"));
         QCOMPARE(main.window.statusPanel(7)->text(), QStringLiteral("ADMIN"));
@@ -427,6 +428,56 @@ private slots:
         main.window.command(QStringLiteral("Y1"))->trigger();
         QCOMPARE(shop.messages.plains, (QStringList{QStringLiteral("No es posible ejecutar la Calculadora"),
                                                     QStringLiteral("No es posible abrir el Fichero de Ayuda")}));
+    }
+
+    // Without a browser the help page cannot open itself: the message says where it is.
+    void helpWithoutABrowserSaysWhereItIs()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        QFile page(shop.folder() + QStringLiteral("ayuda.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        shop.desktop.opens = false;
+        main.window.command(QStringLiteral("Y1"))->trigger();
+        QCOMPARE(shop.messages.plains,
+                 QStringList{QStringLiteral("No es posible abrir el Fichero de Ayuda: ábralo con un navegador en\n")
+                             + QDir::toNativeSeparators(shop.folder() + QStringLiteral("ayuda.html"))});
+    }
+
+    // Escape and Ctrl+F4 close the active child window; one holding unsaved work asks first. When
+    // no child window is left the operation panel shows its caption again.
+    void keysCloseTheActiveWindow_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("unsaved");
+        QTest::addColumn<int>("left");
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false << 0;
+        QTest::newRow("Ctrl+F4") << int(Qt::Key_F4) << int(Qt::ControlModifier) << false << 0;
+        QTest::newRow("Escape, unsaved, stays") << int(Qt::Key_Escape) << int(Qt::NoModifier) << true << 1;
+    }
+    void keysCloseTheActiveWindow()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, unsaved);
+        QFETCH(int, left);
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.dispatcher()->registerWindow(WindowClass::Products, [unsaved] { return new HeldWork(unsaved); });
+        main.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main.window));
+        main.window.dispatcher()->run(QStringLiteral("S1"));
+        MainStatus::setText(3, QStringLiteral("Operacion: Gestionar Almacen"));
+        shop.messages.answerNext(false);
+        main.window.mdiArea()->activeSubWindow()->widget()->setFocus();
+        QTest::keyClick(main.window.mdiArea()->activeSubWindow()->widget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_COMPARE(main.openCount(QStringLiteral("HeldWork")), left);
+        QCOMPARE(shop.messages.questions.size(), unsaved ? 1 : 0);
+        QCOMPARE(main.window.statusPanel(3)->text(),
+                 left ? QStringLiteral("Operacion: Gestionar Almacen") : QStringLiteral("Operación:"));
+        QCOMPARE(shop.programEnd.requests, 0);
     }
 
     void helpPageIsInstalledBesideTheProgram()

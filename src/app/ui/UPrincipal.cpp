@@ -38,6 +38,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -110,6 +111,7 @@ TFPrincipal::TFPrincipal(QWidget* parent)
 
     resetSession();
     resize(1100, 720);
+    addWindowKeys();
 
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
     m_Timer1->setSingleShot(true);
@@ -211,6 +213,7 @@ void TFPrincipal::buildFileMenu()
     addCommand(menu, QStringLiteral("A1"), QStringLiteral("A&brir"), QKeySequence(QStringLiteral("Ctrl+B")));
     connect(addCommand(menu, QStringLiteral("A2"), QStringLiteral("Ce&rrar"), QKeySequence(QStringLiteral("Ctrl+R"))),
             &QAction::triggered, this, &TFPrincipal::A2Execute);
+    // "Nuevo" has nothing to create in this program: it stays shown, and disabled.
     addCommand(menu, QStringLiteral("A3"), QStringLiteral("&Nuevo"), QKeySequence(QStringLiteral("Ctrl+N")));
     menu->addSeparator();
     connect(addCommand(menu, QStringLiteral("A6"), QStringLiteral("C&onfigurar Impresora")), &QAction::triggered, this,
@@ -550,7 +553,7 @@ void TFPrincipal::Timer1Timer()
 void TFPrincipal::sessionOpened()
 {
     setCommandsEnabled({QStringLiteral("A1")}, false);
-    setCommandsEnabled({QStringLiteral("A2"), QStringLiteral("A3")}, true);
+    setCommandsEnabled({QStringLiteral("A2")}, true);
     const QStringList allowed = PermissionTable::allowedCommands(SessionState::current());
     setCommandsEnabled(allowed, true);
     // The assistant sets up the whole shop: it is for whoever may change its parameters.
@@ -567,7 +570,7 @@ void TFPrincipal::A2Execute()
     m_dispatcher->closeAll();
     TDataModule1::instance().close();
     setCommandsEnabled({QStringLiteral("A1")}, true);
-    setCommandsEnabled({QStringLiteral("A2"), QStringLiteral("A3")}, false);
+    setCommandsEnabled({QStringLiteral("A2")}, false);
     setCommandsEnabled(PermissionTable::commands(), false);
     setCommandsEnabled({QStringLiteral("H7")}, false);
     MainStatus::setText(5, QString());
@@ -594,8 +597,15 @@ void TFPrincipal::Y1Execute()
     const QString path = SessionState::current().AppFolder + QStringLiteral("ayuda.html");
     const QString active = m_dispatcher->activeClass();
     const QString section = active.isEmpty() ? QStringLiteral("TFPrincipal") : active;
-    if (!QFileInfo(path).isFile() || !DesktopSeam::current().openFileAt(path, section))
+    if (!QFileInfo(path).isFile()) {
         MessageSeam::current().plain(QStringLiteral("No es posible abrir el Fichero de Ayuda"));
+        return;
+    }
+    // Without a browser the user can still open the page by hand: say where it is.
+    if (!DesktopSeam::current().openFileAt(path, section))
+        MessageSeam::current().plain(
+            QStringLiteral("No es posible abrir el Fichero de Ayuda: ábralo con un navegador en\n%1")
+                .arg(QDir::toNativeSeparators(path)));
 }
 
 void TFPrincipal::Y3Execute()
@@ -664,23 +674,43 @@ void TFPrincipal::bringToFront()
     activateWindow();
 }
 
-// The titles of the child windows that hold work not stored yet.
-QStringList TFPrincipal::windowsWithUnsavedWork() const
+// Escape and Ctrl+F4 close the active child window, asking first when it holds work not stored.
+// Dialogs keep their own Escape; with no child window the keys do nothing. The status bar's
+// operation panel goes back to its caption once no child window is active.
+void TFPrincipal::addWindowKeys()
 {
-    QStringList titles;
-    for (QMdiSubWindow* window : m_area->subWindowList())
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QStringLiteral("Ctrl+F4"))}) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this] {
+            if (QMdiSubWindow* active = m_area->activeSubWindow(); active && mayLeave({active}))
+                active->close();
+        });
+    }
+    connect(m_area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* active) {
+        if (!active)
+            MainStatus::setText(3, QStringLiteral("Operación:"));
+    });
+}
+
+// Asks before windows holding work not stored go; true when they may.
+bool TFPrincipal::mayLeave(const QList<QMdiSubWindow*>& windows) const
+{
+    QStringList unsaved;
+    for (QMdiSubWindow* window : windows)
         if (const auto* work = dynamic_cast<const UnsavedWork*>(window->widget()); work && work->holdsUnsavedWork())
-            titles << window->widget()->windowTitle();
-    return titles;
+            unsaved << window->widget()->windowTitle();
+    return unsaved.isEmpty()
+        || MessageSeam::current().question(
+               QStringLiteral("Salir"), QStringLiteral("Hay trabajo sin guardar en: %1.\n¿Salir de todos modos?")
+                                            .arg(unsaved.join(QStringLiteral(", "))));
 }
 
 void TFPrincipal::closeEvent(QCloseEvent* event)
 {
-    const QStringList unsaved = windowsWithUnsavedWork();
-    if (!unsaved.isEmpty()
-        && !MessageSeam::current().question(
-            QStringLiteral("Salir"),
-            QStringLiteral("Hay trabajo sin guardar en: %1.\n¿Salir de todos modos?").arg(unsaved.join(QStringLiteral(", "))))) {
+    if (!mayLeave(m_area->subWindowList())) {
         event->ignore();
         return;
     }

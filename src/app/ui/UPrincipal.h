@@ -5,6 +5,7 @@
 
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QTimer;
 class QToolBar;
@@ -70,7 +71,8 @@ private:
     void editOperation(const QString& code);
     void tile(Qt::Orientation orientation);
     void setCommandsEnabled(const QStringList& codes, bool enabled);
-    QStringList windowsWithUnsavedWork() const;
+    void addWindowKeys();
+    bool mayLeave(const QList<QMdiSubWindow*>& windows) const;
 
     QMdiArea* m_area;
     WindowDispatcher* m_dispatcher;

@@ -69,12 +69,16 @@ public:
     // The open child window of a class, or nullptr.
     QMdiSubWindow* findWindow(const QString& windowClass) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void windowOpened(const QString& windowClass, QWidget* window);
 
 private:
-    void place(const CommandRoute& route);
-    void createWindow(const CommandRoute& route);
+    void place(const CommandRoute& route, const QString& command);
+    void createWindow(const CommandRoute& route, const QString& command);
+    void sizeListWindow(QMdiSubWindow* window, const QString& command, int top);
     void showModal(const CommandRoute& route);
 
     QMdiArea* m_area;

@@ -56,6 +56,6 @@ int main(int argc, char* argv[])
     TFPrincipal principal;
     TFMensajes mensajes(&principal);
     QObject::connect(&instance, &SingleInstance::activationRequested, &principal, &TFPrincipal::bringToFront);
-    principal.show();
+    principal.showMaximized();
     return app.exec();
 }

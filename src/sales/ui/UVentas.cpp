@@ -25,6 +25,7 @@
 #include "widgets/GridIcons.h"
 #include "widgets/InputFilters.h"
 #include "widgets/StatusShape.h"
+#include "widgets/WindowKeys.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -402,15 +403,16 @@ void TFVentas::arrangeKeyboard()
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     m_Vec1->installEventFilter(this);
+    auto* keys = new WindowKeys(this);
+    keys->add(Qt::Key_F2, [this] { focusField(m_ENitCI); });
+    keys->add(Qt::Key_F4, [this] { focusField(m_EEfectivo); });
+    keys->add(Qt::Key_F10, [this] { m_SBVender->click(); });
+    keys->add(Qt::Key_F12, [this] { m_SBNuevoP->click(); });
     const auto key = [this](const QKeySequence& sequence, auto action) {
         auto* shortcut = new QShortcut(sequence, this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, action);
     };
-    key(Qt::Key_F2, [this] { focusField(m_ENitCI); });
-    key(Qt::Key_F4, [this] { focusField(m_EEfectivo); });
-    key(Qt::Key_F10, [this] { m_SBVender->click(); });
-    key(Qt::Key_F12, [this] { m_SBNuevoP->click(); });
     for (int category = 1; category <= 8; ++category) {
         key(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + category)), [this, category] {
             if (m_BGrupo.at(category - 1)->isVisible() && m_Vec0->isEnabled()) {

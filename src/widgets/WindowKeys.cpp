@@ -1,0 +1,28 @@
+#include "widgets/WindowKeys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+WindowKeys::WindowKeys(QWidget* window) : QObject(window), m_window(window) { qApp->installEventFilter(this); }
+
+WindowKeys::~WindowKeys() { qApp->removeEventFilter(this); }
+
+void WindowKeys::add(int key, std::function<void()> action) { m_actions.insert(key, std::move(action)); }
+
+bool WindowKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !m_actions.contains(key->key()))
+        return false;
+    QWidget* focused = QApplication::focusWidget();
+    if (watched != focused || !(focused == m_window || m_window->isAncestorOf(focused)))
+        return false;
+    // Claiming the key here keeps a shortcut on the same key from taking it; the press follows.
+    event->accept();
+    if (event->type() == QEvent::KeyPress)
+        m_actions.value(key->key())();
+    return true;
+}
