@@ -442,6 +442,17 @@ bool DataGrid::searchColumn(int column, const QString& text, Match match)
     return true;
 }
 
+void DataGrid::revealColumn(int column, const QString& title, int width, int after)
+{
+    horizontalHeaderItem(column)->setText(title);
+    setColumnHidden(column, false);
+    setColumnWidth(column, width);
+    QHeaderView* header = horizontalHeader();
+    const int from = header->visualIndex(column);
+    const int behind = header->visualIndex(after);
+    header->moveSection(from, from > behind ? behind + 1 : behind);
+}
+
 void DataGrid::goToRow(int row)
 {
     if (row < 0 || row >= rowCount())
