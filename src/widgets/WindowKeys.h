@@ -14,6 +14,8 @@ public:
     ~WindowKeys() override;
 
     void add(int key, std::function<void()> action);
+    // Enter on a focused button of the window presses it, as Space does.
+    void pressButtonsWithEnter() { m_enterPresses = true; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -21,4 +23,5 @@ protected:
 private:
     QWidget* m_window;
     QHash<int, std::function<void()>> m_actions;
+    bool m_enterPresses = false;
 };

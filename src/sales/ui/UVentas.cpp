@@ -362,10 +362,8 @@ QWidget* TFVentas::buildButtons()
     m_SBBuscar = ToolButton(panel, "SBBuscar", QStringLiteral("Buscar"), QStringLiteral("Buscar Venta"));
     m_SBAnular = ToolButton(panel, "SBAnular", QStringLiteral("ANULAR"), QStringLiteral("Anular Venta"));
     m_SBCotizar = ToolButton(panel, "SBCotizar", QStringLiteral("Cotizar"), QStringLiteral("Cotizacion y/o Cuenta"));
-    for (QToolButton* button : {m_SBNuevoP, m_SBVender, m_SBImprimir, m_SBBuscar, m_SBAnular, m_SBCotizar}) {
-        button->installEventFilter(this);  // Enter on a focused button presses it
+    for (QToolButton* button : {m_SBNuevoP, m_SBVender, m_SBImprimir, m_SBBuscar, m_SBAnular, m_SBCotizar})
         row->addWidget(button);
-    }
     row->addStretch(1);
     connect(m_SBNuevoP, &QToolButton::clicked, this, &TFVentas::SBNuevoPClick);
     connect(m_SBVender, &QToolButton::clicked, this, &TFVentas::SBVenderClick);
@@ -404,6 +402,7 @@ void TFVentas::arrangeKeyboard()
         setTabOrder(order.at(i - 1), order.at(i));
     m_Vec1->installEventFilter(this);
     auto* keys = new WindowKeys(this);
+    keys->pressButtonsWithEnter();
     keys->add(Qt::Key_F2, [this] { focusField(m_ENitCI); });
     keys->add(Qt::Key_F4, [this] { focusField(m_EEfectivo); });
     keys->add(Qt::Key_F10, [this] { m_SBVender->click(); });
@@ -580,10 +579,6 @@ bool TFVentas::eventFilter(QObject* watched, QEvent* event)
         EEfectivoExit();
         if (m_Vec1->rowCount() > 0)
             m_SBVender->click();
-        return true;
-    }
-    if (auto* button = qobject_cast<QToolButton*>(watched); button && enter) {
-        button->click();
         return true;
     }
     if (watched == m_ENitCI && key == Qt::Key_Space) {
