@@ -114,6 +114,24 @@ private slots:
         QVERIFY(window);
         QCOMPARE(window->size(), chosen);
     }
+
+    // With CVI_SNAPSHOT_DIR set: the main window at 1366 x 768 with each window its commands open,
+    // one picture per command, as the user sees them.
+    void snapshots()
+    {
+        const QString folder = qEnvironmentVariable("CVI_SNAPSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("CVI_SNAPSHOT_DIR not set");
+        Frame frame;
+        QVERIFY(frame.window.grab().save(folder + QStringLiteral("/principal.png")));
+        for (const char* command : {"J1", "J3", "V1", "V2", "V3", "V4", "V5", "V6", "V7", "V8", "C1", "C2", "C3",
+                                    "C4", "C5", "C6", "C7", "C9", "C10", "C11", "S1", "S2", "S3", "S4", "S5", "S6",
+                                    "S7", "S8", "H2", "H3", "H4", "H5", "H6", "H7"}) {
+            if (!frame.open(QString::fromLatin1(command)))
+                continue;
+            QVERIFY(frame.window.grab().save(folder + QStringLiteral("/%1.png").arg(QLatin1String(command))));
+        }
+    }
 };
 
 QTEST_MAIN(TstWindowFit)

@@ -61,7 +61,7 @@ const QString kCaptionBeforeLogin = QStringLiteral("Control de Ventas e Inventar
 const QString kCaptionAfterLogin = QStringLiteral("CVI Zelto [Mayores informes al: 61524390 ; 64417725]");
 constexpr int kLoginDelayMs = 1000;
 
-// Panel widths of the status bar; the even ones hold an icon.
+// Panel widths of the status bar (the least, for the text ones); the even ones hold an icon.
 constexpr int kPanelWidths[MainStatus::kPanels] = {22, 200, 22, 320, 22, 220, 22, 50};
 
 QToolBar* makeToolBar(const char* name, const QString& title, QWidget* parent)
@@ -428,8 +428,12 @@ void TFPrincipal::buildStatusBar()
     for (int i = 0; i < MainStatus::kPanels; ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("SBar1Panel%1").arg(i));
-        panel->setFixedWidth(kPanelWidths[i]);
         panel->setFrameShape(QFrame::StyledPanel);
+        // The text panels grow with a longer text ("Tipo: ADMIN"); the icon panels stay square.
+        if (i % 2 == 0)
+            panel->setFixedWidth(kPanelWidths[i]);
+        else
+            panel->setMinimumWidth(kPanelWidths[i]);
         if (i % 2 == 0) {
             panel->setAlignment(Qt::AlignCenter);
             panel->setPixmap(style()->standardIcon(icons[i / 2]).pixmap(16, 16));

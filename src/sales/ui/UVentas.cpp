@@ -101,6 +101,22 @@ QPixmap PlaceholderIcon(int category, const QString& name)
     return picture;
 }
 
+// A category name longer than its button goes on two lines, broken at the blank nearest its
+// middle ("CUIDADO" / "PERSONAL"); only what still does not fit is shortened.
+QString ButtonCaption(const QFontMetrics& metrics, const QString& name, int width)
+{
+    if (metrics.horizontalAdvance(name) <= width)
+        return name;
+    int best = -1;
+    for (int at = name.indexOf(QLatin1Char(' ')); at >= 0; at = name.indexOf(QLatin1Char(' '), at + 1))
+        if (best < 0 || qAbs(at - name.size() / 2) < qAbs(best - name.size() / 2))
+            best = at;
+    if (best < 0)
+        return metrics.elidedText(name, Qt::ElideRight, width);
+    return metrics.elidedText(name.left(best), Qt::ElideRight, width) + QLatin1Char('\n')
+        + metrics.elidedText(name.mid(best + 1), Qt::ElideRight, width);
+}
+
 void YellowSelection(DataGrid* grid)
 {
     QPalette palette = grid->palette();
@@ -168,7 +184,7 @@ QWidget* TFVentas::buildCategoryButtons()
         button->setObjectName(QStringLiteral("BGrupo%1").arg(category));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIconSize(QSize(IconSize, IconSize));
-        button->setFixedSize(98, 80);
+        button->setFixedSize(98, 92);
         button->setFont(small);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::ClickFocus);
@@ -486,7 +502,7 @@ void TFVentas::prepareCategoryButtons()
             : QPixmap::fromImage(icon.scaled(IconSize, IconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         button->setIcon(picture);
         button->setToolTip(name);
-        button->setText(button->fontMetrics().elidedText(name, Qt::ElideRight, button->width() - 6));
+        button->setText(ButtonCaption(button->fontMetrics(), name, button->width() - 14));
         button->setVisible(r.integer(3) == 1);
     }
 }
