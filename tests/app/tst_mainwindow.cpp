@@ -580,7 +580,7 @@ private slots:
         if (questions)
             QVERIFY(shop.messages.questions.first().second.contains(QStringLiteral("Registrar Ventas")));
         QCOMPARE(shop.programEnd.requests, ends);
-        QCOMPARE(main.openCount(QStringLiteral("HeldWork")), 1 - ends);
+        QTRY_COMPARE(main.openCount(QStringLiteral("HeldWork")), 1 - ends);
     }
 
     void childWindowsWriteTheStatusBar()

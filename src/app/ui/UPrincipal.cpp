@@ -36,10 +36,12 @@
 #include "tax/ui/URLV.h"
 #include "widgets/UnsavedWork.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -688,7 +690,15 @@ void TFPrincipal::addWindowKeys()
         action->setShortcut(key);
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
-        connect(action, &QAction::triggered, this, [this] {
+        connect(action, &QAction::triggered, this, [this, key] {
+            // A cell being edited takes its Escape back: it cancels the edit, not the window.
+            QWidget* focused = QApplication::focusWidget();
+            QWidget* viewport = focused ? focused->parentWidget() : nullptr;
+            if (viewport && qobject_cast<QAbstractItemView*>(viewport->parentWidget())) {
+                QKeyEvent press(QEvent::KeyPress, key[0].key(), key[0].keyboardModifiers());
+                QCoreApplication::sendEvent(focused, &press);
+                return;
+            }
             if (QMdiSubWindow* active = m_area->activeSubWindow(); active && mayLeave({active}))
                 active->close();
         });
