@@ -456,6 +456,7 @@ private slots:
         QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false << 0;
         QTest::newRow("Ctrl+F4") << int(Qt::Key_F4) << int(Qt::ControlModifier) << false << 0;
         QTest::newRow("Escape, unsaved, stays") << int(Qt::Key_Escape) << int(Qt::NoModifier) << true << 1;
+        QTest::newRow("Ctrl+F4, unsaved, stays") << int(Qt::Key_F4) << int(Qt::ControlModifier) << true << 1;
     }
     void keysCloseTheActiveWindow()
     {

@@ -680,51 +680,36 @@ void TFPrincipal::bringToFront()
     activateWindow();
 }
 
-// Escape and Ctrl+F4 close the active child window, asking first when it holds work not stored.
-// Dialogs keep their own Escape; with no child window the keys do nothing. The status bar's
-// operation panel goes back to its caption once no child window is active.
+// Escape closes the active child window as Ctrl+F4 does (the window's own key), asking first when
+// it holds work not stored. Dialogs keep their own Escape; with no child window the key does
+// nothing. The status bar's operation panel goes back to its caption once no child window is active.
 void TFPrincipal::addWindowKeys()
 {
-    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QStringLiteral("Ctrl+F4"))}) {
-        auto* action = new QAction(this);
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-        connect(action, &QAction::triggered, this, [this, key] {
-            // A cell being edited takes its Escape back: it cancels the edit, not the window.
-            QWidget* focused = QApplication::focusWidget();
-            QWidget* viewport = focused ? focused->parentWidget() : nullptr;
-            if (viewport && qobject_cast<QAbstractItemView*>(viewport->parentWidget())) {
-                QKeyEvent press(QEvent::KeyPress, key[0].key(), key[0].keyboardModifiers());
-                QCoreApplication::sendEvent(focused, &press);
-                return;
-            }
-            if (QMdiSubWindow* active = m_area->activeSubWindow(); active && mayLeave({active}))
-                active->close();
-        });
-    }
+    auto* escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    escape->setShortcutContext(Qt::WindowShortcut);
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, [this] {
+        // A cell being edited takes its Escape back: it cancels the edit, not the window.
+        QWidget* focused = QApplication::focusWidget();
+        QWidget* viewport = focused ? focused->parentWidget() : nullptr;
+        if (viewport && qobject_cast<QAbstractItemView*>(viewport->parentWidget())) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(focused, &press);
+            return;
+        }
+        if (QMdiSubWindow* active = m_area->activeSubWindow())
+            active->close();
+    });
     connect(m_area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* active) {
         if (!active)
             MainStatus::setText(3, QStringLiteral("Operación:"));
     });
 }
 
-// Asks before windows holding work not stored go; true when they may.
-bool TFPrincipal::mayLeave(const QList<QMdiSubWindow*>& windows) const
-{
-    QStringList unsaved;
-    for (QMdiSubWindow* window : windows)
-        if (const auto* work = dynamic_cast<const UnsavedWork*>(window->widget()); work && work->holdsUnsavedWork())
-            unsaved << window->widget()->windowTitle();
-    return unsaved.isEmpty()
-        || MessageSeam::current().question(
-               QStringLiteral("Salir"), QStringLiteral("Hay trabajo sin guardar en: %1.\n¿Salir de todos modos?")
-                                            .arg(unsaved.join(QStringLiteral(", "))));
-}
-
 void TFPrincipal::closeEvent(QCloseEvent* event)
 {
-    if (!mayLeave(m_area->subWindowList())) {
+    if (!WindowDispatcher::mayClose(m_area->subWindowList(), QStringLiteral("¿Salir de todos modos?"))) {
         event->ignore();
         return;
     }

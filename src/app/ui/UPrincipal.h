@@ -72,7 +72,6 @@ private:
     void tile(Qt::Orientation orientation);
     void setCommandsEnabled(const QStringList& codes, bool enabled);
     void addWindowKeys();
-    bool mayLeave(const QList<QMdiSubWindow*>& windows) const;
 
     QMdiArea* m_area;
     WindowDispatcher* m_dispatcher;

@@ -1,7 +1,9 @@
 #include "app/ui/WindowDispatcher.h"
 
 #include "app/WindowSizes.h"
+#include "data/MessageSeam.h"
 #include "widgets/DataGrid.h"
+#include "widgets/UnsavedWork.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -85,9 +87,24 @@ void WindowDispatcher::run(const QString& command)
 
 void WindowDispatcher::closeAll()
 {
+    // The command closing them all has already asked, or has to go on whatever is open.
+    m_closingAll = true;
     QList<QMdiSubWindow*> windows = m_area->subWindowList(QMdiArea::CreationOrder);
     for (auto it = windows.crbegin(); it != windows.crend(); ++it)
         (*it)->close();
+    m_closingAll = false;
+}
+
+bool WindowDispatcher::mayClose(const QList<QMdiSubWindow*>& windows, const QString& question)
+{
+    QStringList unsaved;
+    for (QMdiSubWindow* window : windows)
+        if (const auto* work = dynamic_cast<const UnsavedWork*>(window->widget()); work && work->holdsUnsavedWork())
+            unsaved << window->widget()->windowTitle();
+    return unsaved.isEmpty()
+        || MessageSeam::current().question(
+               QStringLiteral("Salir"),
+               QStringLiteral("Hay trabajo sin guardar en: %1.\n%2").arg(unsaved.join(QStringLiteral(", ")), question));
 }
 
 QString WindowDispatcher::activeClass() const
@@ -134,6 +151,7 @@ void WindowDispatcher::createWindow(const CommandRoute& route, const QString& co
     if (!route.icon.isNull())
         window->setWindowIcon(route.icon);
     window->setProperty(kClassProperty, route.windowClass);
+    window->installEventFilter(this);
     window->adjustSize();
     window->move(0, route.top);
     window->show();
@@ -178,13 +196,17 @@ void WindowDispatcher::sizeListWindow(QMdiSubWindow* window, const QString& comm
         window->resize(window->size().boundedTo(room));
     }
     window->setProperty(kSizeKeyProperty, command);
-    window->installEventFilter(this);
 }
 
 bool WindowDispatcher::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Close) {
         auto* window = qobject_cast<QMdiSubWindow*>(watched);
+        // Closed by the user (Escape, Ctrl+F4, its close button): a window holding work asks first.
+        if (window && !m_closingAll && !mayClose({window}, QStringLiteral("¿Cerrar de todos modos?"))) {
+            event->ignore();
+            return true;
+        }
         const QString key = watched->property(kSizeKeyProperty).toString();
         if (window && !key.isEmpty() && !window->isMaximized() && !window->isMinimized())
             WindowSizes::remember(key, window->size());
