@@ -106,7 +106,7 @@ private slots:
         Frame frame;
         QMdiSubWindow* window = frame.open(QStringLiteral("V4"));
         QVERIFY(window);
-        const QSize chosen = window->size() - QSize(40, 60);
+        const QSize chosen = window->size() - QSize(0, 60);
         window->resize(chosen);
         window->close();
         Settle();
