@@ -573,6 +573,8 @@ void TFPrincipal::sessionOpened()
 
 void TFPrincipal::A2Execute()
 {
+    if (!WindowDispatcher::mayClose(m_area->subWindowList(), QStringLiteral("¿Cerrar la sesión de todos modos?")))
+        return;
     m_dispatcher->closeAll();
     TDataModule1::instance().close();
     setCommandsEnabled({QStringLiteral("A1")}, true);
