@@ -551,24 +551,29 @@ private slots:
         QCOMPARE(shop.programEnd.requests, 1);
     }
 
-    // Leaving while a window holds work not stored asks first; "No" keeps the program and the
-    // window, "Sí" leaves. Windows without such work let the program end without a question.
+    // Leaving ("Salir", or "Cerrar" the session) while a window holds work not stored asks first;
+    // "No" keeps the program and the window, "Sí" leaves. Windows without such work let it go
+    // without a question.
     void leavingAsksWhileWorkIsUnsaved_data()
     {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("unsaved");
         QTest::addColumn<bool>("answer");
         QTest::addColumn<int>("questions");
-        QTest::addColumn<int>("ends");
-        QTest::newRow("nothing held") << false << false << 0 << 1;
-        QTest::newRow("held, stays") << true << false << 1 << 0;
-        QTest::newRow("held, leaves") << true << true << 1 << 1;
+        QTest::addColumn<bool>("leaves");
+        QTest::newRow("Salir, nothing held") << "A8" << false << false << 0 << true;
+        QTest::newRow("Salir, held, stays") << "A8" << true << false << 1 << false;
+        QTest::newRow("Salir, held, leaves") << "A8" << true << true << 1 << true;
+        QTest::newRow("Cerrar, held, stays") << "A2" << true << false << 1 << false;
+        QTest::newRow("Cerrar, held, leaves") << "A2" << true << true << 1 << true;
     }
     void leavingAsksWhileWorkIsUnsaved()
     {
+        QFETCH(QString, command);
         QFETCH(bool, unsaved);
         QFETCH(bool, answer);
         QFETCH(int, questions);
-        QFETCH(int, ends);
+        QFETCH(bool, leaves);
         ShopFixture shop;
         MainWindow main(shop);
         main.window.dispatcher()->registerWindow(WindowClass::Products, [unsaved] { return new HeldWork(unsaved); });
@@ -576,12 +581,13 @@ private slots:
         main.window.dispatcher()->run(QStringLiteral("S1"));
         QCOMPARE(main.openCount(QStringLiteral("HeldWork")), 1);
         shop.messages.answerNext(answer);
-        main.window.command(QStringLiteral("A8"))->trigger();
+        main.window.command(command)->setEnabled(true);
+        main.window.command(command)->trigger();
         QCOMPARE(shop.messages.questions.size(), questions);
         if (questions)
             QVERIFY(shop.messages.questions.first().second.contains(QStringLiteral("Registrar Ventas")));
-        QCOMPARE(shop.programEnd.requests, ends);
-        QTRY_COMPARE(main.openCount(QStringLiteral("HeldWork")), 1 - ends);
+        QCOMPARE(shop.programEnd.requests, command == QLatin1String("A8") && leaves ? 1 : 0);
+        QTRY_COMPARE(main.openCount(QStringLiteral("HeldWork")), leaves ? 0 : 1);
     }
 
     void childWindowsWriteTheStatusBar()
