@@ -100,6 +100,32 @@ private slots:
                                                                      .arg(room.width()).arg(room.height())));
     }
 
+    // Tiled side by side or stacked, no window is squeezed below what its controls need: the
+    // register's captions and buttons are never drawn over one another.
+    void tilesKeepEveryWindowWhole_data()
+    {
+        QTest::addColumn<QString>("tiles");
+        QTest::newRow("vertical") << "VR2";
+        QTest::newRow("horizontal") << "VR3";
+    }
+    void tilesKeepEveryWindowWhole()
+    {
+        QFETCH(QString, tiles);
+        Frame frame;
+        frame.window.dispatcher()->closeAll();
+        for (const char* command : {"V1", "V4", "J3"})
+            frame.window.command(QString::fromLatin1(command))->trigger();
+        Settle();
+        QCOMPARE(frame.window.mdiArea()->subWindowList().size(), 3);
+        frame.window.command(tiles)->trigger();
+        Settle();
+        for (QMdiSubWindow* window : frame.window.mdiArea()->subWindowList()) {
+            const QSize needed = window->widget()->minimumSizeHint();
+            QVERIFY2(window->widget()->width() >= needed.width() && window->widget()->height() >= needed.height(),
+                     qPrintable(window->windowTitle()));
+        }
+    }
+
     // A list window reopens at the size the user left it.
     void listWindowRemembersItsSize()
     {
