@@ -446,6 +446,8 @@ private slots:
         SessionState::current().CashOpen = 0;
         TFPrincipal main;
         main.loginTimer()->stop();
+        main.setGeometry(0, 0, 1366, 768);  // a frame with room below the window's top
+        main.show();
         SessionState::current().WindowMode = 0;
         QVERIFY(main.dispatcher()->isWired("V3"));
         main.command("V3")->setEnabled(true);
