@@ -679,6 +679,8 @@ private slots:
         ShopFixture shop;
         TFPrincipal main;
         main.loginTimer()->stop();
+        main.setGeometry(0, 0, 1366, 768);  // a frame with room below the window's top
+        main.show();
         shop.login();
         if (cashOpen)
             shop.openCashSession(QDate(2026, 12, 9));
