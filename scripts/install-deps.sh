@@ -19,6 +19,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth xdotool
   xdg-utils
+  qt6-translations-l10n
 )
 
 missing=()

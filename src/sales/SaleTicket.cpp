@@ -16,7 +16,6 @@ namespace {
 struct TicketStyle {
     QString jobTitle;
     bool ownerLine;
-    int closingRule;  // hyphens under the items
     QString thanks;
 };
 
@@ -38,7 +37,7 @@ QString Print(const SaleVoucher& sale, const TicketStyle& style)
     ticket.BodyLine(QString(40, QLatin1Char('-')));
     for (const SaleVoucherLine& line : sale.lines)
         ticket.BodyLine(ItemLine(line.quantity, line.product, line.unitPrice, line.lineTotal));
-    ticket.BodyLine(QString(style.closingRule, QLatin1Char('-')));
+    ticket.BodyLine(QString(40, QLatin1Char('-')));
     ticket.BodyLine(RightAlign40(QStringLiteral("TOTAL: ") + MoneyText(sale.total)));
     ticket.BodyLine(RightAlign40(QStringLiteral("EFECTIVO: ") + MoneyText(sale.cashReceived)));
     ticket.BodyLine(RightAlign40((sale.isCredit() ? QStringLiteral("SALDO: ") : QStringLiteral("CAMBIO: "))
@@ -51,10 +50,10 @@ QString Print(const SaleVoucher& sale, const TicketStyle& style)
 
 QString PrintSaleTicket(const SaleVoucher& sale)
 {
-    return Print(sale, {QStringLiteral("TICKET"), true, 42, QStringLiteral("      GRACIAS POR SU PREFERENCIA")});
+    return Print(sale, {QStringLiteral("TICKET"), true, QStringLiteral("      GRACIAS POR SU PREFERENCIA")});
 }
 
 QString PrintSaleTicketReprint(const SaleVoucher& sale)
 {
-    return Print(sale, {QStringLiteral("Ticket Venta"), false, 40, QStringLiteral("       GRACIAS POR SU PREFERENCIA")});
+    return Print(sale, {QStringLiteral("Ticket Venta"), false, QStringLiteral("       GRACIAS POR SU PREFERENCIA")});
 }

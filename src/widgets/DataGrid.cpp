@@ -114,6 +114,8 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent), m_footer(new DataGri
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A grid is one stop on the window's Tab path; the arrows walk its cells.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(22);
     m_footer->hide();
@@ -450,6 +452,17 @@ bool DataGrid::searchColumn(int column, const QString& text, Match match)
         return false;
     goToRow(row);
     return true;
+}
+
+void DataGrid::revealColumn(int column, const QString& title, int width, int after)
+{
+    horizontalHeaderItem(column)->setText(title);
+    setColumnHidden(column, false);
+    setColumnWidth(column, width);
+    QHeaderView* header = horizontalHeader();
+    const int from = header->visualIndex(column);
+    const int behind = header->visualIndex(after);
+    header->moveSection(from, from > behind ? behind + 1 : behind);
 }
 
 void DataGrid::goToRow(int row)

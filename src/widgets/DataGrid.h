@@ -42,6 +42,9 @@ public:
     // other columns stay read-only. A delegate set for the column (setItemDelegateForColumn)
     // decides what an edit may hold.
     void setColumnEditable(int column);
+    // Shows a column the rows carry hidden, titled and sized, on screen right after `after`:
+    // lists keep the columns their forms show and add those that tell like rows apart.
+    void revealColumn(int column, const QString& title, int width, int after);
 
     // Appends a row filled from `cells` (column order; missing cells empty) and answers its index.
     int addRow(const QStringList& cells = {});

@@ -18,6 +18,9 @@ public:
     QString caption() const;
     void setCaption(const QString& caption);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QLabel* m_caption;
     QProgressBar* m_progress;

@@ -81,6 +81,7 @@ QWidget* ParametersPanel::buildPrintingTab()
 
     m_SBActualizarF = new QPushButton(QStringLiteral(" A C T U A L I Z A R"), tab);
     m_SBActualizarF->setObjectName(QStringLiteral("SBActualizarF"));
+    m_SBActualizarF->setMinimumSize(220, 34);  // room around its spaced-out caption
     connect(m_SBActualizarF, &QPushButton::clicked, this, &ParametersPanel::SBActualizarFClick);
 
     auto* buttons = new QHBoxLayout;
