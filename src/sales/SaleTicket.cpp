@@ -18,6 +18,7 @@ struct TicketStyle {
     bool ownerLine;
     int closingRule;  // hyphens under the items
     QString thanks;
+    bool newSale; // a reprint never opens the drawer
 };
 
 QString Print(const SaleVoucher& sale, const TicketStyle& style)
@@ -44,6 +45,9 @@ QString Print(const SaleVoucher& sale, const TicketStyle& style)
     ticket.BodyLine(RightAlign40((sale.isCredit() ? QStringLiteral("SALDO: ") : QStringLiteral("CAMBIO: "))
                                  + MoneyText(sale.changeOrBalance)));
     ticket.BodyLine(style.thanks);
+    // The cash of a sale paid in cash goes into the drawer now.
+    if (style.newSale && sale.paymentForm == 1)
+        ticket.OpenDrawer();
     return ticket.End() ? QString() : ticket.errorText();
 }
 
@@ -51,10 +55,10 @@ QString Print(const SaleVoucher& sale, const TicketStyle& style)
 
 QString PrintSaleTicket(const SaleVoucher& sale)
 {
-    return Print(sale, {QStringLiteral("TICKET"), true, 42, QStringLiteral("      GRACIAS POR SU PREFERENCIA")});
+    return Print(sale, {QStringLiteral("TICKET"), true, 42, QStringLiteral("      GRACIAS POR SU PREFERENCIA"), true});
 }
 
 QString PrintSaleTicketReprint(const SaleVoucher& sale)
 {
-    return Print(sale, {QStringLiteral("Ticket Venta"), false, 40, QStringLiteral("       GRACIAS POR SU PREFERENCIA")});
+    return Print(sale, {QStringLiteral("Ticket Venta"), false, 40, QStringLiteral("       GRACIAS POR SU PREFERENCIA"), false});
 }
