@@ -17,6 +17,7 @@ packages=(
   python3-openpyxl
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth
+  cups-daemon cups-client
   xdg-utils
 )
 

@@ -6,6 +6,7 @@
 
 #include "cash/ClosingTicket.h"
 #include "data/SessionState.h"
+#include "printing/PrintedInvoice.h"
 #include "printing/TicketSinkSeam.h"
 #include "printing/ui/InstalledPrinters.h"
 #include "printing/ui/SystemTicketSink.h"
@@ -13,6 +14,7 @@
 #include "sales/SaleTicket.h"
 
 #include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -80,6 +82,8 @@ private slots:
         qputenv("CUPS_SERVER", server.toUtf8());
         m_queue = StateFile(QStringLiteral("queue"));
         m_jobs.setPath(StateFile(QStringLiteral("jobs")));
+        if (const QMap<int, QString> earlier = keptJobs(); !earlier.isEmpty())
+            m_lastJob = earlier.lastKey();
         QVERIFY2(InstalledPrinters::names().contains(m_queue), qPrintable(InstalledPrinters::names().join(',')));
     }
     void init()
@@ -147,16 +151,24 @@ private slots:
     }
 
 private:
+    // The jobs the printer has kept, by CUPS's job number.
+    QMap<int, QString> keptJobs() const
+    {
+        QMap<int, QString> kept;
+        for (const QString& name : m_jobs.entryList({QStringLiteral("job-*.pdf")}, QDir::Files))
+            kept.insert(name.mid(4).chopped(4).toInt(), m_jobs.filePath(name));
+        return kept;
+    }
     // The next job the printer keeps, waiting for CUPS to hand it over.
     QString nextJob()
     {
         QDeadlineTimer deadline(30000);
         while (!deadline.hasExpired()) {
-            const QStringList kept = m_jobs.entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
-            for (const QString& name : kept) {
-                if (!m_seen.contains(name)) {
-                    m_seen << name;
-                    return m_jobs.filePath(name);
+            const QMap<int, QString> kept = keptJobs();
+            for (auto job = kept.begin(); job != kept.end(); ++job) {
+                if (job.key() > m_lastJob) {
+                    m_lastJob = job.key();
+                    return job.value();
                 }
             }
             QTest::qWait(100);
@@ -168,7 +180,7 @@ private:
     SystemTicketSink m_sink;
     QString m_queue;
     QDir m_jobs;
-    QStringList m_seen;
+    int m_lastJob = 0;
 };
 
 QTEST_MAIN(TstCupsPrinting)

@@ -6,6 +6,7 @@
 #include "cash/ClosingTicket.h"
 #include "data/TicketPrinterSettings.h"
 #include "printing/EscPos.h"
+#include "printing/PrintedInvoice.h"
 #include "printing/TicketSinkSeam.h"
 #include "printing/ui/SystemTicketSink.h"
 #include "sales/PaymentForms.h"
