@@ -429,6 +429,8 @@ private slots:
         Drive::type(*window, "EImpresoraDirecta", address);
         Drive::choose(*window, "CBPaginaCodigos", codePage);
         tick(*window, "CBCajon", drawer);
+        if (qEnvironmentVariableIsSet("CVI_SAMPLE_DIR") && stored && drawer)
+            QVERIFY(window->grab().save(QDir(qEnvironmentVariable("CVI_SAMPLE_DIR")).filePath("parametros-impresora-directa.png")));
         Drive::click(*window, "SBActualizarF");
 
         const SqlRows row = u.shop.db().query(
