@@ -106,8 +106,12 @@ ErrorLog $folder/log/error_log
 PageLog $folder/log/page_log
 ServerBin $bin
 DataDir /usr/share/cups
-SystemGroup root
+SystemGroup $(id -gn)
 CONF
+  # Run by a developer rather than root, the scheduler and its backends run as that user.
+  if [ "$(id -u)" -ne 0 ]; then
+    printf 'User %s\nGroup %s\n' "$(id -un)" "$(id -gn)" >>"$folder/etc/cups-files.conf"
+  fi
   cupsd -f -c "$folder/etc/cupsd.conf" -s "$folder/etc/cups-files.conf" >"$folder/log/cupsd.out" 2>&1 &
   echo $! >"$folder/cupsd.pid"
   wait_port "$port" || { cat "$folder/log/cupsd.out" "$folder/log/error_log" >&2 2>/dev/null; exit 1; }
