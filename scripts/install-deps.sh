@@ -18,6 +18,7 @@ packages=(
   python3-openpyxl
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth xdotool
+  cups-daemon cups-client
   xdg-utils
   qt6-translations-l10n
 )

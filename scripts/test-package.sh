@@ -29,7 +29,7 @@ trap cleanup EXIT
 
 "${sudo_cmd[@]}" apt-get "${apt_wait[@]}" install -y -qq "./$deb"
 echo "== installed: $(command -v cvi-zelto)"
-for f in /usr/share/cvi-zelto/ayuda.html /usr/share/cvi-zelto/img/producto.jpg \
+for f in /usr/share/cvi-zelto/ayuda.html /usr/share/cvi-zelto/img/producto.jpg /usr/share/cvi-zelto/img/logo.jpg \
          /usr/share/applications/cvi-zelto.desktop /usr/share/icons/hicolor/scalable/apps/cvi-zelto.svg \
          /usr/share/cvi-zelto/iconos/LICENCIA-iconos-breeze.txt; do
     test -f "$f" || { echo "missing $f"; exit 1; }

@@ -3,6 +3,7 @@
 #include "data/PasswordHash.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
+#include "data/TicketPrinterSettings.h"
 #include "data/UDataModule.h"
 
 namespace SessionLoader {
@@ -37,6 +38,12 @@ void LoadParameters()
     s.InvoicingEnabled = int(rows.integer(0));
     s.PrintFormat = int(rows.integer(1));
     s.TicketPrinterIndex = int(rows.integer(2));
+    const SqlRows printer = TDataModule1::instance().query(
+        QStringLiteral("SELECT ImpresoraDirecta, PaginaCodigos, AbrirCajon FROM Codigos WHERE IdC=1"));
+    TicketPrinterSettings& direct = TicketPrinterSettings::current();
+    direct.directPrinter = printer.text(0).trimmed();
+    direct.codePage = printer.integer(1) == 858 ? 858 : 850;
+    direct.cashDrawer = printer.isEmpty() || printer.integer(2) != 0;
 }
 
 void LoadTaxpayer()

@@ -37,6 +37,9 @@ private slots:
     {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("columns");
+        QTest::newRow("Codigos") << "Codigos"
+            << QStringList{"IdC", "IdCaja", "IdVenta", "IdCompra", "IdProducto", "IdEgreso", "Facturar", "ImprimirTC",
+                           "Parametro1", "StockVD", "CarpetaCopias", "ImpresoraDirecta", "PaginaCodigos", "AbrirCajon"};
         QTest::newRow("DatosC") << "DatosC"
             << QStringList{"NIT", "RazonSocial", "Sucursal", "TelefonoM", "DireccionM", "CiudadM", "ActividadE", "NFactura", "Propietario"};
         QTest::newRow("Dosificaciones") << "Dosificaciones"

@@ -5,6 +5,7 @@
 #include "data/PasswordHash.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
+#include "data/TicketPrinterSettings.h"
 #include "masterdata/ui/UUsuarios.h"
 #include "printing/ui/InstalledPrinters.h"
 #include "widgets/DataGrid.h"
@@ -460,6 +461,68 @@ private slots:
         QCOMPARE(s.InvoicingEnabled, invoicing ? 1 : 0);
         QCOMPARE(s.PrintFormat, letter ? 1 : 0);
         QCOMPARE(s.TicketPrinterIndex, index);
+    }
+
+    // The ticket printer as a thermal printer driven directly: shown from the session, stored with
+    // its code page and drawer setting, or refused without an address.
+    void directPrinterSaved_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("codePage");
+        QTest::addColumn<bool>("drawer");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("network printer, PC858, no drawer") << " 192.168.1.50:9100 " << "PC858" << false << true;
+        QTest::newRow("device file, PC850, drawer") << "/dev/usb/lp0" << "PC850" << true << true;
+        QTest::newRow("no address") << "  " << "PC850" << true << false;
+    }
+    void directPrinterSaved()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, codePage);
+        QFETCH(bool, drawer);
+        QFETCH(bool, stored);
+        UsersShop u;
+        InstalledPrinters::install([] { return QStringList{"Termica"}; });
+        auto window = u.open(2);
+        QCOMPARE(Drive::control<QComboBox>(*window, "CBTipoImpresora")->currentIndex(), 0);
+        QVERIFY(!Drive::visible(*window, "EImpresoraDirecta"));
+        QVERIFY(Drive::control<QCheckBox>(*window, "CBCajon")->isChecked()); // on by default
+        Drive::control<QComboBox>(*window, "CBTipoImpresora")->setCurrentIndex(1);
+        QVERIFY(Drive::visible(*window, "EImpresoraDirecta"));
+        QVERIFY(!Drive::visible(*window, "CBImpresora"));
+        Drive::type(*window, "EImpresoraDirecta", address);
+        Drive::choose(*window, "CBPaginaCodigos", codePage);
+        tick(*window, "CBCajon", drawer);
+        if (qEnvironmentVariableIsSet("CVI_SAMPLE_DIR") && stored && drawer)
+            QVERIFY(window->grab().save(QDir(qEnvironmentVariable("CVI_SAMPLE_DIR")).filePath("parametros-impresora-directa.png")));
+        Drive::click(*window, "SBActualizarF");
+
+        const SqlRows row = u.shop.db().query(
+            QStringLiteral("SELECT ImpresoraDirecta, PaginaCodigos, AbrirCajon FROM Codigos WHERE IdC=1"));
+        const TicketPrinterSettings& session = TicketPrinterSettings::current();
+        if (!stored) {
+            QVERIFY(u.shop.messages.questions.isEmpty());
+            QVERIFY(u.shop.messages.infos.value(0).contains("/dev/usb/lp0"));
+            QCOMPARE(row.text(0), QString());
+            QVERIFY(!session.isDirect());
+            return;
+        }
+        QCOMPARE(u.shop.messages.infos, QStringList{"Parametros Actualizado Correctamente"});
+        QCOMPARE(row.text(0), address.trimmed());
+        QCOMPARE(row.integer(1), codePage == "PC858" ? 858 : 850);
+        QCOMPARE(row.integer(2), drawer ? 1 : 0);
+        QCOMPARE(session.directPrinter, address.trimmed());
+        QCOMPARE(session.codePage, codePage == "PC858" ? 858 : 850);
+        QCOMPARE(session.cashDrawer, drawer);
+
+        // Opened again, the window shows what was stored; back to the installed printer clears it.
+        auto again = u.open(2);
+        QCOMPARE(Drive::control<QComboBox>(*again, "CBTipoImpresora")->currentIndex(), 1);
+        QCOMPARE(Drive::text(*again, "EImpresoraDirecta"), address.trimmed());
+        Drive::control<QComboBox>(*again, "CBTipoImpresora")->setCurrentIndex(0);
+        Drive::click(*again, "SBActualizarF");
+        QVERIFY(!TicketPrinterSettings::current().isDirect());
+        QCOMPARE(u.shop.db().query(QStringLiteral("SELECT ImpresoraDirecta FROM Codigos")).text(0), QString());
     }
 
     void parametersKeptOnNoOrFailure_data()

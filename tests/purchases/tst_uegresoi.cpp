@@ -1,3 +1,4 @@
+#include "ProgramFiles.h"
 #include "DeliveryShop.h"
 #include "PrintCapture.h"
 #include "SecondStation.h"
@@ -455,10 +456,7 @@ private slots:
         QFETCH(int, format);
         Window w;
         SessionState::current().PrintFormat = format;
-        QDir(w.s.shop.folder()).mkpath("img");
-        QImage logo(120, 60, QImage::Format_RGB32);
-        logo.fill(Qt::darkBlue);
-        QVERIFY(logo.save(w.s.shop.folder() + "img/logo.jpg", "JPG"));
+        QVERIFY(ProgramFiles::copyPicturesInto(w.s.shop.folder()));
         QCOMPARE(w.field("EIdEgreso"), QStringLiteral("000000001"));
         SecondStation other(w.s.shop.databasePath());
         QVERIFY2(other.ok(), qPrintable(other.error()));
@@ -599,10 +597,7 @@ private slots:
         Window w(21, [](DeliveryShop& s) {
             SessionState::current().ListYear = 2026;
             SessionState::current().PrintFormat = 1;
-            QDir(s.shop.folder()).mkpath("img");
-            QImage logo(120, 60, QImage::Format_RGB32);
-            logo.fill(Qt::darkBlue);
-            logo.save(s.shop.folder() + "img/logo.jpg", "JPG");
+            ProgramFiles::copyPicturesInto(s.shop.folder());
             s.storeOld("E000000001", "2025-12-31", "ANA", "C000000050");
             s.storeOld("E000000002", "2026-01-01", "BETO", "C000000051");
             s.storeOld("E000000003", "2026-06-15", "ANA", "C000000052", "A");

@@ -1,3 +1,4 @@
+#include "ProgramFiles.h"
 #include "PrintCapture.h"
 #include "SaleHistory.h"
 #include "WindowDriver.h"
@@ -55,10 +56,7 @@ struct Shop {
                              {SalesShop::line(kCoca, "1", "12.5", "COCA COLA 2L")}));
         SessionState::current().ListYear = 2026;
         SessionState::current().WindowMode = 4;
-        QDir(s.shop.folder()).mkpath("img");
-        QImage logo(120, 60, QImage::Format_RGB32);
-        logo.fill(Qt::darkBlue);
-        logo.save(s.shop.folder() + "img/logo.jpg", "JPG");
+        ProgramFiles::copyPicturesInto(s.shop.folder());
     }
 
     std::unique_ptr<TFSaldarD> open()

@@ -1,3 +1,4 @@
+#include "ProgramFiles.h"
 #include "SaleHistory.h"
 #include "WindowDriver.h"
 
@@ -147,10 +148,7 @@ QString SellOrder123(SalesShop& s)
 
 void WriteLogo(SalesShop& s)
 {
-    QDir(s.shop.folder()).mkpath("img");
-    QImage logo(120, 60, QImage::Format_RGB32);
-    logo.fill(Qt::darkBlue);
-    logo.save(s.shop.folder() + "img/logo.jpg", "JPG");
+    ProgramFiles::copyPicturesInto(s.shop.folder());
 }
 
 // Presses keys where the focus is, as a keyboard does, and counts them.

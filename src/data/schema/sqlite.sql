@@ -17,7 +17,11 @@ CREATE TABLE Codigos (
   Parametro1 INTEGER NOT NULL DEFAULT 0,
   StockVD TEXT COLLATE NOCASE NOT NULL DEFAULT 'S' CONSTRAINT len1_StockVD CHECK (length(StockVD) <= 1),
   -- Where the copy written at every closing goes; empty: the folder "backups" beside the database.
-  CarpetaCopias TEXT NOT NULL DEFAULT '' CONSTRAINT len250_CarpetaCopias CHECK (length(CarpetaCopias) <= 250)
+  CarpetaCopias TEXT NOT NULL DEFAULT '' CONSTRAINT len250_CarpetaCopias CHECK (length(CarpetaCopias) <= 250),
+  -- A thermal printer driven directly (a device file or host:port); empty: the installed printer.
+  ImpresoraDirecta TEXT NOT NULL DEFAULT '' CONSTRAINT len100_ImpresoraDirecta CHECK (length(ImpresoraDirecta) <= 100),
+  PaginaCodigos INTEGER NOT NULL DEFAULT 850,
+  AbrirCajon INTEGER NOT NULL DEFAULT 1
 ) STRICT;
 
 CREATE TABLE DatosC (
@@ -369,4 +373,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 10;
+PRAGMA user_version = 11;
