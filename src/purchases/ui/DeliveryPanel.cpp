@@ -12,6 +12,7 @@
 #include "purchases/DeliveryRegistration.h"
 #include "purchases/DeliveryVoucherPrinting.h"
 #include "purchases/ui/PanelControls.h"
+#include "widgets/NamedControls.h"
 #include "purchases/SupplyDeliveries.h"
 #include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
@@ -32,7 +33,7 @@
 
 using namespace DeliveryGrids;
 using PanelControls::Button;
-using PanelControls::Field;
+using NamedControls::Field;
 
 namespace {
 

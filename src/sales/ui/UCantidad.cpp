@@ -5,6 +5,7 @@
 #include "data/SessionState.h"
 #include "sales/QuantityExchange.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -22,9 +23,7 @@ constexpr int ConceptLength = 60;
 
 QLineEdit* NumberField(QWidget* parent, const char* name, int length)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(length);
+    QLineEdit* edit = NamedControls::Field(parent, name, length);
     edit->setAlignment(Qt::AlignRight);
     edit->setFixedWidth(120);
     QFont big = edit->font();
@@ -33,13 +32,6 @@ QLineEdit* NumberField(QWidget* parent, const char* name, int length)
     edit->setFont(big);
     InputFilters::digitsAndPoint(edit);
     return edit;
-}
-
-QLabel* Caption(QWidget* parent, const char* name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
 }
 
 // A quantity: a number above zero.
@@ -96,13 +88,13 @@ QWidget* TFCantidad::buildProductLabels()
 {
     m_labels = new QWidget(this);
     m_labels->setObjectName(QStringLiteral("PDatos"));
-    m_LMarca = Caption(m_labels, "LMarca");
-    m_LProducto = Caption(m_labels, "LProducto");
+    m_LMarca = NamedControls::Label(m_labels, "LMarca");
+    m_LProducto = NamedControls::Label(m_labels, "LProducto");
     QFont bold = m_LProducto->font();
     bold.setBold(true);
     m_LProducto->setFont(bold);
-    m_LPresentacion = Caption(m_labels, "LPresentacion");
-    m_LUnidad = Caption(m_labels, "LUnidad");
+    m_LPresentacion = NamedControls::Label(m_labels, "LPresentacion");
+    m_LUnidad = NamedControls::Label(m_labels, "LUnidad");
     auto* form = new QFormLayout(m_labels);
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(QStringLiteral("Marca:"), m_LMarca);
@@ -151,12 +143,12 @@ QWidget* TFCantidad::buildPhotoPanel()
 {
     m_PImagen = new QWidget(this);
     m_PImagen->setObjectName(QStringLiteral("PImagen"));
-    m_LNombreI = Caption(m_PImagen, "LNombreI");
+    m_LNombreI = NamedControls::Label(m_PImagen, "LNombreI");
     m_LNombreI->setAlignment(Qt::AlignCenter);
     QFont bold = m_LNombreI->font();
     bold.setBold(true);
     m_LNombreI->setFont(bold);
-    m_IFoto = Caption(m_PImagen, "IFoto");
+    m_IFoto = NamedControls::Label(m_PImagen, "IFoto");
     m_IFoto->setAlignment(Qt::AlignCenter);
     m_IFoto->setMinimumSize(240, 240);
     auto* layout = new QVBoxLayout(m_PImagen);

@@ -24,7 +24,9 @@
 #include "widgets/DataGrid.h"
 #include "widgets/GridIcons.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 #include "widgets/StatusShape.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -44,6 +46,9 @@
 
 const QColor TFVentas::StockAboveMinimum(192, 220, 192);
 
+using NamedControls::Field;
+using NamedControls::ToolButton;
+
 namespace {
 
 constexpr int IconSize = 52;
@@ -60,25 +65,7 @@ double Number(const QString& text)
     return value;
 }
 
-QLineEdit* Field(QWidget* parent, const char* name, int length, bool readOnly = false)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    if (length > 0)
-        edit->setMaxLength(length);
-    edit->setReadOnly(readOnly);
-    return edit;
-}
-
-QToolButton* ToolButton(QWidget* parent, const char* name, const QString& text, const QString& hint)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setMinimumSize(104, 38);
-    return button;
-}
+constexpr QSize ButtonSize(104, 38);
 
 // Category buttons without a picture of their own show the category's initial on its colour.
 QPixmap PlaceholderIcon(int category, const QString& name)
@@ -342,17 +329,20 @@ QWidget* TFVentas::buildButtons()
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 4, 0, 4);
-    m_SBNuevoP = ToolButton(panel, "SBNuevoP", QStringLiteral("NUEVO"), QStringLiteral("Nueva Venta"));
-    m_SBVender = ToolButton(panel, "SBVender", QStringLiteral("V E N D E R"), QStringLiteral("Registrar la Venta"));
+    m_SBNuevoP = ToolButton(panel, "SBNuevoP", QStringLiteral("NUEVO"), QStringLiteral("Nueva Venta"), ButtonSize);
+    m_SBVender = ToolButton(panel, "SBVender", QStringLiteral("V E N D E R"), QStringLiteral("Registrar la Venta"),
+                            ButtonSize);
     QFont bold = m_SBVender->font();
     bold.setBold(true);
     bold.setPixelSize(15);
     m_SBVender->setFont(bold);
     m_SBVender->setMinimumWidth(160);
-    m_SBImprimir = ToolButton(panel, "SBImprimir", QStringLiteral("Imprimir"), QStringLiteral("Imprimir Comprobante"));
-    m_SBBuscar = ToolButton(panel, "SBBuscar", QStringLiteral("Buscar"), QStringLiteral("Buscar Venta"));
-    m_SBAnular = ToolButton(panel, "SBAnular", QStringLiteral("ANULAR"), QStringLiteral("Anular Venta"));
-    m_SBCotizar = ToolButton(panel, "SBCotizar", QStringLiteral("Cotizar"), QStringLiteral("Cotizacion y/o Cuenta"));
+    m_SBImprimir = ToolButton(panel, "SBImprimir", QStringLiteral("Imprimir"), QStringLiteral("Imprimir Comprobante"),
+                              ButtonSize);
+    m_SBBuscar = ToolButton(panel, "SBBuscar", QStringLiteral("Buscar"), QStringLiteral("Buscar Venta"), ButtonSize);
+    m_SBAnular = ToolButton(panel, "SBAnular", QStringLiteral("ANULAR"), QStringLiteral("Anular Venta"), ButtonSize);
+    m_SBCotizar = ToolButton(panel, "SBCotizar", QStringLiteral("Cotizar"), QStringLiteral("Cotizacion y/o Cuenta"),
+                             ButtonSize);
     for (QToolButton* button : {m_SBNuevoP, m_SBVender, m_SBImprimir, m_SBBuscar, m_SBAnular, m_SBCotizar})
         row->addWidget(button);
     row->addStretch(1);
@@ -367,18 +357,10 @@ QWidget* TFVentas::buildButtons()
 
 void TFVentas::buildStatusBar()
 {
-    m_SBar1 = new QStatusBar(this);
-    m_SBar1->setObjectName(QStringLiteral("SBar1"));
-    m_SBar1->setSizeGripEnabled(false);
-    auto* caption = new QLabel(QStringLiteral("Registrar Ventas"), m_SBar1);
-    caption->setFixedWidth(178);
-    m_PBar1 = new QProgressBar(m_SBar1);
-    m_PBar1->setObjectName(QStringLiteral("PBar1"));
+    auto* bar = new WindowStatusBar(QStringLiteral("Registrar Ventas"), this);
+    m_SBar1 = bar;
+    m_PBar1 = bar->progressBar();
     m_PBar1->setRange(0, 10);
-    m_PBar1->setTextVisible(false);
-    m_PBar1->hide();
-    m_SBar1->addWidget(caption);
-    m_SBar1->addWidget(m_PBar1, 1);
 }
 
 // ----- opening -------------------------------------------------------------------------------
