@@ -1,3 +1,4 @@
+#include "ItemDriver.h"
 #include "SaleHistory.h"
 #include "WindowDriver.h"
 
@@ -68,13 +69,8 @@ struct Register {
     {
         ++dialogs;
         const QString typed = answers.isEmpty() ? QStringLiteral("1") : answers.takeFirst();
-        if (typed == QLatin1String("ESC")) {
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            return;
-        }
         const bool price = QuantityExchange::current().Mode == QuantityExchange::UnitCostMode;
-        Drive::type(dialog, price ? "ECostoN" : "ECantidadV", typed);
-        Drive::click(dialog, "BAceptar");
+        Drive::answerQuantity(dialog, price ? "ECostoN" : "ECantidadV", typed);
     }
 
     DataGrid* products() const { return Drive::control<DataGrid>(*window, "Vec0"); }
@@ -84,12 +80,8 @@ struct Register {
     // Picks a product of the list shown with Enter, answering the quantity dialog.
     void add(const QString& product, const QString& quantity = QStringLiteral("1"))
     {
-        const int row = products()->findRow(TFVentas::PProducto, product);
-        if (row < 0)
-            qFatal("no product %s in the list", qPrintable(product));
         answers << quantity;
-        products()->goToRow(row);
-        QTest::keyClick(products(), Qt::Key_Return);
+        Drive::addItem(products(), TFVentas::PProducto, product);
     }
     QRect cell(int row, int column) const { return cart()->visualRect(cart()->model()->index(row, column)); }
     void doubleClickCart(int row, int column, const QString& answer)
