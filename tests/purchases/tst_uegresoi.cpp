@@ -13,7 +13,6 @@
 #include "purchases/ui/DeliveryGrids.h"
 #include "purchases/ui/DeliveryPanel.h"
 #include "purchases/ui/UEgresoI.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 #include "widgets/DataGrid.h"
 #include "widgets/StatusShape.h"
@@ -284,7 +283,7 @@ private slots:
         bool hasPhoto = false;
         TFCantidad::setRunner([&](TFCantidad& dialog) {
             title = dialog.windowTitle();
-            shown = QuantityExchange::current().BrandOrId;
+            shown = dialog.request().BrandOrId;
             hasPhoto = !dialog.photo().isNull();
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });

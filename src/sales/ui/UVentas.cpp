@@ -15,7 +15,6 @@
 #include "sales/ui/BarcodeReader.h"
 #include "sales/PaymentForms.h"
 #include "sales/ProductBarcode.h"
-#include "sales/QuantityExchange.h"
 #include "sales/SaleAmounts.h"
 #include "sales/SaleAnnulment.h"
 #include "sales/SaleCommit.h"
@@ -499,16 +498,16 @@ bool TFVentas::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void TFVentas::fillExchange(int mode, const QString& brand, const QString& product, const QString& presentation,
-                            const QString& unit)
+QuantityRequest TFVentas::Request(int mode, const QString& brand, const QString& product, const QString& presentation,
+                                  const QString& unit)
 {
-    QuantityExchange& q = QuantityExchange::current();
+    QuantityRequest q;
     q.Mode = mode;
-    q.Accepted = 0;
     q.BrandOrId = brand;
     q.ProductName = product;
     q.Presentation = presentation;
     q.Unit = unit;
+    return q;
 }
 
 void TFVentas::addProduct(int row)
@@ -521,15 +520,17 @@ void TFVentas::addProduct(int row)
         Messages().information(QStringLiteral("Numero de Items permitidos 6"));
         return;
     }
-    fillExchange(QuantityExchange::SaleQuantityMode, m_Vec0->cell(PMarca, row), m_Vec0->cell(PProducto, row),
-                 m_Vec0->cell(PPresentacion, row), m_Vec0->cell(PUMedida, row));
-    QuantityExchange::current().SaleQuantity = 1;
-    if (!TFCantidad::Run(this))
+    QuantityRequest request = Request(QuantityRequest::SaleQuantityMode, m_Vec0->cell(PMarca, row),
+                                      m_Vec0->cell(PProducto, row), m_Vec0->cell(PPresentacion, row),
+                                      m_Vec0->cell(PUMedida, row));
+    request.SaleQuantity = 1;
+    const std::optional<QuantityRequest> answer = TFCantidad::Run(request, this);
+    if (!answer)
         return;
     QStringList product;
     for (int column = PIdProducto; column <= PStock; ++column)
         product << m_Vec0->cell(column, row);
-    addToCart(product, QuantityExchange::current().SaleQuantity);
+    addToCart(product, answer->SaleQuantity);
 }
 
 // A scanned code adds one unit of its product, under the cart's rules; an unknown, disabled or
@@ -581,21 +582,24 @@ void TFVentas::showPhoto(int row)
 {
     if (row < 0 || m_Vec0->cell(PIdProducto, row).isEmpty())
         return;
-    fillExchange(QuantityExchange::ProductPhotoMode, m_Vec0->cell(PIdProducto, row), m_Vec0->cell(PProducto, row),
-                 m_Vec0->cell(PPresentacion, row), m_Vec0->cell(PUMedida, row));
-    TFCantidad::Run(this);
+    TFCantidad::Run(Request(QuantityRequest::ProductPhotoMode, m_Vec0->cell(PIdProducto, row),
+                            m_Vec0->cell(PProducto, row), m_Vec0->cell(PPresentacion, row),
+                            m_Vec0->cell(PUMedida, row)),
+                    this);
 }
 
 void TFVentas::changeQuantity(int row)
 {
     if (row < 0 || row >= m_Vec1->rowCount())
         return;
-    fillExchange(QuantityExchange::SaleQuantityMode, m_Vec1->cell(NxMarca1, row), m_Vec1->cell(NxProducto1, row),
-                 m_Vec1->cell(NxPresentacion1, row), m_Vec1->cell(NxUnidad, row));
-    QuantityExchange::current().SaleQuantity = Number(m_Vec1->cell(NxCantidad, row));
-    if (!TFCantidad::Run(this))
+    QuantityRequest request = Request(QuantityRequest::SaleQuantityMode, m_Vec1->cell(NxMarca1, row),
+                                      m_Vec1->cell(NxProducto1, row), m_Vec1->cell(NxPresentacion1, row),
+                                      m_Vec1->cell(NxUnidad, row));
+    request.SaleQuantity = Number(m_Vec1->cell(NxCantidad, row));
+    const std::optional<QuantityRequest> answer = TFCantidad::Run(request, this);
+    if (!answer)
         return;
-    m_Vec1->setCell(NxCantidad, row, Formats::General(QuantityExchange::current().SaleQuantity));
+    m_Vec1->setCell(NxCantidad, row, Formats::General(answer->SaleQuantity));
     setLineTotal(row);
     updateTotals();
 }
@@ -605,12 +609,14 @@ void TFVentas::changeUnitPrice(int row)
     // A free sale has no prices to change.
     if (row < 0 || row >= m_Vec1->rowCount() || m_CBFormaP->currentIndex() == PaymentForms::Free)
         return;
-    fillExchange(QuantityExchange::UnitCostMode, m_Vec1->cell(NxMarca1, row), m_Vec1->cell(NxProducto1, row),
-                 m_Vec1->cell(NxPresentacion1, row), m_Vec1->cell(NxUnidad, row));
-    QuantityExchange::current().UnitCost = Number(m_Vec1->cell(NxPVenta1, row));
-    if (!TFCantidad::Run(this))
+    QuantityRequest request = Request(QuantityRequest::UnitCostMode, m_Vec1->cell(NxMarca1, row),
+                                      m_Vec1->cell(NxProducto1, row), m_Vec1->cell(NxPresentacion1, row),
+                                      m_Vec1->cell(NxUnidad, row));
+    request.UnitCost = Number(m_Vec1->cell(NxPVenta1, row));
+    const std::optional<QuantityRequest> answer = TFCantidad::Run(request, this);
+    if (!answer)
         return;
-    m_Vec1->setCell(NxPVenta1, row, Formats::General(QuantityExchange::current().UnitCost));
+    m_Vec1->setCell(NxPVenta1, row, Formats::General(answer->UnitCost));
     setLineTotal(row);
     updateTotals();
 }
