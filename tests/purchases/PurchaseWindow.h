@@ -8,7 +8,6 @@
 #include "masterdata/ui/UListarProd.h"
 #include "purchases/ui/PurchasePanel.h"
 #include "purchases/ui/UStock.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 #include "widgets/DataGrid.h"
 

@@ -2,6 +2,7 @@
 #include "DeliveryShop.h"
 #include "PrintCapture.h"
 #include "SecondStation.h"
+#include "ItemDriver.h"
 #include "WindowDriver.h"
 
 #include "app/ui/UPrincipal.h"
@@ -13,7 +14,6 @@
 #include "purchases/ui/DeliveryGrids.h"
 #include "purchases/ui/DeliveryPanel.h"
 #include "purchases/ui/UEgresoI.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 #include "widgets/DataGrid.h"
 #include "widgets/StatusShape.h"
@@ -78,13 +78,7 @@ struct Window {
     void answer(TFCantidad& dialog)
     {
         ++dialogs;
-        const QString typed = answers.isEmpty() ? QStringLiteral("1") : answers.takeFirst();
-        if (typed == QLatin1String("ESC")) {
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            return;
-        }
-        Drive::type(dialog, "ECantidadV", typed);
-        Drive::click(dialog, "BAceptar");
+        Drive::answerQuantity(dialog, "ECantidadV", answers.isEmpty() ? QStringLiteral("1") : answers.takeFirst());
     }
 
     DataGrid* grid(const char* name) const { return Drive::control<DataGrid>(*window, name); }
@@ -99,12 +93,8 @@ struct Window {
     // Picks a supply of the list shown with Enter, answering the quantity dialog.
     void add(const QString& supply, const QString& quantity = QStringLiteral("1"))
     {
-        const int row = supplies()->findRow(SNombre, supply);
-        if (row < 0)
-            qFatal("no supply %s in the list", qPrintable(supply));
         answers << quantity;
-        supplies()->goToRow(row);
-        QTest::keyClick(supplies(), Qt::Key_Return);
+        Drive::addItem(supplies(), SNombre, supply);
     }
     QRect cell(int row, int column) const { return lines()->visualRect(lines()->model()->index(row, column)); }
     void doubleClickLine(int row, int column, const QString& answer)
@@ -294,7 +284,7 @@ private slots:
         bool hasPhoto = false;
         TFCantidad::setRunner([&](TFCantidad& dialog) {
             title = dialog.windowTitle();
-            shown = QuantityExchange::current().BrandOrId;
+            shown = dialog.request().BrandOrId;
             hasPhoto = !dialog.photo().isNull();
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });

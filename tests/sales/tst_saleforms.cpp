@@ -1,4 +1,5 @@
 #include "ProgramFiles.h"
+#include "QrDecoder.h"
 #include "SaleSamples.h"
 
 #include "FixedClock.h"
@@ -205,7 +206,7 @@ private slots:
             QCOMPARE(Text(page, "MLeyendaF"), QStringLiteral("\"ESTA FACTURA CONTRIBUYE AL DESARROLLO DEL PAIS, EL USO "
                                                              "ILICITO DE ESTA SERA SANCIONADO DE ACUERDO A LEY\""));
             QCOMPARE(Text(page, "MLeyenda"), QStringLiteral("LEY Nº 453: \"") + SaleSamples::kLegend + "\"");
-            QCOMPARE(SaleSamples::DecodeQr(page.find("IQR")->image), QStringList{SaleSamples::kInvoiceQr});
+            QCOMPARE(QrDecoder::Decode(page.find("IQR")->image), QStringList{SaleSamples::kInvoiceQr});
         }
         WriteSample(m_preview, 0, QStringLiteral("factura-carta-%1.pdf").arg(branch == 0 ? "matriz" : "sucursal"));
     }
@@ -266,7 +267,7 @@ private slots:
         QCOMPARE(Text(page, "LHora"), QStringLiteral("Hora: 10:30:00"));
         QCOMPARE(Text(page, "LFichaC"), QStringLiteral("ID/Cajero: 12/ana"));
         QCOMPARE(Text(page, "QRLeyenda"), QStringLiteral("LEY Nº 453: \"") + SaleSamples::kLegend + "\"");
-        QCOMPARE(SaleSamples::DecodeQr(page.find("ImageQR")->image), QStringList{SaleSamples::kInvoiceQr});
+        QCOMPARE(QrDecoder::Decode(page.find("ImageQR")->image), QStringList{SaleSamples::kInvoiceQr});
         // Seven rows: the lines, then the observation row while there is room for it.
         QStringList descriptions;
         for (int i = 0; i < qMin(lines, 7); ++i)

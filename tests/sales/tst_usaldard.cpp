@@ -16,6 +16,7 @@
 #include "widgets/StatusShape.h"
 #include "widgets/UBuscar2.h"
 
+#include "QrDecoder.h"
 #include "SaleSamples.h"
 
 #include <QComboBox>
@@ -363,7 +364,7 @@ private slots:
                 if (!mark.image.isNull())
                     qr = &mark;
             QVERIFY(qr);
-            QCOMPARE(SaleSamples::DecodeQr(qr->image), QStringList{qrText});
+            QCOMPARE(QrDecoder::Decode(qr->image), QStringList{qrText});
         } else if (format == 0) {
             const QStringList texts = Texts(shop.print.tickets.jobs.first());
             QCOMPARE(texts.mid(texts.size() - 4),
@@ -376,7 +377,7 @@ private slots:
             QCOMPARE(shop.print.label("LFichaC"), QStringLiteral("ID/Cajero: 1/ana"));
             QCOMPARE(Column(shop.print, "LDescripcion").mid(0, 2), (QStringList{"COCA COLA 2L", ""}));
             const PlacedElement* qr = shop.print.previews.shown.first().pages.first().find("ImageQR");
-            QCOMPARE(SaleSamples::DecodeQr(qr->image), QStringList{qrText});
+            QCOMPARE(QrDecoder::Decode(qr->image), QStringList{qrText});
         } else {
             QCOMPARE(shop.print.previews.shown.first().pageCount(), 1);
             QCOMPARE(shop.print.label("LNOrden"), QStringLiteral("Nº: V000000002"));

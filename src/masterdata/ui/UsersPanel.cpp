@@ -5,6 +5,7 @@
 #include "masterdata/UserAccounts.h"
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -17,6 +18,8 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+using NamedControls::Button;
 
 namespace {
 
@@ -55,18 +58,9 @@ const QList<RightsGroup>& Groups()
 
 QLineEdit* UserField(QWidget* parent, const char* name, int maxLength)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(maxLength);
+    QLineEdit* edit = NamedControls::Field(parent, name, maxLength);
     InputFilters::upperCase(edit);
     return edit;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
 }
 
 void Report(const QString& refusal)
