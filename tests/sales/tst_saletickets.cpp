@@ -1,3 +1,4 @@
+#include "QrDecoder.h"
 #include "SaleSamples.h"
 
 #include "sales/InvoiceTicket.h"
@@ -140,7 +141,7 @@ private slots:
         QCOMPARE(job.describe(), e.marks);
 
         // The symbol reads back as the invoice's QR text: the number without its display zeros.
-        QCOMPARE(SaleSamples::DecodeQr(job.marks.at(qrIndex).image), QStringList{SaleSamples::kInvoiceQr});
+        QCOMPARE(QrDecoder::Decode(job.marks.at(qrIndex).image), QStringList{SaleSamples::kInvoiceQr});
     }
 
     void saleTicket_data()
@@ -190,7 +191,7 @@ private slots:
         e.body(kRule);
         e.body("1 PRODUCTO 1                10.00  10.00");
         e.body("1 PRODUCTO 2                10.00  10.00");
-        e.body(QString(42, QLatin1Char('-')));
+        e.body(kRule);  // every rule of the ticket is as wide as its lines
         for (const QString& line : tail)
             e.body(line);
         e.body("      GRACIAS POR SU PREFERENCIA");
@@ -276,7 +277,7 @@ private slots:
         e.body(kRule);
         e.body("2 COCA COLA 2L              12.50  25.00");
         e.body("2.5 AZUCAR 1KG               8.20  20.50");
-        e.body(QString(42, QLatin1Char('-')));
+        e.body(kRule);  // every rule of the ticket is as wide as its lines
         e.body("                            TOTAL: 45.50");
         e.body("      GRACIAS POR SU PREFERENCIA");
         QCOMPARE(m_recorder.jobs.first().describe(), e.marks);

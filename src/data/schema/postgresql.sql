@@ -22,6 +22,10 @@ CREATE TABLE Codigos (
   StockVD citext NOT NULL DEFAULT 'S' CONSTRAINT "len1_StockVD" CHECK (length(StockVD) <= 1),
   -- Where the copy written at every closing goes; empty: the folder "backups" beside the database.
   CarpetaCopias text NOT NULL DEFAULT '' CONSTRAINT "len250_CarpetaCopias" CHECK (length(CarpetaCopias) <= 250),
+  -- A thermal printer driven directly (a device file or host:port); empty: the installed printer.
+  ImpresoraDirecta text NOT NULL DEFAULT '' CONSTRAINT "len100_ImpresoraDirecta" CHECK (length(ImpresoraDirecta) <= 100),
+  PaginaCodigos bigint NOT NULL DEFAULT 850,
+  AbrirCajon bigint NOT NULL DEFAULT 1,
   -- The shop's identity (32 hex digits, given at its creation): whose a backup copy is.
   IdTienda text NOT NULL DEFAULT '' CONSTRAINT "len32_IdTienda" CHECK (length(IdTienda) <= 32)
 );
@@ -69,7 +73,8 @@ CREATE TABLE Usuario (
   M4 text DEFAULT '00000000000000000000' CONSTRAINT "len20_M4" CHECK (length(M4) <= 20),
   M5 text DEFAULT '00000000000000000000' CONSTRAINT "len20_M5" CHECK (length(M5) <= 20),
   M6 text DEFAULT '00000000000000000000' CONSTRAINT "len20_M6" CHECK (length(M6) <= 20),
-  CambiarClave bigint NOT NULL DEFAULT 0
+  CambiarClave bigint NOT NULL DEFAULT 0,
+  ClaveHash text NOT NULL DEFAULT '' CONSTRAINT "len128_ClaveHash" CHECK (length(ClaveHash) <= 128)
 );
 
 CREATE TABLE Caja (
@@ -372,4 +377,4 @@ CREATE TABLE Ingresos (
 );
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-COMMENT ON TABLE Codigos IS 'version 9';
+COMMENT ON TABLE Codigos IS 'version 12';

@@ -18,6 +18,10 @@ CREATE TABLE Codigos (
   StockVD TEXT COLLATE NOCASE NOT NULL DEFAULT 'S' CONSTRAINT len1_StockVD CHECK (length(StockVD) <= 1),
   -- Where the copy written at every closing goes; empty: the folder "backups" beside the database.
   CarpetaCopias TEXT NOT NULL DEFAULT '' CONSTRAINT len250_CarpetaCopias CHECK (length(CarpetaCopias) <= 250),
+  -- A thermal printer driven directly (a device file or host:port); empty: the installed printer.
+  ImpresoraDirecta TEXT NOT NULL DEFAULT '' CONSTRAINT len100_ImpresoraDirecta CHECK (length(ImpresoraDirecta) <= 100),
+  PaginaCodigos INTEGER NOT NULL DEFAULT 850,
+  AbrirCajon INTEGER NOT NULL DEFAULT 1,
   -- The shop's identity (32 hex digits, given at its creation): whose a backup copy is.
   IdTienda TEXT NOT NULL DEFAULT '' CONSTRAINT len32_IdTienda CHECK (length(IdTienda) <= 32)
 ) STRICT;
@@ -66,7 +70,9 @@ CREATE TABLE Usuario (
   M5 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M5 CHECK (length(M5) <= 20),
   M6 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M6 CHECK (length(M6) <= 20),
   -- 1 while the user still has the password the program ships with: the next login asks for his own.
-  CambiarClave INTEGER NOT NULL DEFAULT 0
+  CambiarClave INTEGER NOT NULL DEFAULT 0,
+  -- The password as a salted slow hash (Argon2id, self-describing); Clave stays empty.
+  ClaveHash TEXT NOT NULL DEFAULT '' CONSTRAINT len128_ClaveHash CHECK (length(ClaveHash) <= 128)
 ) STRICT;
 
 CREATE TABLE Caja (
@@ -369,4 +375,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 9;
+PRAGMA user_version = 12;

@@ -12,13 +12,14 @@
 #include "purchases/DeliveryRegistration.h"
 #include "purchases/DeliveryVoucherPrinting.h"
 #include "purchases/ui/PanelControls.h"
+#include "widgets/NamedControls.h"
 #include "purchases/SupplyDeliveries.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 #include "widgets/CategoryIcon.h"
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
 #include "widgets/StatusShape.h"
+#include "widgets/WindowKeys.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -32,7 +33,7 @@
 
 using namespace DeliveryGrids;
 using PanelControls::Button;
-using PanelControls::Field;
+using NamedControls::Field;
 
 namespace {
 
@@ -58,6 +59,23 @@ DeliveryPanel::DeliveryPanel(QWidget* parent) : SupplyWindowPanel(parent)
     layout->addWidget(buildCategoryButtons());
     layout->addWidget(buildSupplyList());
     layout->addWidget(buildDeliveryArea(), 1);
+    arrangeKeyboard();
+}
+
+// The keyboard path of a delivery: Tab walks the list, NIT/CI, Nombre and "ENTREGAR" first, each
+// grid one stop; Enter in Nombre goes to "ENTREGAR" and Enter on a button presses it; in the
+// lines Supr removes the selected one and Enter asks its quantity.
+void DeliveryPanel::arrangeKeyboard()
+{
+    for (QToolButton* button : m_BGrupo)
+        button->setFocusPolicy(Qt::ClickFocus);
+    const QList<QWidget*> order = {m_Vec0, m_ENitCI, m_ENombreC, m_SBEgreso, m_Vec1, m_EIdEgreso, m_SBBuscar,
+                                   m_SBNuevoE, m_SBAnular, m_SBImprimir};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    m_ENombreC->installEventFilter(this);
+    m_Vec1->installEventFilter(this);
+    (new WindowKeys(this))->pressButtonsWithEnter();
 }
 
 // ----- building the panel --------------------------------------------------------------------
@@ -264,6 +282,18 @@ bool DeliveryPanel::eventFilter(QObject* watched, QEvent* event)
         m_ENombreC->setFocus();
         return true;
     }
+    if (watched == m_ENombreC && enter) {
+        m_SBEgreso->setFocus();
+        return true;
+    }
+    if (watched == m_Vec1 && key == Qt::Key_Delete) {
+        removeLine(m_Vec1->currentRow());
+        return true;
+    }
+    if (watched == m_Vec1 && enter) {
+        changeQuantity(m_Vec1->currentRow());
+        return true;
+    }
     if (watched == m_ENitCI && key == Qt::Key_Space) {
         pickRecipient();
         return true;
@@ -284,17 +314,17 @@ bool DeliveryPanel::askQuantity(int row, const DataGrid* grid, double start, dou
     };
     const Columns c = grid == m_Vec0 ? Columns{SMarca, SNombre, SPresentacion, SUMedida}
                                      : Columns{LMarca, LNombre, LPresentacion, LUnidad};
-    QuantityExchange& q = QuantityExchange::current();
-    q.Mode = QuantityExchange::SupplyQuantityMode;
-    q.Accepted = 0;
+    QuantityRequest q;
+    q.Mode = QuantityRequest::SupplyQuantityMode;
     q.BrandOrId = grid->cell(c.brand, row);
     q.ProductName = grid->cell(c.name, row);
     q.Presentation = grid->cell(c.presentation, row);
     q.Unit = grid->cell(c.unit, row);
     q.SaleQuantity = start;
-    if (!TFCantidad::Run(this) || !(QuantityExchange::current().SaleQuantity > 0))
+    const std::optional<QuantityRequest> answer = TFCantidad::Run(q, this);
+    if (!answer || !(answer->SaleQuantity > 0))
         return false;
-    *quantity = QuantityExchange::current().SaleQuantity;
+    *quantity = answer->SaleQuantity;
     return true;
 }
 
@@ -328,14 +358,13 @@ void DeliveryPanel::showPhoto(int row)
 {
     if (row < 0 || m_Vec0->cell(SIdProducto, row).isEmpty())
         return;
-    QuantityExchange& q = QuantityExchange::current();
-    q.Mode = QuantityExchange::SupplyPhotoMode;
-    q.Accepted = 0;
+    QuantityRequest q;
+    q.Mode = QuantityRequest::SupplyPhotoMode;
     q.BrandOrId = m_Vec0->cell(SIdProducto, row);
     q.ProductName = m_Vec0->cell(SNombre, row);
     q.Presentation = m_Vec0->cell(SPresentacion, row);
     q.Unit = m_Vec0->cell(SUMedida, row);
-    TFCantidad::Run(this);
+    TFCantidad::Run(q, this);
 }
 
 void DeliveryPanel::changeQuantity(int row)
@@ -428,6 +457,7 @@ void DeliveryPanel::SBEgresoClick()
         showDelivery(result.voucher.deliveryId);
     loadCategory(m_category);
     m_PBar1->hide();
+    m_Vec0->setFocus();
 }
 
 // ----- a stored delivery ---------------------------------------------------------------------
@@ -539,6 +569,7 @@ void DeliveryPanel::SBNuevoEClick()
 {
     resetForm();
     loadCategory(m_category);
+    m_Vec0->setFocus();
 }
 
 void DeliveryPanel::resetForm()

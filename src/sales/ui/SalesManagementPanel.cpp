@@ -11,6 +11,7 @@
 #include "sales/SaleVoucherPrinting.h"
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 #include "widgets/StatusShape.h"
 #include "widgets/UBuscar2.h"
 
@@ -28,29 +29,16 @@
 
 const QColor SalesManagementPanel::AnnulledMark(255, 150, 150);
 
+using NamedControls::ReadOnlyField;
+using NamedControls::ToolButton;
+
 namespace {
 
 constexpr int ProgressStep = 2000;
 
 MessageSeam& Messages() { return MessageSeam::current(); }
 
-QLineEdit* ReadOnlyField(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setReadOnly(true);
-    return edit;
-}
-
-QToolButton* Button(QWidget* parent, const char* name, const QString& text, const QString& hint = {})
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setMinimumSize(120, 34);
-    return button;
-}
+constexpr QSize ButtonSize(120, 34);
 
 // Waits with the hourglass while a year's list fills.
 struct WaitCursor {
@@ -97,26 +85,30 @@ SalesManagementPanel::~SalesManagementPanel() = default;
 QWidget* SalesManagementPanel::buildList()
 {
     auto* panel = new QWidget(this);
-    panel->setFixedWidth(330);
+    panel->setFixedWidth(520);
     m_EAnioV = new QLineEdit(panel);
     m_EAnioV->setObjectName(QStringLiteral("EAnioV"));
     m_EAnioV->setMaxLength(4);
     m_EAnioV->setFixedWidth(60);
     m_EAnioV->setAlignment(Qt::AlignRight);
     InputFilters::digits(m_EAnioV);
-    m_SBuscar2 = Button(panel, "SBuscar2", QStringLiteral("Buscar Por"), QStringLiteral("Buscar Factura"));
-    m_SBuscar2->setMinimumSize(100, 26);
+    m_SBuscar2 = ToolButton(panel, "SBuscar2", QStringLiteral("Buscar Por"), QStringLiteral("Buscar Factura"), QSize(100, 26));
 
     m_VecV = new DataGrid(panel);
     m_VecV->setObjectName(QStringLiteral("VecV"));
     m_VecV->addColumn(QStringLiteral("Nº"), DataGrid::ColumnType::Number, 56);
     for (const char* hidden : {"IdVenta", "FechaV", "NroFact", "NroAut", "Estado", "NitCI"})
         m_VecV->addColumn(QLatin1String(hidden), DataGrid::ColumnType::Text, 0, true);
-    m_VecV->addColumn(QStringLiteral("Cliente"), DataGrid::ColumnType::Text, 250);
-    for (const char* hidden : {"TotalF", "TotalE", "Saldo", "CodigoC", "Sucursal", "HoraV", "FormaP", "Comprobante",
+    m_VecV->addColumn(QStringLiteral("Cliente"), DataGrid::ColumnType::Text, 190);
+    m_VecV->addColumn(QStringLiteral("TotalF"), DataGrid::ColumnType::Number, 0, true);
+    for (const char* hidden : {"TotalE", "Saldo", "CodigoC", "Sucursal", "HoraV", "FormaP", "Comprobante",
                                "IdCaja", "IdDosificacion", "Obs", "Cajero"})
         m_VecV->addColumn(QLatin1String(hidden), DataGrid::ColumnType::Text, 0, true);
     m_VecV->horizontalHeader()->setStretchLastSection(false);
+    // A year holds many sales of one client: the date, the order and the total tell them apart.
+    m_VecV->revealColumn(VFechaV, QStringLiteral("Fecha"), 80, VCliente);
+    m_VecV->revealColumn(VIdVenta, QStringLiteral("Orden"), 92, VFechaV);
+    m_VecV->revealColumn(VTotalF, QStringLiteral("Total"), 76, VIdVenta);
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(new QLabel(QStringLiteral("Año:"), panel));
@@ -151,8 +143,9 @@ QWidget* SalesManagementPanel::buildSale()
     }
     m_SEstado = new StatusShape(panel);
     m_SEstado->setObjectName(QStringLiteral("SEstado"));
-    m_SBAnular = Button(panel, "SBAnular", QStringLiteral("ANULAR"), QStringLiteral("Anular Venta"));
-    m_SBImprimir = Button(panel, "SBImprimir", QStringLiteral("I M P R I M I R"), QStringLiteral("Imprimir Comprobante"));
+    m_SBAnular = ToolButton(panel, "SBAnular", QStringLiteral("ANULAR"), QStringLiteral("Anular Venta"), ButtonSize);
+    m_SBImprimir = ToolButton(panel, "SBImprimir", QStringLiteral("I M P R I M I R"), QStringLiteral("Imprimir Comprobante"),
+                              ButtonSize);
 
     auto* head = new QGridLayout;
     head->addWidget(new QLabel(QStringLiteral("Nº Orden:"), panel), 0, 0);
