@@ -40,7 +40,7 @@ private slots:
         QTest::addColumn<QStringList>("columns");
         QTest::newRow("Codigos") << "Codigos"
             << QStringList{"IdC", "IdCaja", "IdVenta", "IdCompra", "IdProducto", "IdEgreso", "Facturar", "ImprimirTC",
-                           "Parametro1", "StockVD", "CarpetaCopias", "ImpresoraDirecta", "PaginaCodigos", "AbrirCajon"};
+                           "Parametro1", "StockVD", "CarpetaCopias", "ImpresoraDirecta", "PaginaCodigos", "AbrirCajon", "IdTienda"};
         QTest::newRow("DatosC") << "DatosC"
             << QStringList{"NIT", "RazonSocial", "Sucursal", "TelefonoM", "DireccionM", "CiudadM", "ActividadE", "NFactura", "Propietario"};
         QTest::newRow("Dosificaciones") << "Dosificaciones"
