@@ -3,12 +3,15 @@
 #include "data/CopyCheck.h"
 #include "data/DatabaseEngine.h"
 #include "data/Formats.h"
+#include "data/EngineConnection.h"
 #include "data/ReadOnlyDatabase.h"
+#include "data/SchemaUpgrade.h"
 #include "data/UDataModule.h"
 #include "tax/ControlCode.h"
 
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -431,25 +434,77 @@ QList<Problem> Check(QSqlDatabase db, bool sqlite)
     return problems;
 }
 
-Outcome Run(const QString& databaseName)
+namespace {
+
+QString olderNotice(int version)
+{
+    return QStringLiteral("La base de datos es de la version %1 (este programa escribe la %2): se reviso como "
+                          "esta, sin actualizarla; se actualiza al abrirla con el programa.")
+        .arg(version)
+        .arg(SchemaUpgrade::currentPlan().version);
+}
+
+// The shop's version on a server, read without changing anything; false with `error` set when
+// the database is no shop.
+bool serverVersion(QSqlDatabase db, int* version, QString* error)
+{
+    QList<QVariantList> rows;
+    if (!ReadRows(db,
+                  QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema() "
+                                 "AND table_name IN ('codigos', 'datosc', 'usuario', 'caja', 'ventas')"),
+                  {}, &rows, error))
+        return false;
+    if (rows.value(0).value(0).toInt() != 5) {
+        *error = QStringLiteral("no es una base de datos del sistema");
+        return false;
+    }
+    rows.clear();
+    if (!ReadRows(db, QStringLiteral("SELECT obj_description(to_regclass('codigos'), 'pg_class')"), {}, &rows, error))
+        return false;
+    static const QRegularExpression form(QStringLiteral("^version (\\d+)$"));
+    *version = form.match(rows.value(0).value(0).toString().trimmed()).captured(1).toInt();
+    return true;
+}
+
+// A server's shop on a connection whose every transaction is read-only.
+Outcome runOnServer(const QString& name)
 {
     Outcome outcome;
-    if (DatabaseEngine::IsServer(databaseName)) {
-        // A server holds no file of ours to damage: the shop's own connection reads it.
-        TDataModule1& gateway = TDataModule1::instance();
-        if (const QString error = gateway.open(databaseName); !error.isEmpty()) {
-            outcome.failure = error;
-            return outcome;
-        }
-        outcome.problems = Check(gateway.connection(), false);
-        gateway.close();
+    const QString connection = QStringLiteral("cvi-zelto-check");
+    if (const QString error = EngineConnection::open(name, connection); !error.isEmpty()) {
+        outcome.failure = error;
         return outcome;
     }
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    QString error;
+    int version = 0;
+    if (!QSqlQuery(db).exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY")))
+        error = QStringLiteral("no se pudo leer sin escribir");
+    else if (serverVersion(db, &version, &error))
+        error = SchemaUpgrade::checkNotNewer(version);
+    if (!error.isEmpty()) {
+        outcome.failure = QStringLiteral("No se puede revisar %1: %2").arg(EngineConnection::displayName(name), error);
+    } else {
+        if (version < SchemaUpgrade::currentPlan().version)
+            outcome.notice = olderNotice(version);
+        outcome.problems = Check(db, false);
+    }
+    EngineConnection::remove(connection);
+    return outcome;
+}
+
+}
+
+Outcome Run(const QString& databaseName)
+{
+    if (DatabaseEngine::IsServer(databaseName))
+        return runOnServer(databaseName);
+    Outcome outcome;
     if (!QFileInfo(databaseName).isFile()) {
         outcome.failure = QStringLiteral("No se encuentra el archivo de base de datos: %1").arg(databaseName);
         return outcome;
     }
-    const ReadOnlyDatabase file(databaseName);
+    const ReadOnlyDatabase file(databaseName, ReadOnlyDatabase::Open::Tidy);
     QString refusal = file.error();
     if (refusal.isEmpty())
         refusal = CopyCheck::ShopTables(file.connection());
@@ -457,6 +512,10 @@ Outcome Run(const QString& databaseName)
         outcome.failure = QStringLiteral("No se puede revisar %1: %2").arg(databaseName, refusal);
         return outcome;
     }
+    QList<QVariantList> rows;
+    if (ReadRows(file.connection(), QStringLiteral("PRAGMA user_version"), {}, &rows, nullptr)
+        && rows.value(0).value(0).toInt() < SchemaUpgrade::currentPlan().version)
+        outcome.notice = olderNotice(rows.value(0).value(0).toInt());
     outcome.problems = Check(file.connection(), true);
     return outcome;
 }

@@ -23,10 +23,14 @@ struct Problem {
 struct Outcome {
     // The database could not be checked at all (missing, not a shop database); then nothing else.
     QString failure;
+    // Said beside the problems: the database is of an older version, checked as it stands.
+    QString notice;
     QList<Problem> problems;
 };
 
-// Checks the shop database `databaseName` from one snapshot, on a read-only connection of its own.
+// Checks the shop database `databaseName` from one snapshot, on a connection of its own that only
+// reads: a database of an older version is checked as it stands, never upgraded, and a file keeps
+// no log companion files afterwards.
 Outcome Run(const QString& databaseName);
 
 // The rules on an open connection, from one snapshot. `sqlite` adds the engine's own checks.

@@ -13,8 +13,11 @@ struct ConnectionSettings {
 // place cannot be written (a cashier without administrator rights and no prepared folder), the
 // file of the user's own configuration folder is used instead. CVI_SETTINGS_FILE names another
 // file outright.
-// User and password are stored upper-cased and scrambled and come back lower-cased; the path is
-// scrambled with its case kept, because upper-casing would lose it on a case-sensitive disk.
+// User and path are scrambled (the path with its case kept, because upper-casing would lose it on
+// a case-sensitive disk); the user comes back lower-cased. The remembered password (upper-cased,
+// back lower-cased) is sealed with the computer's key (see SettingsSecret), and so is a server's
+// password taken out of the connection text, kept only when the password is remembered. The file
+// is created readable and writable by its owner and group only.
 class SettingsFile {
 public:
     static QString machinePath();
@@ -25,6 +28,8 @@ public:
     static QString writePath();
 
     static bool exists();
+    // The key file that seals the passwords of the settings file `settingsPath`.
+    static QString keyPath(const QString& settingsPath);
     static ConnectionSettings read();
     // False when the file could not be written.
     static bool write(const ConnectionSettings& settings);

@@ -812,6 +812,9 @@ QString ShopSimulator::Run(const SimulationOptions& options, SimulationSummary* 
     Simulation simulation(options, out, progress);
     if (const QString refusal = simulation.prepare(); !refusal.isEmpty())
         return refusal;
+    if (simulation.firstDay().addDays(options.days - 1) > lastStorableDay())
+        return QStringLiteral("Los dias pedidos pasarian del %1, que la tienda ya no puede guardar")
+            .arg(Formats::Date(lastStorableDay()));
     const ClockInstall clock(simulation.clock());
     for (int d = 0; d < options.days; ++d) {
         const bool last = d == options.days - 1;

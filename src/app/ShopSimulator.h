@@ -49,6 +49,10 @@ class ShopSimulator {
 public:
     using Progress = std::function<void(const QString& line)>;
 
+    // The shop stores its days with four-digit years; a simulation starts no earlier than this.
+    static constexpr int kFirstYear = 1900;
+    static QDate lastStorableDay() { return QDate(9999, 12, 31); }
+
     // The refusal to show, with nothing written (not a prepared shop, no active dosage, an open
     // session of another date, a first day not after the latest session...), or empty text.
     // `progress` is told one line per day. Engine failures throw DatabaseError.

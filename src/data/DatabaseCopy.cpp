@@ -15,6 +15,15 @@ namespace DatabaseCopy {
 
 namespace {
 
+// Creates the empty file the engine then writes into, readable by owner and group only from the
+// first byte on (the engine keeps the mode of a file it is given).
+bool createPrivate(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+}
+
 QString engineText(const QSqlQuery& q)
 {
     const QSqlError error = q.lastError();
@@ -27,8 +36,12 @@ QString writeFromServer(TDataModule1& db, const QString& target)
     if (db.transactionDepth() > 0)
         return QStringLiteral("La copia de la base de datos no se escribe en medio de una operacion");
     const QString connection = QStringLiteral("cvi-zelto-copy");
-    if (const QString error = EngineConnection::open(target, connection); !error.isEmpty())
+    if (!createPrivate(target))
+        return QStringLiteral("No se pudo escribir la copia de la base de datos %1").arg(target);
+    if (const QString error = EngineConnection::open(target, connection); !error.isEmpty()) {
+        QFile::remove(target);
         return QStringLiteral("No se pudo escribir la copia de la base de datos %1: %2").arg(target, error);
+    }
     QString error;
     {
         ShopTransfer transfer({db.connection(), EngineKind::PostgreSQL},
@@ -60,13 +73,15 @@ QString write(TDataModule1& db, const QString& target)
     return writeFromServer(db, info.absoluteFilePath());
 }
 
-QString write(QSqlDatabase connection, const QString& target)
+QString write(QSqlDatabase connection, const QString& target, Access access)
 {
     const QFileInfo info(target);
     if (info.exists())
         return QStringLiteral("La copia no se escribe sobre un archivo existente: %1").arg(target);
     if (!info.absoluteDir().exists())
         return QStringLiteral("No existe la carpeta de la copia: %1").arg(info.absolutePath());
+    if (access == Access::OwnerAndGroup && !createPrivate(info.absoluteFilePath()))
+        return QStringLiteral("No se pudo escribir la copia de la base de datos %1").arg(target);
     QSqlQuery q(connection);
     bool written = q.prepare(QStringLiteral("VACUUM INTO ?"));
     if (written) {

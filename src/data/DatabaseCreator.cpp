@@ -10,6 +10,7 @@
 #include "data/SqlScript.h"
 #include "data/UDataModule.h"
 
+#include <QUuid>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -83,7 +84,8 @@ const QString kNoRights = QStringLiteral("00000000000000000000");
 void insertFixedRows(Writer& w, const NewDatabaseOptions& options)
 {
     w.run(QStringLiteral("INSERT INTO Codigos(IdC, IdCaja, IdVenta, IdCompra, IdProducto, IdEgreso, Facturar, "
-                         "ImprimirTC, Parametro1, StockVD) VALUES(1, 0, 0, 0, 0, 0, 1, 0, 0, 'S')"));
+                         "ImprimirTC, Parametro1, StockVD, IdTienda) VALUES(1, 0, 0, 0, 0, 0, 1, 0, 0, 'S', ?)"),
+          {QString::fromLatin1(QUuid::createUuid().toRfc4122().toHex())});
     w.run(QStringLiteral("INSERT INTO DatosC(NIT, RazonSocial, Sucursal, NFactura) VALUES(?, ?, 0, 1)"),
           {options.taxpayerNit, options.taxpayerName});
 

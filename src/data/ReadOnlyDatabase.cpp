@@ -1,8 +1,12 @@
 #include "data/ReadOnlyDatabase.h"
 
+#include "data/ShopFileProbe.h"
+
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QUrl>
 #include <atomic>
 
 namespace {
@@ -19,9 +23,19 @@ ReadOnlyDatabase::ReadOnlyDatabase(const QString& path, Open open)
     static std::atomic<int> counter{0};
     m_name = QStringLiteral("cvi-zelto-readonly-%1").arg(++counter);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    db.setDatabaseName(path);
-    db.setConnectOptions(open == Open::Strict ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000")
-                                              : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    const bool readOnlyMedia = open == Open::Tidy && ShopFileProbe::OnReadOnlyMedia(path);
+    if (open == Open::Settled || (readOnlyMedia && !QFileInfo::exists(path + QStringLiteral("-wal")))) {
+        // Nobody can write there, so nobody is writing: read the file as it stands, without the
+        // log's companion files the engine could not create beside it.
+        const QByteArray encoded = QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/");
+        db.setDatabaseName(QStringLiteral("file:%1?immutable=1").arg(QString::fromLatin1(encoded)));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+    } else {
+        db.setDatabaseName(path);
+        db.setConnectOptions(open == Open::Strict || readOnlyMedia
+                                 ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000")
+                                 : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    }
     if (!db.open())
         m_error = engineText(db.lastError());
 }

@@ -13,9 +13,11 @@ bool ReadRows(QSqlDatabase db, const QString& sql, const QVariantList& values, Q
 class ReadOnlyDatabase {
 public:
     // Strict: the engine itself refuses any write. Tidy: opened as the program opens it, only read,
-    // so that closing the last connection to a database in write-ahead-log mode removes the log's
-    // companion files again instead of leaving them beside it.
-    enum class Open { Strict, Tidy };
+    // so that closing the last connection to a database in
+    // write-ahead-log mode removes the log's companion files again instead of leaving them beside
+    // it; a file on read-only media is read through a read-only connection instead. Settled: a
+    // file nobody writes (a backup copy) read as it stands, without locks or companion files.
+    enum class Open { Strict, Tidy, Settled };
     explicit ReadOnlyDatabase(const QString& path, Open open = Open::Strict);
     ~ReadOnlyDatabase();
     ReadOnlyDatabase(const ReadOnlyDatabase&) = delete;

@@ -17,6 +17,12 @@ struct ServerAddress {
     // Reads a connection text; on a malformed one returns false and the message to show.
     static bool parse(const QString& text, ServerAddress* address, QString* error);
 
+    // What stands in a shown text for a password.
+    static QString mask();
+    // The text as written with the password (if any) replaced by the mask: what a field or a
+    // message may show of a connection text, malformed or not. Other texts come back as they are.
+    static QString masked(const QString& text);
+
     // The connection text without the password, for messages and titles.
     QString display() const;
     // The whole connection text again (password included), percent-encoded where needed.

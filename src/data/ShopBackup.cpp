@@ -11,6 +11,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QRegularExpression>
 
 namespace ShopBackup {
@@ -72,23 +76,87 @@ bool readSession(QSqlDatabase source, const QString& sessionId, Session* session
     return true;
 }
 
+// The shop a copy belongs to; empty when it cannot be told.
+QString copyShopId(const QString& path)
+{
+    const ReadOnlyDatabase copy(path, ReadOnlyDatabase::Open::Settled);
+    QString shopId, error;
+    return copy.error().isEmpty() && ReadShopId(copy.connection(), &shopId, &error) ? shopId : QString();
+}
+
+// What a copy killed half-way left: its passing file and the engine's journal beside it. Only
+// called while holding the folder's lock, so no other copy is being written there.
+void removeLeftovers(const QDir& dir)
+{
+    const QString passing = PassingName(QStringLiteral("*.sqlite"));
+    const QStringList names = dir.entryList({passing, passing + QStringLiteral("-*")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names)
+        QFile::remove(dir.filePath(name));
+}
+
+void removePassing(const QString& passing)
+{
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+        QFile::remove(passing + QLatin1String(suffix));
+}
+
+constexpr int kFolderLockWaitMs = 120000;
+
+// What the engine's own check finds wrong with the database; empty when it is whole.
+QString damageOf(QSqlDatabase db)
+{
+    QList<QVariantList> rows;
+    QString error;
+    if (!ReadRows(db, QStringLiteral("PRAGMA quick_check(5)"), {}, &rows, &error))
+        return error;
+    const QString first = rows.value(0).value(0).toString();
+    return first == QLatin1String("ok") ? QString() : first;
+}
+
 Outcome writeChecked(QSqlDatabase source, const QString& folder, const QString& sessionId)
 {
     if (const QString refusal = BackupFolder::Check(folder); !refusal.isEmpty())
         return failed(refusal);
     Session session;
-    QString error;
-    if (!readSession(source, sessionId, &session, &error))
+    QString error, shopId;
+    if (!readSession(source, sessionId, &session, &error) || !ReadShopId(source, &shopId, &error))
         return failed(error);
+    // One copy at a time into a folder (two shops may share it): whatever passing file is found
+    // while holding the lock was left by a copy that was killed.
+    const QDir dir(folder);
+    QLockFile lock(dir.filePath(QStringLiteral(".cvi-zelto-copia.lock")));
+    if (!lock.tryLock(kFolderLockWaitMs))
+        return failed(QStringLiteral("otra copia se esta escribiendo en la carpeta %1")
+                          .arg(QDir::toNativeSeparators(folder)));
+    removeLeftovers(dir);
+
+    // Written and checked under a passing name, then renamed: a copy under its final name is whole.
     const QString path = CopyPath(folder, session.id, session.date, ClockSeam::current().now());
-    if (const QString failure = DatabaseCopy::write(source, path); !failure.isEmpty())
+    const QString passing = PassingName(path);
+    if (const QString failure = DatabaseCopy::write(source, passing); !failure.isEmpty()) {
+        removePassing(passing);
+        // A damaged database fails its copy with words of its own (even "disk is full"): look
+        // before blaming the folder.
+        if (const QString damage = damageOf(source); !damage.isEmpty()) {
+            Outcome outcome = failed(
+                QStringLiteral("la base de datos esta danada (%1); restaure la ultima copia de seguridad").arg(damage));
+            outcome.sourceDamaged = true;
+            return outcome;
+        }
         return failed(plainWriteFailure(failure, folder));
+    }
     const QString checkedId = session.row.isEmpty() ? QString() : session.id;
-    if (const QString problem = CopyCheck::Verify(path, checkedId, session.row); !problem.isEmpty()) {
-        QFile::remove(path);
+    if (const QString problem = CopyCheck::Verify(passing, checkedId, session.row); !problem.isEmpty()) {
+        removePassing(passing);
         return failed(QStringLiteral("la copia escrita no paso la revision: %1").arg(problem));
     }
-    Prune(folder);
+    if (!QFile::rename(passing, path)) {
+        removePassing(passing);
+        return failed(QStringLiteral("no se pudo dar el nombre %1 a la copia").arg(QDir::toNativeSeparators(path)));
+    }
+    Prune(folder, shopId, path);
+    if (!QFileInfo(path).isFile())
+        return failed(QStringLiteral("la copia %1 no quedo en la carpeta").arg(QDir::toNativeSeparators(path)));
     Outcome outcome;
     outcome.copyPath = path;
     return outcome;
@@ -150,17 +218,42 @@ QString CopyPath(const QString& folder, const QString& sessionId, const QDate& s
     return dir.filePath(base + QLatin1Char('-') + now.toString(QStringLiteral("HHmmss")) + QStringLiteral(".sqlite"));
 }
 
-QStringList Prune(const QString& folder, int kept)
+QStringList Prune(const QString& folder, const QString& shopId, const QString& written, int kept)
 {
+    if (shopId.isEmpty())
+        return {}; // without an identity no copy can be told to be this shop's
     const QDir dir(folder);
-    QStringList copies = dir.entryList({QStringLiteral("C*.sqlite")}, QDir::Files, QDir::Name).filter(copyName());
-    QStringList removed;
-    while (copies.size() > kept) {
-        const QString oldest = copies.takeFirst();
-        if (QFile::remove(dir.filePath(oldest)))
-            removed << oldest;
+    const QString keep = written.isEmpty() ? QString() : QFileInfo(written).absoluteFilePath();
+    QFileInfoList copies;
+    for (const QFileInfo& info : dir.entryInfoList({QStringLiteral("C*.sqlite")}, QDir::Files)) {
+        if (copyName().match(info.fileName()).hasMatch() && info.absoluteFilePath() != keep
+            && copyShopId(info.filePath()) == shopId)
+            copies << info;
     }
+    std::sort(copies.begin(), copies.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        const QDateTime at = a.lastModified(), bt = b.lastModified();
+        return at != bt ? at > bt : a.fileName() > b.fileName();
+    });
+    const qsizetype room = qMax(0, kept - (keep.isEmpty() ? 0 : 1));
+    QStringList removed;
+    for (qsizetype i = room; i < copies.size(); ++i)
+        if (QFile::remove(copies[i].filePath()))
+            removed << copies[i].fileName();
     return removed;
 }
+
+bool ReadShopId(QSqlDatabase db, QString* shopId, QString* error)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT * FROM Codigos WHERE IdC=1"))) {
+        *error = q.lastError().text();
+        return false;
+    }
+    const int column = q.record().indexOf(QStringLiteral("IdTienda"));
+    *shopId = column >= 0 && q.next() ? q.value(column).toString() : QString();
+    return true;
+}
+
+QString PassingName(const QString& copyPath) { return copyPath + QStringLiteral(".incompleta"); }
 
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDate>
 #include <QDateTime>
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,7 @@ struct Outcome {
     QString copyPath; // the checked copy
     QString failure;  // why there is no good copy, in plain words; empty when there is one
     QString notice;   // said instead of a copy: the shop lives on a server
+    bool sourceDamaged = false; // the copy failed because the shop database itself is damaged
 };
 
 // After a closing: the open database into its backup folder (the default folder "backups" is
@@ -31,9 +33,19 @@ Outcome FromFile(const QString& path, const QString& folder);
 // that name is already there (a second copy of the same session never replaces the first).
 QString CopyPath(const QString& folder, const QString& sessionId, const QDate& sessionDate, const QDateTime& now);
 
-// Keeps the newest `kept` copies in `folder` (copy names sort by session, then date and time) and
-// removes the older ones; other files are never touched. Returns the names removed.
-QStringList Prune(const QString& folder, int kept = kCopiesKept);
+// Keeps the `kept` copies of the shop `shopId` in `folder` written last (a restored shop numbers
+// its sessions again from an older one, so the names do not tell) and removes the older ones of
+// that shop. `written`, the copy just made, is always kept; copies of other shops, copies whose
+// shop cannot be read and other files are never touched. Returns the names removed.
+QStringList Prune(const QString& folder, const QString& shopId, const QString& written, int kept = kCopiesKept);
+
+// The identity of the shop in the open database; empty when it has none (a copy made by an older
+// program). False with `error` set when it cannot be read.
+bool ReadShopId(QSqlDatabase db, QString* shopId, QString* error);
+
+// The name a copy is written under until it has passed its check; what a copy killed half-way
+// leaves behind is removed by the next copy into that folder.
+QString PassingName(const QString& copyPath);
 
 QString ServerNotice();
 

@@ -42,7 +42,9 @@ QString Restore(const QString& copy, const QString& target)
     QString failure;
     {
         const ReadOnlyDatabase source(copy);
-        failure = source.error().isEmpty() ? DatabaseCopy::write(source.connection(), passing) : source.error();
+        failure = source.error().isEmpty()
+            ? DatabaseCopy::write(source.connection(), passing, DatabaseCopy::Access::AsNewFile)
+            : source.error();
     }
     if (failure.isEmpty())
         if (const QString problem = CopyCheck::Verify(passing); !problem.isEmpty())

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
@@ -141,6 +142,12 @@ CertificationRun::Counts CertificationRun::run(QTextStream& cases, QTextStream& 
 
 bool CertificationRun::runFile(const QString& path, QTextStream& out, QTextStream& err, Counts* counts)
 {
+    // A device or a pipe would be read without end (or block): only a plain file holds cases.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
+        err << "No se puede leer " << path << ": no es un archivo comun\n";
+        err.flush();
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         err << "No se puede leer " << path << ": " << file.errorString() << "\n";

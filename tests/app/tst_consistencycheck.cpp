@@ -207,7 +207,7 @@ private slots:
         const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
 
         const Run run = runTool({QStringLiteral("--check"), path});
-        QCOMPARE(run.status, 2);
+        QCOMPARE(run.status, 3);
         QVERIFY2(run.err.contains(path), qPrintable(run.err));
         QCOMPARE(run.out, QString());
         QCOMPARE(digest(path), before);

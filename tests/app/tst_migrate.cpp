@@ -3,8 +3,10 @@
 
 #include "app/CommandLine.h"
 #include "cash/CashClosing.h"
+#include "data/DatabaseCreator.h"
 #include "data/DatabaseError.h"
 #include "data/EngineConnection.h"
+#include "data/SchemaUpgrade.h"
 #include "data/ServerAddress.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
@@ -12,7 +14,9 @@
 #include "sales/SaleCommit.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
@@ -163,19 +167,61 @@ private slots:
         TestServer::dropDatabase(server);
     }
 
+    // A check only reads: a server's shop of an older version is reported, not upgraded (the
+    // counters still on the older program would be refused), and no copy is written anywhere.
+    void checkLeavesAnOlderServerShopAsItWas()
+    {
+        const QString server = TestServer::createDatabase();
+        QCOMPARE(DatabaseCreator::create(server), QString());
+        const int older = SchemaUpgrade::currentPlan().version - 1;
+        const QString look = QStringLiteral("look");
+        auto version = [&] {
+            QString comment;
+            if (EngineConnection::open(server, look).isEmpty()) {
+                QSqlQuery q(QSqlDatabase::database(look, false));
+                if (q.exec(QStringLiteral("SELECT obj_description(to_regclass('codigos'), 'pg_class')")) && q.next())
+                    comment = q.value(0).toString();
+            }
+            EngineConnection::remove(look);
+            return comment;
+        };
+        QVERIFY(EngineConnection::open(server, look).isEmpty());
+        QVERIFY(QSqlQuery(QSqlDatabase::database(look, false))
+                    .exec(QStringLiteral("COMMENT ON TABLE Codigos IS 'version %1'").arg(older)));
+        EngineConnection::remove(look);
+        QTemporaryDir home;
+        SessionState::current().AppFolder = home.path();
+
+        Run run;
+        QTextStream out(&run.out), err(&run.err);
+        run.status = RunCommandLine({QStringLiteral("cvi-zelto"), QStringLiteral("--check"), server}, out, err);
+        QVERIFY2(run.status == 0, qPrintable(run.err + run.out));
+        QVERIFY2(run.err.contains(QStringLiteral("version %1").arg(older)), qPrintable(run.err));
+        QVERIFY(run.err.contains(QStringLiteral("sin actualizarla")));
+        QCOMPARE(version(), QStringLiteral("version %1").arg(older));
+        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(QDir::home().entryList({QStringLiteral("*antes-de-actualizar*")}, QDir::Files), QStringList());
+        SessionState::reset();
+        TestServer::dropDatabase(server);
+    }
+
     // Nothing is written where a shop (or anything else) already is, nor from what is no shop,
     // nor when the copy fails half-way; the server's database is left as it was.
     void refusalsLeaveTheServerAsItWas_data()
     {
         QTest::addColumn<QString>("case_");
+        QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("target already holds a shop") << "shop" << "ya contiene tablas";
-        QTest::newRow("source is not a shop file") << "notashop" << "no es una base de datos del sistema";
-        QTest::newRow("failure half-way") << "halfway" << "tabla Ventas";
+        QTest::newRow("target already holds a shop") << "shop" << 1 << "ya contiene tablas";
+        QTest::newRow("source is not a shop file") << "notashop" << 3 << "no es una base de datos del sistema";
+        QTest::newRow("failure half-way") << "halfway" << 1 << "tabla Ventas";
+        QTest::newRow("source of a newer program") << "newer" << 7 << "version mas reciente";
+        QTest::newRow("damaged source") << "damaged" << 5 << "esta danada";
     }
     void refusalsLeaveTheServerAsItWas()
     {
         QFETCH(QString, case_);
+        QFETCH(int, status);
         QFETCH(QString, message);
         ShopFixture file(true, ShopFixture::Place::File);
         QVERIFY2(file.ok(), qPrintable(file.error()));
@@ -193,6 +239,20 @@ private slots:
             file.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha) VALUES('C000000001', '2026-12-09')"));
             file.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, IdCaja) VALUES('V000000001', '0000-01-01', 'C000000001')"));
             file.db().close();
+        } else if (case_ == QLatin1String("newer")) {
+            QCOMPARE(file.db().open(source), QString());
+            file.db().execute(QStringLiteral("PRAGMA user_version = %1").arg(SchemaUpgrade::currentPlan().version + 1));
+            file.db().close();
+        } else if (case_ == QLatin1String("damaged")) {
+            // Pages of the sales overwritten, as a failing disk leaves them; the file's first page
+            // (its tables' names) stays whole.
+            QCOMPARE(file.db().open(source), QString());
+            file.db().execute(QStringLiteral("UPDATE Productos SET Producto = Producto || ' EXTRA LARGO'"));
+            file.db().close();
+            QFile f(source);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.seek(f.size() / 2));
+            f.write(QByteArray(4096 * 4, '\x5a'));
         } else if (case_ == QLatin1String("notashop")) {
             source = file.folder() + QStringLiteral("lista.sqlite");
             QFile f(source);
@@ -219,7 +279,7 @@ private slots:
         const QByteArray fileBefore = hashOf(source);
 
         const Run run = migrate(source, server);
-        QCOMPARE(run.status, 1);
+        QCOMPARE(run.status, status);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(!run.err.contains(address.password.isEmpty() ? QStringLiteral("\x01") : address.password));
         QCOMPARE(state(), before);

@@ -508,17 +508,21 @@ private slots:
         QVERIFY(!QFileInfo::exists(c.backups()));
     }
 
-    // Thirty copies are kept: the closing of session 31 removes session 1's copy, and nothing else.
+    // Thirty copies of the shop are kept: the closing of session 31 removes the copy written
+    // first (session 1's), and nothing else.
     void thirtyFirstClosingRemovesTheOldestCopy()
     {
         CashShop c;
         QVERIFY(QDir().mkpath(c.backups()));
         QStringList before{QStringLiteral("notas.txt")};
-        for (int session = 1; session <= 30; ++session)
+        QFile(c.backups() + QStringLiteral("/notas.txt")).open(QIODevice::WriteOnly);
+        const QDateTime written(QDate(2026, 11, 1), QTime(22, 0));
+        for (int session = 1; session <= 30; ++session) {
             before << QStringLiteral("C%1-2026-11-%2.sqlite").arg(session, 9, 10, QLatin1Char('0')).arg(session, 2, 10, QLatin1Char('0'));
-        for (const QString& name : before) {
-            QFile f(c.backups() + QLatin1Char('/') + name);
-            QVERIFY(f.open(QIODevice::WriteOnly));
+            QFile copy(c.backups() + QLatin1Char('/') + before.last());
+            QVERIFY(QFile::copy(c.shop.databasePath(), copy.fileName()));
+            QVERIFY(copy.open(QIODevice::ReadWrite));
+            QVERIFY(copy.setFileTime(written.addDays(session - 1), QFileDevice::FileModificationTime));
         }
         c.shop.db().execute(QStringLiteral("UPDATE Codigos SET IdCaja=30"));
         QCOMPARE(c.shop.openCashSession(QDate(2026, 12, 9), 100), QStringLiteral("C000000031"));

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -39,7 +40,7 @@ private slots:
         QTest::addColumn<QStringList>("columns");
         QTest::newRow("Codigos") << "Codigos"
             << QStringList{"IdC", "IdCaja", "IdVenta", "IdCompra", "IdProducto", "IdEgreso", "Facturar", "ImprimirTC",
-                           "Parametro1", "StockVD", "CarpetaCopias", "ImpresoraDirecta", "PaginaCodigos", "AbrirCajon"};
+                           "Parametro1", "StockVD", "CarpetaCopias", "ImpresoraDirecta", "PaginaCodigos", "AbrirCajon", "IdTienda"};
         QTest::newRow("DatosC") << "DatosC"
             << QStringList{"NIT", "RazonSocial", "Sucursal", "TelefonoM", "DireccionM", "CiudadM", "ActividadE", "NFactura", "Propietario"};
         QTest::newRow("Dosificaciones") << "Dosificaciones"
@@ -110,6 +111,9 @@ private slots:
         QCOMPARE(codes.integer(6), 0);
         QCOMPARE(codes.integer(7), 0);
         QCOMPARE(codes.text(8), QStringLiteral("S"));
+        // The shop's own identity: whose a backup copy is.
+        const QString shopId = db.query(QStringLiteral("SELECT IdTienda FROM Codigos WHERE IdC=1")).text(0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$")).match(shopId).hasMatch(), qPrintable(shopId));
 
         SqlRows taxpayer = db.query(QStringLiteral("SELECT Sucursal, NFactura FROM DatosC"));
         QCOMPARE(taxpayer.count(), 1);

@@ -161,7 +161,7 @@ private slots:
         QTextStream err(&errors);
         QCOMPARE(RunCommandLine({QStringLiteral("cvi-zelto"), QStringLiteral("--certify")}, out, err), 2);
         err.flush();
-        QCOMPARE(errors, QStringLiteral("Uso: cvi-zelto --certify ARCHIVO\n"));
+        QCOMPARE(errors, QStringLiteral("cvi-zelto: falta el valor de --certify\nUso: cvi-zelto --certify ARCHIVO\n"));
     }
 };
 

@@ -58,6 +58,10 @@ private:
 
     QWidget* m_PLogin;
     QLineEdit* m_edtServer;
+    // The database the field names: a server's connection text with its password, which the
+    // field only shows masked.
+    QString m_databaseText;
+    void serverTextChanged(const QString& text);
     QToolButton* m_SBAbrirDB;
     QToolButton* m_SBServidorDB;
     QLineEdit* m_edtUser;

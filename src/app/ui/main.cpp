@@ -7,10 +7,12 @@
 #include "app/ui/StartTrace.h"
 #include "app/ui/ULogo.h"
 #include "app/ui/UPrincipal.h"
+#include "data/ServerAddress.h"
 #include "widgets/UMensajes.h"
 
 #include <QApplication>
 #include <QTextStream>
+#include <cstring>
 
 namespace {
 
@@ -22,6 +24,21 @@ QStringList rawArguments(int argc, char* argv[])
     return args;
 }
 
+// A server's password given in a connection text on the command line is masked in the process's
+// own arguments once they are read, so that `ps` stops showing it.
+void hideServerPasswords(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const QByteArray masked = ServerAddress::masked(argument).toLocal8Bit();
+        const size_t length = std::strlen(argv[i]);
+        if (masked != argv[i] && size_t(masked.size()) <= length) {
+            std::memset(argv[i], 0, length);
+            std::memcpy(argv[i], masked.constData(), size_t(masked.size()));
+        }
+    }
+}
+
 }
 
 int main(int argc, char* argv[])
@@ -29,9 +46,11 @@ int main(int argc, char* argv[])
     // The command-line tools need no display.
     if (IsCommandLineRequest(rawArguments(argc, argv))) {
         QCoreApplication app(argc, argv);
+        const QStringList arguments = QCoreApplication::arguments();
+        hideServerPasswords(argc, argv);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return RunCommandLine(QCoreApplication::arguments(), out, err);
+        return RunCommandLine(arguments, out, err);
     }
 
     QApplication app(argc, argv);

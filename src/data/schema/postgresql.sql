@@ -25,7 +25,9 @@ CREATE TABLE Codigos (
   -- A thermal printer driven directly (a device file or host:port); empty: the installed printer.
   ImpresoraDirecta text NOT NULL DEFAULT '' CONSTRAINT "len100_ImpresoraDirecta" CHECK (length(ImpresoraDirecta) <= 100),
   PaginaCodigos bigint NOT NULL DEFAULT 850,
-  AbrirCajon bigint NOT NULL DEFAULT 1
+  AbrirCajon bigint NOT NULL DEFAULT 1,
+  -- The shop's identity (32 hex digits, given at its creation): whose a backup copy is.
+  IdTienda text NOT NULL DEFAULT '' CONSTRAINT "len32_IdTienda" CHECK (length(IdTienda) <= 32)
 );
 
 CREATE TABLE DatosC (
@@ -375,4 +377,4 @@ CREATE TABLE Ingresos (
 );
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-COMMENT ON TABLE Codigos IS 'version 11';
+COMMENT ON TABLE Codigos IS 'version 12';

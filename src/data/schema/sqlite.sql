@@ -21,7 +21,9 @@ CREATE TABLE Codigos (
   -- A thermal printer driven directly (a device file or host:port); empty: the installed printer.
   ImpresoraDirecta TEXT NOT NULL DEFAULT '' CONSTRAINT len100_ImpresoraDirecta CHECK (length(ImpresoraDirecta) <= 100),
   PaginaCodigos INTEGER NOT NULL DEFAULT 850,
-  AbrirCajon INTEGER NOT NULL DEFAULT 1
+  AbrirCajon INTEGER NOT NULL DEFAULT 1,
+  -- The shop's identity (32 hex digits, given at its creation): whose a backup copy is.
+  IdTienda TEXT NOT NULL DEFAULT '' CONSTRAINT len32_IdTienda CHECK (length(IdTienda) <= 32)
 ) STRICT;
 
 CREATE TABLE DatosC (
@@ -373,4 +375,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 11;
+PRAGMA user_version = 12;

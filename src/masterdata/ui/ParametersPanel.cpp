@@ -168,7 +168,8 @@ QWidget* ParametersPanel::buildBackupGroup(QWidget* parent)
 {
     auto* group = new QGroupBox(QStringLiteral("Copias de Seguridad"), parent);
     auto* note = new QLabel(QStringLiteral("Al cerrar la caja se guarda una copia revisada de la base de datos en "
-                                           "esta carpeta; se conservan las %1 últimas.")
+                                           "esta carpeta; se conservan las %1 últimas de esta tienda (las de "
+                                           "otras tiendas no se tocan).")
                                 .arg(ShopBackup::kCopiesKept),
                             group);
     note->setWordWrap(true);
