@@ -7,6 +7,7 @@
 #include "app/ui/StartTrace.h"
 #include "app/ui/ULogo.h"
 #include "app/ui/UPrincipal.h"
+#include "widgets/GuardedApplication.h"
 #include "widgets/UMensajes.h"
 
 #include <QApplication>
@@ -34,7 +35,8 @@ int main(int argc, char* argv[])
         return RunCommandLine(QCoreApplication::arguments(), out, err);
     }
 
-    QApplication app(argc, argv);
+    // A fault escaping a window's handler is told to the cashier and logged; the program goes on.
+    GuardedApplication app(argc, argv);
     StartTrace::installIfAsked();
     SingleInstance instance(SingleInstance::defaultServerName());
     if (instance.notifyRunningCopy())
