@@ -1,12 +1,9 @@
 #pragma once
-#include <QDir>
 #include <QString>
 
-// The tax authority's certification cases, beside the checkout (or where CVI_SHARED_DATA says).
+// The tax authority's certification cases, kept among the tests' own data so every clone
+// certifies the control code. A missing file is a failure, never a reason to skip.
 inline QString AuthorityCaseFile()
 {
-    QString folder = qEnvironmentVariable("CVI_SHARED_DATA");
-    if (folder.isEmpty())
-        folder = QStringLiteral(CVI_SOURCE_DIR "/../shared/data");
-    return QDir(folder).filePath(QStringLiteral("control-code-v7-cases.txt"));
+    return QStringLiteral(CVI_SOURCE_DIR "/tests/tax/data/control-code-v7-cases.txt");
 }

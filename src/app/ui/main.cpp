@@ -8,6 +8,7 @@
 #include "app/ui/ULogo.h"
 #include "app/ui/UPrincipal.h"
 #include "data/ServerAddress.h"
+#include "widgets/GuardedApplication.h"
 #include "widgets/UMensajes.h"
 
 #include <QApplication>
@@ -53,7 +54,8 @@ int main(int argc, char* argv[])
         return RunCommandLine(arguments, out, err);
     }
 
-    QApplication app(argc, argv);
+    // A fault escaping a window's handler is told to the cashier and logged; the program goes on.
+    GuardedApplication app(argc, argv);
     StartTrace::installIfAsked();
     SingleInstance instance(SingleInstance::defaultServerName());
     if (instance.notifyRunningCopy())
