@@ -2,6 +2,7 @@
 // cups-server.sh) with a queue whose printer keeps every job as the PDF it received. The program
 // prints through its own printer path; the kept jobs are measured with poppler's tools and the QR
 // symbol read back with zbar.
+#include "QrDecoder.h"
 #include "SaleSamples.h"
 
 #include "cash/ClosingTicket.h"
@@ -118,7 +119,7 @@ private slots:
                                           QStringLiteral("-png"), job.path, raster.filePath(QStringLiteral("page"))});
         const QStringList pages = QDir(raster.path()).entryList({QStringLiteral("*.png")});
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(SaleSamples::DecodeQr(QImage(raster.filePath(pages.first()))),
+        QCOMPARE(QrDecoder::Decode(QImage(raster.filePath(pages.first()))),
                  QStringList{sale.printedInvoice().qrText});
     }
 
