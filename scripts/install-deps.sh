@@ -14,10 +14,13 @@ packages=(
   libzbar-dev
   libxlsxwriter-dev
   libzip-dev
+  libsodium-dev
   python3-openpyxl
   fonts-liberation fonts-dejavu-core
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth xdotool
+  cups-daemon cups-client
   xdg-utils
+  qt6-translations-l10n
 )
 
 missing=()

@@ -8,4 +8,9 @@ namespace AppStartup {
 // locale at all.
 void applyFixedFormats();
 
+// Qt's own texts (the Yes/No of a question box, the file and print dialogs) in Spanish, from the
+// system's Qt translations. False when they are not installed: the program then runs with Qt's
+// English texts.
+bool loadQtSpanish();
+
 }

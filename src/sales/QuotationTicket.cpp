@@ -26,7 +26,7 @@ QString PrintQuotationTicket(const Quotation& quotation)
     ticket.BodyLine(QString(40, QLatin1Char('-')));
     for (const SaleVoucherLine& line : quotation.lines)
         ticket.BodyLine(ItemLine(line.quantity, line.product, line.unitPrice, line.lineTotal));
-    ticket.BodyLine(QString(42, QLatin1Char('-')));
+    ticket.BodyLine(QString(40, QLatin1Char('-')));
     ticket.BodyLine(RightAlign40(QStringLiteral("TOTAL: ") + MoneyText(quotation.total)));
     ticket.BodyLine(QStringLiteral("      GRACIAS POR SU PREFERENCIA"));
     return ticket.End() ? QString() : ticket.errorText();

@@ -16,8 +16,8 @@ namespace {
 struct TicketStyle {
     QString jobTitle;
     bool ownerLine;
-    int closingRule;  // hyphens under the items
     QString thanks;
+    bool newSale; // a reprint never opens the drawer
 };
 
 QString Print(const SaleVoucher& sale, const TicketStyle& style)
@@ -38,12 +38,15 @@ QString Print(const SaleVoucher& sale, const TicketStyle& style)
     ticket.BodyLine(QString(40, QLatin1Char('-')));
     for (const SaleVoucherLine& line : sale.lines)
         ticket.BodyLine(ItemLine(line.quantity, line.product, line.unitPrice, line.lineTotal));
-    ticket.BodyLine(QString(style.closingRule, QLatin1Char('-')));
+    ticket.BodyLine(QString(40, QLatin1Char('-')));
     ticket.BodyLine(RightAlign40(QStringLiteral("TOTAL: ") + MoneyText(sale.total)));
     ticket.BodyLine(RightAlign40(QStringLiteral("EFECTIVO: ") + MoneyText(sale.cashReceived)));
     ticket.BodyLine(RightAlign40((sale.isCredit() ? QStringLiteral("SALDO: ") : QStringLiteral("CAMBIO: "))
                                  + MoneyText(sale.changeOrBalance)));
     ticket.BodyLine(style.thanks);
+    // The cash of a sale paid in cash goes into the drawer now.
+    if (style.newSale && sale.paymentForm == 1)
+        ticket.OpenDrawer();
     return ticket.End() ? QString() : ticket.errorText();
 }
 
@@ -51,10 +54,10 @@ QString Print(const SaleVoucher& sale, const TicketStyle& style)
 
 QString PrintSaleTicket(const SaleVoucher& sale)
 {
-    return Print(sale, {QStringLiteral("TICKET"), true, 42, QStringLiteral("      GRACIAS POR SU PREFERENCIA")});
+    return Print(sale, {QStringLiteral("TICKET"), true, QStringLiteral("      GRACIAS POR SU PREFERENCIA"), true});
 }
 
 QString PrintSaleTicketReprint(const SaleVoucher& sale)
 {
-    return Print(sale, {QStringLiteral("Ticket Venta"), false, 40, QStringLiteral("       GRACIAS POR SU PREFERENCIA")});
+    return Print(sale, {QStringLiteral("Ticket Venta"), false, QStringLiteral("       GRACIAS POR SU PREFERENCIA"), false});
 }

@@ -114,12 +114,20 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent), m_footer(new DataGri
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A grid is one stop on the window's Tab path; the arrows walk its cells.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(22);
     m_footer->hide();
 
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
         if (row >= 0 && row != previousRow)
+            emit rowSelected(row);
+    });
+    // A click on the row that already was current changes no current cell, yet the user asks
+    // to see that row (after "NUEVO" emptied the fields, say).
+    connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (row >= 0 && row == m_rowAtPress)
             emit rowSelected(row);
     });
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
@@ -138,6 +146,12 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent), m_footer(new DataGri
     auto repaint = [this] { m_footer->update(); };
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, repaint);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, repaint);
+}
+
+void DataGrid::mousePressEvent(QMouseEvent* event)
+{
+    m_rowAtPress = currentRow();
+    QTableWidget::mousePressEvent(event);
 }
 
 DataGrid::~DataGrid()
@@ -438,6 +452,17 @@ bool DataGrid::searchColumn(int column, const QString& text, Match match)
         return false;
     goToRow(row);
     return true;
+}
+
+void DataGrid::revealColumn(int column, const QString& title, int width, int after)
+{
+    horizontalHeaderItem(column)->setText(title);
+    setColumnHidden(column, false);
+    setColumnWidth(column, width);
+    QHeaderView* header = horizontalHeader();
+    const int from = header->visualIndex(column);
+    const int behind = header->visualIndex(after);
+    header->moveSection(from, from > behind ? behind + 1 : behind);
 }
 
 void DataGrid::goToRow(int row)

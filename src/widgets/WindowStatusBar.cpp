@@ -1,5 +1,6 @@
 #include "widgets/WindowStatusBar.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -18,6 +19,15 @@ WindowStatusBar::WindowStatusBar(const QString& caption, QWidget* parent)
     addWidget(m_progress, 1);
 }
 
+// The window takes the main window's font only once it is placed there: the caption's panel is
+// measured again then, so its last letters are never cut.
+void WindowStatusBar::changeEvent(QEvent* event)
+{
+    QStatusBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        setCaption(caption());
+}
+
 WindowStatusBar::WindowStatusBar(QWidget* parent) : WindowStatusBar(QString(), parent) { m_caption->hide(); }
 
 QString WindowStatusBar::caption() const { return m_caption->text(); }
@@ -26,7 +36,7 @@ void WindowStatusBar::setCaption(const QString& caption)
 {
     m_caption->setText(caption);
     // A longer name widens the panel rather than being cut.
-    m_caption->setFixedWidth(qMax(CaptionWidth, m_caption->fontMetrics().horizontalAdvance(caption) + 12));
+    m_caption->setFixedWidth(qMax(CaptionWidth, fontMetrics().horizontalAdvance(caption) + 12));
 }
 
 QLabel* WindowStatusBar::addPanel(const char* name, int minimumWidth)

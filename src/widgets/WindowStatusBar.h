@@ -22,6 +22,9 @@ public:
     // A further panel named `name`, at least `minimumWidth` wide, before the progress bar.
     QLabel* addPanel(const char* name, int minimumWidth);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QLabel* m_caption;
     QProgressBar* m_progress;

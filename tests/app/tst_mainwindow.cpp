@@ -13,6 +13,7 @@
 #include "app/PermissionTable.h"
 #include "data/MainStatus.h"
 #include "data/SessionState.h"
+#include "widgets/UnsavedWork.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,22 @@
 #include <QtTest>
 
 namespace {
+
+// A child window that holds unsaved work or not.
+class HeldWork : public QWidget, public UnsavedWork {
+public:
+    explicit HeldWork(bool held)
+        : m_held(held)
+    {
+        setObjectName(QStringLiteral("HeldWork"));
+        setWindowTitle(QStringLiteral("Registrar Ventas"));
+        setFocusPolicy(Qt::StrongFocus);
+    }
+    bool holdsUnsavedWork() const override { return m_held; }
+
+private:
+    bool m_held;
+};
 
 // The main window over a fresh shop; the automatic login is left to the tests that want it.
 struct MainWindow {
@@ -147,7 +164,7 @@ private slots:
         QCOMPARE(main.enabledPermissionCommands(), QSet<QString>(enabled.cbegin(), enabled.cend()));
         QVERIFY(!main.window.command(QStringLiteral("A1"))->isEnabled());
         QVERIFY(main.window.command(QStringLiteral("A2"))->isEnabled());
-        QVERIFY(main.window.command(QStringLiteral("A3"))->isEnabled());
+        QVERIFY(!main.window.command(QStringLiteral("A3"))->isEnabled());  // "Nuevo" has nothing to do
         QCOMPARE(main.window.windowTitle(), QStringLiteral("CVI Zelto [Mayores informes al: 61524390 ; 64417725]"));
         QCOMPARE(main.window.statusPanel(5)->text(), QStringLiteral("ADMINISTRADOR"));
         QCOMPARE(main.window.statusPanel(7)->text(), QStringLiteral("ADMIN"));
@@ -413,6 +430,57 @@ private slots:
                                                     QStringLiteral("No es posible abrir el Fichero de Ayuda")}));
     }
 
+    // Without a browser the help page cannot open itself: the message says where it is.
+    void helpWithoutABrowserSaysWhereItIs()
+    {
+        ShopFixture shop;
+        MainWindow main(shop);
+        QFile page(shop.folder() + QStringLiteral("ayuda.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        shop.desktop.opens = false;
+        main.window.command(QStringLiteral("Y1"))->trigger();
+        QCOMPARE(shop.messages.plains,
+                 QStringList{QStringLiteral("No es posible abrir el Fichero de Ayuda: ábralo con un navegador en\n")
+                             + QDir::toNativeSeparators(shop.folder() + QStringLiteral("ayuda.html"))});
+    }
+
+    // Escape and Ctrl+F4 close the active child window; one holding unsaved work asks first. When
+    // no child window is left the operation panel shows its caption again.
+    void keysCloseTheActiveWindow_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("unsaved");
+        QTest::addColumn<int>("left");
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false << 0;
+        QTest::newRow("Ctrl+F4") << int(Qt::Key_F4) << int(Qt::ControlModifier) << false << 0;
+        QTest::newRow("Escape, unsaved, stays") << int(Qt::Key_Escape) << int(Qt::NoModifier) << true << 1;
+        QTest::newRow("Ctrl+F4, unsaved, stays") << int(Qt::Key_F4) << int(Qt::ControlModifier) << true << 1;
+    }
+    void keysCloseTheActiveWindow()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, unsaved);
+        QFETCH(int, left);
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.dispatcher()->registerWindow(WindowClass::Products, [unsaved] { return new HeldWork(unsaved); });
+        main.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main.window));
+        main.window.dispatcher()->run(QStringLiteral("S1"));
+        MainStatus::setText(3, QStringLiteral("Operacion: Gestionar Almacen"));
+        shop.messages.answerNext(false);
+        main.window.mdiArea()->activeSubWindow()->widget()->setFocus();
+        QTest::keyClick(main.window.mdiArea()->activeSubWindow()->widget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_COMPARE(main.openCount(QStringLiteral("HeldWork")), left);
+        QCOMPARE(shop.messages.questions.size(), unsaved ? 1 : 0);
+        QCOMPARE(main.window.statusPanel(3)->text(),
+                 left ? QStringLiteral("Operacion: Gestionar Almacen") : QStringLiteral("Operación:"));
+        QCOMPARE(shop.programEnd.requests, 0);
+    }
+
     void helpPageIsInstalledBesideTheProgram()
     {
         QVERIFY(QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/ayuda.html")));
@@ -446,9 +514,9 @@ private slots:
         QVERIFY(toggle->isChecked() && widget->isVisible());
     }
 
-    // Ctrl+X belongs to both "Cortar" and "Salir": a text field with the focus cuts, and only
-    // away from text fields does the key end the program.
-    void ctrlXCutsInTextFieldsAndQuitsElsewhere()
+    // Ctrl+X is "Cortar" only: a text field with the focus cuts, and away from text fields the key
+    // does nothing. "Salir" has Ctrl+Q.
+    void ctrlXCutsAndNeverQuits()
     {
         ShopFixture shop;
         MainWindow main(shop);
@@ -477,7 +545,49 @@ private slots:
 
         main.window.mdiArea()->setFocus();
         QTest::keyClick(&main.window, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(shop.programEnd.requests, 0);
+        QVERIFY(main.window.isVisible());
+        QTest::keyClick(&main.window, Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(shop.programEnd.requests, 1);
+    }
+
+    // Leaving ("Salir", or "Cerrar" the session) while a window holds work not stored asks first;
+    // "No" keeps the program and the window, "Sí" leaves. Windows without such work let it go
+    // without a question.
+    void leavingAsksWhileWorkIsUnsaved_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("unsaved");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("leaves");
+        QTest::newRow("Salir, nothing held") << "A8" << false << false << 0 << true;
+        QTest::newRow("Salir, held, stays") << "A8" << true << false << 1 << false;
+        QTest::newRow("Salir, held, leaves") << "A8" << true << true << 1 << true;
+        QTest::newRow("Cerrar, held, stays") << "A2" << true << false << 1 << false;
+        QTest::newRow("Cerrar, held, leaves") << "A2" << true << true << 1 << true;
+    }
+    void leavingAsksWhileWorkIsUnsaved()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, unsaved);
+        QFETCH(bool, answer);
+        QFETCH(int, questions);
+        QFETCH(bool, leaves);
+        ShopFixture shop;
+        MainWindow main(shop);
+        main.window.dispatcher()->registerWindow(WindowClass::Products, [unsaved] { return new HeldWork(unsaved); });
+        main.window.show();
+        main.window.dispatcher()->run(QStringLiteral("S1"));
+        QCOMPARE(main.openCount(QStringLiteral("HeldWork")), 1);
+        shop.messages.answerNext(answer);
+        main.window.command(command)->setEnabled(true);
+        main.window.command(command)->trigger();
+        QCOMPARE(shop.messages.questions.size(), questions);
+        if (questions)
+            QVERIFY(shop.messages.questions.first().second.contains(QStringLiteral("Registrar Ventas")));
+        QCOMPARE(shop.programEnd.requests, command == QLatin1String("A8") && leaves ? 1 : 0);
+        QTRY_COMPARE(main.openCount(QStringLiteral("HeldWork")), leaves ? 0 : 1);
     }
 
     void childWindowsWriteTheStatusBar()

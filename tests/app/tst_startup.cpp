@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 class TestStartup : public QObject {
@@ -27,6 +29,19 @@ private slots:
         double parsed = 0;
         QVERIFY(Formats::ParseAmount(QStringLiteral("12.50"), &parsed));
         QCOMPARE(parsed, 12.5);
+    }
+
+    // The question boxes ask in Spanish: Qt's own texts come from its Spanish translations.
+    void questionBoxAnswersInSpanish()
+    {
+        QVERIFY(AppStartup::loadQtSpanish());
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Salir"), QStringLiteral("¿Salir?"),
+                        QMessageBox::Yes | QMessageBox::No);
+        const auto shown = [&box](QMessageBox::StandardButton which) {
+            return box.button(which)->text().remove(QLatin1Char('&'));
+        };
+        QCOMPARE(shown(QMessageBox::Yes), QStringLiteral("Sí"));
+        QCOMPARE(shown(QMessageBox::No), QStringLiteral("No"));
     }
 
     // Installed under a prefix the program's files are in <prefix>/share/cvi-zelto; run from the

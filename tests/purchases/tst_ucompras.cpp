@@ -8,18 +8,22 @@
 #include "widgets/WindowStatusBar.h"
 
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolButton>
 
 namespace {
 
+// The shown columns' titles in their order on screen.
 QStringList Visible(const DataGrid* grid)
 {
     QStringList headers;
-    for (int column = 0; column < grid->columnCount(); ++column)
+    for (int place = 0; place < grid->columnCount(); ++place) {
+        const int column = grid->horizontalHeader()->logicalIndex(place);
         if (!grid->isColumnHidden(column))
             headers << grid->horizontalHeaderItem(column)->text();
+    }
     return headers;
 }
 
@@ -82,7 +86,7 @@ private slots:
         // Only the purchases of the window's kind; only the supplier shows.
         QCOMPARE(w.list()->rowCount(), 1);
         QCOMPARE(w.list()->cell(0, 0), listed);
-        QCOMPARE(Visible(w.list()), QStringList{"Proveedor"});
+        QCOMPARE(Visible(w.list()), (QStringList{"Proveedor", "Fecha", "Total"}));
         QCOMPARE(Visible(w.lines()), (QStringList{"#", "Producto", "U. Medida", "C.Ini.", "C.Entr.", "Stock", "P.Unit.",
                                                   "Total Bs.", ""}));
         QCOMPARE(w.combo("CBComprobante")->count(), 3);

@@ -1,3 +1,4 @@
+#include "ProgramFiles.h"
 #include "DeliveryShop.h"
 #include "PrintCapture.h"
 #include "SecondStation.h"
@@ -344,6 +345,33 @@ private slots:
         QVERIFY(!Drive::control<QProgressBar>(*w.window, "PBar1")->isVisible());
     }
 
+    // A delivery from the keyboard: Enter in the list, Supr on a line, Enter from the name to
+    // "ENTREGAR" and Enter on it; the focus is back in the list for the next one.
+    void handingOutFromTheKeyboard()
+    {
+        Window w;
+        w.add("HARINA DE TRIGO 50KG", "2");
+        w.click("BGrupo20");
+        w.add("BOLSA PLASTICA MEDIANA", "10");
+        w.lines()->setFocus();
+        w.lines()->goToRow(1);
+        QTest::keyClick(w.lines(), Qt::Key_Delete);
+        QCOMPARE(w.column(w.lines(), LNombre), QStringList{"HARINA DE TRIGO 50KG"});
+        auto* nit = Drive::control<QLineEdit>(*w.window, "ENitCI");
+        nit->setFocus();
+        QTest::keyClicks(nit, "4567890");
+        QTest::keyClick(nit, Qt::Key_Return);
+        QWidget* name = QApplication::focusWidget();
+        QCOMPARE(name->objectName(), QStringLiteral("ENombreC"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QWidget* deliver = QApplication::focusWidget();
+        QCOMPARE(deliver->objectName(), QStringLiteral("SBEgreso"));
+        QTest::keyClick(deliver, Qt::Key_Return);
+        QVERIFY2(w.s.shop.messages.all.isEmpty(), qPrintable(w.s.shop.messages.all.join('\n')));
+        QCOMPARE(w.s.table("SELECT Cantidad, IdProducto FROM DetalleEI"), QStringList{"2|P000000013"});
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.supplies()));
+    }
+
     // A known NIT/CI typed and the button clicked at once: the field was never left, so no name was
     // looked up. The delivery still names him, and his client row is neither doubled nor blanked.
     void knownRecipientTypedAndHandedOutAtOnce()
@@ -418,10 +446,7 @@ private slots:
         QFETCH(int, format);
         Window w;
         SessionState::current().PrintFormat = format;
-        QDir(w.s.shop.folder()).mkpath("img");
-        QImage logo(120, 60, QImage::Format_RGB32);
-        logo.fill(Qt::darkBlue);
-        QVERIFY(logo.save(w.s.shop.folder() + "img/logo.jpg", "JPG"));
+        QVERIFY(ProgramFiles::copyPicturesInto(w.s.shop.folder()));
         QCOMPARE(w.field("EIdEgreso"), QStringLiteral("000000001"));
         SecondStation other(w.s.shop.databasePath());
         QVERIFY2(other.ok(), qPrintable(other.error()));
@@ -562,10 +587,7 @@ private slots:
         Window w(21, [](DeliveryShop& s) {
             SessionState::current().ListYear = 2026;
             SessionState::current().PrintFormat = 1;
-            QDir(s.shop.folder()).mkpath("img");
-            QImage logo(120, 60, QImage::Format_RGB32);
-            logo.fill(Qt::darkBlue);
-            logo.save(s.shop.folder() + "img/logo.jpg", "JPG");
+            ProgramFiles::copyPicturesInto(s.shop.folder());
             s.storeOld("E000000001", "2025-12-31", "ANA", "C000000050");
             s.storeOld("E000000002", "2026-01-01", "BETO", "C000000051");
             s.storeOld("E000000003", "2026-06-15", "ANA", "C000000052", "A");
@@ -642,6 +664,8 @@ private slots:
         ShopFixture shop;
         TFPrincipal main;
         main.loginTimer()->stop();
+        main.setGeometry(0, 0, 1366, 768);  // a frame with room below the window's top
+        main.show();
         shop.login();
         if (cashOpen)
             shop.openCashSession(QDate(2026, 12, 9));

@@ -1,3 +1,4 @@
+#include "ProgramFiles.h"
 #include "QrDecoder.h"
 #include "SaleSamples.h"
 
@@ -56,12 +57,8 @@ private slots:
     void init()
     {
         SessionState::reset();
-        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/");
-        QDir(m_folder.path()).mkpath(QStringLiteral("img"));
-        QImage logo(160, 80, QImage::Format_RGB32);
-        logo.fill(QColor(30, 90, 150));
-        QPainter(&logo).fillRect(20, 20, 120, 40, Qt::white);
-        QVERIFY(logo.save(m_folder.filePath(QStringLiteral("img/logo.jpg")), "JPG"));
+        // The program's folder as a fresh build leaves it: its own logo, no shop logo.
+        SessionState::current().AppFolder = ProgramFiles::buildFolder();
         MessageSeam::install(&m_messages);
         ClockSeam::install(&m_clock);
         ReportPreview::install(&m_preview);
@@ -358,7 +355,7 @@ private slots:
     void missingLogoShowsNothing()
     {
         SaleSamples::FillShop(0, "", "");
-        QVERIFY(QFile::remove(m_folder.filePath(QStringLiteral("img/logo.jpg"))));
+        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/"); // no pictures at all
         QVERIFY(!TFIFacturaD::instance().ShowInvoice(SaleSamples::Invoice().printedInvoice()));
         QVERIFY(!TFRVenta::instance().ShowDeliveryNote(SaleSamples::Sale(1, 1, 10).deliveryNote(QStringLiteral("000000001")), 2));
         QCOMPARE(m_messages.errors.size(), 2);

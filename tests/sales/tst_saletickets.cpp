@@ -191,7 +191,7 @@ private slots:
         e.body(kRule);
         e.body("1 PRODUCTO 1                10.00  10.00");
         e.body("1 PRODUCTO 2                10.00  10.00");
-        e.body(QString(42, QLatin1Char('-')));
+        e.body(kRule);  // every rule of the ticket is as wide as its lines
         for (const QString& line : tail)
             e.body(line);
         e.body("      GRACIAS POR SU PREFERENCIA");
@@ -277,7 +277,7 @@ private slots:
         e.body(kRule);
         e.body("2 COCA COLA 2L              12.50  25.00");
         e.body("2.5 AZUCAR 1KG               8.20  20.50");
-        e.body(QString(42, QLatin1Char('-')));
+        e.body(kRule);  // every rule of the ticket is as wide as its lines
         e.body("                            TOTAL: 45.50");
         e.body("      GRACIAS POR SU PREFERENCIA");
         QCOMPARE(m_recorder.jobs.first().describe(), e.marks);

@@ -1,3 +1,4 @@
+#include "ProgramFiles.h"
 #include "ItemDriver.h"
 #include "SaleHistory.h"
 #include "WindowDriver.h"
@@ -140,11 +141,30 @@ QString SellOrder123(SalesShop& s)
 
 void WriteLogo(SalesShop& s)
 {
-    QDir(s.shop.folder()).mkpath("img");
-    QImage logo(120, 60, QImage::Format_RGB32);
-    logo.fill(Qt::darkBlue);
-    logo.save(s.shop.folder() + "img/logo.jpg", "JPG");
+    ProgramFiles::copyPicturesInto(s.shop.folder());
 }
+
+// Presses keys where the focus is, as a keyboard does, and counts them.
+struct Keyboard {
+    int presses = 0;
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused)
+            qFatal("no control has the focus for key %d", key);
+        QTest::keyClick(focused, Qt::Key(key), modifiers);
+        ++presses;
+    }
+    void type(const QString& text)
+    {
+        for (const QChar c : text)
+            press(c.unicode());
+    }
+    QString focusName() const
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+};
 
 }
 
@@ -191,6 +211,130 @@ private slots:
         QCOMPARE(w.registerState().CurrentCategory, 2);
         QCOMPARE(r.products()->horizontalHeaderItem(TFVentas::PProducto)->text(), QStringLiteral(" ABARROTES"));
         QCOMPARE(r.products()->rowCount(), 3);
+    }
+
+    // A whole sale without the mouse, from the empty register to the stored invoice: the list, the
+    // quantity dialog, F2 for the client, Enter down to "Efectivo", Enter to sell. Afterwards the
+    // focus is back in the list for the next sale.
+    void keyboardOnlySale()
+    {
+        Register r;
+        Keyboard keys;
+        // Enter in the quantity dialog takes the 1 it offers.
+        TFCantidad::setRunner([&](TFCantidad& dialog) {
+            QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_Return);
+            ++keys.presses;
+        });
+        QCOMPARE(keys.focusName(), QStringLiteral("Vec0"));
+        keys.press(Qt::Key_Down);
+        keys.press(Qt::Key_Down);  // AGUA VITAL, CERVEZA, COCA COLA
+        keys.press(Qt::Key_Return);
+        QCOMPARE(r.cartColumn(TFVentas::NxProducto1), QStringList{"COCA COLA 2L"});
+        keys.press(Qt::Key_F2);
+        QCOMPARE(keys.focusName(), QStringLiteral("ENitCI"));
+        keys.type(kMaria);
+        keys.press(Qt::Key_Return);
+        QCOMPARE(keys.focusName(), QStringLiteral("ENombreC"));
+        QCOMPARE(r.field("ENombreC"), QStringLiteral("MARIA QUISPE CONDORI"));
+        keys.press(Qt::Key_Return);
+        QCOMPARE(keys.focusName(), QStringLiteral("EEfectivo"));
+        keys.type(QStringLiteral("20"));
+        keys.press(Qt::Key_Return);
+
+        const SqlRows sale = r.s.row("SELECT Comprobante, NitCI, Cliente, TotalF, TotalE FROM Ventas");
+        QVERIFY(!sale.isEmpty());
+        QCOMPARE(sale.integer(0), qint64(1));  // the invoice
+        QCOMPARE(sale.text(1), kMaria);
+        QCOMPARE(sale.number(3), 12.5);
+        QCOMPARE(sale.number(4), 12.5);  // paid in full
+        QCOMPARE(r.jobTitles(), (QStringList{"FACTURA", "TICKET"}));
+        QCOMPARE(r.cart()->rowCount(), 0);
+        QCOMPARE(keys.focusName(), QStringLiteral("Vec0"));
+        QCOMPARE(keys.presses, 17);
+        qInfo("a keyboard-only sale takes %d key presses", keys.presses);
+    }
+
+    // Tab walks the fields of the counter in their order, each grid one stop.
+    void tabWalksTheCounter()
+    {
+        Register r;
+        Keyboard keys;
+        QStringList path{keys.focusName()};
+        for (int i = 0; i < 6; ++i) {
+            keys.press(Qt::Key_Tab);
+            path << keys.focusName();
+        }
+        QCOMPARE(path, (QStringList{"Vec0", "ECodigoB", "ENitCI", "ENombreC", "EEfectivo", "SBVender", "Vec1"}));
+        keys.press(Qt::Key_Backtab);
+        QCOMPARE(keys.focusName(), QStringLiteral("SBVender"));
+    }
+
+    // The selected cart line from the keyboard: + and - by one (never below one), Supr removes it,
+    // Enter asks for its quantity.
+    void cartKeys_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QStringList>("cart");  // product x quantity
+        QTest::addColumn<QString>("total");
+        QTest::newRow("plus") << QList<int>{Qt::Key_Plus, Qt::Key_Plus} << QStringList{"COCA COLA 2L x 4", "FANTA NARANJA 2L x 1"}
+                              << "62.00";
+        QTest::newRow("minus stops at one") << QList<int>{Qt::Key_Minus, Qt::Key_Minus, Qt::Key_Minus}
+                                            << QStringList{"COCA COLA 2L x 1", "FANTA NARANJA 2L x 1"} << "24.50";
+        QTest::newRow("supr") << QList<int>{Qt::Key_Delete} << QStringList{"FANTA NARANJA 2L x 1"} << "12.00";
+        QTest::newRow("enter asks") << QList<int>{Qt::Key_Return} << QStringList{"COCA COLA 2L x 5", "FANTA NARANJA 2L x 1"}
+                                    << "74.50";
+    }
+    void cartKeys()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(QStringList, cart);
+        QFETCH(QString, total);
+        Register r;
+        r.add("COCA COLA 2L", "2");
+        r.add("FANTA NARANJA 2L", "1");
+        r.answers << "5";
+        r.cart()->setFocus();
+        r.cart()->goToRow(0);
+        Keyboard keyboard;
+        for (int key : keys)
+            keyboard.press(key);
+        QStringList lines;
+        for (int row = 0; row < r.cart()->rowCount(); ++row)
+            lines << r.cart()->cell(TFVentas::NxProducto1, row) + " x " + r.cart()->cell(TFVentas::NxCantidad, row);
+        QCOMPARE(lines, cart);
+        QCOMPARE(r.field("ETotal"), total);
+    }
+
+    // Function keys: F4 goes to "Efectivo", F10 sells, F12 starts anew; Enter in "Efectivo" with an
+    // empty cart sells nothing. A sale whose products came from the scanner leaves the focus in
+    // "Código".
+    void functionKeys()
+    {
+        Register r;
+        Keyboard keys;
+        keys.press(Qt::Key_F4);
+        QCOMPARE(keys.focusName(), QStringLiteral("EEfectivo"));
+        keys.press(Qt::Key_Return);
+        QVERIFY(r.s.shop.messages.all.isEmpty());
+
+        auto* code = Drive::control<QLineEdit>(*r.window, "ECodigoB");
+        code->setFocus();
+        keys.type(QStringLiteral("7751234000011"));
+        keys.press(Qt::Key_Return);
+        QCOMPARE(r.cart()->rowCount(), 1);
+        keys.press(Qt::Key_F12);
+        QCOMPARE(r.cart()->rowCount(), 0);
+        QCOMPARE(keys.focusName(), QStringLiteral("ECodigoB"));
+
+        keys.type(QStringLiteral("7751234000011"));
+        keys.press(Qt::Key_Return);
+        keys.press(Qt::Key_F2);
+        keys.type(kMaria);
+        keys.press(Qt::Key_F4);
+        keys.type(QStringLiteral("15"));
+        keys.press(Qt::Key_F10);
+        QCOMPARE(r.s.number("SELECT COUNT(*) FROM Ventas"), 1);
+        QCOMPARE(keys.focusName(), QStringLiteral("ECodigoB"));
     }
 
     void sameProductTwiceIsOneLine()

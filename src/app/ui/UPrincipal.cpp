@@ -18,6 +18,7 @@
 #include "data/MainStatus.h"
 #include "data/MessageSeam.h"
 #include "data/ProgramEndSeam.h"
+#include "data/TicketPrinterSettings.h"
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
 #include "masterdata/ui/UBusquedas.h"
@@ -34,10 +35,14 @@
 #include "sales/ui/UVentas.h"
 #include "tax/ui/UDatosF.h"
 #include "tax/ui/URLV.h"
+#include "widgets/UnsavedWork.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,8 +64,9 @@ const QString kCaptionBeforeLogin = QStringLiteral("Control de Ventas e Inventar
 const QString kCaptionAfterLogin = QStringLiteral("CVI Zelto [Mayores informes al: 61524390 ; 64417725]");
 constexpr int kLoginDelayMs = 1000;
 
-// Panel widths of the status bar; the even ones hold an icon.
-constexpr int kPanelWidths[MainStatus::kPanels] = {22, 200, 22, 320, 22, 220, 22, 50};
+// Panel widths of the status bar (the least, for the text ones); the even ones hold an icon.
+// The last panel (where tickets go without a printer) takes the rest of the bar.
+constexpr int kPanelWidths[MainStatus::kPanels] = {22, 200, 22, 320, 22, 220, 22, 50, 0};
 
 QToolBar* makeToolBar(const char* name, const QString& title, QWidget* parent)
 {
@@ -109,6 +115,7 @@ TFPrincipal::TFPrincipal(QWidget* parent)
 
     resetSession();
     resize(1100, 720);
+    addWindowKeys();
 
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
     m_Timer1->setSingleShot(true);
@@ -159,6 +166,7 @@ void TFPrincipal::resetSession()
     s.SupplyListGroup = 17;
     s.AppFolder = ProgramFolder::Current();
     s.InvoicingEnabled = s.PrintFormat = s.TicketPrinterIndex = 0;
+    TicketPrinterSettings::reset();
 }
 
 QToolBar* TFPrincipal::toolBar(int number) const
@@ -210,6 +218,7 @@ void TFPrincipal::buildFileMenu()
     addCommand(menu, QStringLiteral("A1"), QStringLiteral("A&brir"), QKeySequence(QStringLiteral("Ctrl+B")));
     connect(addCommand(menu, QStringLiteral("A2"), QStringLiteral("Ce&rrar"), QKeySequence(QStringLiteral("Ctrl+R"))),
             &QAction::triggered, this, &TFPrincipal::A2Execute);
+    // "Nuevo" has nothing to create in this program: it stays shown, and disabled.
     addCommand(menu, QStringLiteral("A3"), QStringLiteral("&Nuevo"), QKeySequence(QStringLiteral("Ctrl+N")));
     menu->addSeparator();
     connect(addCommand(menu, QStringLiteral("A6"), QStringLiteral("C&onfigurar Impresora")), &QAction::triggered, this,
@@ -217,9 +226,9 @@ void TFPrincipal::buildFileMenu()
     connect(addCommand(menu, QStringLiteral("A7"), QStringLiteral("Ca&lculadora")), &QAction::triggered, this,
             &TFPrincipal::A7Execute);
     menu->addSeparator();
-    // Ctrl+X reaches "Cortar" while a text field has the focus (the field takes it first) and
-    // "Salir" otherwise.
-    connect(addCommand(menu, QStringLiteral("A8"), QStringLiteral("&Salir"), QKeySequence(QStringLiteral("Ctrl+X"))),
+    // "Salir" has a key of its own: Ctrl+X is "Cortar" only, so a slip outside a text field never
+    // ends the program.
+    connect(addCommand(menu, QStringLiteral("A8"), QStringLiteral("&Salir"), QKeySequence(QStringLiteral("Ctrl+Q"))),
             &QAction::triggered, this, &QWidget::close);
 }
 
@@ -424,13 +433,17 @@ void TFPrincipal::buildStatusBar()
     for (int i = 0; i < MainStatus::kPanels; ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("SBar1Panel%1").arg(i));
-        panel->setFixedWidth(kPanelWidths[i]);
         panel->setFrameShape(QFrame::StyledPanel);
-        if (i % 2 == 0) {
+        // The text panels grow with a longer text ("Tipo: ADMIN"); the icon panels stay square.
+        if (i % 2 == 0 && kPanelWidths[i] > 0)
+            panel->setFixedWidth(kPanelWidths[i]);
+        else if (kPanelWidths[i] > 0)
+            panel->setMinimumWidth(kPanelWidths[i]);
+        if (i % 2 == 0 && i != MainStatus::kTicketsPanel) {
             panel->setAlignment(Qt::AlignCenter);
             panel->setPixmap(style()->standardIcon(icons[i / 2]).pixmap(16, 16));
         }
-        bar->addWidget(panel);
+        bar->addWidget(panel, kPanelWidths[i] > 0 ? 0 : 1);
         m_panels << panel;
     }
     MainStatus::installSink([this](int panel, const QString& text) {
@@ -549,7 +562,7 @@ void TFPrincipal::Timer1Timer()
 void TFPrincipal::sessionOpened()
 {
     setCommandsEnabled({QStringLiteral("A1")}, false);
-    setCommandsEnabled({QStringLiteral("A2"), QStringLiteral("A3")}, true);
+    setCommandsEnabled({QStringLiteral("A2")}, true);
     const QStringList allowed = PermissionTable::allowedCommands(SessionState::current());
     setCommandsEnabled(allowed, true);
     // The assistant sets up the whole shop: it is for whoever may change its parameters.
@@ -563,10 +576,12 @@ void TFPrincipal::sessionOpened()
 
 void TFPrincipal::A2Execute()
 {
+    if (!WindowDispatcher::mayClose(m_area->subWindowList(), QStringLiteral("¿Cerrar la sesión de todos modos?")))
+        return;
     m_dispatcher->closeAll();
     TDataModule1::instance().close();
     setCommandsEnabled({QStringLiteral("A1")}, true);
-    setCommandsEnabled({QStringLiteral("A2"), QStringLiteral("A3")}, false);
+    setCommandsEnabled({QStringLiteral("A2")}, false);
     setCommandsEnabled(PermissionTable::commands(), false);
     setCommandsEnabled({QStringLiteral("H7")}, false);
     MainStatus::setText(5, QString());
@@ -593,8 +608,15 @@ void TFPrincipal::Y1Execute()
     const QString path = SessionState::current().AppFolder + QStringLiteral("ayuda.html");
     const QString active = m_dispatcher->activeClass();
     const QString section = active.isEmpty() ? QStringLiteral("TFPrincipal") : active;
-    if (!QFileInfo(path).isFile() || !DesktopSeam::current().openFileAt(path, section))
+    if (!QFileInfo(path).isFile()) {
         MessageSeam::current().plain(QStringLiteral("No es posible abrir el Fichero de Ayuda"));
+        return;
+    }
+    // Without a browser the user can still open the page by hand: say where it is.
+    if (!DesktopSeam::current().openFileAt(path, section))
+        MessageSeam::current().plain(
+            QStringLiteral("No es posible abrir el Fichero de Ayuda: ábralo con un navegador en\n%1")
+                .arg(QDir::toNativeSeparators(path)));
 }
 
 void TFPrincipal::Y3Execute()
@@ -663,8 +685,39 @@ void TFPrincipal::bringToFront()
     activateWindow();
 }
 
+// Escape closes the active child window as Ctrl+F4 does (the window's own key), asking first when
+// it holds work not stored. Dialogs keep their own Escape; with no child window the key does
+// nothing. The status bar's operation panel goes back to its caption once no child window is active.
+void TFPrincipal::addWindowKeys()
+{
+    auto* escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    escape->setShortcutContext(Qt::WindowShortcut);
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, [this] {
+        // A cell being edited takes its Escape back: it cancels the edit, not the window.
+        QWidget* focused = QApplication::focusWidget();
+        QWidget* viewport = focused ? focused->parentWidget() : nullptr;
+        if (viewport && qobject_cast<QAbstractItemView*>(viewport->parentWidget())) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(focused, &press);
+            return;
+        }
+        if (QMdiSubWindow* active = m_area->activeSubWindow())
+            active->close();
+    });
+    connect(m_area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* active) {
+        if (!active)
+            MainStatus::setText(3, QStringLiteral("Operación:"));
+    });
+}
+
 void TFPrincipal::closeEvent(QCloseEvent* event)
 {
+    if (!WindowDispatcher::mayClose(m_area->subWindowList(), QStringLiteral("¿Salir de todos modos?"))) {
+        event->ignore();
+        return;
+    }
     m_dispatcher->closeAll();
     TDataModule1::instance().close();
     event->accept();

@@ -5,6 +5,7 @@
 
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QTimer;
 class QToolBar;
@@ -70,6 +71,7 @@ private:
     void editOperation(const QString& code);
     void tile(Qt::Orientation orientation);
     void setCommandsEnabled(const QStringList& codes, bool enabled);
+    void addWindowKeys();
 
     QMdiArea* m_area;
     WindowDispatcher* m_dispatcher;

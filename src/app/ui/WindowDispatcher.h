@@ -64,17 +64,24 @@ public:
 
     // Runs the command: close-all and gate in the route's order, the mode, then the window.
     void run(const QString& command);
-    // Closes every child window, the last opened first.
+    // Closes every child window, the last opened first, without asking about unsaved work.
     void closeAll();
+    // Asks `question` after naming the windows holding work not stored; true when there are none
+    // or the user agrees.
+    static bool mayClose(const QList<QMdiSubWindow*>& windows, const QString& question);
     // The open child window of a class, or nullptr.
     QMdiSubWindow* findWindow(const QString& windowClass) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void windowOpened(const QString& windowClass, QWidget* window);
 
 private:
-    void place(const CommandRoute& route);
-    void createWindow(const CommandRoute& route);
+    void place(const CommandRoute& route, const QString& command);
+    void createWindow(const CommandRoute& route, const QString& command);
+    void sizeListWindow(QMdiSubWindow* window, const QString& command, int top);
     void showModal(const CommandRoute& route);
 
     QMdiArea* m_area;
@@ -84,4 +91,5 @@ private:
         ServesMode serves;
     };
     QHash<QString, Registration> m_factories;
+    bool m_closingAll = false;
 };

@@ -43,6 +43,7 @@ int main(int argc, char* argv[])
     DesktopSeams seams;
 
     AppStartup::applyFixedFormats();
+    AppStartup::loadQtSpanish();
     QApplication::setApplicationName(QStringLiteral("CVI Zelto"));
     QApplication::setApplicationDisplayName(QStringLiteral("CVI Zelto"));
     QApplication::setWindowIcon(CommandIcons::program());
@@ -55,6 +56,6 @@ int main(int argc, char* argv[])
     TFPrincipal principal;
     TFMensajes mensajes(&principal);
     QObject::connect(&instance, &SingleInstance::activationRequested, &principal, &TFPrincipal::bringToFront);
-    principal.show();
+    principal.showMaximized();
     return app.exec();
 }

@@ -207,9 +207,10 @@ void TFCaja::openSession()
 {
     SessionState& s = SessionState::current();
     MessageSeam& messages = MessageSeam::current();
-    // The chosen date becomes the business date even when the opening is refused.
-    s.WorkDate = m_DTFechaC->date();
-    if (const QString refusal = CashOpening::CheckDate(s.WorkDate); !refusal.isEmpty()) {
+    // The chosen date becomes the working date only once the session is open: a refusal changes
+    // nothing (a dosage inserted afterwards would take the refused date).
+    const QDate date = m_DTFechaC->date();
+    if (const QString refusal = CashOpening::CheckDate(date); !refusal.isEmpty()) {
         messages.information(refusal);
         return;
     }
@@ -224,7 +225,7 @@ void TFCaja::openSession()
     }
     // The till's balance is read again under the write lock: another station may have closed a
     // session since this window showed it.
-    if (const QString refusal = CashOpening::Open(s.WorkDate, added, s.UserLogin); !refusal.isEmpty()) {
+    if (const QString refusal = CashOpening::Open(date, added, s.UserLogin); !refusal.isEmpty()) {
         messages.information(refusal);
         return;
     }

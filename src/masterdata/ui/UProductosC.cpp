@@ -635,8 +635,13 @@ void TFProductosC::Vec0CellClick(int row, int column)
         if (!MessageSeam::current().question(QStringLiteral("Eliminar Producto"),
                                              QStringLiteral("Esta Seguro que quiere Eliminar el Producto?...")))
             return;
-        if (!Run([&] { ProductStore::Remove(id); }))
+        QString refusal;
+        if (!Run([&] { refusal = ProductStore::Remove(id); }))
             return;
+        if (!refusal.isEmpty()) {
+            MessageSeam::current().information(refusal);
+            return;
+        }
         MasterPictures::RemovePhoto(id);
         const bool shown = m_EIDProducto->text() == id && m_SBActualizarP->isEnabled();
         m_Vec0->removeRow(row);

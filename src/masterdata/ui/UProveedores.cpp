@@ -74,6 +74,18 @@ template <typename Step> bool Run(Step step)
     }
 }
 
+// Runs a deletion; its refusal (a row with history) or an engine failure is shown and answers false.
+template <typename Removal> bool RemoveRow(Removal removal)
+{
+    QString refusal;
+    if (!Run([&] { refusal = removal(); }))
+        return false;
+    if (refusal.isEmpty())
+        return true;
+    MessageSeam::current().information(refusal);
+    return false;
+}
+
 struct ModeTexts {
     const char* panel;
     const char* caption;
@@ -428,7 +440,7 @@ void TFProveedores::VecPCellClick(int row, int column)
         if (!MessageSeam::current().question(QStringLiteral("Eliminar Proveedor"),
                                              QStringLiteral("Esta Seguro de querer Eliminar el Proveedor?...")))
             return;
-        if (!Run([&] { SupplierStore::Remove(nitCI); }))
+        if (!RemoveRow([&] { return SupplierStore::Remove(nitCI); }))
             return;
         m_VecP->removeRow(row);
         for (int r = row; r < m_VecP->rowCount(); ++r)
@@ -539,7 +551,7 @@ void TFProveedores::VecCCellClick(int row, int column)
         if (!MessageSeam::current().question(QStringLiteral("Eliminar Cliente"),
                                              QStringLiteral("Esta Seguro de querer Eliminar el Cliente?...")))
             return;
-        if (!Run([&] { ClientStore::Remove(nitCI); }))
+        if (!RemoveRow([&] { return ClientStore::Remove(nitCI); }))
             return;
         m_VecC->removeRow(row);
         for (int r = row; r < m_VecC->rowCount(); ++r)

@@ -209,7 +209,7 @@ void UsersPanel::loadUsers()
     m_Vec0->clearRows();
     for (const UserAccounts::User& user : users) {
         QStringList cells{QString(), user.login, user.active ? QStringLiteral("1") : QStringLiteral("0"),
-                          QStringLiteral("0"), user.password, user.name, user.occupation};
+                          QStringLiteral("0"), QString(), user.name, user.occupation};
         cells << user.rights;
         const int row = m_Vec0->addRow(cells);
         // The state flips through Vec0CellClick only, after the database took the change.
@@ -242,8 +242,9 @@ void UsersPanel::selectRow(int row)
         return;
     m_login = m_Vec0->cell(ColLogin, row);
     m_ELogin->setText(m_login);
-    m_EClave1->setText(m_Vec0->cell(ColClave, row));
-    m_EClave2->setText(m_Vec0->cell(ColClave, row));
+    // Only the password's hash is stored: the fields stay empty, and empty keeps it.
+    m_EClave1->clear();
+    m_EClave2->clear();
     m_ENombre->setText(m_Vec0->cell(ColNombre, row));
     m_EOcupacion->setText(m_Vec0->cell(ColOcupacion, row));
     setEditing(true);
@@ -257,6 +258,10 @@ void UsersPanel::setEditing(bool editing)
 {
     m_SBActualizar->setEnabled(editing);
     m_SBInsertar->setEnabled(!editing);
+    // A stored user's password is never shown; the empty fields say what leaving them means.
+    const QString keeps = editing ? QStringLiteral("vacía: se mantiene la clave actual") : QString();
+    m_EClave1->setPlaceholderText(keeps);
+    m_EClave2->setPlaceholderText(keeps);
 }
 
 void UsersPanel::showRights(const QStringList& rights)
@@ -324,7 +329,8 @@ void UsersPanel::SBActualizarClick()
     }
     m_login = data.login.trimmed();
     m_Vec0->setCell(ColLogin, row, m_login);
-    m_Vec0->setCell(ColClave, row, data.password.trimmed());
+    m_EClave1->clear();
+    m_EClave2->clear();
     m_Vec0->setCell(ColNombre, row, data.name.trimmed());
     m_Vec0->setCell(ColOcupacion, row, data.occupation.trimmed());
 }

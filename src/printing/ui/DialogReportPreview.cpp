@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 
 namespace {
@@ -31,6 +33,17 @@ void AddSavePdfAction(QPrintPreviewDialog& dialog, const QList<ReportDefinition*
         if (!failure.isEmpty())
             MessageSeam::current().error(failure);
     });
+}
+
+// The preview opens large, its page as wide as the window: the report reads without zooming.
+void OpenAtPageWidth(QPrintPreviewDialog& dialog)
+{
+    if (const QScreen* screen = dialog.screen()) {
+        const QRect free = screen->availableGeometry();
+        dialog.resize(free.width() * 9 / 10, free.height() * 9 / 10);
+    }
+    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+        preview->fitToWidth();
 }
 }
 
@@ -53,5 +66,6 @@ void DialogReportPreview::showComposite(const QList<ReportDefinition*>& reports)
             MessageSeam::current().error(failure);
     });
     AddSavePdfAction(dialog, reports);
+    OpenAtPageWidth(dialog);
     dialog.exec();
 }

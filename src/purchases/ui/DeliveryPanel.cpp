@@ -19,6 +19,7 @@
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
 #include "widgets/StatusShape.h"
+#include "widgets/WindowKeys.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -58,6 +59,23 @@ DeliveryPanel::DeliveryPanel(QWidget* parent) : SupplyWindowPanel(parent)
     layout->addWidget(buildCategoryButtons());
     layout->addWidget(buildSupplyList());
     layout->addWidget(buildDeliveryArea(), 1);
+    arrangeKeyboard();
+}
+
+// The keyboard path of a delivery: Tab walks the list, NIT/CI, Nombre and "ENTREGAR" first, each
+// grid one stop; Enter in Nombre goes to "ENTREGAR" and Enter on a button presses it; in the
+// lines Supr removes the selected one and Enter asks its quantity.
+void DeliveryPanel::arrangeKeyboard()
+{
+    for (QToolButton* button : m_BGrupo)
+        button->setFocusPolicy(Qt::ClickFocus);
+    const QList<QWidget*> order = {m_Vec0, m_ENitCI, m_ENombreC, m_SBEgreso, m_Vec1, m_EIdEgreso, m_SBBuscar,
+                                   m_SBNuevoE, m_SBAnular, m_SBImprimir};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    m_ENombreC->installEventFilter(this);
+    m_Vec1->installEventFilter(this);
+    (new WindowKeys(this))->pressButtonsWithEnter();
 }
 
 // ----- building the panel --------------------------------------------------------------------
@@ -264,6 +282,18 @@ bool DeliveryPanel::eventFilter(QObject* watched, QEvent* event)
         m_ENombreC->setFocus();
         return true;
     }
+    if (watched == m_ENombreC && enter) {
+        m_SBEgreso->setFocus();
+        return true;
+    }
+    if (watched == m_Vec1 && key == Qt::Key_Delete) {
+        removeLine(m_Vec1->currentRow());
+        return true;
+    }
+    if (watched == m_Vec1 && enter) {
+        changeQuantity(m_Vec1->currentRow());
+        return true;
+    }
     if (watched == m_ENitCI && key == Qt::Key_Space) {
         pickRecipient();
         return true;
@@ -427,6 +457,7 @@ void DeliveryPanel::SBEgresoClick()
         showDelivery(result.voucher.deliveryId);
     loadCategory(m_category);
     m_PBar1->hide();
+    m_Vec0->setFocus();
 }
 
 // ----- a stored delivery ---------------------------------------------------------------------
@@ -538,6 +569,7 @@ void DeliveryPanel::SBNuevoEClick()
 {
     resetForm();
     loadCategory(m_category);
+    m_Vec0->setFocus();
 }
 
 void DeliveryPanel::resetForm()

@@ -61,6 +61,7 @@ private:
 
     void addSupply(int row);
     void showPhoto(int row);
+    void arrangeKeyboard();
     void changeQuantity(int row);
     void removeLine(int row);
     bool askQuantity(int row, const DataGrid* grid, double start, double* quantity);

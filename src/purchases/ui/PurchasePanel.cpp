@@ -15,11 +15,13 @@
 #include "sales/ui/UCantidad.h"
 #include "widgets/DataGrid.h"
 #include "widgets/GridIcons.h"
+#include "widgets/WindowKeys.h"
 
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolButton>
@@ -79,6 +81,7 @@ PurchasePanel::PurchasePanel(int mode, WindowStatusBar* statusBar, QWidget* pare
     connect(m_TBAcciones->print(), &QToolButton::clicked, this, &PurchasePanel::SBImprimirClick);
     connect(m_TBAcciones->add(), &QToolButton::clicked, this, &PurchasePanel::SBListarPClick);
 
+    (new WindowKeys(this))->pressButtonsWithEnter();
     FormCreate();
 }
 
@@ -112,6 +115,7 @@ QWidget* PurchasePanel::buildLines()
     m_VecDP->horizontalHeader()->setStretchLastSection(false);
     m_VecDP->setMinimumHeight(180);
     m_VecDP->viewport()->installEventFilter(this);
+    m_VecDP->installEventFilter(this);
     connect(m_VecDP, &QTableWidget::cellClicked, this, &PurchasePanel::VecDPClick);
     return m_VecDP;
 }
@@ -130,6 +134,8 @@ QString PurchasePanel::openingOperation() const
 {
     return QString::fromUtf8((mode() == SuppliesMode ? kSupplies : kProducts).operation);
 }
+
+bool PurchasePanel::holdsUnsavedWork() const { return state() == State::Entering && m_VecDP->rowCount() > 0; }
 
 int PurchasePanel::inventory() const
 {
@@ -237,9 +243,21 @@ void PurchasePanel::VecDPClick(int row, int column)
         removeLine(row);
 }
 
-// A double click on the lines adds one, except on the cells a click edits or removes.
+// A double click on the lines adds one, except on the cells a click edits or removes. From the
+// keyboard, Enter on a line edits it and Supr removes it, as the clicks on its cells do.
 bool PurchasePanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_VecDP && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            VecDPClick(m_VecDP->currentRow(), LCEntr);
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            VecDPClick(m_VecDP->currentRow(), LBorrar);
+            return true;
+        }
+    }
     if (watched == m_VecDP->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const QModelIndex index = m_VecDP->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         const bool editingCell = index.isValid()

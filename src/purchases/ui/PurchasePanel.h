@@ -37,6 +37,7 @@ public:
     QString caption() const override;
     QString statusText() const override;
     QString openingOperation() const override;
+    bool holdsUnsavedWork() const override;
 
     State state() const { return m_steps->state(); }
     // Compras.Inventario of the mode: 1 products, 2 supplies.

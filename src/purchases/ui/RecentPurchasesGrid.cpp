@@ -11,12 +11,17 @@ RecentPurchasesGrid::RecentPurchasesGrid(const QString& supplierTitle, QWidget* 
     const QStringList names = StoredPurchases::ColumnNames();
     for (int column = 0; column < StoredPurchases::ColumnCount; ++column) {
         const bool shown = column == StoredPurchases::ColProveedor;
-        addColumn(shown ? supplierTitle : names.at(column), ColumnType::Text, shown ? 210 : 0, !shown);
+        const bool amount = column == StoredPurchases::ColTotalF;
+        addColumn(shown ? supplierTitle : names.at(column), amount ? ColumnType::Number : ColumnType::Text,
+                  shown ? 170 : 0, !shown);
     }
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSectionResizeMode(StoredPurchases::ColProveedor, QHeaderView::Stretch);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setFixedWidth(230);
+    // One supplier sells many times: the date and the total tell the purchases apart.
+    revealColumn(StoredPurchases::ColFechaC, QStringLiteral("Fecha"), 76, StoredPurchases::ColProveedor);
+    revealColumn(StoredPurchases::ColTotalF, QStringLiteral("Total"), 70, StoredPurchases::ColFechaC);
+    setFixedWidth(340);
 }
 
 void RecentPurchasesGrid::load(int inventory)

@@ -19,6 +19,8 @@ public:
     virtual QString openingOperation() const = 0;  // panel 3 of the main window when it opens
     // Panel 3 of the main window each time the window is activated.
     virtual QString activeOperation() const { return openingOperation(); }
+    // Input typed in and not stored yet (a purchase being entered with lines).
+    virtual bool holdsUnsavedWork() const { return false; }
 
 protected:
     WindowStatusBar* statusBar() const { return m_statusBar; }

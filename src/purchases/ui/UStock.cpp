@@ -64,6 +64,8 @@ bool TFCompras::Serves(int mode) { return MakerOf(mode) != nullptr; }
 
 QSize TFCompras::sizeHint() const { return m_panel ? m_panel->sizeHint() + QSize(8, 30) : QSize(400, 200); }
 
+bool TFCompras::holdsUnsavedWork() const { return m_panel && m_panel->holdsUnsavedWork(); }
+
 void TFCompras::FormCreate()
 {
     if (!m_panel)

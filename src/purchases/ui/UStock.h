@@ -1,4 +1,6 @@
 #pragma once
+#include "widgets/UnsavedWork.h"
+
 #include <QWidget>
 
 class StockWindowPanel;
@@ -10,7 +12,7 @@ class WindowStatusBar;
 // MasterMode for the stock ones), given by the main window's dispatcher from the route that opened
 // it: a mode left in the other field by an earlier command plays no part. The window keeps that
 // mode until it is closed.
-class TFCompras : public QWidget {
+class TFCompras : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit TFCompras(int mode, QWidget* parent = nullptr);
@@ -23,6 +25,7 @@ public:
     StockWindowPanel* panel() const { return m_panel; }
 
     QSize sizeHint() const override;
+    bool holdsUnsavedWork() const override;
 
 protected:
     bool event(QEvent* event) override;

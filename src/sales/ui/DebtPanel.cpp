@@ -92,8 +92,11 @@ DataGrid* List(QWidget* parent, const char* name, const QString& heading, const 
     auto* grid = new DataGrid(parent);
     grid->setObjectName(QLatin1String(name));
     grid->addColumn(QStringLiteral("#"), DataGrid::ColumnType::Number, 0, true);
+    static const QStringList amounts{"TotalF", "TotalE", "Saldo"};
     for (int column = 1; column <= carried.size(); ++column)
-        grid->addColumn(column == nameColumn ? heading : carried.at(column - 1), DataGrid::ColumnType::Text,
+        grid->addColumn(column == nameColumn ? heading : carried.at(column - 1),
+                        amounts.contains(carried.at(column - 1)) ? DataGrid::ColumnType::Number
+                                                                 : DataGrid::ColumnType::Text,
                         column == nameColumn ? 300 : 0, column != nameColumn);
     grid->horizontalHeader()->setStretchLastSection(false);
     grid->horizontalHeader()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
@@ -191,6 +194,11 @@ QWidget* DebtPanel::buildDebtsTab()
     if (sales)
         carried << QStringLiteral("Obs");
     m_VecD = List(tab, n.list, QString::fromLatin1(n.nameHeading), carried, DNombre);
+    // One client owes several sales: the date, the order, the total and the balance tell them apart.
+    m_VecD->revealColumn(DFecha, QStringLiteral("Fecha"), 84, DNombre);
+    m_VecD->revealColumn(DId, QStringLiteral("Nº"), 96, DFecha);
+    m_VecD->revealColumn(DTotalF, QStringLiteral("Total"), 80, DId);
+    m_VecD->revealColumn(DSaldo, QStringLiteral("Saldo"), 80, DTotalF);
 
     auto* debt = new QGroupBox(sales ? QStringLiteral("Datos de la Venta") : QStringLiteral("Datos de la Compra"), tab);
     m_ENOrden = ReadOnlyField(debt, n.order);
@@ -253,6 +261,9 @@ QWidget* DebtPanel::buildHistoryTab()
     m_EBuscar2->setMaxLength(40);
     m_VecHS = List(tab, n.hList, QString::fromLatin1(n.nameHeading),
                    {"IdSaldo", "FechaR", "NitCI", "Nombre", "TotalE", "Fecha", "Id"}, PNombre);
+    m_VecHS->revealColumn(PFecha, QStringLiteral("Fecha"), 84, PNombre);
+    m_VecHS->revealColumn(PId, QStringLiteral("Nº"), 96, PFecha);
+    m_VecHS->revealColumn(PTotalE, QStringLiteral("Monto"), 80, PId);
 
     const bool sales = m_side == DebtSide::Sales;
     auto* payment = new QGroupBox(sales ? QStringLiteral("Amortización Recibida") : QStringLiteral("Pago Realizado"), tab);

@@ -85,7 +85,7 @@ SalesManagementPanel::~SalesManagementPanel() = default;
 QWidget* SalesManagementPanel::buildList()
 {
     auto* panel = new QWidget(this);
-    panel->setFixedWidth(330);
+    panel->setFixedWidth(520);
     m_EAnioV = new QLineEdit(panel);
     m_EAnioV->setObjectName(QStringLiteral("EAnioV"));
     m_EAnioV->setMaxLength(4);
@@ -99,11 +99,16 @@ QWidget* SalesManagementPanel::buildList()
     m_VecV->addColumn(QStringLiteral("Nº"), DataGrid::ColumnType::Number, 56);
     for (const char* hidden : {"IdVenta", "FechaV", "NroFact", "NroAut", "Estado", "NitCI"})
         m_VecV->addColumn(QLatin1String(hidden), DataGrid::ColumnType::Text, 0, true);
-    m_VecV->addColumn(QStringLiteral("Cliente"), DataGrid::ColumnType::Text, 250);
-    for (const char* hidden : {"TotalF", "TotalE", "Saldo", "CodigoC", "Sucursal", "HoraV", "FormaP", "Comprobante",
+    m_VecV->addColumn(QStringLiteral("Cliente"), DataGrid::ColumnType::Text, 190);
+    m_VecV->addColumn(QStringLiteral("TotalF"), DataGrid::ColumnType::Number, 0, true);
+    for (const char* hidden : {"TotalE", "Saldo", "CodigoC", "Sucursal", "HoraV", "FormaP", "Comprobante",
                                "IdCaja", "IdDosificacion", "Obs", "Cajero"})
         m_VecV->addColumn(QLatin1String(hidden), DataGrid::ColumnType::Text, 0, true);
     m_VecV->horizontalHeader()->setStretchLastSection(false);
+    // A year holds many sales of one client: the date, the order and the total tell them apart.
+    m_VecV->revealColumn(VFechaV, QStringLiteral("Fecha"), 80, VCliente);
+    m_VecV->revealColumn(VIdVenta, QStringLiteral("Orden"), 92, VFechaV);
+    m_VecV->revealColumn(VTotalF, QStringLiteral("Total"), 76, VIdVenta);
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(new QLabel(QStringLiteral("Año:"), panel));

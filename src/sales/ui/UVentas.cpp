@@ -25,6 +25,7 @@
 #include "widgets/InputFilters.h"
 #include "widgets/NamedControls.h"
 #include "widgets/StatusShape.h"
+#include "widgets/WindowKeys.h"
 #include "widgets/WindowStatusBar.h"
 
 #include <QComboBox>
@@ -38,6 +39,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -85,6 +87,22 @@ QPixmap PlaceholderIcon(int category, const QString& name)
     return picture;
 }
 
+// A category name longer than its button goes on two lines, broken at the blank nearest its
+// middle ("CUIDADO" / "PERSONAL"); only what still does not fit is shortened.
+QString ButtonCaption(const QFontMetrics& metrics, const QString& name, int width)
+{
+    if (metrics.horizontalAdvance(name) <= width)
+        return name;
+    int best = -1;
+    for (int at = name.indexOf(QLatin1Char(' ')); at >= 0; at = name.indexOf(QLatin1Char(' '), at + 1))
+        if (best < 0 || qAbs(at - name.size() / 2) < qAbs(best - name.size() / 2))
+            best = at;
+    if (best < 0)
+        return metrics.elidedText(name, Qt::ElideRight, width);
+    return metrics.elidedText(name.left(best), Qt::ElideRight, width) + QLatin1Char('\n')
+        + metrics.elidedText(name.mid(best + 1), Qt::ElideRight, width);
+}
+
 void YellowSelection(DataGrid* grid)
 {
     QPalette palette = grid->palette();
@@ -127,11 +145,14 @@ TFVentas::TFVentas(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_SBar1);
 
     connect(new BarcodeReader(this), &BarcodeReader::scanned, this, &TFVentas::addScanned);
+    arrangeKeyboard();
     FormCreate();
     resize(sizeHint());
 }
 
 TFVentas::~TFVentas() = default;
+
+bool TFVentas::holdsUnsavedWork() const { return !m_held && !m_found && m_Vec1->rowCount() > 0; }
 
 // ----- building the window -------------------------------------------------------------------
 
@@ -149,9 +170,10 @@ QWidget* TFVentas::buildCategoryButtons()
         button->setObjectName(QStringLiteral("BGrupo%1").arg(category));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIconSize(QSize(IconSize, IconSize));
-        button->setFixedSize(98, 80);
+        button->setFixedSize(98, 92);
         button->setFont(small);
         button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::ClickFocus);
         connect(button, &QToolButton::clicked, this, [this, category] { BGrupoClick(category); });
         m_BGrupo << button;
         row->addWidget(button);
@@ -252,10 +274,11 @@ QWidget* TFVentas::buildClientBox()
     m_ENitCI->setToolTip(QStringLiteral("Espacio: buscar cliente"));
     m_ENitCI->installEventFilter(this);
     m_ENombreC = Field(m_GBCliente, "ENombreC", 50);
+    m_ENombreC->installEventFilter(this);
     InputFilters::upperCaseKeepingQuotes(m_ENombreC);
     m_EObs = Field(m_GBCliente, "EObs", 40);
     auto* form = new QFormLayout(m_GBCliente);
-    form->addRow(QStringLiteral("NIT/CI:"), m_ENitCI);
+    form->addRow(QStringLiteral("NIT/CI (F2):"), m_ENitCI);
     form->addRow(QStringLiteral("Nombre:"), m_ENombreC);
     form->addRow(QStringLiteral("Observación:"), m_EObs);
     connect(m_ENitCI, &QLineEdit::textChanged, m_ENombreC, &QLineEdit::clear);
@@ -281,6 +304,8 @@ QWidget* TFVentas::buildPaymentBox()
     QFont big = font();
     big.setPixelSize(18);
     big.setBold(true);
+    m_ETotal->setFocusPolicy(Qt::ClickFocus);
+    m_ECambio->setFocusPolicy(Qt::ClickFocus);
     for (QLineEdit* edit : {m_ETotal, m_EEfectivo, m_ECambio}) {
         edit->setAlignment(Qt::AlignRight);
         edit->setFont(big);
@@ -290,7 +315,7 @@ QWidget* TFVentas::buildPaymentBox()
     form->addRow(QStringLiteral("Forma de Pago:"), m_CBFormaP);
     form->addRow(QStringLiteral("Comprobante:"), m_CBComprobante);
     form->addRow(QStringLiteral("Total Bs.:"), m_ETotal);
-    form->addRow(QStringLiteral("Efectivo:"), m_EEfectivo);
+    form->addRow(QStringLiteral("Efectivo (F4):"), m_EEfectivo);
     form->addRow(m_LSaldoC, m_ECambio);
     connect(m_CBFormaP, &QComboBox::activated, this, &TFVentas::CBFormaPChange);
     connect(m_CBComprobante, &QComboBox::activated, this, &TFVentas::CBComprobanteChange);
@@ -328,8 +353,8 @@ QWidget* TFVentas::buildButtons()
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 4, 0, 4);
-    m_SBNuevoP = ToolButton(panel, "SBNuevoP", QStringLiteral("NUEVO"), QStringLiteral("Nueva Venta"), ButtonSize);
-    m_SBVender = ToolButton(panel, "SBVender", QStringLiteral("V E N D E R"), QStringLiteral("Registrar la Venta"),
+    m_SBNuevoP = ToolButton(panel, "SBNuevoP", QStringLiteral("NUEVO (F12)"), QStringLiteral("Nueva Venta"), ButtonSize);
+    m_SBVender = ToolButton(panel, "SBVender", QStringLiteral("VENDER (F10)"), QStringLiteral("Registrar la Venta"),
                             ButtonSize);
     QFont bold = m_SBVender->font();
     bold.setBold(true);
@@ -362,6 +387,56 @@ void TFVentas::buildStatusBar()
     m_PBar1->setRange(0, 10);
 }
 
+// The counter's keyboard path: Tab walks the list, "Código", NIT/CI, Nombre, Efectivo and VENDER
+// before anything else (each grid one stop, not one per cell); the frequent actions have function
+// keys, shown on their captions; Ctrl+1 to Ctrl+8 load the categories.
+void TFVentas::arrangeKeyboard()
+{
+    const QList<QWidget*> order = {m_Vec0, m_ECodigoB, m_ENitCI, m_ENombreC, m_EEfectivo, m_SBVender, m_Vec1,
+                                   m_CBFormaP, m_CBComprobante, m_EObs, m_EIdVenta, m_SBNuevoP, m_SBImprimir,
+                                   m_SBBuscar, m_SBAnular, m_SBCotizar};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    m_Vec1->installEventFilter(this);
+    auto* keys = new WindowKeys(this);
+    keys->pressButtonsWithEnter();
+    keys->add(Qt::Key_F2, [this] { focusField(m_ENitCI); });
+    keys->add(Qt::Key_F4, [this] { focusField(m_EEfectivo); });
+    keys->add(Qt::Key_F10, [this] { m_SBVender->click(); });
+    keys->add(Qt::Key_F12, [this] { m_SBNuevoP->click(); });
+    const auto key = [this](const QKeySequence& sequence, auto action) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    for (int category = 1; category <= 8; ++category) {
+        key(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + category)), [this, category] {
+            if (m_BGrupo.at(category - 1)->isVisible() && m_Vec0->isEnabled()) {
+                loadCategory(category);
+                m_Vec0->setFocus();
+            }
+        });
+    }
+}
+
+void TFVentas::focusField(QLineEdit* field)
+{
+    if (!field->isEnabled())
+        return;
+    field->setFocus(Qt::ShortcutFocusReason);
+    field->selectAll();
+}
+
+// After a sale the cashier starts the next one where the last began: the product list, or the
+// "Código" field while products come from the scanner.
+void TFVentas::focusNextSale()
+{
+    if (m_scannerInUse)
+        m_ECodigoB->setFocus();
+    else
+        m_Vec0->setFocus();
+}
+
 // ----- opening -------------------------------------------------------------------------------
 
 void TFVentas::FormCreate()
@@ -375,7 +450,7 @@ void TFVentas::FormCreate()
     }
     resetWindow();
     loadCategory(1);
-    m_Vec0->setFocus();
+    focusNextSale();
 }
 
 bool TFVentas::event(QEvent* event)
@@ -408,7 +483,7 @@ void TFVentas::prepareCategoryButtons()
             : QPixmap::fromImage(icon.scaled(IconSize, IconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         button->setIcon(picture);
         button->setToolTip(name);
-        button->setText(button->fontMetrics().elidedText(name, Qt::ElideRight, button->width() - 6));
+        button->setText(ButtonCaption(button->fontMetrics(), name, button->width() - 14));
         button->setVisible(r.integer(3) == 1);
     }
 }
@@ -445,6 +520,9 @@ void TFVentas::loadCategory(int category)
     } catch (const DatabaseError& e) {
         Messages().error(e.text());
     }
+    // Enter picks at once: the list always has a chosen row.
+    if (m_Vec0->rowCount() > 0)
+        m_Vec0->goToRow(qBound(0, m_state.ProductRow, m_Vec0->rowCount() - 1));
 }
 
 // Green above the minimum stock, yellow at or below it, red when nothing is left (red wins).
@@ -483,8 +561,21 @@ bool TFVentas::eventFilter(QObject* watched, QEvent* event)
         showPhoto(m_Vec0->currentRow());
         return true;
     }
+    if (watched == m_Vec1)
+        return cartKey(key);
     if (watched == m_ENitCI && enter) {
         m_ENombreC->setFocus();
+        return true;
+    }
+    if (watched == m_ENombreC && enter) {
+        focusField(m_EEfectivo);
+        return true;
+    }
+    // Enter in "Efectivo" sells a sale that has its lines; the sale itself says what else is missing.
+    if (watched == m_EEfectivo && enter) {
+        EEfectivoExit();
+        if (m_Vec1->rowCount() > 0)
+            m_SBVender->click();
         return true;
     }
     if (watched == m_ENitCI && key == Qt::Key_Space) {
@@ -496,6 +587,33 @@ bool TFVentas::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return false;
+}
+
+// The selected cart line: Supr removes it, + and - change its quantity by one (never below one),
+// Enter asks for its quantity.
+bool TFVentas::cartKey(int key)
+{
+    const int row = m_Vec1->currentRow();
+    switch (key) {
+    case Qt::Key_Delete: removeLine(row); return true;
+    case Qt::Key_Plus: stepQuantity(row, 1); return true;
+    case Qt::Key_Minus: stepQuantity(row, -1); return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: changeQuantity(row); return true;
+    default: return false;
+    }
+}
+
+void TFVentas::stepQuantity(int row, int step)
+{
+    if (row < 0 || row >= m_Vec1->rowCount())
+        return;
+    const double quantity = Number(m_Vec1->cell(NxCantidad, row)) + step;
+    if (quantity < 1)
+        return;
+    m_Vec1->setCell(NxCantidad, row, Formats::General(quantity));
+    setLineTotal(row);
+    updateTotals();
 }
 
 QuantityRequest TFVentas::Request(int mode, const QString& brand, const QString& product, const QString& presentation,
@@ -515,6 +633,7 @@ void TFVentas::addProduct(int row)
     if (row < 0 || m_Vec0->cell(PIdCategoria, row).isEmpty())
         return;
     m_state.ProductRow = row;
+    m_scannerInUse = false;
     // Six lines at most, even to raise the quantity of a line already there.
     if (m_Vec1->rowCount() >= MaxLines) {
         Messages().information(QStringLiteral("Numero de Items permitidos 6"));
@@ -539,6 +658,7 @@ void TFVentas::addScanned(const QString& code)
 {
     if (!m_Vec0->isEnabled() || code.trimmed().isEmpty())
         return;
+    m_scannerInUse = true;
     try {
         const ProductBarcode::Match match = ProductBarcode::Find(code);
         if (!match.refusal.isEmpty())
@@ -627,7 +747,8 @@ void TFVentas::removeLine(int row)
         return;
     m_Vec1->removeRow(row);
     updateTotals();
-    m_Vec1->goToRow(0);
+    if (m_Vec1->rowCount() > 0)
+        m_Vec1->goToRow(qMin(row, m_Vec1->rowCount() - 1));
 }
 
 void TFVentas::setLineTotal(int row)
@@ -828,6 +949,7 @@ void TFVentas::SBVenderClick()
     loadCategory(m_state.CurrentCategory);
     setProgress(10);
     m_PBar1->hide();
+    focusNextSale();
 }
 
 void TFVentas::SBImprimirClick()
@@ -1024,6 +1146,7 @@ void TFVentas::SBNuevoPClick()
 {
     resetWindow();
     loadCategory(m_state.CurrentCategory);
+    focusNextSale();
 }
 
 void TFVentas::resetWindow()

@@ -1,6 +1,7 @@
 #pragma once
 #include "sales/SaleVoucher.h"
 #include "sales/StoredSale.h"
+#include "widgets/UnsavedWork.h"
 
 #include <QWidget>
 #include <optional>
@@ -40,7 +41,7 @@ struct SalesRegisterState {
 // A sale of the open cash session is brought back by its number (Enter in the number field or
 // "Buscar"): the register shows it read-only, prints its voucher again or annuls it. Typing in the
 // number field lets go of it. "Cotizar" prints the cart as a quotation and stores nothing.
-class TFVentas : public QWidget {
+class TFVentas : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     // Columns of the product list Vec0 (only Producto and Stock are shown).
@@ -66,6 +67,8 @@ public:
     const std::optional<SaleVoucher>& heldSale() const { return m_held; }
     // The sale brought back by its number, until the number field is typed in or "NUEVO".
     const std::optional<StoredSale>& foundSale() const { return m_found; }
+    // A cart with lines not sold yet.
+    bool holdsUnsavedWork() const override;
 
 
 public slots:
@@ -96,6 +99,11 @@ private:
     QWidget* buildOrderBox();
     QWidget* buildButtons();
     void buildStatusBar();
+    void arrangeKeyboard();
+    void focusField(QLineEdit* field);
+    void focusNextSale();
+    bool cartKey(int key);
+    void stepQuantity(int row, int step);
     void FormCreate();
     void FormActivate();
     void prepareCategoryButtons();
@@ -129,6 +137,7 @@ private:
     SalesRegisterState m_state;
     std::optional<SaleVoucher> m_held;
     std::optional<StoredSale> m_found;
+    bool m_scannerInUse = false;  // the last product came from the scanner or the "Código" field
 
     QList<QToolButton*> m_BGrupo;
     QLineEdit* m_ECodigoB = nullptr;
