@@ -5,6 +5,7 @@
 #include "masterdata/PickerLists.h"
 #include "masterdata/PickerMode.h"
 #include "widgets/DataGrid.h"
+#include "widgets/NamedControls.h"
 #include "widgets/WindowStatusBar.h"
 
 #include <QHeaderView>
@@ -60,9 +61,7 @@ QWidget* TFBusquedas::buildPanel(const char* panelName, const char* gridName, co
 {
     auto* panel = new QWidget(this);
     panel->setObjectName(QLatin1String(panelName));
-    auto* edit = new QLineEdit(panel);
-    edit->setObjectName(QLatin1String(editName));
-    edit->setMaxLength(40);
+    QLineEdit* edit = NamedControls::Field(panel, editName, 40);
     edit->setPlaceholderText(QStringLiteral("Escriba parte del nombre"));
     auto* list = new DataGrid(panel);
     list->setObjectName(QLatin1String(gridName));
