@@ -14,9 +14,11 @@ packages=(
   libzbar-dev
   libxlsxwriter-dev
   libzip-dev
+  libsodium-dev
   python3-openpyxl
   fonts-liberation fonts-dejavu-core
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth xdotool
+  cups-daemon cups-client
   xdg-utils
   qt6-translations-l10n
 )

@@ -2,6 +2,7 @@
 
 #include "data/DatabaseCreator.h"
 #include "data/EngineConnection.h"
+#include "data/PasswordHash.h"
 #include "data/ReadOnlyDatabase.h"
 #include "data/UDataModule.h"
 
@@ -26,8 +27,9 @@ QString Check(const QString& loginPassword, const QString& current, const QStrin
 
 void Store(const QString& login, const QString& fresh)
 {
-    TDataModule1::instance().execute(QStringLiteral("UPDATE Usuario SET Clave=?, CambiarClave=0 WHERE Login=?"),
-                                     {fresh.toLower().left(PasswordWidth), login});
+    TDataModule1::instance().execute(
+        QStringLiteral("UPDATE Usuario SET ClaveHash=?, Clave='', CambiarClave=0 WHERE Login=?"),
+        {PasswordHash::Make(fresh.left(PasswordWidth)), login});
 }
 
 bool StillShipped(const QString& login)

@@ -9,8 +9,8 @@ namespace PasswordChange {
 // and the repetition equal to the new one.
 QString Check(const QString& loginPassword, const QString& current, const QString& fresh, const QString& repeated);
 
-// Stores the new password of `login`, lower-cased and cut to the column's 15 characters; the user
-// no longer has the shipped password. Throws DatabaseError.
+// Stores the hash of the new password of `login` (cut to the field's 15 characters; letter case
+// does not count); the user no longer has the shipped password. Throws DatabaseError.
 void Store(const QString& login, const QString& fresh);
 
 // True while `login` still has the password the program ships with (a new shop's administrator

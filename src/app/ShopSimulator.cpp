@@ -113,6 +113,7 @@ private:
     void annulEarlierSale();
     void annulDelivery();
     void restock();
+    void restockBefore(int inventory, const QList<QPair<QString, double>>& needs);
     void purchase(int inventory, const QList<Restock>& lines);
     double tillCash();
     void purchaseServices();
@@ -352,10 +353,17 @@ void Simulation::sell(int number)
     const bool invoice = s.InvoicingEnabled == 1 && form != PaymentForms::Free && chance(55);
     const int voucher = invoice ? InvoiceVoucher : (chance(80) ? 0 : 2);
 
-    SaleCommitResult result = SaleCommit::Commit(saleOf(form, voucher));
+    auto commit = [this](const SaleInput& in) {
+        QList<QPair<QString, double>> needs;
+        for (const SaleLine& line : in.lines)
+            needs << qMakePair(line.productId, line.quantity.toDouble());
+        restockBefore(1, needs);
+        return SaleCommit::Commit(in);
+    };
+    SaleCommitResult result = commit(saleOf(form, voucher));
     // A client at his credit limit pays cash instead, as at the counter.
     if (!result.stored() && form == PaymentForms::Credit)
-        result = SaleCommit::Commit(saleOf(PaymentForms::Cash, voucher));
+        result = commit(saleOf(PaymentForms::Cash, voucher));
     if (!result.stored()) {
         ++m_summary.refusedSales;
         say(QStringLiteral("  venta rechazada: %1").arg(result.message));
@@ -430,6 +438,43 @@ void Simulation::restock()
             ++bought;
         }
     }
+}
+
+// A shop buys before it runs out: when the coming sale or delivery would bring an item down to its
+// minimum, it is bought first, on one supplier's note with the other items running low (at twice
+// their minimum or less), each up to about four times its minimum, so the shelves never go below
+// nothing and the shop does not buy every day what it bought yesterday.
+void Simulation::restockBefore(int inventory, const QList<QPair<QString, double>>& needs)
+{
+    if (m_suppliers.isEmpty())
+        return;
+    QList<Restock> low;
+    QStringList listed;
+    auto add = [&](const Item& item, double stock, double left) {
+        low << Restock{item, stock, std::ceil(std::max(item.minimum * 4, item.minimum + 1) - left)};
+        listed << item.id;
+    };
+    for (const auto& [id, quantity] : needs) {
+        const auto found = m_items.constFind(id);
+        if (found == m_items.cend())
+            continue;
+        const double stock =
+            Db().query(QStringLiteral("SELECT Ingreso-Egreso FROM Productos WHERE IdProducto=?"), {id}).number(0);
+        if (stock - quantity <= found->minimum)
+            add(*found, stock, stock - quantity);
+    }
+    if (low.isEmpty())
+        return;
+    for (SqlRows r = Db().query(QStringLiteral("SELECT IdProducto, Ingreso-Egreso FROM Productos WHERE Inventario=? "
+                                               "AND Estado=1 AND Ingreso-Egreso<=2*StockM "
+                                               "ORDER BY Ingreso-Egreso, IdProducto"),
+                                {inventory});
+         !r.atEnd() && low.size() < kPurchaseLines; r.next()) {
+        const auto found = m_items.constFind(r.text(0));
+        if (found != m_items.cend() && !listed.contains(found->id))
+            add(*found, r.number(1), r.number(1));
+    }
+    purchase(inventory, low.mid(0, kPurchaseLines));
 }
 
 // What the till should hold now, as the closing would expect it.
@@ -543,6 +588,13 @@ void Simulation::deletePurchase()
     if (m_todaysPurchases.isEmpty())
         return;
     const QString id = m_todaysPurchases.takeAt(pick(int(m_todaysPurchases.size())));
+    // Goods already sold or handed out stay bought: taking them back would leave the shelf short.
+    if (Db().query(QStringLiteral("SELECT COUNT(*) FROM DetalleC D, Productos P WHERE D.IdCompra=? "
+                                  "AND P.IdProducto=D.IdProducto AND P.Ingreso-P.Egreso-D.CEntrante<0"),
+                   {id})
+            .integer(0)
+        > 0)
+        return;
     if (const QString refusal = PurchaseDeletion::Delete(id); !refusal.isEmpty()) {
         say(QStringLiteral("  eliminacion de compra rechazada: %1").arg(refusal));
         return;
@@ -568,6 +620,10 @@ void Simulation::deliver()
         in.lines << DeliveryLine{supply.id, supply.category, Formats::General(1 + pick(5)), supply.name, supply.unit};
         ++i;
     }
+    QList<QPair<QString, double>> needs;
+    for (const DeliveryLine& line : in.lines)
+        needs << qMakePair(line.supplyId, line.quantity.toDouble());
+    restockBefore(2, needs);
     const DeliveryResult result = DeliveryRegistration::Register(in);
     if (!result.stored) {
         say(QStringLiteral("  entrega rechazada: %1").arg(result.message));

@@ -49,6 +49,7 @@ QString Open(const QDate& date, double added, const QString& cashier)
 
     SessionState& s = SessionState::current();
     s.CashSessionId = id;
+    s.WorkDate = date;
     s.CashInitialAmount = initialAmount;
     s.CashOpen = 1;
     return {};

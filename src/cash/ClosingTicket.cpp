@@ -97,5 +97,7 @@ QString PrintClosingTicket(const ClosingTicketData& data)
         ticket.Skip(row.y - ticket.y());
         ticket.BodyLine(row.text);
     }
+    // The closing's count of the drawer's cash starts with the drawer open.
+    ticket.OpenDrawer();
     return ticket.End() ? QString() : ticket.errorText();
 }

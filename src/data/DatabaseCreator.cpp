@@ -5,6 +5,7 @@
 #include "data/EngineConnection.h"
 #include "data/EngineErrors.h"
 #include "data/Formats.h"
+#include "data/PasswordHash.h"
 #include "data/SchemaSql.h"
 #include "data/SqlScript.h"
 #include "data/UDataModule.h"
@@ -108,11 +109,10 @@ void insertFixedRows(Writer& w, const NewDatabaseOptions& options)
     }
 
     // The shipped password is known to everyone: the first login asks for the owner's own.
-    w.run(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion, Estado, M1, M2, M3, M4, M5, M6, "
+    w.run(QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado, M1, M2, M3, M4, M5, M6, "
                          "CambiarClave) VALUES(?, ?, 'ADMINISTRADOR', 'ADMIN', 1, ?, ?, ?, ?, ?, ?, 1)"),
-          {QString::fromLatin1(DatabaseCreator::kAdminLogin).toUpper(),
-           QString::fromLatin1(DatabaseCreator::kAdminPassword).toUpper(), kAllRights, kAllRights,
-           kAllRights, kAllRights, kAllRights, kNoRights});
+          {QString::fromLatin1(DatabaseCreator::kAdminLogin).toUpper(), PasswordHash::Shipped(), kAllRights,
+           kAllRights, kAllRights, kAllRights, kAllRights, kNoRights});
 }
 
 struct DemoProduct {

@@ -3,6 +3,7 @@
 #include "data/ClockSeam.h"
 #include "data/DatabaseCopy.h"
 #include "data/DatabaseError.h"
+#include "data/PasswordHash.h"
 #include "data/SchemaSql.h"
 #include "data/SqlScript.h"
 #include "data/UDataModule.h"
@@ -26,6 +27,13 @@ Plan compiledPlan()
         plan.serverSteps.append({step.version, QString::fromUtf8(step.postgresql)});
     }
     return plan;
+}
+
+// What a step needs beyond statements, run right after them in the same transaction.
+void ProgramPart(TDataModule1& db, int reached)
+{
+    if (reached == 10)
+        PasswordHash::HashClearPasswords(db);
 }
 
 // A column a step adds may already be there, when the database was written by a schema that
@@ -81,6 +89,7 @@ QString upgrade(TDataModule1& db, int databaseVersion, QString* copyPath)
             for (const QString& statement : SqlScriptStatements(script))
                 if (!addsExistingColumn(db, statement))
                     db.execute(statement);
+            ProgramPart(db, reached);
         }
         if (version < plan.version)
             db.setSchemaVersion(plan.version);

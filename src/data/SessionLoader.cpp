@@ -1,15 +1,20 @@
 #include "data/SessionLoader.h"
 
+#include "data/PasswordHash.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
+#include "data/TicketPrinterSettings.h"
 #include "data/UDataModule.h"
 
 namespace SessionLoader {
 
 SqlRows FindActiveUser(const QString& login, const QString& password)
 {
-    return TDataModule1::instance().query(
-        QStringLiteral("SELECT * FROM Usuario WHERE Login=? AND Clave=? AND Estado=1"), {login, password});
+    const SqlRows user = TDataModule1::instance().query(
+        QStringLiteral("SELECT * FROM Usuario WHERE Login=? AND Estado=1"), {login});
+    if (user.isEmpty() || !PasswordHash::Matches(password, user.text(QStringLiteral("ClaveHash"))))
+        return {};
+    return user;
 }
 
 void LoadUser(const SqlRows& user)
@@ -33,6 +38,12 @@ void LoadParameters()
     s.InvoicingEnabled = int(rows.integer(0));
     s.PrintFormat = int(rows.integer(1));
     s.TicketPrinterIndex = int(rows.integer(2));
+    const SqlRows printer = TDataModule1::instance().query(
+        QStringLiteral("SELECT ImpresoraDirecta, PaginaCodigos, AbrirCajon FROM Codigos WHERE IdC=1"));
+    TicketPrinterSettings& direct = TicketPrinterSettings::current();
+    direct.directPrinter = printer.text(0).trimmed();
+    direct.codePage = printer.integer(1) == 858 ? 858 : 850;
+    direct.cashDrawer = printer.isEmpty() || printer.integer(2) != 0;
 }
 
 void LoadTaxpayer()
@@ -44,7 +55,7 @@ void LoadTaxpayer()
     s.BranchNumber = int(rows.integer(2));
     s.HeadOfficePhone = CutToWidth(rows.text(3), 10);
     s.HeadOfficeAddress = CutToWidth(rows.text(4), 40);
-    s.HeadOfficeCity = CutToWidth(rows.text(5), 30);
+    s.HeadOfficeCity = CutToWidth(rows.text(5), 20);
     s.EconomicActivity = CutToWidth(rows.text(6), 50);
     s.OwnerName = CutToWidth(rows.text(8), 50);
 }
@@ -62,8 +73,8 @@ void LoadActiveDosage()
     s.InvoiceLegend = rows.isEmpty() ? QString() : InvoiceLegendText(legend);
     s.InvoiceLegendLines = InvoiceLegendLines(legend);
     s.BranchPhone = CutToWidth(rows.text(6), 10);
-    s.BranchAddress = CutToWidth(rows.text(7), 30);
-    s.BranchCity = CutToWidth(rows.text(8), 30);
+    s.BranchAddress = CutToWidth(rows.text(7), 40);
+    s.BranchCity = CutToWidth(rows.text(8), 20);
 }
 
 }

@@ -7,8 +7,9 @@ class SqlRows;
 // tests that need a logged-in session fill it the same way. Each throws DatabaseError.
 namespace SessionLoader {
 
-// The active user with this login and password (both compared ignoring letter case); an empty
-// result when there is none or it is blocked.
+// The active user with this login and password (both compared ignoring letter case, the password
+// against its stored hash); an empty result when there is none, it is blocked or the password
+// does not match.
 SqlRows FindActiveUser(const QString& login, const QString& password);
 // Rights M1..M5 and Nombre from a Usuario row read with "SELECT *".
 void LoadUser(const SqlRows& user);

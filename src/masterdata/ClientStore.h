@@ -20,6 +20,8 @@ QString Insert(const Client& client, const QString& user);
 // state stay.
 QString Update(const Client& client);
 bool SetEnabled(const QString& nitCI, bool enabled);
-void Remove(const QString& nitCI);
+// Deletes a client who never bought nor received anything; one with history is refused (disable
+// the client instead: the debt lists and reports name him).
+QString Remove(const QString& nitCI);
 
 }

@@ -3,6 +3,7 @@
 #include "data/DatabaseError.h"
 #include "data/SharedFunctions.h"
 #include "data/UDataModule.h"
+#include "masterdata/HistoryRows.h"
 #include "masterdata/StoreText.h"
 
 namespace ProductStore {
@@ -93,9 +94,18 @@ bool SetEnabled(const QString& id, bool enabled)
                                             {enabled ? 1 : 0, id}) > 0;
 }
 
-void Remove(const QString& id)
+QString Remove(const QString& id)
 {
-    TDataModule1::instance().execute(QStringLiteral("DELETE FROM Productos WHERE IdProducto=?"), {id});
+    auto& db = TDataModule1::instance();
+    WriteTransaction transaction(db);
+    // Checked under the write lock: another station may have sold it since the list showed it.
+    if (HistoryRows::Any({QStringLiteral("DetalleV"), QStringLiteral("DetalleC"), QStringLiteral("DetalleEI")},
+                         QStringLiteral("IdProducto"), id))
+        return QStringLiteral("El Producto tiene ventas, compras o entregas registradas: eliminarlo cambiaria los "
+                              "reportes. Para dejar de usarlo, desactivelo (quite la marca de la columna E)");
+    db.execute(QStringLiteral("DELETE FROM Productos WHERE IdProducto=?"), {id});
+    transaction.commit();
+    return {};
 }
 
 QStringList CategoryRewriteStatements()

@@ -30,7 +30,9 @@ QString Insert(const Product& product, const QString& user, QString* key);
 QString Update(const Product& product, const QString& chosenName);
 // False when the product is no longer there.
 bool SetEnabled(const QString& id, bool enabled);
-void Remove(const QString& id);
+// Deletes a product nothing was ever sold, bought or handed out of; one with history is refused
+// (the reports join the catalogue) and is disabled instead.
+QString Remove(const QString& id);
 
 // The statements that carry a product's lines to its new category (values: category, product).
 QStringList CategoryRewriteStatements();

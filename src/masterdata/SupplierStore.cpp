@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/UDataModule.h"
+#include "masterdata/HistoryRows.h"
 #include "masterdata/StoreText.h"
 
 namespace SupplierStore {
@@ -63,9 +64,16 @@ bool SetEnabled(const QString& nitCI, bool enabled)
                                             {enabled ? 1 : 0, nitCI}) > 0;
 }
 
-void Remove(const QString& nitCI)
+QString Remove(const QString& nitCI)
 {
-    TDataModule1::instance().execute(QStringLiteral("DELETE FROM Proveedores WHERE NitCI=?"), {nitCI});
+    auto& db = TDataModule1::instance();
+    WriteTransaction transaction(db);
+    if (HistoryRows::Any({QStringLiteral("Compras")}, QStringLiteral("NitCI"), nitCI))
+        return QStringLiteral("El Proveedor tiene compras registradas: eliminarlo cambiaria los reportes. Para dejar "
+                              "de usarlo, desactivelo (quite la marca de la columna E)");
+    db.execute(QStringLiteral("DELETE FROM Proveedores WHERE NitCI=?"), {nitCI});
+    transaction.commit();
+    return {};
 }
 
 }

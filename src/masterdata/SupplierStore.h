@@ -19,6 +19,7 @@ QString Insert(const Supplier& supplier, const QString& user);
 QString Update(const Supplier& supplier);
 // False when the supplier is no longer there.
 bool SetEnabled(const QString& nitCI, bool enabled);
-void Remove(const QString& nitCI);
+// Deletes a supplier the shop never bought from; one with purchases is refused (disable it).
+QString Remove(const QString& nitCI);
 
 }

@@ -1,5 +1,6 @@
 #include "masterdata/UserAccounts.h"
 
+#include "data/PasswordHash.h"
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
 
@@ -17,10 +18,11 @@ UserData Trimmed(const UserData& data)
             data.occupation.trimmed()};
 }
 
-QString CheckFields(const UserData& data)
+// A new user needs a password; an update may leave both fields empty to keep the stored one.
+QString CheckFields(const UserData& data, bool passwordRequired)
 {
-    if (data.login.isEmpty() || data.password.isEmpty() || data.confirmation.isEmpty() || data.name.isEmpty()
-        || data.occupation.isEmpty())
+    const bool noPassword = data.password.isEmpty() && data.confirmation.isEmpty();
+    if (data.login.isEmpty() || data.name.isEmpty() || data.occupation.isEmpty() || (passwordRequired && noPassword))
         return QStringLiteral("Inserte los datos correctamente");
     if (data.password != data.confirmation)
         return QStringLiteral("Claves no coinciden");
@@ -42,7 +44,7 @@ QList<User> List()
     SqlRows rows = TDataModule1::instance().query(QStringLiteral("SELECT * FROM Usuario ORDER BY Nombre"));
     QList<User> users;
     for (rows.first(); !rows.atEnd(); rows.next()) {
-        User user{rows.text(0), rows.text(1), rows.text(2), rows.text(3), rows.text(4) != QLatin1String("0"), {}};
+        User user{rows.text(0), rows.text(2), rows.text(3), rows.text(4) != QLatin1String("0"), {}};
         for (int column = 5; column <= 9; ++column)
             user.rights << rows.text(column);
         users << user;
@@ -58,15 +60,16 @@ bool IsCurrentUser(const QString& login)
 QString Insert(const UserData& typed)
 {
     const UserData data = Trimmed(typed);
-    if (const QString refusal = CheckFields(data); !refusal.isEmpty())
+    if (const QString refusal = CheckFields(data, true); !refusal.isEmpty())
         return refusal;
+    const QString hash = PasswordHash::Make(data.password); // slow: before the write lock
     auto& db = TDataModule1::instance();
     WriteTransaction transaction(db);
     if (Exists(data.login))
         return LoginTaken();
-    db.execute(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion, Estado, M1, M2, M3, M4, M5, M6) "
-                              "VALUES(?, ?, ?, ?, 1, ?, ?, ?, ?, ?, ?)"),
-               {data.login, data.password, data.name, data.occupation, kNoRights, kNoRights, kNoRights, kNoRights,
+    db.execute(QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado, M1, M2, M3, M4, M5, "
+                              "M6) VALUES(?, ?, ?, ?, 1, ?, ?, ?, ?, ?, ?)"),
+               {data.login, hash, data.name, data.occupation, kNoRights, kNoRights, kNoRights, kNoRights,
                 kNoRights, kNoRights});
     transaction.commit();
     return {};
@@ -75,20 +78,25 @@ QString Insert(const UserData& typed)
 QString Update(const QString& oldLogin, const UserData& typed)
 {
     const UserData data = Trimmed(typed);
-    if (const QString refusal = CheckFields(data); !refusal.isEmpty())
+    if (const QString refusal = CheckFields(data, false); !refusal.isEmpty())
         return refusal;
+    const bool newPassword = !data.password.isEmpty();
+    const QString hash = newPassword ? PasswordHash::Make(data.password) : QString(); // before the lock
     auto& db = TDataModule1::instance();
     WriteTransaction transaction(db);
     // Only another user's login is in the way; a change of letter case is the same login.
     const bool renamed = data.login.compare(oldLogin, Qt::CaseInsensitive) != 0;
     if (renamed && Exists(data.login))
         return LoginTaken();
-    const int changed = db.execute(
-        QStringLiteral("UPDATE Usuario SET Login=?, Clave=?, Nombre=?, Ocupacion=?, "
-                       "CambiarClave=CASE WHEN Clave=? THEN CambiarClave ELSE 0 END WHERE Login=?"),
-        {data.login, data.password, data.name, data.occupation, data.password, oldLogin});
-    if (changed == 0)
+    const SqlRows stored = db.query(QStringLiteral("SELECT ClaveHash FROM Usuario WHERE Login=?"), {oldLogin});
+    if (stored.isEmpty())
         return kGone;
+    db.execute(QStringLiteral("UPDATE Usuario SET Login=?, Nombre=?, Ocupacion=? WHERE Login=?"),
+               {data.login, data.name, data.occupation, oldLogin});
+    // Typing the password he already has changes nothing, not even the shipped-password mark.
+    if (newPassword && !PasswordHash::Matches(data.password, stored.text(0)))
+        db.execute(QStringLiteral("UPDATE Usuario SET ClaveHash=?, Clave='', CambiarClave=0 WHERE Login=?"),
+                   {hash, data.login});
     const bool self = IsCurrentUser(oldLogin);
     transaction.commit();
     if (self)

@@ -8,10 +8,9 @@
 // writes nothing.
 namespace UserAccounts {
 
-// One Usuario row as the users list shows it.
+// One Usuario row as the users list shows it: never its password (only its hash is stored).
 struct User {
     QString login;
-    QString password;
     QString name;
     QString occupation;
     bool active = true;
@@ -33,11 +32,13 @@ QList<User> List();
 // The logged-in user is `login` (logins compare ignoring letter case).
 bool IsCurrentUser(const QString& login);
 
-// A new user: active, with no right at all. Refused with an empty field, differing passwords
-// or a login that exists in any letter case.
+// A new user: active, with no right at all, his password stored as its hash. Refused with an
+// empty field, differing passwords or a login that exists in any letter case.
 QString Insert(const UserData& data);
-// Rewrites login, password, name and occupation of the user `oldLogin`. When the logged-in
-// user renames himself the session follows him, so he stays the current user.
+// Rewrites login, name and occupation of the user `oldLogin`, and his password when one is typed
+// (both password fields empty keep the stored one). A new password other than the one he has
+// clears his "still the shipped password" mark. When the logged-in user renames himself the
+// session follows him, so he stays the current user.
 QString Update(const QString& oldLogin, const UserData& data);
 // Blocks (false) or activates (true) a user; never the logged-in one.
 QString SetActive(const QString& login, bool active);

@@ -1,22 +1,11 @@
 #include "printing/PdfTicketSink.h"
 
 #include "printing/TicketFont.h"
-#include "printing/TicketPainter.h"
+#include "printing/TicketRoll.h"
 
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
-
-namespace {
-constexpr int BottomMarginDots = 40;
-
-QPageSize RollPage(int lengthDots)
-{
-    const double lengthMm = lengthDots * 25.4 / PdfTicketSink::Resolution;
-    return QPageSize(QSizeF(PdfTicketSink::PaperWidthMm, qMax(lengthMm, 40.0)), QPageSize::Millimeter,
-                     QStringLiteral("Roll"), QPageSize::ExactMatch);
-}
-}
 
 PdfTicketSink::PdfTicketSink(const QString& filePath) : m_filePath(filePath) {}
 
@@ -25,18 +14,18 @@ QString PdfTicketSink::begin(const QString& jobTitle)
     QPdfWriter probe(QStringLiteral("/dev/null"));
     probe.setResolution(Resolution);
     m_lineHeight = TicketFont::lineHeight(&probe);
-    m_job = TicketJob{jobTitle, {}};
+    m_job = TicketJob{jobTitle, {}, false};
     return {};
 }
 
 void PdfTicketSink::drawText(int x, int y, const QString& text)
 {
-    m_job.marks.append(TicketMark{QPoint(x, y), text, QImage()});
+    m_job.marks.append(TicketMark{QPoint(x, y), text, QImage(), QString()});
 }
 
 void PdfTicketSink::drawImage(int x, int y, const QImage& image)
 {
-    m_job.marks.append(TicketMark{QPoint(x, y), QString(), image});
+    m_job.marks.append(TicketMark{QPoint(x, y), QString(), image, QString()});
 }
 
 void PdfTicketSink::discard() { m_job = TicketJob(); }
@@ -48,11 +37,11 @@ QString PdfTicketSink::end()
     writer.setTitle(m_job.title);
     writer.setCreator(QStringLiteral("CVI Zelto"));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setPageSize(RollPage(m_job.bottom(m_lineHeight) + BottomMarginDots));
+    writer.setPageSize(TicketRoll::page(m_job, m_lineHeight, PaperWidthMm));
     QPainter painter;
     if (!painter.begin(&writer))
         return QStringLiteral("No se pudo escribir el archivo %1").arg(m_filePath);
-    TicketPainter::paint(painter, m_job, m_lineHeight);
+    TicketRoll::paint(painter, m_job, m_lineHeight);
     painter.end();
     return {};
 }

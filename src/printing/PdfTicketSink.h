@@ -1,5 +1,6 @@
 #pragma once
 #include "printing/TicketMark.h"
+#include "printing/TicketRoll.h"
 #include "printing/TicketSink.h"
 
 // Writes each ticket as a PDF file shaped like the roll: 80 mm wide, as long as its lines,
@@ -7,8 +8,8 @@
 // to the ticket's length.
 class PdfTicketSink : public TicketSink {
 public:
-    static constexpr int Resolution = 203;
-    static constexpr double PaperWidthMm = 80.0;
+    static constexpr int Resolution = TicketRoll::DotsPerInch;
+    static constexpr double PaperWidthMm = TicketRoll::WidthMm;
 
     explicit PdfTicketSink(const QString& filePath);
 

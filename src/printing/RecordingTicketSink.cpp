@@ -1,22 +1,10 @@
 #include "printing/RecordingTicketSink.h"
 
-#include "printing/TicketFont.h"
+#include "printing/TicketRoll.h"
 
 #include <QImage>
 
-namespace {
-// A picture that stands for the roll printer: its metrics give the printer's h.
-int RollPrinterLineHeight()
-{
-    QImage device(8, 8, QImage::Format_Mono);
-    const int dotsPerMeter = qRound(RecordingTicketSink::Resolution / 0.0254);
-    device.setDotsPerMeterX(dotsPerMeter);
-    device.setDotsPerMeterY(dotsPerMeter);
-    return TicketFont::lineHeight(&device);
-}
-}
-
-RecordingTicketSink::RecordingTicketSink() : m_lineHeight(RollPrinterLineHeight()) {}
+RecordingTicketSink::RecordingTicketSink() : m_lineHeight(TicketRoll::lineHeight()) {}
 
 QString RecordingTicketSink::begin(const QString& jobTitle)
 {
@@ -25,19 +13,24 @@ QString RecordingTicketSink::begin(const QString& jobTitle)
         m_beginFailure.clear();
         return reason;
     }
-    m_current = TicketJob{jobTitle, {}};
+    m_current = TicketJob{jobTitle, {}, false};
     m_open = true;
     return {};
 }
 
 void RecordingTicketSink::drawText(int x, int y, const QString& text)
 {
-    m_current.marks.append(TicketMark{QPoint(x, y), text, QImage()});
+    m_current.marks.append(TicketMark{QPoint(x, y), text, QImage(), QString()});
 }
 
 void RecordingTicketSink::drawImage(int x, int y, const QImage& image)
 {
-    m_current.marks.append(TicketMark{QPoint(x, y), QString(), image});
+    m_current.marks.append(TicketMark{QPoint(x, y), QString(), image, QString()});
+}
+
+void RecordingTicketSink::drawQr(int x, int y, const QString& text, const QImage& image)
+{
+    m_current.marks.append(TicketMark{QPoint(x, y), QString(), image, text});
 }
 
 void RecordingTicketSink::discard()

@@ -1,12 +1,13 @@
 #pragma once
 #include "printing/TicketMark.h"
+#include "printing/TicketRoll.h"
 #include "printing/TicketSink.h"
 
 // Keeps every ticket drawn through it, for tests: install it with TicketSinkSeam::install.
 // Its units are those of a 203 dpi roll printer, so h is what such a printer would measure.
 class RecordingTicketSink : public TicketSink {
 public:
-    static constexpr int Resolution = 203;
+    static constexpr int Resolution = TicketRoll::DotsPerInch;
 
     RecordingTicketSink();
 
@@ -14,6 +15,8 @@ public:
     int lineHeight() const override { return m_lineHeight; }
     void drawText(int x, int y, const QString& text) override;
     void drawImage(int x, int y, const QImage& image) override;
+    void drawQr(int x, int y, const QString& text, const QImage& image) override;
+    void openDrawer() override { m_current.opensDrawer = true; }
     QString end() override;
     void discard() override;
 

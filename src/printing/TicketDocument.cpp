@@ -46,6 +46,18 @@ void TicketDocument::DrawImage(int x, int y, const QImage& image)
         m_sink->drawImage(x, y, image);
 }
 
+void TicketDocument::DrawQr(int x, int y, const QString& text, const QImage& image)
+{
+    if (m_sink)
+        m_sink->drawQr(x, y, text, image);
+}
+
+void TicketDocument::OpenDrawer()
+{
+    if (m_sink)
+        m_sink->openDrawer();
+}
+
 bool TicketDocument::End()
 {
     if (!m_sink) {

@@ -33,6 +33,11 @@ public:
     void Skip(int units);
     // Draws a picture with its top-left corner at (x, y); the pen does not move.
     void DrawImage(int x, int y, const QImage& image);
+    // Draws the QR symbol `image` of `text` like DrawImage; a printer with its own QR command
+    // prints `text` through it instead.
+    void DrawQr(int x, int y, const QString& text, const QImage& image);
+    // The cash drawer opens with this ticket (a cash sale, a closing) where the printer drives it.
+    void OpenDrawer();
     bool End();
 
     int x() const { return LeftMargin; }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QtGlobal>
 
 class QImage;
 
@@ -15,6 +16,15 @@ public:
     virtual int lineHeight() const = 0;
     virtual void drawText(int x, int y, const QString& text) = 0;
     virtual void drawImage(int x, int y, const QImage& image) = 0;
+    // The invoice's QR symbol: `image` drawn from `text`. A printer with a QR command of its own
+    // prints the text through it; every other sink draws the picture.
+    virtual void drawQr(int x, int y, const QString& text, const QImage& image)
+    {
+        Q_UNUSED(text);
+        drawImage(x, y, image);
+    }
+    // Asks for the cash-drawer pulse with this ticket; only a printer the drawer hangs on acts.
+    virtual void openDrawer() {}
     // Hands the job over; an empty return means done, otherwise the reason it failed.
     virtual QString end() = 0;
     // Drops the open job unsent: a ticket whose code stopped half-way never reaches the paper.

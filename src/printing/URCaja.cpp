@@ -124,8 +124,8 @@ void TFRCaja::LayoutReporteI(ReportDefinition& report)
              {"U. Medida", "LUnidad", 413, 90, Qt::AlignHCenter},
              {"C/Unitario", "LCUnitario", 509, 86, Qt::AlignRight},
              {"Total Bs.", "LTotal", 602, 96, Qt::AlignRight}});
-    Summary(report, Width15, QStringLiteral("El Reporte no contempla la Venta y/o Compra a Credito"),
-            QStringLiteral("LFechaImp"));
+    // The totals count every payment form (credit too), as the lists they print do.
+    Summary(report, Width15, QString(), QStringLiteral("LFechaImp"));
 }
 
 void TFRCaja::LayoutReporteS(ReportDefinition& report)
@@ -165,8 +165,7 @@ void TFRCaja::LayoutServicios(ReportDefinition& report)
              {"Cantidad", "QRCantidadS", 46, 70, Qt::AlignRight},
              {" Concepto", "QRConceptoS", 122, 476, Qt::AlignLeft},
              {"Total Bs.", "QRCTotalS", 602, 96, Qt::AlignRight}});
-    Summary(report, Width15, QStringLiteral("El Reporte no contempla la Compra a Credito"),
-            QStringLiteral("LFechaSI"));
+    Summary(report, Width15, QString(), QStringLiteral("LFechaSI"));
 }
 
 namespace {

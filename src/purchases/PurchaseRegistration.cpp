@@ -127,9 +127,10 @@ HeaderRecord CheckReceipt(const PurchaseHeaderInput& in)
     r.total = Money(in.receiptTotal, QStringLiteral("Total Compra Bs."));
     r.paid = Money(in.receiptCash, QStringLiteral("Efectivo a Pagar"));
     if (in.paymentForm == PurchaseCodes::Credit) {
-        // What is paid now plus what is owed is the total: change is no debt.
+        // What is paid now plus what is owed is the total, and a credit leaves a debt.
         if (Cents(r.paid) >= Cents(r.total))
-            throw Refusal{QStringLiteral("En una compra a CREDITO el Efectivo a Pagar debe ser menor al Total de Compra")};
+            throw Refusal{QStringLiteral("En una compra a CREDITO el Efectivo a Pagar debe ser menor al Total de "
+                                         "Compra; si paga el Total, elija la forma de pago EFECTIVO")};
         r.balance = Formats::RoundCents(r.total - r.paid);
     } else {
         if (Cents(r.paid) < Cents(r.total))

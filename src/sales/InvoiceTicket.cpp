@@ -85,7 +85,7 @@ QString Print(const PrintedInvoice& invoice, const QString& markLine)
     ticket.BodyLine(QStringLiteral("FECHA LIMITE DE EMISION: ") + Formats::Date(invoice.deadline));
     ticket.Skip(QrGapAbove);
     if (!qr.isNull())
-        ticket.DrawImage(QrLeft, ticket.y() - QrLift, qr);
+        ticket.DrawQr(QrLeft, ticket.y() - QrLift, invoice.qrText, qr);
     ticket.Skip(QrHeight + ticket.h());
     for (const QString& line : FitTo40(PrintedInvoice::lawNotice()))
         ticket.BodyLine(line);

@@ -93,10 +93,11 @@ QString Validate(const SaleInput& in, CheckedSale* sale, bool* conversion)
     case PaymentForms::Credit:
         if (!ClientGiven(in))
             return QStringLiteral("Inserte datos del Cliente");
-        // What is paid now plus what is owed must be the total: a change is no debt.
-        if (Cents(sale->cash) > Cents(sale->total))
-            return QStringLiteral("En una venta a CREDITO el Efectivo no puede ser mayor al Total, revise e intente "
-                                  "nuevamente");
+        // What is paid now plus what is owed must be the total, and a credit leaves a debt: a sale
+        // paid in full would sit in the debt lists for good and count against the allowance.
+        if (Cents(sale->cash) >= Cents(sale->total))
+            return QStringLiteral("En una venta a CREDITO el Efectivo debe ser menor al Total; si paga el Total, elija "
+                                  "la forma de pago EFECTIVO");
         return {};
     default: return QStringLiteral("Seleccione la Forma de Pago");
     }

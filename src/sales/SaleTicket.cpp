@@ -17,6 +17,7 @@ struct TicketStyle {
     QString jobTitle;
     bool ownerLine;
     QString thanks;
+    bool newSale; // a reprint never opens the drawer
 };
 
 QString Print(const SaleVoucher& sale, const TicketStyle& style)
@@ -43,6 +44,9 @@ QString Print(const SaleVoucher& sale, const TicketStyle& style)
     ticket.BodyLine(RightAlign40((sale.isCredit() ? QStringLiteral("SALDO: ") : QStringLiteral("CAMBIO: "))
                                  + MoneyText(sale.changeOrBalance)));
     ticket.BodyLine(style.thanks);
+    // The cash of a sale paid in cash goes into the drawer now.
+    if (style.newSale && sale.paymentForm == 1)
+        ticket.OpenDrawer();
     return ticket.End() ? QString() : ticket.errorText();
 }
 
@@ -50,10 +54,10 @@ QString Print(const SaleVoucher& sale, const TicketStyle& style)
 
 QString PrintSaleTicket(const SaleVoucher& sale)
 {
-    return Print(sale, {QStringLiteral("TICKET"), true, QStringLiteral("      GRACIAS POR SU PREFERENCIA")});
+    return Print(sale, {QStringLiteral("TICKET"), true, QStringLiteral("      GRACIAS POR SU PREFERENCIA"), true});
 }
 
 QString PrintSaleTicketReprint(const SaleVoucher& sale)
 {
-    return Print(sale, {QStringLiteral("Ticket Venta"), false, QStringLiteral("       GRACIAS POR SU PREFERENCIA")});
+    return Print(sale, {QStringLiteral("Ticket Venta"), false, QStringLiteral("       GRACIAS POR SU PREFERENCIA"), false});
 }

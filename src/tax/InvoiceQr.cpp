@@ -25,6 +25,14 @@ QString BuildInvoiceQrText(const QString& issuerNit, qint64 invoiceNumber, const
     return fields.join(QLatin1Char('|'));
 }
 
+int InvoiceQrModules(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    const std::unique_ptr<QRcode, decltype(&QRcode_free)> symbol(
+        QRcode_encodeString(bytes.constData(), 0, QR_ECLEVEL_M, QR_MODE_8, 1), &QRcode_free);
+    return symbol ? symbol->width : 0;
+}
+
 QImage RenderInvoiceQr(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();

@@ -16,3 +16,6 @@ QString BuildInvoiceQrText(const QString& issuerNit, qint64 invoiceNumber, const
 // of four modules, stretched over a 200 x 200 picture, black on white with hard module edges.
 // A null image when the encoder refuses the text (too long for any QR version).
 QImage RenderInvoiceQr(const QString& text);
+// Modules across the symbol of the text (without the quiet zone), as RenderInvoiceQr encodes it;
+// 0 when the encoder refuses the text.
+int InvoiceQrModules(const QString& text);

@@ -124,6 +124,12 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent), m_footer(new DataGri
         if (row >= 0 && row != previousRow)
             emit rowSelected(row);
     });
+    // A click on the row that already was current changes no current cell, yet the user asks
+    // to see that row (after "NUEVO" emptied the fields, say).
+    connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (row >= 0 && row == m_rowAtPress)
+            emit rowSelected(row);
+    });
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (columnType(item->column()) == ColumnType::Check)
             emit checkToggled(item->column(), item->row(), item->checkState() == Qt::Checked);
@@ -140,6 +146,12 @@ DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent), m_footer(new DataGri
     auto repaint = [this] { m_footer->update(); };
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, repaint);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, repaint);
+}
+
+void DataGrid::mousePressEvent(QMouseEvent* event)
+{
+    m_rowAtPress = currentRow();
+    QTableWidget::mousePressEvent(event);
 }
 
 DataGrid::~DataGrid()

@@ -9,8 +9,9 @@ class DataGridFooter;
 //
 // Check-box cells read as "1" (checked) or "0"; image cells show the column's picture (or their
 // own) and read as the text stored with them (e.g. "0" for a delete icon).
-// Signals: rowSelected when the current row changes, QTableWidget::cellClicked(row, column) for
-// clicks, checkToggled when the user flips a check box.
+// Signals: rowSelected when the current row changes and when the user clicks a row that already
+// was the current one (a window that cleared its fields for a new entry shows that row again),
+// QTableWidget::cellClicked(row, column) for clicks, checkToggled when the user flips a check box.
 //
 // A long list's rows past the first PackedFrom, added with addRows, keep their cells packed in one
 // text each until they are first shown or changed, and only then get a cell item each: a year's
@@ -82,6 +83,7 @@ signals:
 protected:
     void updateGeometries() override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     // Gives a packed row its cell items; nothing for a row that has them.
@@ -106,4 +108,6 @@ private:
     mutable bool m_footersStale = true;
     // Per row: its cells packed into one text, or a null text once the row has its items.
     QVector<QString> m_packed;
+    // The current row when the mouse button went down: a click on it selects it again.
+    int m_rowAtPress = -1;
 };

@@ -28,6 +28,8 @@ void WindowStatusBar::changeEvent(QEvent* event)
         setCaption(caption());
 }
 
+WindowStatusBar::WindowStatusBar(QWidget* parent) : WindowStatusBar(QString(), parent) { m_caption->hide(); }
+
 QString WindowStatusBar::caption() const { return m_caption->text(); }
 
 void WindowStatusBar::setCaption(const QString& caption)
@@ -35,4 +37,13 @@ void WindowStatusBar::setCaption(const QString& caption)
     m_caption->setText(caption);
     // A longer name widens the panel rather than being cut.
     m_caption->setFixedWidth(qMax(CaptionWidth, fontMetrics().horizontalAdvance(caption) + 12));
+}
+
+QLabel* WindowStatusBar::addPanel(const char* name, int minimumWidth)
+{
+    auto* panel = new QLabel(this);
+    panel->setObjectName(QLatin1String(name));
+    panel->setMinimumWidth(minimumWidth);
+    insertWidget(m_panels++, panel);
+    return panel;
 }

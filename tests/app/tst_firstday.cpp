@@ -2,6 +2,7 @@
 #include "LoginDriver.h"
 #include "PrintCapture.h"
 #include "ShopFixture.h"
+#include "ItemDriver.h"
 #include "WindowDriver.h"
 
 #include "app/SettingsFile.h"
@@ -253,11 +254,7 @@ void TstFirstDay::assistantUntilTheFirstInvoice()
     auto* sales = qobject_cast<TFVentas*>(openChild(window, WindowClass::Sales));
     QVERIFY(sales);
     Drive::click(*sales, "BGrupo2");
-    auto* products = Drive::control<DataGrid>(*sales, "Vec0");
-    const int row = products->findRow(TFVentas::PProducto, QStringLiteral("AZUCAR 1KG"));
-    QVERIFY(row >= 0);
-    products->goToRow(row);
-    QTest::keyClick(products, Qt::Key_Return);
+    Drive::addItem(Drive::control<DataGrid>(*sales, "Vec0"), TFVentas::PProducto, QStringLiteral("AZUCAR 1KG"));
     Drive::type(*sales, "ENitCI", QStringLiteral("1234567"));
     Drive::type(*sales, "ENombreC", QStringLiteral("PEDRO PEREZ"));
     Drive::type(*sales, "EEfectivo", QStringLiteral("20"));

@@ -5,6 +5,7 @@
 #include "app/SettingsFile.h"
 #include "app/ui/UIniciarS.h"
 #include "data/MainStatus.h"
+#include "data/PasswordHash.h"
 #include "data/SessionState.h"
 
 #include <QCheckBox>
@@ -137,9 +138,10 @@ private slots:
         QFETCH(QString, message);
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
-        shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion, Estado, M1) "
-                                         "VALUES('CAJERO1', 'CLAVE9', 'ANA MAMANI', 'CAJERO', ?, '1')"),
-                          {estado});
+        static const QString hash = PasswordHash::Make(QStringLiteral("CLAVE9"));
+        shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado, M1) "
+                                         "VALUES('CAJERO1', ?, 'ANA MAMANI', 'CAJERO', ?, '1')"),
+                          {hash, estado});
         LoginWindow login(shop);
         QSignalSpy opened(&login.window, &TFIniciarS::sessionOpened);
         login.login(user, password);
@@ -262,11 +264,12 @@ private slots:
         QTest::addColumn<QString>("repeated");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("changed, stored lower-case") << "admin" << "Nueva1" << "Nueva1" << "Clave cambiada correctamente" << "nueva1";
-        QTest::newRow("current typed upper-case") << "ADMIN" << "nueva1" << "nueva1" << "Clave cambiada correctamente" << "nueva1";
-        QTest::newRow("current wrong") << "otra" << "nueva1" << "nueva1" << "ERROR: Clave actual no Coincide" << "ADMIN";
-        QTest::newRow("repetition differs in case") << "admin" << "nueva1" << "NUEVA1" << "ERROR: Clave Nueva no Coincide" << "ADMIN";
-        QTest::newRow("field empty") << "admin" << "" << "nueva1" << "Inserte todos los datos requeridos" << "ADMIN";
+        // stored: the password the stored hash answers to (letter case never counts).
+        QTest::newRow("changed") << "admin" << "Nueva1" << "Nueva1" << "Clave cambiada correctamente" << "nueva1";
+        QTest::newRow("current typed upper-case") << "ADMIN" << "nueva1" << "nueva1" << "Clave cambiada correctamente" << "NUEVA1";
+        QTest::newRow("current wrong") << "otra" << "nueva1" << "nueva1" << "ERROR: Clave actual no Coincide" << "admin";
+        QTest::newRow("repetition differs in case") << "admin" << "nueva1" << "NUEVA1" << "ERROR: Clave Nueva no Coincide" << "admin";
+        QTest::newRow("field empty") << "admin" << "" << "nueva1" << "Inserte todos los datos requeridos" << "admin";
     }
     void passwordChange()
     {
@@ -290,8 +293,10 @@ private slots:
         change.type("ERepetirC", repeated);
         change.click("BCambiarP");
         QCOMPARE(shop.messages.all, QStringList{message});
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT Clave FROM Usuario WHERE Login='admin'")).text(0), stored);
-        QCOMPARE(change.window.isVisible(), stored == QLatin1String("ADMIN"));
+        const SqlRows admin = shop.db().query(QStringLiteral("SELECT Clave, ClaveHash FROM Usuario WHERE Login='admin'"));
+        QCOMPARE(admin.text(0), QString()); // never the password itself
+        QVERIFY(PasswordHash::Matches(stored, admin.text(1)));
+        QCOMPARE(change.window.isVisible(), stored == QLatin1String("admin"));
         QCOMPARE(SessionState::current().UserPassword, QStringLiteral("admin"));
     }
 
@@ -312,8 +317,9 @@ private slots:
         QCOMPARE(shop.messages.all,
                  (QStringList{QStringLiteral("Clave cambiada correctamente"), QStringLiteral("ERROR: Clave actual no Coincide"),
                               QStringLiteral("Clave cambiada correctamente")}));
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT Clave FROM Usuario WHERE Login='admin'")).text(0),
-                 QStringLiteral("tercera"));
+        const QString stored = shop.db().query(QStringLiteral("SELECT ClaveHash FROM Usuario WHERE Login='admin'")).text(0);
+        QVERIFY(PasswordHash::Matches(QStringLiteral("tercera"), stored));
+        QVERIFY(!PasswordHash::Matches(QStringLiteral("segunda"), stored));
     }
 
     void enterMovesThroughThePasswordFields()

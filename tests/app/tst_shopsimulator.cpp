@@ -140,6 +140,30 @@ private slots:
                                     .arg(after.value(it.key()))));
     }
 
+    // A shop buys before it runs out: whatever the shelves start with, no item is sold or handed
+    // out below nothing, and the books still add up.
+    void neverSellsWhatItDoesNotHave_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::newRow("every item at its minimum") << "UPDATE Productos SET Ingreso=StockM, Egreso=0";
+        QTest::newRow("empty shelves") << "UPDATE Productos SET Ingreso=0, Egreso=0";
+    }
+    void neverSellsWhatItDoesNotHave()
+    {
+        QFETCH(QString, start);
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        shop.db().execute(start);
+        SimulationSummary summary;
+        const QString refusal = ShopSimulator::Run(days(3, 80, QDate(2026, 12, 1), 7), &summary);
+        QVERIFY2(refusal.isEmpty(), qPrintable(refusal));
+        QCOMPARE(summary.refusedSales, 0);
+        QCOMPARE(problemLines(shop), QStringList());
+        QCOMPARE(shop.db().query("SELECT COUNT(*) FROM Ventas").integer(0), 240);
+        const SqlRows short_ = shop.db().query("SELECT Producto, Ingreso-Egreso FROM Productos WHERE Ingreso-Egreso<0");
+        QVERIFY2(short_.isEmpty(), qPrintable(short_.text(0) + QLatin1Char(' ') + short_.text(1)));
+    }
+
     void theSameSeedGivesTheSameShop()
     {
         auto simulate = [](quint64 seed) {

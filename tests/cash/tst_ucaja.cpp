@@ -96,6 +96,8 @@ private slots:
         QFETCH(QString, message);
         CashShop c;
         c.shop.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, Saldo, Estado) VALUES('C000000001', '2026-12-05', 80, 0)"));
+        const QDate workDate(2026, 12, 20);
+        SessionState::current().WorkDate = workDate;
         TFCaja window;
         window.show();
         QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoC")->text(), QStringLiteral("80"));
@@ -104,7 +106,7 @@ private slots:
         Drive::click(window, "BAbrirC");
         QCOMPARE(c.shop.messages.infos, QStringList{message});
         QCOMPARE(c.shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja")).integer(0), 1);
-        QCOMPARE(SessionState::current().WorkDate, date); // taken before the checks
+        QCOMPARE(SessionState::current().WorkDate, workDate); // a refusal changes nothing
         QVERIFY(window.isVisible());
     }
 

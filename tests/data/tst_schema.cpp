@@ -3,6 +3,7 @@
 
 #include "data/DatabaseCreator.h"
 #include "data/DatabaseError.h"
+#include "data/PasswordHash.h"
 #include "data/SchemaTables.h"
 #include "data/SharedFunctions.h"
 
@@ -36,6 +37,9 @@ private slots:
     {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("columns");
+        QTest::newRow("Codigos") << "Codigos"
+            << QStringList{"IdC", "IdCaja", "IdVenta", "IdCompra", "IdProducto", "IdEgreso", "Facturar", "ImprimirTC",
+                           "Parametro1", "StockVD", "CarpetaCopias", "ImpresoraDirecta", "PaginaCodigos", "AbrirCajon"};
         QTest::newRow("DatosC") << "DatosC"
             << QStringList{"NIT", "RazonSocial", "Sucursal", "TelefonoM", "DireccionM", "CiudadM", "ActividadE", "NFactura", "Propietario"};
         QTest::newRow("Dosificaciones") << "Dosificaciones"
@@ -43,7 +47,7 @@ private slots:
                            "DireccionS", "CiudadS", "TelefonoM", "DireccionM", "CiudadM", "Estado"};
         QTest::newRow("Usuario") << "Usuario"
             << QStringList{"Login", "Clave", "Nombre", "Ocupacion", "Estado", "M1", "M2", "M3", "M4", "M5", "M6",
-                           "CambiarClave"};
+                           "CambiarClave", "ClaveHash"};
         QTest::newRow("Caja") << "Caja"
             << QStringList{"IdCaja", "Fecha", "CInicial", "VentasEf", "VentasCr", "VentasDo", "ComprasEf", "ComprasCr",
                            "ComprasDo", "Traspaso", "Saldo", "SobFal", "PCobrar", "PPagar", "NVentasEf", "NVentasCr",
@@ -286,8 +290,10 @@ private slots:
     {
         ShopFixture shop(true);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Usuario WHERE Login=? AND Clave=?"),
-                                 {QStringLiteral("admin"), QStringLiteral("AdMiN")}).integer(0), 1);
+        const SqlRows admin = shop.db().query(QStringLiteral("SELECT ClaveHash FROM Usuario WHERE Login=?"),
+                                              {QStringLiteral("AdMiN")});
+        QCOMPARE(admin.count(), 1);
+        QVERIFY(PasswordHash::Matches(QStringLiteral("AdMiN"), admin.text(0)));
     }
 
     void failedWriteInsideATransactionLeavesNothing()

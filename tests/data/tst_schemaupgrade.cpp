@@ -3,7 +3,9 @@
 #include "data/DatabaseCopy.h"
 #include "data/DatabaseError.h"
 #include "data/EngineConnection.h"
+#include "data/PasswordHash.h"
 #include "data/SchemaUpgrade.h"
+#include "data/SessionLoader.h"
 #include "data/SqlScript.h"
 #include "data/ServerAddress.h"
 
@@ -155,6 +157,69 @@ private slots:
         QCOMPARE(versionOf(shop.db()), old);
         QVERIFY(!hasIndex(shop.db(), QStringLiteral("StepOne")));
         QVERIFY(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Productos")).integer(0) > 0);
+    }
+
+    // A credit paid in full (nothing owed) is settled as cash by the upgrade, so it leaves the debt
+    // lists; a debt still owed and an annulled credit keep their form.
+    void settledCreditsBecomeCash()
+    {
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        const QString caja = shop.openCashSession(QDate(2026, 12, 9));
+        struct Row { const char* id; double paid, owed; const char* state; int formAfter; };
+        const Row rows[] = {{"000000001", 40, 0, "V", 1}, {"000000002", 30, 10, "V", 2}, {"000000003", 40, 0, "A", 2}};
+        for (const Row& r : rows) {
+            shop.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, Saldo, FormaP, Estado, IdCaja) "
+                                             "VALUES(?, '2026-12-09', 40, ?, ?, 2, ?, ?)"),
+                              {QStringLiteral("V") + QLatin1String(r.id), r.paid, r.owed, QLatin1String(r.state), caja});
+            shop.db().execute(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, TotalF, TotalE, Saldo, FormaP, Estado, IdCaja) "
+                                             "VALUES(?, '2026-12-09', 40, ?, ?, 2, ?, ?)"),
+                              {QStringLiteral("P") + QLatin1String(r.id), r.paid, r.owed, QLatin1String(r.state), caja});
+        }
+        shop.db().close();
+        stampVersion(shop, 8);
+        QCOMPARE(shop.db().open(shop.databasePath()), QString());
+        QCOMPARE(versionOf(shop.db()), SchemaUpgrade::currentPlan().version);
+        for (const Row& r : rows) {
+            QCOMPARE(shop.db().query(QStringLiteral("SELECT FormaP FROM Ventas WHERE IdVenta=?"),
+                                     {QStringLiteral("V") + QLatin1String(r.id)}).integer(0), r.formAfter);
+            QCOMPARE(shop.db().query(QStringLiteral("SELECT FormaP FROM Compras WHERE IdCompra=?"),
+                                     {QStringLiteral("P") + QLatin1String(r.id)}).integer(0), r.formAfter);
+        }
+    }
+
+    // A database of clear passwords comes out with only their hashes, in either letter case as
+    // before. The shipped-password mark keeps its meaning: set from the clear password by step 8
+    // (a database of version 7), left as it was from version 9.
+    void clearPasswordsAreHashed_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::newRow("from version 7") << 7;
+        QTest::newRow("from version 9") << 9;
+    }
+    void clearPasswordsAreHashed()
+    {
+        QFETCH(int, from);
+        ShopFixture shop;
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        shop.db().execute(QStringLiteral("UPDATE Usuario SET Clave='admin', ClaveHash='', CambiarClave=? WHERE Login='admin'"),
+                          {from == 7 ? 0 : 1});
+        shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion) "
+                                         "VALUES('CAJERO', 'Secreto', 'ANA', 'CAJERA')"));
+        shop.db().close();
+        stampVersion(shop, from);
+        QCOMPARE(shop.db().open(shop.databasePath()), QString());
+        QCOMPARE(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Usuario WHERE Clave<>''")).integer(0), 0);
+        const SqlRows admin =
+            shop.db().query(QStringLiteral("SELECT ClaveHash, CambiarClave FROM Usuario WHERE Login='admin'"));
+        QVERIFY(PasswordHash::Matches(QStringLiteral("ADMIN"), admin.text(0)));
+        QCOMPARE(admin.integer(1), 1);
+        const SqlRows cashier =
+            shop.db().query(QStringLiteral("SELECT ClaveHash, CambiarClave FROM Usuario WHERE Login='CAJERO'"));
+        QVERIFY(PasswordHash::Matches(QStringLiteral("secreto"), cashier.text(0)));
+        QVERIFY(!PasswordHash::Matches(QStringLiteral("Secret"), cashier.text(0)));
+        QCOMPARE(cashier.integer(1), 0);
+        QVERIFY(!SessionLoader::FindActiveUser(QStringLiteral("cajero"), QStringLiteral("SECRETO")).isEmpty());
     }
 
     void upgradedDatabaseIsNotUpgradedTwice()

@@ -1,5 +1,6 @@
 #include "ShopFixture.h"
 
+#include "data/PasswordHash.h"
 #include "data/SessionLoader.h"
 #include "data/SessionState.h"
 
@@ -28,8 +29,9 @@ private slots:
         QFETCH(bool, found);
         ShopFixture shop(false);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
-        shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion, Estado) VALUES('CAJERO', 'SECRETO', 'ANA', 'CAJERA', ?)"),
-                          {estado});
+        static const QString hash = PasswordHash::Make(QStringLiteral("SECRETO"));
+        shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado) VALUES('CAJERO', ?, 'ANA', 'CAJERA', ?)"),
+                          {hash, estado});
         QCOMPARE(!SessionLoader::FindActiveUser(login, password).isEmpty(), found);
     }
 
@@ -56,6 +58,21 @@ private slots:
         QVERIFY(s.InvoiceLegend.endsWith(QLatin1Char('"')));
         QVERIFY(s.InvoiceLegendLines.size() > 1);
         QCOMPARE(s.InvoiceLegendLines.join(QLatin1Char(' ')), s.InvoiceLegend);
+    }
+
+    // The columns hold 40 characters for an address: the session keeps all of them.
+    void branchAddressLoadsWhole()
+    {
+        ShopFixture shop(true);
+        QVERIFY2(shop.ok(), qPrintable(shop.error()));
+        const QString address = QStringLiteral("AV. BUENOS AIRES 1234 ENTRE C. 5 Y C. 6"); // 39
+        const QString longest = address + QLatin1Char('X');
+        shop.db().execute(QStringLiteral("UPDATE Dosificaciones SET DireccionS=?, CiudadS=? WHERE Estado=1"),
+                          {longest, QStringLiteral("SANTA CRUZ DE LA SIE")});
+        SessionLoader::LoadActiveDosage();
+        const SessionState& s = SessionState::current();
+        QCOMPARE(s.BranchAddress, longest);
+        QCOMPARE(s.BranchCity, QStringLiteral("SANTA CRUZ DE LA SIE"));
     }
 
     void noActiveDosageLeavesTheDosageFieldsEmpty()

@@ -403,6 +403,71 @@ private slots:
         QCOMPARE(c.grid("Vec0")->cell(Col::ColNro, rows - 2), QString::number(rows - 1));
     }
 
+    // After "NUEVO" the row stays highlighted: a click on it shows it again, as on any other row.
+    void clickOnTheHighlightedRowShowsIt_data()
+    {
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<QString>("nuevo");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("column");
+        QTest::newRow("products") << "Vec0" << "SBNuevoP" << "ENombreP" << int(Col::ColProducto);
+        QTest::newRow("brands") << "VecM" << "SBNuevoM" << "EMarca" << int(TFProductosC::NameColNombre);
+        QTest::newRow("units") << "VecUM" << "SBNuevoUM" << "EUMedida" << int(TFProductosC::NameColNombre);
+    }
+    void clickOnTheHighlightedRowShowsIt()
+    {
+        QFETCH(QString, grid);
+        QFETCH(QString, nuevo);
+        QFETCH(QString, field);
+        QFETCH(int, column);
+        Catalog c;
+        c.open();
+        c.choose(1, QStringLiteral("COCA COLA 2L"));
+        DataGrid* list = c.grid(qPrintable(grid));
+        auto* tabs = c.w().findChild<QTabWidget*>();
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(list))
+                tabs->setCurrentIndex(i);
+        QVERIFY(list->isVisible());
+        const QString name = list->cell(column, 1);
+        c.clickCell(qPrintable(grid), 1, column);
+        QCOMPARE(Drive::text(c.w(), qPrintable(field)), name);
+        Drive::click(c.w(), qPrintable(nuevo));
+        QCOMPARE(Drive::text(c.w(), qPrintable(field)), QString());
+        c.clickCell(qPrintable(grid), 1, column);
+        QCOMPARE(Drive::text(c.w(), qPrintable(field)), name);
+    }
+
+    // A product the reports name (a sale, purchase or delivery line) is disabled, never deleted.
+    void productWithHistoryIsKept_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("sold") << "INSERT INTO DetalleV(IdProducto, IdVenta, IdCategoria) VALUES('P000000003', 'V000000001', 1)";
+        QTest::newRow("bought") << "INSERT INTO DetalleC(IdProducto, IdCompra, IdCategoria) VALUES('P000000003', 'P000000001', 1)";
+        QTest::newRow("handed out")
+            << "INSERT INTO DetalleEI(IdProducto, IdEntrega, IdCategoria) VALUES('P000000003', 'E000000001', 1)";
+    }
+    void productWithHistoryIsKept()
+    {
+        QFETCH(QString, line);
+        Catalog c;
+        const QString caja = c.shop.openCashSession(QDate(2026, 12, 9));
+        c.exec(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, IdCaja) VALUES('V000000001', '2026-12-09', ?)"), {caja});
+        c.exec(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, IdCaja) VALUES('P000000001', '2026-12-09', ?)"), {caja});
+        c.exec(QStringLiteral("INSERT INTO EntregaI(IdEntrega, FechaE, IdCaja) VALUES('E000000001', '2026-12-09', ?)"), {caja});
+        c.exec(line);
+        c.open();
+        c.choose(1, QStringLiteral("COCA COLA 2L"));
+        const int rows = c.grid("Vec0")->rowCount();
+        const int row = c.rowOf("Vec0", Col::ColIdProducto, QStringLiteral("P000000003"));
+        c.clickCell("Vec0", row, Col::ColBorrar);
+        QCOMPARE(c.shop.messages.infos,
+                 QStringList{"El Producto tiene ventas, compras o entregas registradas: eliminarlo cambiaria los "
+                             "reportes. Para dejar de usarlo, desactivelo (quite la marca de la columna E)"});
+        QCOMPARE(c.number(QStringLiteral("SELECT COUNT(*) FROM Productos WHERE IdProducto='P000000003'")), 1);
+        QCOMPARE(c.grid("Vec0")->rowCount(), rows);
+    }
+
     void evenCategoriesAreShaded()
     {
         Catalog c;

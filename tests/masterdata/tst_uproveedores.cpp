@@ -261,42 +261,86 @@ private slots:
         QVERIFY(t.shop.messages.infos[0].endsWith(QStringLiteral("ya no esta Registrado")));
     }
 
+    // After "NUEVO" the row stays highlighted: a click on it shows it again, as on any other row.
+    void clickOnTheHighlightedRowShowsIt_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<QString>("nuevo");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("suppliers") << 1 << "VecP" << "SBNuevo" << "ERSocial";
+        QTest::newRow("clients") << 2 << "VecC" << "SBNuevoC" << "ECliente";
+    }
+    void clickOnTheHighlightedRowShowsIt()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, grid);
+        QFETCH(QString, nuevo);
+        QFETCH(QString, field);
+        Window t(mode);
+        const QString name = t.grid(qPrintable(grid))->cell(2, 1);
+        t.clickCell(qPrintable(grid), 1, 2);
+        QCOMPARE(Drive::text(t.w(), qPrintable(field)), name);
+        Drive::click(t.w(), qPrintable(nuevo));
+        QCOMPARE(Drive::text(t.w(), qPrintable(field)), QString());
+        t.clickCell(qPrintable(grid), 1, 2);
+        QCOMPARE(Drive::text(t.w(), qPrintable(field)), name);
+    }
+
     void deleting_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("used");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("question");
-        QTest::newRow("supplier, yes") << 1 << true << "Eliminar Proveedor" << "Esta Seguro de querer Eliminar el Proveedor?...";
-        QTest::newRow("supplier, no") << 1 << false << "Eliminar Proveedor" << "Esta Seguro de querer Eliminar el Proveedor?...";
-        QTest::newRow("client, yes") << 2 << true << "Eliminar Cliente" << "Esta Seguro de querer Eliminar el Cliente?...";
-        QTest::newRow("client, no") << 2 << false << "Eliminar Cliente" << "Esta Seguro de querer Eliminar el Cliente?...";
+        QTest::addColumn<QString>("refusal");
+        const QString supplierQ = "Esta Seguro de querer Eliminar el Proveedor?...";
+        const QString clientQ = "Esta Seguro de querer Eliminar el Cliente?...";
+        const QString supplierUsed = "El Proveedor tiene compras registradas: eliminarlo cambiaria los reportes. Para "
+                                     "dejar de usarlo, desactivelo (quite la marca de la columna E)";
+        const QString clientUsed = "El Cliente tiene ventas o entregas registradas: eliminarlo cambiaria los reportes y "
+                                   "sus deudas perderian el nombre. Para dejar de usarlo, desactivelo (quite la marca "
+                                   "de la columna E)";
+        QTest::newRow("supplier, yes") << 1 << true << false << "Eliminar Proveedor" << supplierQ << "";
+        QTest::newRow("supplier, no") << 1 << false << false << "Eliminar Proveedor" << supplierQ << "";
+        QTest::newRow("supplier with purchases") << 1 << true << true << "Eliminar Proveedor" << supplierQ << supplierUsed;
+        QTest::newRow("client, yes") << 2 << true << false << "Eliminar Cliente" << clientQ << "";
+        QTest::newRow("client, no") << 2 << false << false << "Eliminar Cliente" << clientQ << "";
+        QTest::newRow("client with sales") << 2 << true << true << "Eliminar Cliente" << clientQ << clientUsed;
     }
     void deleting()
     {
         QFETCH(int, mode);
         QFETCH(bool, yes);
+        QFETCH(bool, used);
+        QFETCH(QString, refusal);
         Window t(mode);
         const QString table = mode == 1 ? QStringLiteral("Proveedores") : QStringLiteral("Clientes");
         const char* gridName = mode == 1 ? "VecP" : "VecC";
-        // The supplier has a purchase, the client a sale: both keep the NIT/CI and name as text.
+        const QString first = t.grid(gridName)->cell(1, 0);
+        // A purchase and a sale of someone else, or (used) of the row being deleted.
+        const QString other = QStringLiteral("99887766");
         const QString caja = t.shop.openCashSession(QDate(2026, 12, 9));
         t.shop.db().execute(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, IdCaja) "
-                                           "VALUES('P000000001', '2026-12-09', '1029384011', 'DISTRIBUIDORA LA CANASTA', ?)"), {caja});
+                                           "VALUES('P000000001', '2026-12-09', ?, 'DISTRIBUIDORA LA CANASTA', ?)"),
+                            {used && mode == 1 ? first : other, caja});
         t.shop.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, NitCI, Cliente, IdCaja) "
-                                           "VALUES('V000000001', '2026-12-09', '3344556', 'CARLOS O''BRIEN ROCA', ?)"), {caja});
+                                           "VALUES('V000000001', '2026-12-09', ?, 'CARLOS O''BRIEN ROCA', ?)"),
+                            {used && mode == 2 ? first : other, caja});
         const int rows = t.grid(gridName)->rowCount();
-        const QString first = t.grid(gridName)->cell(1, 0);
         t.grid(gridName)->goToRow(0);
         t.shop.messages.answerNext(yes);
         t.clickCell(gridName, 0, mode == 1 ? int(P::PColBorrar) : int(C::CColBorrar));
         QCOMPARE(t.shop.messages.questions.size(), 1);
         QTEST(t.shop.messages.questions[0].first, "title");
         QTEST(t.shop.messages.questions[0].second, "question");
+        QCOMPARE(t.shop.messages.infos, refusal.isEmpty() ? QStringList() : QStringList{refusal});
+        const bool gone = yes && !used;
         const qint64 left = t.row(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE NitCI=?").arg(table), {first}).integer(0);
-        QCOMPARE(left, yes ? 0 : 1);
-        QCOMPARE(t.grid(gridName)->rowCount(), yes ? rows - 1 : rows);
-        if (yes) {
+        QCOMPARE(left, gone ? 0 : 1);
+        QCOMPARE(t.grid(gridName)->rowCount(), gone ? rows - 1 : rows);
+        if (gone) {
             QCOMPARE(t.grid(gridName)->cell(0, 0), QStringLiteral("1"));
             QVERIFY(Drive::text(t.w(), mode == 1 ? "ENitCI" : "ENitCIC") != first); // never the deleted one
         }

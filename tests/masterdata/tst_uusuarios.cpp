@@ -2,8 +2,10 @@
 #include "WindowDriver.h"
 
 #include "data/MainStatus.h"
+#include "data/PasswordHash.h"
 #include "data/SessionState.h"
 #include "data/SharedFunctions.h"
+#include "data/TicketPrinterSettings.h"
 #include "masterdata/ui/UUsuarios.h"
 #include "printing/ui/InstalledPrinters.h"
 #include "widgets/DataGrid.h"
@@ -33,11 +35,13 @@ struct UsersShop {
 
     UsersShop()
     {
-        const QString insert = QStringLiteral("INSERT INTO Usuario(Login, Clave, Nombre, Ocupacion, Estado, M1, M2, M3, "
-                                              "M4, M5, M6) VALUES(?, ?, ?, 'CAJERO', 1, ?, ?, ?, ?, ?, ?)");
-        shop.db().execute(insert, {"ANA", "A1", "ANA ROJAS", "100000000", "00000000000", "000000", "11000",
+        const QString insert = QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado, M1, M2, "
+                                              "M3, M4, M5, M6) VALUES(?, ?, ?, 'CAJERO', 1, ?, ?, ?, ?, ?, ?)");
+        static const QString a1 = PasswordHash::Make(QStringLiteral("A1"));
+        static const QString l1 = PasswordHash::Make(QStringLiteral("L1"));
+        shop.db().execute(insert, {"ANA", a1, "ANA ROJAS", "100000000", "00000000000", "000000", "11000",
                                    "00000000", kNoRights});
-        shop.db().execute(insert, {"LUIS", "L1", "LUIS MENDOZA", kNoRights, kNoRights, kNoRights, kNoRights, kNoRights,
+        shop.db().execute(insert, {"LUIS", l1, "LUIS MENDOZA", kNoRights, kNoRights, kNoRights, kNoRights, kNoRights,
                                    "11110000000000000000"});
         shop.login();
     }
@@ -116,7 +120,9 @@ private slots:
         QCOMPARE((QStringList{list->cell(ColLogin, 0), list->cell(ColLogin, 1), list->cell(ColLogin, 2)}),
                  (QStringList{"ADMIN", "ANA", "LUIS"})); // ADMINISTRADOR, ANA ROJAS, LUIS MENDOZA
         QCOMPARE(Drive::text(*window, "ELogin"), QStringLiteral("ADMIN"));
-        QCOMPARE(Drive::text(*window, "EClave2"), QStringLiteral("ADMIN"));
+        // Only a hash of the password is stored: the window never shows one.
+        QCOMPARE(Drive::text(*window, "EClave1"), QString());
+        QCOMPARE(Drive::text(*window, "EClave2"), QString());
         QVERIFY(Drive::enabled(*window, "SBActualizar"));
         QVERIFY(!Drive::enabled(*window, "SBInsertar"));
 
@@ -183,7 +189,9 @@ private slots:
         QVERIFY(u.shop.messages.all.isEmpty());
         const SqlRows row = u.user("PEDRO");
         QCOMPARE(row.text(0), QStringLiteral("PEDRO"));
-        QCOMPARE(row.text(1), QStringLiteral("P1")); // upper case, no apostrophe
+        QCOMPARE(row.text(1), QString()); // the password only as its hash
+        QVERIFY(PasswordHash::Matches(QStringLiteral("P1"), row.text(QStringLiteral("ClaveHash")))); // no apostrophe
+        QVERIFY(!PasswordHash::Matches(QStringLiteral("P'1"), row.text(QStringLiteral("ClaveHash"))));
         QCOMPARE(row.text(2), QStringLiteral("PEDRO POMA"));
         QCOMPARE(row.integer(4), 1);
         QCOMPARE(u.rights("PEDRO"), QStringList(6, kNoRights));
@@ -251,6 +259,22 @@ private slots:
         QCOMPARE(u.user("JEFE").integer(4), 1);
     }
 
+    // After "NUEVO" the row stays highlighted: a click on it shows that user again.
+    void clickOnTheHighlightedRowShowsIt()
+    {
+        UsersShop u;
+        auto window = u.open(1);
+        clickCell(*window, "ANA", ColLogin);
+        QCOMPARE(Drive::text(*window, "ENombre"), QStringLiteral("ANA ROJAS"));
+        Drive::click(*window, "SBNuevo");
+        QCOMPARE(Drive::text(*window, "ENombre"), QString());
+        clickCell(*window, "ANA", ColLogin);
+        QCOMPARE(Drive::text(*window, "ELogin"), QStringLiteral("ANA"));
+        QCOMPARE(Drive::text(*window, "ENombre"), QStringLiteral("ANA ROJAS"));
+        QVERIFY(Drive::enabled(*window, "SBActualizar"));
+        QVERIFY(!Drive::enabled(*window, "SBInsertar"));
+    }
+
     void updateUserData_data()
     {
         QTest::addColumn<QString>("login");
@@ -275,6 +299,47 @@ private slots:
             QCOMPARE(u.user(login).text(0), login);
             QCOMPARE(grid(*window)->cell(ColLogin, 1), login);
         }
+    }
+
+    // The password fields start empty; left empty they keep the stored password, and so does
+    // typing the one the user already has (his shipped-password mark too). A new one replaces it.
+    void updatePassword_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("confirmation");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("answersTo");
+        QTest::addColumn<int>("mark");
+        QTest::newRow("left empty") << "" << "" << "" << "a1" << 1;
+        QTest::newRow("the same again") << "A1" << "A1" << "" << "a1" << 1;
+        QTest::newRow("a new one") << "NUEVA" << "NUEVA" << "" << "nueva" << 0;
+        QTest::newRow("confirmation differs") << "NUEVA" << "OTRA" << "Claves no coinciden" << "a1" << 1;
+        QTest::newRow("only one field") << "NUEVA" << "" << "Claves no coinciden" << "a1" << 1;
+    }
+    void updatePassword()
+    {
+        QFETCH(QString, password);
+        QFETCH(QString, confirmation);
+        QFETCH(QString, message);
+        QFETCH(QString, answersTo);
+        QFETCH(int, mark);
+        UsersShop u;
+        u.shop.db().execute(QStringLiteral("UPDATE Usuario SET CambiarClave=1 WHERE Login='ANA'"));
+        auto window = u.open(1);
+        chooseUser(*window, "ANA");
+        QCOMPARE(Drive::text(*window, "EClave1"), QString());
+        QCOMPARE(Drive::control<QLineEdit>(*window, "EClave1")->placeholderText(),
+                 QStringLiteral("vacía: se mantiene la clave actual"));
+        Drive::type(*window, "EClave1", password);
+        Drive::type(*window, "EClave2", confirmation);
+        Drive::click(*window, "SBActualizar");
+        QCOMPARE(u.shop.messages.infos, message.isEmpty() ? QStringList() : QStringList{message});
+        const SqlRows ana = u.user(QStringLiteral("ANA"));
+        QVERIFY(PasswordHash::Matches(answersTo, ana.text(QStringLiteral("ClaveHash"))));
+        QCOMPARE(ana.text(QStringLiteral("Clave")), QString());
+        QCOMPARE(ana.integer(QStringLiteral("CambiarClave")), mark);
+        if (message.isEmpty())
+            QCOMPARE(Drive::text(*window, "EClave1"), QString());
     }
 
     // The box flips only after the database took the change.
@@ -396,6 +461,68 @@ private slots:
         QCOMPARE(s.InvoicingEnabled, invoicing ? 1 : 0);
         QCOMPARE(s.PrintFormat, letter ? 1 : 0);
         QCOMPARE(s.TicketPrinterIndex, index);
+    }
+
+    // The ticket printer as a thermal printer driven directly: shown from the session, stored with
+    // its code page and drawer setting, or refused without an address.
+    void directPrinterSaved_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("codePage");
+        QTest::addColumn<bool>("drawer");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("network printer, PC858, no drawer") << " 192.168.1.50:9100 " << "PC858" << false << true;
+        QTest::newRow("device file, PC850, drawer") << "/dev/usb/lp0" << "PC850" << true << true;
+        QTest::newRow("no address") << "  " << "PC850" << true << false;
+    }
+    void directPrinterSaved()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, codePage);
+        QFETCH(bool, drawer);
+        QFETCH(bool, stored);
+        UsersShop u;
+        InstalledPrinters::install([] { return QStringList{"Termica"}; });
+        auto window = u.open(2);
+        QCOMPARE(Drive::control<QComboBox>(*window, "CBTipoImpresora")->currentIndex(), 0);
+        QVERIFY(!Drive::visible(*window, "EImpresoraDirecta"));
+        QVERIFY(Drive::control<QCheckBox>(*window, "CBCajon")->isChecked()); // on by default
+        Drive::control<QComboBox>(*window, "CBTipoImpresora")->setCurrentIndex(1);
+        QVERIFY(Drive::visible(*window, "EImpresoraDirecta"));
+        QVERIFY(!Drive::visible(*window, "CBImpresora"));
+        Drive::type(*window, "EImpresoraDirecta", address);
+        Drive::choose(*window, "CBPaginaCodigos", codePage);
+        tick(*window, "CBCajon", drawer);
+        if (qEnvironmentVariableIsSet("CVI_SAMPLE_DIR") && stored && drawer)
+            QVERIFY(window->grab().save(QDir(qEnvironmentVariable("CVI_SAMPLE_DIR")).filePath("parametros-impresora-directa.png")));
+        Drive::click(*window, "SBActualizarF");
+
+        const SqlRows row = u.shop.db().query(
+            QStringLiteral("SELECT ImpresoraDirecta, PaginaCodigos, AbrirCajon FROM Codigos WHERE IdC=1"));
+        const TicketPrinterSettings& session = TicketPrinterSettings::current();
+        if (!stored) {
+            QVERIFY(u.shop.messages.questions.isEmpty());
+            QVERIFY(u.shop.messages.infos.value(0).contains("/dev/usb/lp0"));
+            QCOMPARE(row.text(0), QString());
+            QVERIFY(!session.isDirect());
+            return;
+        }
+        QCOMPARE(u.shop.messages.infos, QStringList{"Parametros Actualizado Correctamente"});
+        QCOMPARE(row.text(0), address.trimmed());
+        QCOMPARE(row.integer(1), codePage == "PC858" ? 858 : 850);
+        QCOMPARE(row.integer(2), drawer ? 1 : 0);
+        QCOMPARE(session.directPrinter, address.trimmed());
+        QCOMPARE(session.codePage, codePage == "PC858" ? 858 : 850);
+        QCOMPARE(session.cashDrawer, drawer);
+
+        // Opened again, the window shows what was stored; back to the installed printer clears it.
+        auto again = u.open(2);
+        QCOMPARE(Drive::control<QComboBox>(*again, "CBTipoImpresora")->currentIndex(), 1);
+        QCOMPARE(Drive::text(*again, "EImpresoraDirecta"), address.trimmed());
+        Drive::control<QComboBox>(*again, "CBTipoImpresora")->setCurrentIndex(0);
+        Drive::click(*again, "SBActualizarF");
+        QVERIFY(!TicketPrinterSettings::current().isDirect());
+        QCOMPARE(u.shop.db().query(QStringLiteral("SELECT ImpresoraDirecta FROM Codigos")).text(0), QString());
     }
 
     void parametersKeptOnNoOrFailure_data()

@@ -8,6 +8,7 @@
 
 #include "FixedClock.h"
 #include "RecordingMessages.h"
+#include "data/MainStatus.h"
 #include "data/SessionState.h"
 
 #include <QtTest>
@@ -218,8 +219,42 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
         QCOMPARE(m_messages.infos.size(), 1);
-        QVERIFY(m_messages.infos.first().contains(QDir::toNativeSeparators(file)));
+        QVERIFY(m_messages.infos.first().contains(QDir::toNativeSeparators(QDir::cleanPath(folder))));
         QVERIFY(m_messages.errors.isEmpty());
+    }
+
+    // A shop without printer: one box per session and folder, not one per ticket; the status bar
+    // keeps naming the folder.
+    void noPrinterTellsTheFolderOncePerSession()
+    {
+        QTemporaryDir firstShop, secondShop;
+        SessionState& session = SessionState::current();
+        session.DatabasePath = firstShop.filePath("dbzelto.sqlite");
+        InstalledPrinters::install([] { return QStringList(); });
+        MainStatus::clear();
+        SystemTicketSink sink;
+        TicketSinkSeam::install(&sink);
+        const auto print = [] {
+            TicketDocument ticket;
+            QVERIFY(ticket.Begin("TICKET", 15));
+            ticket.BodyLine("A");
+            QVERIFY(ticket.End());
+        };
+        for (int i = 0; i < 3; ++i)
+            print();
+        const QString first = QDir::toNativeSeparators(firstShop.path() + "/tickets");
+        QCOMPARE(m_messages.infos.size(), 1);
+        QVERIFY(m_messages.infos.first().contains(first));
+        QCOMPARE(MainStatus::text(MainStatus::kTicketsPanel), "Tickets en PDF: " + first);
+
+        session.DatabasePath = secondShop.filePath("dbzelto.sqlite");
+        print();
+        print();
+        const QString second = QDir::toNativeSeparators(secondShop.path() + "/tickets");
+        QCOMPARE(m_messages.infos.size(), 2);
+        QVERIFY(m_messages.infos.last().contains(second));
+        QCOMPARE(MainStatus::text(MainStatus::kTicketsPanel), "Tickets en PDF: " + second);
+        MainStatus::clear();
     }
 
     void ticketsInTheSameSecondGetTheirOwnFiles()

@@ -1,4 +1,5 @@
 #pragma once
+#include "ProgramFiles.h"
 #include "PrintCapture.h"
 #include "PurchaseShop.h"
 #include "WindowDriver.h"
@@ -7,7 +8,6 @@
 #include "masterdata/ui/UListarProd.h"
 #include "purchases/ui/PurchasePanel.h"
 #include "purchases/ui/UStock.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 #include "widgets/DataGrid.h"
 
@@ -32,10 +32,7 @@ struct PurchaseWindow {
 
     explicit PurchaseWindow(int mode = PurchasePanel::ProductsMode, const std::function<void(PurchaseShop&)>& prepare = {})
     {
-        QDir(p.shop.folder()).mkpath(QStringLiteral("img"));
-        QImage logo(160, 80, QImage::Format_RGB32);
-        logo.fill(QColor(30, 90, 150));
-        logo.save(p.shop.folder() + QStringLiteral("img/logo.jpg"), "JPG");
+        ProgramFiles::copyPicturesInto(p.shop.folder());
         TFListarProd::setShared(&items);
         TFBusquedas::setShared(&suppliers);
         TFCantidad::setRunner([this](TFCantidad& dialog) { answer(dialog); });

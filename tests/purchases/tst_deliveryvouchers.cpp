@@ -1,3 +1,4 @@
+#include "ProgramFiles.h"
 #include "FixedClock.h"
 #include "RecordingMessages.h"
 #include "data/SessionState.h"
@@ -74,12 +75,8 @@ private slots:
     {
         SessionState::reset();
         FillShop();
-        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/");
-        QDir(m_folder.path()).mkpath(QStringLiteral("img"));
-        QImage logo(160, 80, QImage::Format_RGB32);
-        logo.fill(QColor(150, 90, 30));
-        QPainter(&logo).fillRect(20, 20, 120, 40, Qt::white);
-        QVERIFY(logo.save(m_folder.filePath(QStringLiteral("img/logo.jpg")), "JPG"));
+        // The program's folder as a fresh build leaves it: its own logo, no shop logo.
+        SessionState::current().AppFolder = ProgramFiles::buildFolder();
         TicketSinkSeam::install(&m_tickets);
         ReportPreview::install(&m_preview);
         MessageSeam::install(&m_messages);
@@ -221,7 +218,7 @@ private slots:
 
     void letterNoteWithoutLogoShowsNothing()
     {
-        QVERIFY(QFile::remove(m_folder.filePath(QStringLiteral("img/logo.jpg"))));
+        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/"); // no pictures at all
         QVERIFY(!TFRVenta::instance().ShowSupplyDeliveryNote(Delivery(2).letterForm(QStringLiteral("000000012")), 2));
         QVERIFY(m_preview.shown.isEmpty());
         QCOMPARE(m_messages.errors.size(), 1);

@@ -1,3 +1,4 @@
+#include "ProgramFiles.h"
 #include "PrintCapture.h"
 #include "PurchaseShop.h"
 #include "WindowDriver.h"
@@ -33,10 +34,7 @@ struct ServiceWindow {
 
     explicit ServiceWindow(const std::function<void(PurchaseShop&)>& prepare = {})
     {
-        QDir(p.shop.folder()).mkpath(QStringLiteral("img"));
-        QImage logo(160, 80, QImage::Format_RGB32);
-        logo.fill(QColor(30, 90, 150));
-        logo.save(p.shop.folder() + QStringLiteral("img/logo.jpg"), "JPG");
+        ProgramFiles::copyPicturesInto(p.shop.folder());
         TFCantidad::setRunner([this](TFCantidad& dialog) { answer(dialog); });
         if (prepare)
             prepare(p);

@@ -1,6 +1,8 @@
+#include "ProgramFiles.h"
 #include "DeliveryShop.h"
 #include "PrintCapture.h"
 #include "SecondStation.h"
+#include "ItemDriver.h"
 #include "WindowDriver.h"
 
 #include "app/ui/UPrincipal.h"
@@ -12,7 +14,6 @@
 #include "purchases/ui/DeliveryGrids.h"
 #include "purchases/ui/DeliveryPanel.h"
 #include "purchases/ui/UEgresoI.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 #include "widgets/DataGrid.h"
 #include "widgets/StatusShape.h"
@@ -77,13 +78,7 @@ struct Window {
     void answer(TFCantidad& dialog)
     {
         ++dialogs;
-        const QString typed = answers.isEmpty() ? QStringLiteral("1") : answers.takeFirst();
-        if (typed == QLatin1String("ESC")) {
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            return;
-        }
-        Drive::type(dialog, "ECantidadV", typed);
-        Drive::click(dialog, "BAceptar");
+        Drive::answerQuantity(dialog, "ECantidadV", answers.isEmpty() ? QStringLiteral("1") : answers.takeFirst());
     }
 
     DataGrid* grid(const char* name) const { return Drive::control<DataGrid>(*window, name); }
@@ -98,12 +93,8 @@ struct Window {
     // Picks a supply of the list shown with Enter, answering the quantity dialog.
     void add(const QString& supply, const QString& quantity = QStringLiteral("1"))
     {
-        const int row = supplies()->findRow(SNombre, supply);
-        if (row < 0)
-            qFatal("no supply %s in the list", qPrintable(supply));
         answers << quantity;
-        supplies()->goToRow(row);
-        QTest::keyClick(supplies(), Qt::Key_Return);
+        Drive::addItem(supplies(), SNombre, supply);
     }
     QRect cell(int row, int column) const { return lines()->visualRect(lines()->model()->index(row, column)); }
     void doubleClickLine(int row, int column, const QString& answer)
@@ -293,7 +284,7 @@ private slots:
         bool hasPhoto = false;
         TFCantidad::setRunner([&](TFCantidad& dialog) {
             title = dialog.windowTitle();
-            shown = QuantityExchange::current().BrandOrId;
+            shown = dialog.request().BrandOrId;
             hasPhoto = !dialog.photo().isNull();
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
@@ -455,10 +446,7 @@ private slots:
         QFETCH(int, format);
         Window w;
         SessionState::current().PrintFormat = format;
-        QDir(w.s.shop.folder()).mkpath("img");
-        QImage logo(120, 60, QImage::Format_RGB32);
-        logo.fill(Qt::darkBlue);
-        QVERIFY(logo.save(w.s.shop.folder() + "img/logo.jpg", "JPG"));
+        QVERIFY(ProgramFiles::copyPicturesInto(w.s.shop.folder()));
         QCOMPARE(w.field("EIdEgreso"), QStringLiteral("000000001"));
         SecondStation other(w.s.shop.databasePath());
         QVERIFY2(other.ok(), qPrintable(other.error()));
@@ -599,10 +587,7 @@ private slots:
         Window w(21, [](DeliveryShop& s) {
             SessionState::current().ListYear = 2026;
             SessionState::current().PrintFormat = 1;
-            QDir(s.shop.folder()).mkpath("img");
-            QImage logo(120, 60, QImage::Format_RGB32);
-            logo.fill(Qt::darkBlue);
-            logo.save(s.shop.folder() + "img/logo.jpg", "JPG");
+            ProgramFiles::copyPicturesInto(s.shop.folder());
             s.storeOld("E000000001", "2025-12-31", "ANA", "C000000050");
             s.storeOld("E000000002", "2026-01-01", "BETO", "C000000051");
             s.storeOld("E000000003", "2026-06-15", "ANA", "C000000052", "A");

@@ -3,9 +3,7 @@
 #include "data/SharedFunctions.h"
 #include "sales/SaleVoucher.h"
 
-#include <QImage>
 #include <QStringList>
-#include <zbar.h>
 
 // The shop and the sales the voucher tests print.
 namespace SaleSamples {
@@ -78,30 +76,6 @@ inline SaleVoucher Sale(int paymentForm, int lines, double cash)
     v.cashReceived = cash;
     v.changeOrBalance = paymentForm == 2 ? v.total - cash : cash - v.total;
     return v;
-}
-
-// Every QR symbol zbar finds in the picture, as text.
-inline QStringList DecodeQr(const QImage& picture)
-{
-    using namespace zbar;  // the C interface lives in this namespace in C++
-    const QImage gray = picture.convertToFormat(QImage::Format_Grayscale8);
-    QByteArray pixels;
-    for (int y = 0; y < gray.height(); ++y)
-        pixels.append(reinterpret_cast<const char*>(gray.constScanLine(y)), gray.width());
-    zbar_image_scanner_t* scanner = zbar_image_scanner_create();
-    zbar_image_scanner_set_config(scanner, ZBAR_NONE, ZBAR_CFG_ENABLE, 0);
-    zbar_image_scanner_set_config(scanner, ZBAR_QRCODE, ZBAR_CFG_ENABLE, 1);
-    zbar_image_t* image = zbar_image_create();
-    zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
-    zbar_image_set_size(image, unsigned(gray.width()), unsigned(gray.height()));
-    zbar_image_set_data(image, pixels.constData(), unsigned(pixels.size()), nullptr);
-    QStringList texts;
-    if (zbar_scan_image(scanner, image) > 0)
-        for (const zbar_symbol_t* s = zbar_image_first_symbol(image); s; s = zbar_symbol_next(s))
-            texts << QString::fromUtf8(zbar_symbol_get_data(s), int(zbar_symbol_get_data_length(s)));
-    zbar_image_destroy(image);
-    zbar_image_scanner_destroy(scanner);
-    return texts;
 }
 
 inline const QString kInvoiceQr =

@@ -408,10 +408,12 @@ private slots:
         QTest::newRow("cash short of the total") << cash << 0 << "1" << true << "12.49" << kMaria << kMariaName << "12.5"
                                                  << true << "No esta cancelando el Total, revise e intente nuevamente"
                                                  << false;
+        const QString creditLeavesADebt = "En una venta a CREDITO el Efectivo debe ser menor al Total; si paga el "
+                                          "Total, elija la forma de pago EFECTIVO";
         QTest::newRow("credit with change") << credit << 0 << "1" << true << "13" << kMaria << kMariaName << "12.5" << true
-                                            << "En una venta a CREDITO el Efectivo no puede ser mayor al Total, revise e "
-                                               "intente nuevamente"
-                                            << false;
+                                            << creditLeavesADebt << false;
+        QTest::newRow("credit paid in full") << credit << 0 << "1" << true << "12.50" << kMaria << kMariaName << "12.5"
+                                             << true << creditLeavesADebt << false;
         QTest::newRow("free sale with prices") << free << 0 << "1" << true << "0.00" << "" << "" << "12.5" << true
                                                << "Una venta SIN COSTO (Gratis) no lleva precios, revise e intente "
                                                   "nuevamente"

@@ -1,3 +1,5 @@
+#include "ProgramFiles.h"
+#include "QrDecoder.h"
 #include "SaleSamples.h"
 
 #include "FixedClock.h"
@@ -55,12 +57,8 @@ private slots:
     void init()
     {
         SessionState::reset();
-        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/");
-        QDir(m_folder.path()).mkpath(QStringLiteral("img"));
-        QImage logo(160, 80, QImage::Format_RGB32);
-        logo.fill(QColor(30, 90, 150));
-        QPainter(&logo).fillRect(20, 20, 120, 40, Qt::white);
-        QVERIFY(logo.save(m_folder.filePath(QStringLiteral("img/logo.jpg")), "JPG"));
+        // The program's folder as a fresh build leaves it: its own logo, no shop logo.
+        SessionState::current().AppFolder = ProgramFiles::buildFolder();
         MessageSeam::install(&m_messages);
         ClockSeam::install(&m_clock);
         ReportPreview::install(&m_preview);
@@ -208,7 +206,7 @@ private slots:
             QCOMPARE(Text(page, "MLeyendaF"), QStringLiteral("\"ESTA FACTURA CONTRIBUYE AL DESARROLLO DEL PAIS, EL USO "
                                                              "ILICITO DE ESTA SERA SANCIONADO DE ACUERDO A LEY\""));
             QCOMPARE(Text(page, "MLeyenda"), QStringLiteral("LEY Nº 453: \"") + SaleSamples::kLegend + "\"");
-            QCOMPARE(SaleSamples::DecodeQr(page.find("IQR")->image), QStringList{SaleSamples::kInvoiceQr});
+            QCOMPARE(QrDecoder::Decode(page.find("IQR")->image), QStringList{SaleSamples::kInvoiceQr});
         }
         WriteSample(m_preview, 0, QStringLiteral("factura-carta-%1.pdf").arg(branch == 0 ? "matriz" : "sucursal"));
     }
@@ -269,7 +267,7 @@ private slots:
         QCOMPARE(Text(page, "LHora"), QStringLiteral("Hora: 10:30:00"));
         QCOMPARE(Text(page, "LFichaC"), QStringLiteral("ID/Cajero: 12/ana"));
         QCOMPARE(Text(page, "QRLeyenda"), QStringLiteral("LEY Nº 453: \"") + SaleSamples::kLegend + "\"");
-        QCOMPARE(SaleSamples::DecodeQr(page.find("ImageQR")->image), QStringList{SaleSamples::kInvoiceQr});
+        QCOMPARE(QrDecoder::Decode(page.find("ImageQR")->image), QStringList{SaleSamples::kInvoiceQr});
         // Seven rows: the lines, then the observation row while there is room for it.
         QStringList descriptions;
         for (int i = 0; i < qMin(lines, 7); ++i)
@@ -357,7 +355,7 @@ private slots:
     void missingLogoShowsNothing()
     {
         SaleSamples::FillShop(0, "", "");
-        QVERIFY(QFile::remove(m_folder.filePath(QStringLiteral("img/logo.jpg"))));
+        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/"); // no pictures at all
         QVERIFY(!TFIFacturaD::instance().ShowInvoice(SaleSamples::Invoice().printedInvoice()));
         QVERIFY(!TFRVenta::instance().ShowDeliveryNote(SaleSamples::Sale(1, 1, 10).deliveryNote(QStringLiteral("000000001")), 2));
         QCOMPARE(m_messages.errors.size(), 2);

@@ -2,7 +2,6 @@
 #include "WindowDriver.h"
 
 #include "data/SessionState.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 
 #include <QDir>
@@ -12,10 +11,9 @@
 
 namespace {
 
-void Prepare(int mode)
+QuantityRequest Prepare(int mode)
 {
-    QuantityExchange& q = QuantityExchange::current();
-    q = QuantityExchange();
+    QuantityRequest q;
     q.Mode = mode;
     q.BrandOrId = QStringLiteral("P000000001");
     q.ProductName = QStringLiteral("COCA COLA 2L");
@@ -25,6 +23,7 @@ void Prepare(int mode)
     q.PurchaseQuantity = 1;
     q.TotalCost = 0;
     q.UnitCost = 12.5;
+    return q;
 }
 
 }
@@ -67,8 +66,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, panel);
         QFETCH(QString, button);
-        Prepare(mode);
-        TFCantidad dialog;
+        TFCantidad dialog(Prepare(mode));
         dialog.show();
         QCOMPARE(dialog.windowTitle(), caption);
         int shown = 0;
@@ -85,9 +83,9 @@ private slots:
 
     void prefilledAndSelected()
     {
-        Prepare(1);
-        QuantityExchange::current().SaleQuantity = 2.5;
-        TFCantidad dialog;
+        QuantityRequest request = Prepare(1);
+        request.SaleQuantity = 2.5;
+        TFCantidad dialog(request);
         dialog.show();
         auto* field = Drive::control<QLineEdit>(dialog, "ECantidadV");
         QCOMPARE(field->text(), QStringLiteral("2.5"));
@@ -134,7 +132,6 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(bool, accepted);
         QFETCH(double, value);
-        Prepare(mode);
         TFCantidad::setRunner([&](TFCantidad& dialog) {
             for (const QString& entry : typed) {
                 const QByteArray name = entry.section('=', 0, 0).toLatin1();
@@ -147,9 +144,11 @@ private slots:
             Drive::click(dialog, "BAceptar");
             QVERIFY(!dialog.isVisible());
         });
-        QCOMPARE(TFCantidad::Run(), accepted);
-        const QuantityExchange& q = QuantityExchange::current();
-        QCOMPARE(q.Accepted, accepted ? 1 : 0);
+        const QuantityRequest request = Prepare(mode);
+        const std::optional<QuantityRequest> answer = TFCantidad::Run(request);
+        QCOMPARE(answer.has_value(), accepted);
+        // Without an answer the caller keeps what it asked with.
+        const QuantityRequest q = answer.value_or(request);
         const double returned = mode == 1 || mode == 5 ? q.SaleQuantity
                               : mode == 3              ? q.UnitCost
                                                        : q.PurchaseQuantity;
@@ -166,8 +165,7 @@ private slots:
 
     void lettersNeverReachANumber()
     {
-        Prepare(1);
-        TFCantidad dialog;
+        TFCantidad dialog(Prepare(1));
         dialog.show();
         Drive::type(dialog, "ECantidadV", "1a2,5");
         QCOMPARE(Drive::text(dialog, "ECantidadV"), QStringLiteral("125"));
@@ -175,20 +173,17 @@ private slots:
 
     void escapeClosesWithoutAnswer()
     {
-        Prepare(7);
         TFCantidad::setRunner([](TFCantidad& dialog) {
             Drive::control<QPlainTextEdit>(dialog, "MConceptoS")->setPlainText("ALGO");
             QTest::keyClick(Drive::control<QWidget>(dialog, "MConceptoS"), Qt::Key_Escape);
             QVERIFY(!dialog.isVisible());
         });
-        QVERIFY(!TFCantidad::Run());
-        QCOMPARE(QuantityExchange::current().Accepted, 0);
+        QVERIFY(!TFCantidad::Run(Prepare(7)));
     }
 
     void conceptKeepsSixtyCharacters()
     {
-        Prepare(7);
-        TFCantidad dialog;
+        TFCantidad dialog(Prepare(7));
         dialog.show();
         auto* memo = Drive::control<QPlainTextEdit>(dialog, "MConceptoS");
         memo->setPlainText(QString(75, QLatin1Char('A')));
@@ -217,8 +212,7 @@ private slots:
             picture.fill(file.startsWith('P') ? Qt::red : Qt::blue);
             QVERIFY(picture.save(folder.filePath("img/" + file), "JPG"));
         }
-        Prepare(4);
-        TFCantidad dialog;
+        TFCantidad dialog(Prepare(4));
         dialog.show();
         const QPixmap photo = dialog.photo();
         QCOMPARE(photo.isNull(), !shown.isValid());
@@ -239,8 +233,7 @@ private slots:
         if (folder.isEmpty())
             QSKIP("set CVI_SNAPSHOT_DIR to render the quantity dialog");
         for (int mode : {1, 2, 3, 7}) {
-            Prepare(mode);
-            TFCantidad dialog;
+            TFCantidad dialog(Prepare(mode));
             dialog.show();
             QVERIFY(dialog.grab().save(folder + QStringLiteral("/cantidad-%1.png").arg(mode)));
         }

@@ -1,3 +1,4 @@
+#include "ProgramFiles.h"
 #include "PrintCapture.h"
 #include "SaleHistory.h"
 #include "WindowDriver.h"
@@ -15,6 +16,7 @@
 #include "widgets/StatusShape.h"
 #include "widgets/UBuscar2.h"
 
+#include "QrDecoder.h"
 #include "SaleSamples.h"
 
 #include <QComboBox>
@@ -55,10 +57,7 @@ struct Shop {
                              {SalesShop::line(kCoca, "1", "12.5", "COCA COLA 2L")}));
         SessionState::current().ListYear = 2026;
         SessionState::current().WindowMode = 4;
-        QDir(s.shop.folder()).mkpath("img");
-        QImage logo(120, 60, QImage::Format_RGB32);
-        logo.fill(Qt::darkBlue);
-        logo.save(s.shop.folder() + "img/logo.jpg", "JPG");
+        ProgramFiles::copyPicturesInto(s.shop.folder());
     }
 
     std::unique_ptr<TFSaldarD> open()
@@ -365,7 +364,7 @@ private slots:
                 if (!mark.image.isNull())
                     qr = &mark;
             QVERIFY(qr);
-            QCOMPARE(SaleSamples::DecodeQr(qr->image), QStringList{qrText});
+            QCOMPARE(QrDecoder::Decode(qr->image), QStringList{qrText});
         } else if (format == 0) {
             const QStringList texts = Texts(shop.print.tickets.jobs.first());
             QCOMPARE(texts.mid(texts.size() - 4),
@@ -378,7 +377,7 @@ private slots:
             QCOMPARE(shop.print.label("LFichaC"), QStringLiteral("ID/Cajero: 1/ana"));
             QCOMPARE(Column(shop.print, "LDescripcion").mid(0, 2), (QStringList{"COCA COLA 2L", ""}));
             const PlacedElement* qr = shop.print.previews.shown.first().pages.first().find("ImageQR");
-            QCOMPARE(SaleSamples::DecodeQr(qr->image), QStringList{qrText});
+            QCOMPARE(QrDecoder::Decode(qr->image), QStringList{qrText});
         } else {
             QCOMPARE(shop.print.previews.shown.first().pageCount(), 1);
             QCOMPARE(shop.print.label("LNOrden"), QStringLiteral("Nº: V000000002"));

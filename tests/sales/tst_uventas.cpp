@@ -1,3 +1,5 @@
+#include "ProgramFiles.h"
+#include "ItemDriver.h"
 #include "SaleHistory.h"
 #include "WindowDriver.h"
 
@@ -11,7 +13,6 @@
 #include "printing/RecordingTicketSink.h"
 #include "printing/TicketSinkSeam.h"
 #include "sales/ProductBarcode.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 #include "sales/ui/UVentas.h"
 #include "widgets/DataGrid.h"
@@ -41,6 +42,7 @@ struct Register {
     RecordingReportPreview previews;
     QStringList answers;
     int dialogs = 0;
+    QuantityRequest asked;  // what the quantity dialog was last asked
     std::unique_ptr<TFVentas> window;
 
     explicit Register(const std::function<void(SalesShop&)>& prepare = {})
@@ -68,13 +70,9 @@ struct Register {
     {
         ++dialogs;
         const QString typed = answers.isEmpty() ? QStringLiteral("1") : answers.takeFirst();
-        if (typed == QLatin1String("ESC")) {
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            return;
-        }
-        const bool price = QuantityExchange::current().Mode == QuantityExchange::UnitCostMode;
-        Drive::type(dialog, price ? "ECostoN" : "ECantidadV", typed);
-        Drive::click(dialog, "BAceptar");
+        asked = dialog.request();
+        const bool price = asked.Mode == QuantityRequest::UnitCostMode;
+        Drive::answerQuantity(dialog, price ? "ECostoN" : "ECantidadV", typed);
     }
 
     DataGrid* products() const { return Drive::control<DataGrid>(*window, "Vec0"); }
@@ -84,12 +82,8 @@ struct Register {
     // Picks a product of the list shown with Enter, answering the quantity dialog.
     void add(const QString& product, const QString& quantity = QStringLiteral("1"))
     {
-        const int row = products()->findRow(TFVentas::PProducto, product);
-        if (row < 0)
-            qFatal("no product %s in the list", qPrintable(product));
         answers << quantity;
-        products()->goToRow(row);
-        QTest::keyClick(products(), Qt::Key_Return);
+        Drive::addItem(products(), TFVentas::PProducto, product);
     }
     QRect cell(int row, int column) const { return cart()->visualRect(cart()->model()->index(row, column)); }
     void doubleClickCart(int row, int column, const QString& answer)
@@ -147,10 +141,7 @@ QString SellOrder123(SalesShop& s)
 
 void WriteLogo(SalesShop& s)
 {
-    QDir(s.shop.folder()).mkpath("img");
-    QImage logo(120, 60, QImage::Format_RGB32);
-    logo.fill(Qt::darkBlue);
-    logo.save(s.shop.folder() + "img/logo.jpg", "JPG");
+    ProgramFiles::copyPicturesInto(s.shop.folder());
 }
 
 // Presses keys where the focus is, as a keyboard does, and counts them.
@@ -358,7 +349,7 @@ private slots:
         QCOMPARE(r.field("ETotal"), QStringLiteral("72.50"));
         QCOMPARE(r.cart()->footerText(TFVentas::NxCTotal), QStringLiteral("72.50"));
         QCOMPARE(r.cart()->footerText(TFVentas::NxBorrarP), QStringLiteral("1"));
-        const QuantityExchange& q = QuantityExchange::current();
+        const QuantityRequest& q = r.asked;
         QCOMPARE(q.ProductName, QStringLiteral("COCA COLA 2L"));
         QCOMPARE(q.Presentation, QStringLiteral("BOTELLA PET 2 LITROS"));
     }
@@ -459,11 +450,11 @@ private slots:
         r.add("COCA COLA 2L", "2.5");
         QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"36.25"});
         r.doubleClickCart(0, TFVentas::NxCantidad, "1.5");
-        QCOMPARE(QuantityExchange::current().Mode, int(QuantityExchange::SaleQuantityMode));
+        QCOMPARE(r.asked.Mode, int(QuantityRequest::SaleQuantityMode));
         QCOMPARE(r.cartColumn(TFVentas::NxCantidad), QStringList{"1.5"});
         QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"21.75"});
         r.doubleClickCart(0, TFVentas::NxPVenta1, "1.1");
-        QCOMPARE(QuantityExchange::current().Mode, int(QuantityExchange::UnitCostMode));
+        QCOMPARE(r.asked.Mode, int(QuantityRequest::UnitCostMode));
         QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), QStringList{"1.1"});
         QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"1.65"});
         r.doubleClickCart(0, TFVentas::NxPVenta1, "0");  // a price of 0 is a price

@@ -230,6 +230,34 @@ private slots:
         QVERIFY(g.grid.isChecked(5, 1));
     }
 
+    // Every click on a row selects it once: a new row through the current-row change, the row
+    // already current (another column of it, or the same cell again) through the click itself.
+    void everyClickSelectsItsRowOnce_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::newRow("another row") << 2 << 2;
+        QTest::newRow("the current row again") << 1 << 2;
+        QTest::newRow("another column of the current row") << 1 << 3;
+    }
+    void everyClickSelectsItsRowOnce()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        ProductGrid g;
+        g.fill();
+        g.grid.resize(520, 200);
+        g.grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.grid));
+        g.grid.goToRow(1);
+        QSignalSpy selected(&g.grid, &DataGrid::rowSelected);
+        QTest::mouseClick(g.grid.viewport(), Qt::LeftButton, {}, g.grid.visualRect(g.grid.model()->index(row, column)).center());
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().first().toInt(), row);
+        g.grid.goToRow(0); // from code: selects through the row change only
+        QCOMPARE(selected.size(), 2);
+    }
+
     // Looks at the grid as a user would: writes a PNG to $CVI_SAMPLE_DIR when set.
     void footerLinesUpWithItsColumns()
     {

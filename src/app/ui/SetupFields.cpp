@@ -1,5 +1,7 @@
 #include "app/ui/SetupFields.h"
 
+#include "widgets/NamedControls.h"
+
 #include <QLabel>
 #include <QLineEdit>
 
@@ -7,10 +9,7 @@ namespace SetupFields {
 
 QLineEdit* line(QWidget* parent, const char* name, int maxLength, bool secret)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(maxLength);
-    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * qMin(maxLength, 40) + 16);
+    QLineEdit* edit = NamedControls::SizedField(parent, name, maxLength);
     if (secret)
         edit->setEchoMode(QLineEdit::Password);
     return edit;

@@ -12,6 +12,7 @@
 #include "data/SessionLoader.h"
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
+#include "widgets/NamedControls.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,9 +33,7 @@ constexpr int kMaxText = 15;
 
 QLineEdit* lineEdit(const char* name, QWidget* parent, bool secret = false)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(kMaxText);
+    QLineEdit* edit = NamedControls::Field(parent, name, kMaxText);
     if (secret)
         edit->setEchoMode(QLineEdit::Password);
     return edit;
@@ -42,9 +41,7 @@ QLineEdit* lineEdit(const char* name, QWidget* parent, bool secret = false)
 
 QLineEdit* readOnlyEdit(const char* name, QWidget* parent)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setReadOnly(true);
+    QLineEdit* edit = NamedControls::ReadOnlyField(parent, name);
     edit->setFocusPolicy(Qt::ClickFocus);
     return edit;
 }
@@ -52,8 +49,7 @@ QLineEdit* readOnlyEdit(const char* name, QWidget* parent)
 // Enter must never reach the dialog's default-button handling: each field decides itself.
 QPushButton* acceptButton(const char* name, QWidget* parent)
 {
-    auto* button = new QPushButton(QStringLiteral("Aceptar"), parent);
-    button->setObjectName(QLatin1String(name));
+    QPushButton* button = NamedControls::Button(parent, name, QStringLiteral("Aceptar"));
     button->setAutoDefault(false);
     button->setDefault(false);
     button->setMinimumWidth(110);

@@ -18,6 +18,7 @@
 #include "data/MainStatus.h"
 #include "data/MessageSeam.h"
 #include "data/ProgramEndSeam.h"
+#include "data/TicketPrinterSettings.h"
 #include "data/SessionState.h"
 #include "data/UDataModule.h"
 #include "masterdata/ui/UBusquedas.h"
@@ -64,7 +65,8 @@ const QString kCaptionAfterLogin = QStringLiteral("CVI Zelto [Mayores informes a
 constexpr int kLoginDelayMs = 1000;
 
 // Panel widths of the status bar (the least, for the text ones); the even ones hold an icon.
-constexpr int kPanelWidths[MainStatus::kPanels] = {22, 200, 22, 320, 22, 220, 22, 50};
+// The last panel (where tickets go without a printer) takes the rest of the bar.
+constexpr int kPanelWidths[MainStatus::kPanels] = {22, 200, 22, 320, 22, 220, 22, 50, 0};
 
 QToolBar* makeToolBar(const char* name, const QString& title, QWidget* parent)
 {
@@ -164,6 +166,7 @@ void TFPrincipal::resetSession()
     s.SupplyListGroup = 17;
     s.AppFolder = ProgramFolder::Current();
     s.InvoicingEnabled = s.PrintFormat = s.TicketPrinterIndex = 0;
+    TicketPrinterSettings::reset();
 }
 
 QToolBar* TFPrincipal::toolBar(int number) const
@@ -432,15 +435,15 @@ void TFPrincipal::buildStatusBar()
         panel->setObjectName(QStringLiteral("SBar1Panel%1").arg(i));
         panel->setFrameShape(QFrame::StyledPanel);
         // The text panels grow with a longer text ("Tipo: ADMIN"); the icon panels stay square.
-        if (i % 2 == 0)
+        if (i % 2 == 0 && kPanelWidths[i] > 0)
             panel->setFixedWidth(kPanelWidths[i]);
-        else
+        else if (kPanelWidths[i] > 0)
             panel->setMinimumWidth(kPanelWidths[i]);
-        if (i % 2 == 0) {
+        if (i % 2 == 0 && i != MainStatus::kTicketsPanel) {
             panel->setAlignment(Qt::AlignCenter);
             panel->setPixmap(style()->standardIcon(icons[i / 2]).pixmap(16, 16));
         }
-        bar->addWidget(panel);
+        bar->addWidget(panel, kPanelWidths[i] > 0 ? 0 : 1);
         m_panels << panel;
     }
     MainStatus::installSink([this](int panel, const QString& text) {

@@ -14,6 +14,7 @@
 #include "data/ShopBackup.h"
 #include "data/UDataModule.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 #include "widgets/WindowStatusBar.h"
 
 #include <QApplication>
@@ -30,12 +31,10 @@
 
 namespace {
 
-QLineEdit* amountField(QWidget* parent, const QString& name, bool readOnly)
+QLineEdit* amountField(QWidget* parent, const char* name, bool readOnly)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
+    QLineEdit* edit = NamedControls::Field(parent, name, 0, readOnly);
     edit->setAlignment(Qt::AlignRight);
-    edit->setReadOnly(readOnly);
     if (!readOnly)
         InputFilters::digitsAndPoint(edit);
     return edit;
@@ -70,10 +69,10 @@ void TFCaja::buildOpenPanel()
     m_DTFechaC->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     m_DTFechaC->setCalendarPopup(true);
     InputFilters::refuseTyping(m_DTFechaC);
-    m_ESaldoC = amountField(m_PAbrirC, QStringLiteral("ESaldoC"), true);
-    m_ESaldoI = amountField(m_PAbrirC, QStringLiteral("ESaldoI"), false);
+    m_ESaldoC = amountField(m_PAbrirC, "ESaldoC", true);
+    m_ESaldoI = amountField(m_PAbrirC, "ESaldoI", false);
     m_ESaldoI->setText(QStringLiteral("0"));
-    m_ESaldoT = amountField(m_PAbrirC, QStringLiteral("ESaldoT"), true);
+    m_ESaldoT = amountField(m_PAbrirC, "ESaldoT", true);
     m_BAbrirC = new QPushButton(m_PAbrirC);
     m_BAbrirC->setObjectName(QStringLiteral("BAbrirC"));
 
@@ -92,9 +91,9 @@ void TFCaja::buildClosePanel()
 {
     m_PCerrarC = new QGroupBox(this);
     m_PCerrarC->setObjectName(QStringLiteral("PCerrarC"));
-    m_EEfectivo = amountField(m_PCerrarC, QStringLiteral("EEfectivo"), false);
-    m_ETraspaso = amountField(m_PCerrarC, QStringLiteral("ETraspaso"), false);
-    m_ESaldo = amountField(m_PCerrarC, QStringLiteral("ESaldo"), true);
+    m_EEfectivo = amountField(m_PCerrarC, "EEfectivo", false);
+    m_ETraspaso = amountField(m_PCerrarC, "ETraspaso", false);
+    m_ESaldo = amountField(m_PCerrarC, "ESaldo", true);
     m_ESaldo->setText(QStringLiteral("0"));
     m_BReporteC = new QPushButton(QStringLiteral("Reporte Caja"), m_PCerrarC);
     m_BReporteC->setObjectName(QStringLiteral("BReporteC"));
@@ -208,9 +207,10 @@ void TFCaja::openSession()
 {
     SessionState& s = SessionState::current();
     MessageSeam& messages = MessageSeam::current();
-    // The chosen date becomes the business date even when the opening is refused.
-    s.WorkDate = m_DTFechaC->date();
-    if (const QString refusal = CashOpening::CheckDate(s.WorkDate); !refusal.isEmpty()) {
+    // The chosen date becomes the working date only once the session is open: a refusal changes
+    // nothing (a dosage inserted afterwards would take the refused date).
+    const QDate date = m_DTFechaC->date();
+    if (const QString refusal = CashOpening::CheckDate(date); !refusal.isEmpty()) {
         messages.information(refusal);
         return;
     }
@@ -225,7 +225,7 @@ void TFCaja::openSession()
     }
     // The till's balance is read again under the write lock: another station may have closed a
     // session since this window showed it.
-    if (const QString refusal = CashOpening::Open(s.WorkDate, added, s.UserLogin); !refusal.isEmpty()) {
+    if (const QString refusal = CashOpening::Open(date, added, s.UserLogin); !refusal.isEmpty()) {
         messages.information(refusal);
         return;
     }

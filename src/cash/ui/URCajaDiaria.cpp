@@ -9,6 +9,7 @@
 #include "data/MessageSeam.h"
 #include "data/SqlRows.h"
 #include "widgets/DataGrid.h"
+#include "widgets/NamedControls.h"
 #include "widgets/InputFilters.h"
 #include "widgets/WindowStatusBar.h"
 
@@ -48,11 +49,9 @@ QPixmap PrinterPicture()
     return picture;
 }
 
-QToolButton* speedButton(QWidget* parent, const QString& name, const QString& hint)
+QToolButton* speedButton(QWidget* parent, const char* name, const QString& hint)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setToolTip(hint);
+    QToolButton* button = NamedControls::ToolButton(parent, name, QString(), hint);
     button->setAutoRaise(true);
     return button;
 }
@@ -111,16 +110,16 @@ void TFRCajaDiaria::buildToolBar()
     if (auto* text = m_upDAnio->findChild<QLineEdit*>())
         text->hide();
 
-    m_SBListar = speedButton(this, QStringLiteral("SBListar"), QStringLiteral("Cargar Cierre de Cajas"));
+    m_SBListar = speedButton(this, "SBListar", QStringLiteral("Cargar Cierre de Cajas"));
     m_SBListar->setText(QStringLiteral(" L I S T A R"));
     m_SBListar->setAutoRaise(false);
-    m_SBPrimero = speedButton(this, QStringLiteral("SBPrimero"), QStringLiteral("Primero"));
+    m_SBPrimero = speedButton(this, "SBPrimero", QStringLiteral("Primero"));
     m_SBPrimero->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
-    m_SBAnterior = speedButton(this, QStringLiteral("SBAnterior"), QStringLiteral("Anterior"));
+    m_SBAnterior = speedButton(this, "SBAnterior", QStringLiteral("Anterior"));
     m_SBAnterior->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
-    m_SBSiguiente = speedButton(this, QStringLiteral("SBSiguiente"), QStringLiteral("Siguiente"));
+    m_SBSiguiente = speedButton(this, "SBSiguiente", QStringLiteral("Siguiente"));
     m_SBSiguiente->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
-    m_SBUltimo = speedButton(this, QStringLiteral("SBUltimo"), QStringLiteral("Ultimo"));
+    m_SBUltimo = speedButton(this, "SBUltimo", QStringLiteral("Ultimo"));
     m_SBUltimo->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
 
     connect(m_upDAnio, &QSpinBox::valueChanged, this, [this](int year) {

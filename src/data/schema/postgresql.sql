@@ -21,7 +21,11 @@ CREATE TABLE Codigos (
   Parametro1 bigint NOT NULL DEFAULT 0,
   StockVD citext NOT NULL DEFAULT 'S' CONSTRAINT "len1_StockVD" CHECK (length(StockVD) <= 1),
   -- Where the copy written at every closing goes; empty: the folder "backups" beside the database.
-  CarpetaCopias text NOT NULL DEFAULT '' CONSTRAINT "len250_CarpetaCopias" CHECK (length(CarpetaCopias) <= 250)
+  CarpetaCopias text NOT NULL DEFAULT '' CONSTRAINT "len250_CarpetaCopias" CHECK (length(CarpetaCopias) <= 250),
+  -- A thermal printer driven directly (a device file or host:port); empty: the installed printer.
+  ImpresoraDirecta text NOT NULL DEFAULT '' CONSTRAINT "len100_ImpresoraDirecta" CHECK (length(ImpresoraDirecta) <= 100),
+  PaginaCodigos bigint NOT NULL DEFAULT 850,
+  AbrirCajon bigint NOT NULL DEFAULT 1
 );
 
 CREATE TABLE DatosC (
@@ -67,7 +71,8 @@ CREATE TABLE Usuario (
   M4 text DEFAULT '00000000000000000000' CONSTRAINT "len20_M4" CHECK (length(M4) <= 20),
   M5 text DEFAULT '00000000000000000000' CONSTRAINT "len20_M5" CHECK (length(M5) <= 20),
   M6 text DEFAULT '00000000000000000000' CONSTRAINT "len20_M6" CHECK (length(M6) <= 20),
-  CambiarClave bigint NOT NULL DEFAULT 0
+  CambiarClave bigint NOT NULL DEFAULT 0,
+  ClaveHash text NOT NULL DEFAULT '' CONSTRAINT "len128_ClaveHash" CHECK (length(ClaveHash) <= 128)
 );
 
 CREATE TABLE Caja (
@@ -370,4 +375,4 @@ CREATE TABLE Ingresos (
 );
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-COMMENT ON TABLE Codigos IS 'version 8';
+COMMENT ON TABLE Codigos IS 'version 11';

@@ -17,7 +17,11 @@ CREATE TABLE Codigos (
   Parametro1 INTEGER NOT NULL DEFAULT 0,
   StockVD TEXT COLLATE NOCASE NOT NULL DEFAULT 'S' CONSTRAINT len1_StockVD CHECK (length(StockVD) <= 1),
   -- Where the copy written at every closing goes; empty: the folder "backups" beside the database.
-  CarpetaCopias TEXT NOT NULL DEFAULT '' CONSTRAINT len250_CarpetaCopias CHECK (length(CarpetaCopias) <= 250)
+  CarpetaCopias TEXT NOT NULL DEFAULT '' CONSTRAINT len250_CarpetaCopias CHECK (length(CarpetaCopias) <= 250),
+  -- A thermal printer driven directly (a device file or host:port); empty: the installed printer.
+  ImpresoraDirecta TEXT NOT NULL DEFAULT '' CONSTRAINT len100_ImpresoraDirecta CHECK (length(ImpresoraDirecta) <= 100),
+  PaginaCodigos INTEGER NOT NULL DEFAULT 850,
+  AbrirCajon INTEGER NOT NULL DEFAULT 1
 ) STRICT;
 
 CREATE TABLE DatosC (
@@ -64,7 +68,9 @@ CREATE TABLE Usuario (
   M5 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M5 CHECK (length(M5) <= 20),
   M6 TEXT DEFAULT '00000000000000000000' CONSTRAINT len20_M6 CHECK (length(M6) <= 20),
   -- 1 while the user still has the password the program ships with: the next login asks for his own.
-  CambiarClave INTEGER NOT NULL DEFAULT 0
+  CambiarClave INTEGER NOT NULL DEFAULT 0,
+  -- The password as a salted slow hash (Argon2id, self-describing); Clave stays empty.
+  ClaveHash TEXT NOT NULL DEFAULT '' CONSTRAINT len128_ClaveHash CHECK (length(ClaveHash) <= 128)
 ) STRICT;
 
 CREATE TABLE Caja (
@@ -367,4 +373,4 @@ CREATE TABLE Ingresos (
 ) STRICT;
 CREATE INDEX Ingresos_Espera ON Ingresos(Despachado, Estado);
 
-PRAGMA user_version = 8;
+PRAGMA user_version = 11;

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -65,19 +66,11 @@ QWidget* ParametersPanel::buildPrintingTab()
     m_RBTicket->setObjectName(QStringLiteral("RBTicket"));
     m_RBCarta = new QRadioButton(QStringLiteral("Impresora Normal (ancho tamaño Carta)"), format);
     m_RBCarta->setObjectName(QStringLiteral("RBCarta"));
-    m_CBImpresora = new QComboBox(format);
-    m_CBImpresora->setObjectName(QStringLiteral("CBImpresora"));
-    m_CBImpresora->setEditable(false);
-    m_CBImpresora->setMinimumWidth(260);
-    auto* printer = new QHBoxLayout;
-    printer->setContentsMargins(24, 0, 0, 0);
-    printer->addWidget(m_CBImpresora);
-    printer->addStretch(1);
     auto* formatLayout = new QVBoxLayout(format);
     formatLayout->addWidget(m_RBTicket);
-    formatLayout->addLayout(printer);
+    formatLayout->addWidget(buildTicketPrinter(format));
     formatLayout->addWidget(m_RBCarta);
-    connect(m_RBTicket, &QRadioButton::toggled, m_CBImpresora, &QWidget::setVisible);
+    connect(m_RBTicket, &QRadioButton::toggled, m_PImpresoraTicket, &QWidget::setVisible);
 
     m_SBActualizarF = new QPushButton(QStringLiteral(" A C T U A L I Z A R"), tab);
     m_SBActualizarF->setObjectName(QStringLiteral("SBActualizarF"));
@@ -93,6 +86,57 @@ QWidget* ParametersPanel::buildPrintingTab()
     layout->addStretch(1);
     layout->addLayout(buttons);
     return tab;
+}
+
+// The ticket printer: one of the computer's printers, or a thermal printer reached directly
+// through its device file or its network address.
+QWidget* ParametersPanel::buildTicketPrinter(QWidget* parent)
+{
+    m_PImpresoraTicket = new QWidget(parent);
+    m_PImpresoraTicket->setObjectName(QStringLiteral("PImpresoraTicket"));
+    m_CBTipoImpresora = new QComboBox(m_PImpresoraTicket);
+    m_CBTipoImpresora->setObjectName(QStringLiteral("CBTipoImpresora"));
+    m_CBTipoImpresora->addItems({QStringLiteral("Impresora instalada"), QStringLiteral("Impresora térmica directa (ESC/POS)")});
+    m_CBImpresora = new QComboBox(m_PImpresoraTicket);
+    m_CBImpresora->setObjectName(QStringLiteral("CBImpresora"));
+    m_CBImpresora->setEditable(false);
+    m_CBImpresora->setMinimumWidth(260);
+
+    m_PImpresoraDirecta = new QWidget(m_PImpresoraTicket);
+    m_PImpresoraDirecta->setObjectName(QStringLiteral("PImpresoraDirecta"));
+    m_EImpresoraDirecta = new QLineEdit(m_PImpresoraDirecta);
+    m_EImpresoraDirecta->setObjectName(QStringLiteral("EImpresoraDirecta"));
+    m_EImpresoraDirecta->setMaxLength(100);
+    m_EImpresoraDirecta->setPlaceholderText(QStringLiteral("/dev/usb/lp0  o  192.168.1.50:9100"));
+    m_CBPaginaCodigos = new QComboBox(m_PImpresoraDirecta);
+    m_CBPaginaCodigos->setObjectName(QStringLiteral("CBPaginaCodigos"));
+    m_CBPaginaCodigos->addItems({QStringLiteral("PC850"), QStringLiteral("PC858")});
+    m_CBCajon = new QCheckBox(QStringLiteral("Abrir el cajón de dinero con las ventas al contado y el cierre de caja"),
+                              m_PImpresoraDirecta);
+    m_CBCajon->setObjectName(QStringLiteral("CBCajon"));
+    auto* direct = new QFormLayout(m_PImpresoraDirecta);
+    direct->setContentsMargins(0, 0, 0, 0);
+    direct->addRow(QStringLiteral("Dispositivo o dirección:"), m_EImpresoraDirecta);
+    direct->addRow(QStringLiteral("Página de códigos:"), m_CBPaginaCodigos);
+    direct->addRow(m_CBCajon);
+
+    auto* layout = new QVBoxLayout(m_PImpresoraTicket);
+    layout->setContentsMargins(24, 0, 0, 0);
+    auto* kind = new QHBoxLayout;
+    kind->addWidget(m_CBTipoImpresora);
+    kind->addWidget(m_CBImpresora);
+    kind->addStretch(1);
+    layout->addLayout(kind);
+    layout->addWidget(m_PImpresoraDirecta);
+    connect(m_CBTipoImpresora, &QComboBox::currentIndexChanged, this, &ParametersPanel::showPrinterKind);
+    return m_PImpresoraTicket;
+}
+
+void ParametersPanel::showPrinterKind()
+{
+    const bool direct = m_CBTipoImpresora->currentIndex() == 1;
+    m_CBImpresora->setVisible(!direct);
+    m_PImpresoraDirecta->setVisible(direct);
 }
 
 QWidget* ParametersPanel::buildDatabaseTab()
@@ -157,7 +201,13 @@ void ParametersPanel::showSettings()
     const bool letter = s.PrintFormat != 0;
     m_RBCarta->setChecked(letter);
     m_RBTicket->setChecked(!letter);
-    m_CBImpresora->setVisible(!letter);
+    const TicketPrinterSettings& direct = TicketPrinterSettings::current();
+    m_CBTipoImpresora->setCurrentIndex(direct.isDirect() ? 1 : 0);
+    m_EImpresoraDirecta->setText(direct.directPrinter);
+    m_CBPaginaCodigos->setCurrentIndex(direct.codePage == 858 ? 1 : 0);
+    m_CBCajon->setChecked(direct.cashDrawer);
+    showPrinterKind();
+    m_PImpresoraTicket->setVisible(!letter);
     showBackupFolder();
 }
 
@@ -210,12 +260,22 @@ void ParametersPanel::storeBackupFolder(const QString& folder)
 void ParametersPanel::SBActualizarFClick()
 {
     MessageSeam& messages = MessageSeam::current();
+    const bool direct = m_CBTipoImpresora->currentIndex() == 1;
+    if (direct && m_EImpresoraDirecta->text().trimmed().isEmpty()) {
+        messages.information(QStringLiteral("Escriba el dispositivo (/dev/usb/lp0) o la dirección (192.168.1.50:9100) "
+                                            "de la impresora térmica."));
+        m_EImpresoraDirecta->setFocus();
+        return;
+    }
     if (!messages.question(QStringLiteral("Parametros de Sistema"), QStringLiteral("Esta seguro Actualizar los parametros?...")))
         return;
     SystemParameters parameters;
     parameters.invoicingEnabled = m_CBFacturar->isChecked() ? 1 : 0;
     parameters.printFormat = m_RBCarta->isChecked() ? 1 : 0;
     parameters.printerIndex = m_CBImpresora->currentIndex();
+    parameters.direct.directPrinter = direct ? m_EImpresoraDirecta->text().trimmed() : QString();
+    parameters.direct.codePage = m_CBPaginaCodigos->currentIndex() == 1 ? 858 : 850;
+    parameters.direct.cashDrawer = m_CBCajon->isChecked();
     try {
         parameters.save();
     } catch (const DatabaseError& e) {

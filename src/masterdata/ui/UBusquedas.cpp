@@ -5,6 +5,7 @@
 #include "masterdata/PickerLists.h"
 #include "masterdata/PickerMode.h"
 #include "widgets/DataGrid.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -32,10 +33,7 @@ TFBusquedas::TFBusquedas(QWidget* parent) : QDialog(parent)
     setModal(true);
     m_PBuscarC = buildPanel("PBuscarC", "VecC", "EBuscarC", QStringLiteral("Cliente"), &m_VecC, &m_EBuscarC, &m_rowC);
     m_PBuscarP = buildPanel("PBuscarP", "VecP", "EBuscarP", QStringLiteral("Proveedor"), &m_VecP, &m_EBuscarP, &m_rowP);
-    m_SBar1 = new QStatusBar(this);
-    m_SBar1->setObjectName(QStringLiteral("SBar1"));
-    m_SBar1->setSizeGripEnabled(false);
-    m_SBar1->addWidget(new QLabel(QStringLiteral("Buscar"), m_SBar1));
+    m_SBar1 = new WindowStatusBar(QStringLiteral("Buscar"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 0);

@@ -14,7 +14,9 @@
 #include "masterdata/MasterPictures.h"
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 #include "widgets/PictureBox.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -46,9 +48,7 @@ const QStringList& InventoryEntries()
 
 QLineEdit* textField(QWidget* parent, const char* name, int maxLength, bool upperCase = true)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(maxLength);
+    QLineEdit* edit = NamedControls::Field(parent, name, maxLength);
     if (upperCase)
         InputFilters::upperCase(edit);
     return edit;
@@ -56,34 +56,16 @@ QLineEdit* textField(QWidget* parent, const char* name, int maxLength, bool uppe
 
 QLineEdit* numberField(QWidget* parent, const char* name, int maxLength)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(maxLength);
+    QLineEdit* edit = NamedControls::Field(parent, name, maxLength);
     edit->setAlignment(Qt::AlignRight);
     edit->setMinimumWidth(maxLength < 3 ? 44 : 84);
     InputFilters::digitsAndPoint(edit);
     return edit;
 }
 
-QComboBox* choiceList(QWidget* parent, const char* name, const QStringList& entries = {})
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->addItems(entries);
-    return combo;
-}
-
-QComboBox* stateList(QWidget* parent, const char* name)
-{
-    QComboBox* combo = choiceList(parent, name, {QStringLiteral("DESHABILITADO"), QStringLiteral("HABILITADO")});
-    combo->setCurrentIndex(1);
-    return combo;
-}
-
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, bool enabled)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
+    QPushButton* b = NamedControls::Button(parent, name, caption);
     b->setEnabled(enabled);
     b->setMinimumWidth(96);
     return b;
@@ -208,13 +190,13 @@ QWidget* TFProductosC::buildProductTab()
     left->addWidget(m_Vec0, 1);
     left->addLayout(navigation);
 
-    m_CBInventario = choiceList(page, "CBInventario", InventoryEntries());
+    m_CBInventario = NamedControls::List(page, "CBInventario", InventoryEntries());
     m_CBInventario->setEnabled(false);
-    m_CBGrupoP = choiceList(page, "CBGrupoP");
-    m_CBMarca = choiceList(page, "CBMarca");
+    m_CBGrupoP = NamedControls::List(page, "CBGrupoP");
+    m_CBMarca = NamedControls::List(page, "CBMarca");
     m_ENombreP = textField(page, "ENombreP", 22);
     m_EPresentacion = textField(page, "EPresentacion", kPresentationLength);
-    m_CBUMedida = choiceList(page, "CBUMedida");
+    m_CBUMedida = NamedControls::List(page, "CBUMedida");
     m_EStockM = numberField(page, "EStockM", kNumberLength);
     m_EPCompra = numberField(page, "EPCompra", kNumberLength);
     m_EPVenta = numberField(page, "EPVenta", kNumberLength);
@@ -288,7 +270,7 @@ QWidget* TFProductosC::buildCategoryTab()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TSCategorias"));
-    m_CBInvent = choiceList(page, "CBInvent", InventoryEntries());
+    m_CBInvent = NamedControls::List(page, "CBInvent", InventoryEntries());
     m_CBInvent->setCurrentIndex(1);
     m_VecC = new DataGrid(page);
     m_VecC->setObjectName(QStringLiteral("VecC"));
@@ -300,7 +282,7 @@ QWidget* TFProductosC::buildCategoryTab()
     m_EIdC = textField(page, "EIdC", 10, false);
     m_EIdC->setReadOnly(true);
     m_ENombreC = textField(page, "ENombreC", 30);
-    m_CBVisibleC = stateList(page, "CBVisibleC");
+    m_CBVisibleC = NamedControls::StateList(page, "CBVisibleC");
     m_Icono1 = new PictureBox(MasterPictures::IconSize, page);
     m_Icono1->setObjectName(QStringLiteral("Icono1"));
     m_Icono1->setToolTip(QStringLiteral("Haga clic para elegir el icono de la categoria"));
@@ -352,7 +334,7 @@ QWidget* TFProductosC::buildNameTab(NameTab& tab, const char* suffix, const char
     tab.name = textField(page, nameName, nameLength);
     if (brand)
         tab.origin = textField(page, "EProcedencia", 20);
-    tab.state = stateList(page, stateName);
+    tab.state = NamedControls::StateList(page, stateName);
     const QString s = QLatin1String(suffix);
     tab.nuevo = button(page, qPrintable(QStringLiteral("SBNuevo") + s), QStringLiteral("NUEVO"), true);
     tab.insert = button(page, qPrintable(QStringLiteral("SBInsertar") + s), QStringLiteral("INSERTAR"), false);
@@ -386,11 +368,7 @@ QWidget* TFProductosC::buildNameTab(NameTab& tab, const char* suffix, const char
 
 void TFProductosC::buildStatusBar()
 {
-    m_SBar1 = new QStatusBar(this);
-    m_SBar1->setObjectName(QStringLiteral("SBar1"));
-    m_SBar1->setSizeGripEnabled(false);
-    m_status = new QLabel(m_SBar1);
-    m_SBar1->addWidget(m_status, 1);
+    m_SBar1 = new WindowStatusBar(QString(), this);
 }
 
 // ----- opening -----------------------------------------------------------------------------------
@@ -436,7 +414,7 @@ void TFProductosC::tabChanged(int index)
     static const char* const texts[] = {"Registrar Productos", "Registrar Categoria", "Registrar Marcas",
                                         "Registrar Unidades de Medida"};
     if (index >= 0 && index < 4)
-        m_status->setText(QLatin1String(texts[index]));
+        m_SBar1->setCaption(QLatin1String(texts[index]));
 }
 
 // ----- products ----------------------------------------------------------------------------------
@@ -657,8 +635,13 @@ void TFProductosC::Vec0CellClick(int row, int column)
         if (!MessageSeam::current().question(QStringLiteral("Eliminar Producto"),
                                              QStringLiteral("Esta Seguro que quiere Eliminar el Producto?...")))
             return;
-        if (!Run([&] { ProductStore::Remove(id); }))
+        QString refusal;
+        if (!Run([&] { refusal = ProductStore::Remove(id); }))
             return;
+        if (!refusal.isEmpty()) {
+            MessageSeam::current().information(refusal);
+            return;
+        }
         MasterPictures::RemovePhoto(id);
         const bool shown = m_EIDProducto->text() == id && m_SBActualizarP->isEnabled();
         m_Vec0->removeRow(row);
@@ -696,7 +679,7 @@ void TFProductosC::CBInventChange(int index)
         m_CBVisibleC->setCurrentIndex(1);
         m_Icono1->setPicture(MasterPictures::DefaultIcon());
         m_SBActualizar->setEnabled(false);
-        m_status->setText(QStringLiteral("Seleccione Inventario"));
+        m_SBar1->setCaption(QStringLiteral("Seleccione Inventario"));
         return;
     }
     loadCategories();

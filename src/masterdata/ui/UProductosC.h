@@ -13,7 +13,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
+class WindowStatusBar;
 class QTabWidget;
 class QToolButton;
 class SqlRows;
@@ -102,8 +102,7 @@ private:
     void nameCellClick(NameTab& tab, int row, int column);
 
     QTabWidget* m_PageControl1 = nullptr;
-    QStatusBar* m_SBar1 = nullptr;
-    QLabel* m_status = nullptr;
+    WindowStatusBar* m_SBar1 = nullptr;
 
     DataGrid* m_Vec0 = nullptr;
     QComboBox* m_CBInventario = nullptr;

@@ -8,7 +8,9 @@
 #include "masterdata/ui/MasterGrid.h"
 #include "masterdata/SupplierStore.h"
 #include "widgets/DataGrid.h"
+#include "widgets/WindowStatusBar.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -27,9 +29,7 @@ enum class Filter { None, Digits, UpperCase };
 
 QLineEdit* field(QWidget* parent, const char* name, int maxLength, Filter filter)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(maxLength);
+    QLineEdit* edit = NamedControls::Field(parent, name, maxLength);
     if (filter == Filter::Digits)
         InputFilters::digitsAndPoint(edit);
     else if (filter == Filter::UpperCase)
@@ -39,20 +39,10 @@ QLineEdit* field(QWidget* parent, const char* name, int maxLength, Filter filter
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, bool enabled = true)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
+    QPushButton* b = NamedControls::Button(parent, name, caption);
     b->setEnabled(enabled);
     b->setMinimumWidth(110);
     return b;
-}
-
-QComboBox* stateList(QWidget* parent, const char* name)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->addItems({QStringLiteral("DESHABILITADO"), QStringLiteral("HABILITADO")});
-    combo->setCurrentIndex(1);
-    return combo;
 }
 
 void addField(QGridLayout* form, int row, int column, const QString& label, QWidget* field, int span = 1)
@@ -82,6 +72,18 @@ template <typename Step> bool Run(Step step)
         MessageSeam::current().error(e.text());
         return false;
     }
+}
+
+// Runs a deletion; its refusal (a row with history) or an engine failure is shown and answers false.
+template <typename Removal> bool RemoveRow(Removal removal)
+{
+    QString refusal;
+    if (!Run([&] { refusal = removal(); }))
+        return false;
+    if (refusal.isEmpty())
+        return true;
+    MessageSeam::current().information(refusal);
+    return false;
 }
 
 struct ModeTexts {
@@ -132,7 +134,7 @@ void TFProveedores::buildSupplierPanel()
     m_EDireccion = field(p, "EDireccion", 30, Filter::UpperCase);
     m_EEmail = field(p, "EEmail", 40, Filter::None); // stored as typed, apostrophes included
     m_ECBancaria = field(p, "ECBancaria", 30, Filter::UpperCase);
-    m_CBEstado = stateList(p, "CBEstado");
+    m_CBEstado = NamedControls::StateList(p, "CBEstado");
     m_SBNuevo = button(p, "SBNuevo", QStringLiteral("NUEVO"));
     m_SBInsertar = button(p, "SBInsertar", QStringLiteral("INSERTAR"), false);
     m_SBActualizar = button(p, "SBActualizar", QStringLiteral("ACTUALIZAR"), false);
@@ -280,11 +282,7 @@ void TFProveedores::buildVoucherPanel(VoucherPanel& v, const char* suffix, const
 
 void TFProveedores::buildStatusBar()
 {
-    m_SBar1 = new QStatusBar(this);
-    m_SBar1->setObjectName(QStringLiteral("SBar1"));
-    m_SBar1->setSizeGripEnabled(false);
-    m_status = new QLabel(m_SBar1);
-    m_SBar1->addWidget(m_status, 1);
+    m_SBar1 = new WindowStatusBar(QString(), this);
 }
 
 void TFProveedores::FormCreate()
@@ -294,7 +292,7 @@ void TFProveedores::FormCreate()
         m_mode = 1;
     const ModeTexts& texts = TextsOf(m_mode);
     setWindowTitle(QLatin1String(texts.caption));
-    m_status->setText(QLatin1String(texts.ownStatus));
+    m_SBar1->setCaption(QLatin1String(texts.ownStatus));
     for (QWidget* panel : {m_PProveedores, m_PClientes, m_sales.panel, m_purchases.panel})
         panel->setVisible(panel->objectName() == QLatin1String(texts.panel));
     switch (m_mode) {
@@ -442,7 +440,7 @@ void TFProveedores::VecPCellClick(int row, int column)
         if (!MessageSeam::current().question(QStringLiteral("Eliminar Proveedor"),
                                              QStringLiteral("Esta Seguro de querer Eliminar el Proveedor?...")))
             return;
-        if (!Run([&] { SupplierStore::Remove(nitCI); }))
+        if (!RemoveRow([&] { return SupplierStore::Remove(nitCI); }))
             return;
         m_VecP->removeRow(row);
         for (int r = row; r < m_VecP->rowCount(); ++r)
@@ -553,7 +551,7 @@ void TFProveedores::VecCCellClick(int row, int column)
         if (!MessageSeam::current().question(QStringLiteral("Eliminar Cliente"),
                                              QStringLiteral("Esta Seguro de querer Eliminar el Cliente?...")))
             return;
-        if (!Run([&] { ClientStore::Remove(nitCI); }))
+        if (!RemoveRow([&] { return ClientStore::Remove(nitCI); }))
             return;
         m_VecC->removeRow(row);
         for (int r = row; r < m_VecC->rowCount(); ++r)

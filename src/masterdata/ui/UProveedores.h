@@ -9,7 +9,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
+class WindowStatusBar;
 
 // "Proveedores", "Clientes", "Comprobantes de Venta", "Comprobantes de Compra": one window for the
 // suppliers, the clients and the numbers of the voucher kinds, one panel per MasterMode (1 to 4),
@@ -113,6 +113,5 @@ private:
     VoucherPanel m_sales{VoucherStore::Kind::Sales};
     VoucherPanel m_purchases{VoucherStore::Kind::Purchases};
 
-    QStatusBar* m_SBar1 = nullptr;
-    QLabel* m_status = nullptr;
+    WindowStatusBar* m_SBar1 = nullptr;
 };

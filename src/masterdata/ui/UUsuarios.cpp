@@ -4,6 +4,7 @@
 #include "data/SessionState.h"
 #include "masterdata/ui/ParametersPanel.h"
 #include "masterdata/ui/UsersPanel.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -31,10 +32,7 @@ TFUsuarios::TFUsuarios(QWidget* parent) : QWidget(parent)
         m_PUsuarios = new UsersPanel(this);
         layout->addWidget(m_PUsuarios, 1);
     }
-    m_SBar1 = new QStatusBar(this);
-    m_SBar1->setObjectName(QStringLiteral("SBar1"));
-    m_SBar1->setSizeGripEnabled(false);
-    m_SBar1->addWidget(new QLabel(statusText, m_SBar1));
+    m_SBar1 = new WindowStatusBar(statusText, this);
     layout->addWidget(m_SBar1);
 }
 

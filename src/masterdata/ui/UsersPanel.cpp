@@ -5,6 +5,7 @@
 #include "masterdata/UserAccounts.h"
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -17,6 +18,8 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+using NamedControls::Button;
 
 namespace {
 
@@ -55,18 +58,9 @@ const QList<RightsGroup>& Groups()
 
 QLineEdit* UserField(QWidget* parent, const char* name, int maxLength)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(maxLength);
+    QLineEdit* edit = NamedControls::Field(parent, name, maxLength);
     InputFilters::upperCase(edit);
     return edit;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
 }
 
 void Report(const QString& refusal)
@@ -215,7 +209,7 @@ void UsersPanel::loadUsers()
     m_Vec0->clearRows();
     for (const UserAccounts::User& user : users) {
         QStringList cells{QString(), user.login, user.active ? QStringLiteral("1") : QStringLiteral("0"),
-                          QStringLiteral("0"), user.password, user.name, user.occupation};
+                          QStringLiteral("0"), QString(), user.name, user.occupation};
         cells << user.rights;
         const int row = m_Vec0->addRow(cells);
         // The state flips through Vec0CellClick only, after the database took the change.
@@ -248,8 +242,9 @@ void UsersPanel::selectRow(int row)
         return;
     m_login = m_Vec0->cell(ColLogin, row);
     m_ELogin->setText(m_login);
-    m_EClave1->setText(m_Vec0->cell(ColClave, row));
-    m_EClave2->setText(m_Vec0->cell(ColClave, row));
+    // Only the password's hash is stored: the fields stay empty, and empty keeps it.
+    m_EClave1->clear();
+    m_EClave2->clear();
     m_ENombre->setText(m_Vec0->cell(ColNombre, row));
     m_EOcupacion->setText(m_Vec0->cell(ColOcupacion, row));
     setEditing(true);
@@ -263,6 +258,10 @@ void UsersPanel::setEditing(bool editing)
 {
     m_SBActualizar->setEnabled(editing);
     m_SBInsertar->setEnabled(!editing);
+    // A stored user's password is never shown; the empty fields say what leaving them means.
+    const QString keeps = editing ? QStringLiteral("vacía: se mantiene la clave actual") : QString();
+    m_EClave1->setPlaceholderText(keeps);
+    m_EClave2->setPlaceholderText(keeps);
 }
 
 void UsersPanel::showRights(const QStringList& rights)
@@ -330,7 +329,8 @@ void UsersPanel::SBActualizarClick()
     }
     m_login = data.login.trimmed();
     m_Vec0->setCell(ColLogin, row, m_login);
-    m_Vec0->setCell(ColClave, row, data.password.trimmed());
+    m_EClave1->clear();
+    m_EClave2->clear();
     m_Vec0->setCell(ColNombre, row, data.name.trimmed());
     m_Vec0->setCell(ColOcupacion, row, data.occupation.trimmed());
 }

@@ -5,7 +5,8 @@
 #include <QPrinter>
 #include <memory>
 
-// Prints each ticket as one job on a named printer, the job titled for the print queue.
+// Prints each ticket as one job on a named printer, the job titled for the print queue, on a
+// roll page as long as the ticket; the ticket keeps its size in roll dots on any resolution.
 class PrinterTicketSink : public TicketSink {
 public:
     explicit PrinterTicketSink(const QString& printerName);
@@ -22,4 +23,5 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     TicketJob m_job;
     int m_lineHeight = 0;
+    double m_widthMm = 0;
 };

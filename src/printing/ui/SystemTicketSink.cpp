@@ -3,8 +3,11 @@
 #include "data/ServerAddress.h"
 
 #include "data/ClockSeam.h"
+#include "data/MainStatus.h"
 #include "data/MessageSeam.h"
 #include "data/SessionState.h"
+#include "data/TicketPrinterSettings.h"
+#include "printing/ui/EscPosTicketSink.h"
 #include "printing/ui/InstalledPrinters.h"
 #include "printing/PdfTicketSink.h"
 #include "printing/ui/PrinterTicketSink.h"
@@ -22,6 +25,11 @@ QString SystemTicketSink::begin(const QString& jobTitle)
 {
     m_target.reset();
     m_pdfPath.clear();
+    const TicketPrinterSettings& direct = TicketPrinterSettings::current();
+    if (direct.isDirect()) {
+        m_target = std::make_unique<EscPosTicketSink>(direct);
+        return m_target->begin(jobTitle);
+    }
     const QStringList printers = InstalledPrinters::names();
     if (printers.isEmpty())
         return beginPdf(jobTitle);
@@ -62,6 +70,18 @@ void SystemTicketSink::drawImage(int x, int y, const QImage& image)
         m_target->drawImage(x, y, image);
 }
 
+void SystemTicketSink::drawQr(int x, int y, const QString& text, const QImage& image)
+{
+    if (m_target)
+        m_target->drawQr(x, y, text, image);
+}
+
+void SystemTicketSink::openDrawer()
+{
+    if (m_target)
+        m_target->openDrawer();
+}
+
 QString SystemTicketSink::end()
 {
     if (!m_target)
@@ -69,10 +89,22 @@ QString SystemTicketSink::end()
     const QString failure = m_target->end();
     m_target.reset();
     if (failure.isEmpty() && !m_pdfPath.isEmpty())
-        MessageSeam::current().information(
-            QStringLiteral("No hay ninguna impresora instalada. El ticket se guardo en:\n%1")
-                .arg(QDir::toNativeSeparators(m_pdfPath)));
+        tellPdfFolder(QFileInfo(m_pdfPath).absolutePath());
     return failure;
+}
+
+// The cashier learns once where the tickets go, not with a box per ticket; the status bar keeps
+// naming the folder. A shop opened from another folder is told again.
+void SystemTicketSink::tellPdfFolder(const QString& folder)
+{
+    const QString shown = QDir::toNativeSeparators(folder);
+    MainStatus::setText(MainStatus::kTicketsPanel, QStringLiteral("Tickets en PDF: %1").arg(shown));
+    if (m_toldFolder == folder)
+        return;
+    m_toldFolder = folder;
+    MessageSeam::current().information(
+        QStringLiteral("No hay ninguna impresora instalada. Los tickets se guardan como PDF en la carpeta:\n%1")
+            .arg(shown));
 }
 
 void SystemTicketSink::discard()

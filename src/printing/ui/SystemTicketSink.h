@@ -3,10 +3,11 @@
 
 #include <memory>
 
-// The program's ticket output. For every ticket afresh: the printer at
+// The program's ticket output. For every ticket afresh: the thermal printer driven directly when
+// the shop has one (TicketPrinterSettings), otherwise the printer at
 // SessionState::TicketPrinterIndex in InstalledPrinters::names() (the list the parameters window
 // chooses from); when the computer has no printer at all, a PDF file in a "tickets" folder beside
-// the database (the user is told where); an index that names no printer fails the ticket before
+// the database (the user is told where once, and the status bar names the folder); an index that names no printer fails the ticket before
 // anything is sent.
 class SystemTicketSink : public TicketSink {
 public:
@@ -17,6 +18,8 @@ public:
     int lineHeight() const override;
     void drawText(int x, int y, const QString& text) override;
     void drawImage(int x, int y, const QImage& image) override;
+    void drawQr(int x, int y, const QString& text, const QImage& image) override;
+    void openDrawer() override;
     QString end() override;
     void discard() override;
 
@@ -27,7 +30,9 @@ public:
 
 private:
     QString beginPdf(const QString& jobTitle);
+    void tellPdfFolder(const QString& folder);
 
     std::unique_ptr<TicketSink> m_target;
     QString m_pdfPath;
+    QString m_toldFolder;
 };

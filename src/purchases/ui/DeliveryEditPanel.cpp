@@ -9,6 +9,7 @@
 #include "purchases/ui/DeliveryGrids.h"
 #include "purchases/DeliveryVoucherPrinting.h"
 #include "purchases/ui/PanelControls.h"
+#include "widgets/NamedControls.h"
 #include "purchases/SupplyDeliveries.h"
 #include "widgets/DataGrid.h"
 #include "widgets/StatusShape.h"
@@ -24,7 +25,7 @@
 #include <QVBoxLayout>
 
 using PanelControls::Button;
-using PanelControls::Field;
+using NamedControls::Field;
 
 namespace {
 

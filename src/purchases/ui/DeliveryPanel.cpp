@@ -12,8 +12,8 @@
 #include "purchases/DeliveryRegistration.h"
 #include "purchases/DeliveryVoucherPrinting.h"
 #include "purchases/ui/PanelControls.h"
+#include "widgets/NamedControls.h"
 #include "purchases/SupplyDeliveries.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 #include "widgets/CategoryIcon.h"
 #include "widgets/DataGrid.h"
@@ -33,7 +33,7 @@
 
 using namespace DeliveryGrids;
 using PanelControls::Button;
-using PanelControls::Field;
+using NamedControls::Field;
 
 namespace {
 
@@ -314,17 +314,17 @@ bool DeliveryPanel::askQuantity(int row, const DataGrid* grid, double start, dou
     };
     const Columns c = grid == m_Vec0 ? Columns{SMarca, SNombre, SPresentacion, SUMedida}
                                      : Columns{LMarca, LNombre, LPresentacion, LUnidad};
-    QuantityExchange& q = QuantityExchange::current();
-    q.Mode = QuantityExchange::SupplyQuantityMode;
-    q.Accepted = 0;
+    QuantityRequest q;
+    q.Mode = QuantityRequest::SupplyQuantityMode;
     q.BrandOrId = grid->cell(c.brand, row);
     q.ProductName = grid->cell(c.name, row);
     q.Presentation = grid->cell(c.presentation, row);
     q.Unit = grid->cell(c.unit, row);
     q.SaleQuantity = start;
-    if (!TFCantidad::Run(this) || !(QuantityExchange::current().SaleQuantity > 0))
+    const std::optional<QuantityRequest> answer = TFCantidad::Run(q, this);
+    if (!answer || !(answer->SaleQuantity > 0))
         return false;
-    *quantity = QuantityExchange::current().SaleQuantity;
+    *quantity = answer->SaleQuantity;
     return true;
 }
 
@@ -358,14 +358,13 @@ void DeliveryPanel::showPhoto(int row)
 {
     if (row < 0 || m_Vec0->cell(SIdProducto, row).isEmpty())
         return;
-    QuantityExchange& q = QuantityExchange::current();
-    q.Mode = QuantityExchange::SupplyPhotoMode;
-    q.Accepted = 0;
+    QuantityRequest q;
+    q.Mode = QuantityRequest::SupplyPhotoMode;
     q.BrandOrId = m_Vec0->cell(SIdProducto, row);
     q.ProductName = m_Vec0->cell(SNombre, row);
     q.Presentation = m_Vec0->cell(SPresentacion, row);
     q.Unit = m_Vec0->cell(SUMedida, row);
-    TFCantidad::Run(this);
+    TFCantidad::Run(q, this);
 }
 
 void DeliveryPanel::changeQuantity(int row)

@@ -1,31 +1,15 @@
 #include "purchases/ui/PanelControls.h"
 
+#include "widgets/NamedControls.h"
+
 #include <QLineEdit>
 #include <QToolButton>
 
 namespace PanelControls {
 
-QLineEdit* Field(QWidget* parent, const char* name, int length, bool readOnly)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    if (length > 0)
-        edit->setMaxLength(length);
-    edit->setReadOnly(readOnly);
-    return edit;
-}
-
 QToolButton* Button(QWidget* parent, const char* name, const QString& text, const QString& hint)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setMinimumSize(104, 38);
-    QFont bold = button->font();
-    bold.setBold(true);
-    button->setFont(bold);
-    return button;
+    return NamedControls::Bold(NamedControls::ToolButton(parent, name, text, hint, QSize(104, 38)));
 }
 
 void BigDigits(QLineEdit* field)

@@ -5,12 +5,10 @@ class QLineEdit;
 class QToolButton;
 class QWidget;
 
-// The fields and tool buttons of the supplies window's panels, made alike.
+// The look the supplies window's panels share.
 namespace PanelControls {
 
-// A line field named `name`; a length of 0 sets no limit.
-QLineEdit* Field(QWidget* parent, const char* name, int length, bool readOnly = false);
-// A tool-bar button with its caption and hint.
+// A bold tool-bar button with its caption and hint, all of one size.
 QToolButton* Button(QWidget* parent, const char* name, const QString& text, const QString& hint);
 // Big bold digits, for the order number.
 void BigDigits(QLineEdit* field);

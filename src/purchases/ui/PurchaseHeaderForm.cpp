@@ -9,6 +9,7 @@
 #include "masterdata/ui/UBusquedas.h"
 #include "purchases/StoredPurchases.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,16 +23,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-namespace {
+using NamedControls::Field;
 
-QLineEdit* Field(QWidget* parent, const char* name, int maxLength)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    if (maxLength > 0)
-        edit->setMaxLength(maxLength);
-    return edit;
-}
+namespace {
 
 // Amount and number boxes take digits and "." only.
 QLineEdit* NumberField(QWidget* parent, const char* name, int maxLength, bool amount)
@@ -45,9 +39,7 @@ QLineEdit* NumberField(QWidget* parent, const char* name, int maxLength, bool am
 
 QComboBox* List(QWidget* parent, const char* name, const QStringList& items = {})
 {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->addItems(items);
+    QComboBox* combo = NamedControls::List(parent, name, items);
     InputFilters::refuseTyping(combo);
     return combo;
 }

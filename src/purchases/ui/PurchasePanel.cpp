@@ -12,7 +12,6 @@
 #include "purchases/ui/PurchaseToolBar.h"
 #include "purchases/ui/RecentPurchasesGrid.h"
 #include "purchases/StoredPurchases.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 #include "widgets/DataGrid.h"
 #include "widgets/GridIcons.h"
@@ -273,18 +272,17 @@ bool PurchasePanel::eventFilter(QObject* watched, QEvent* event)
 
 void PurchasePanel::editLine(int row)
 {
-    QuantityExchange& q = QuantityExchange::current();
-    q.Mode = QuantityExchange::PurchaseQuantityMode;
-    q.Accepted = 0;
+    QuantityRequest q;
+    q.Mode = QuantityRequest::PurchaseQuantityMode;
     q.BrandOrId = m_VecDP->cell(LMarca, row);
     q.ProductName = m_VecDP->cell(LProducto, row);
     q.Presentation = m_VecDP->cell(LPresentacion, row);
     q.Unit = m_VecDP->cell(LUMedida, row);
     q.PurchaseQuantity = Number(m_VecDP->cell(LCEntr, row));
     q.TotalCost = Number(m_VecDP->cell(LTotal, row));
-    if (TFCantidad::Run(this)) {
-        const double quantity = q.PurchaseQuantity;
-        const double cost = q.TotalCost;
+    if (const std::optional<QuantityRequest> answer = TFCantidad::Run(q, this)) {
+        const double quantity = answer->PurchaseQuantity;
+        const double cost = answer->TotalCost;
         m_VecDP->setCell(LCEntr, row, Formats::General(quantity));
         m_VecDP->setCell(LStock, row, Formats::General(Number(m_VecDP->cell(LStockO, row)) + quantity));
         m_VecDP->setCell(LPUnit, row, Formats::Money(cost / quantity));

@@ -1,5 +1,7 @@
 #include "purchases/ui/PurchaseToolBar.h"
 
+#include "widgets/NamedControls.h"
+
 #include <QToolButton>
 
 PurchaseToolBar::PurchaseToolBar(const Names& names, QWidget* parent) : QToolBar(parent)
@@ -26,11 +28,7 @@ PurchaseToolBar::PurchaseToolBar(const Names& names, QWidget* parent) : QToolBar
 
 QToolButton* PurchaseToolBar::button(const char* name, const QString& text, const QString& hint, int width)
 {
-    auto* b = new QToolButton(this);
-    b->setObjectName(QLatin1String(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setMinimumSize(width, 36);
+    QToolButton* b = NamedControls::ToolButton(this, name, text, hint, QSize(width, 36));
     addWidget(b);
     return b;
 }

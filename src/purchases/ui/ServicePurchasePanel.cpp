@@ -10,7 +10,6 @@
 #include "purchases/ui/PurchaseToolBar.h"
 #include "purchases/ui/RecentPurchasesGrid.h"
 #include "purchases/StoredPurchases.h"
-#include "sales/QuantityExchange.h"
 #include "sales/ui/UCantidad.h"
 #include "widgets/DataGrid.h"
 #include "widgets/GridIcons.h"
@@ -148,17 +147,13 @@ void ServicePurchasePanel::SBListarPClick()
 {
     if (!m_steps->entering())
         return;
-    QuantityExchange& q = QuantityExchange::current();
-    q.Mode = QuantityExchange::ServiceDetailMode;
-    q.Accepted = 0;
-    q.BrandOrId.clear();
-    q.ProductName.clear();
-    q.Presentation.clear();
-    q.Unit.clear();
-    if (!TFCantidad::Run(this))
+    QuantityRequest request;
+    request.Mode = QuantityRequest::ServiceDetailMode;
+    const std::optional<QuantityRequest> q = TFCantidad::Run(request, this);
+    if (!q)
         return;
-    const int row = m_VecS->addRow({Formats::General(q.PurchaseQuantity), q.ProductName, Formats::General(q.TotalCost),
-                                    QStringLiteral("0")});
+    const int row = m_VecS->addRow({Formats::General(q->PurchaseQuantity), q->ProductName,
+                                    Formats::General(q->TotalCost), QStringLiteral("0")});
     m_VecS->goToRow(row);
     recomputeTotals();
 }

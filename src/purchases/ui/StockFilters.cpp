@@ -3,6 +3,7 @@
 #include "data/DatabaseError.h"
 #include "data/MessageSeam.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,8 +13,7 @@ namespace {
 
 QComboBox* FilterList(QWidget* parent, const char* name)
 {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
+    QComboBox* combo = NamedControls::List(parent, name);
     combo->setMinimumWidth(220);
     combo->setMaxVisibleItems(20);
     InputFilters::selectionOnly(combo);

@@ -9,6 +9,7 @@
 #include "reports/ui/ReportFilters.h"
 #include "widgets/DataGrid.h"
 #include "widgets/GridNavigation.h"
+#include "widgets/NamedControls.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -17,22 +18,14 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLayout>
-#include <QProgressBar>
-#include <QStatusBar>
 #include <QToolButton>
 
 namespace ReportWindowParts {
 
 QToolButton* ActionButton(QWidget* parent, const char* name, const QString& caption, const QString& hint)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(caption);
-    button->setToolTip(hint.isEmpty() ? caption : hint);
-    button->setMinimumWidth(84);
-    return button;
+    return NamedControls::ToolButton(parent, name, caption, hint.isEmpty() ? caption : hint, QSize(84, 0));
 }
 
 QList<QToolButton*> NavigationButtons(QWidget* parent, DataGrid* grid, const QString& suffix)
@@ -56,30 +49,11 @@ QGroupBox* Group(QWidget* parent, const QString& title, QLayout* layout)
     return group;
 }
 
-ReportStatus BuildStatusBar(QWidget* parent, int stateWidth)
-{
-    ReportStatus status;
-    status.bar = new QStatusBar(parent);
-    status.bar->setObjectName(QStringLiteral("SBar1"));
-    status.bar->setSizeGripEnabled(false);
-    status.state = new QLabel(status.bar);
-    status.state->setObjectName(QStringLiteral("LEstado"));
-    status.state->setMinimumWidth(stateWidth);
-    status.progress = new QProgressBar(status.bar);
-    status.progress->setObjectName(QStringLiteral("PBar1"));
-    status.progress->setTextVisible(false);
-    status.progress->hide();
-    status.bar->addWidget(status.state);
-    status.bar->addWidget(status.progress, 1);
-    return status;
-}
-
 namespace {
 
 QComboBox* ChoiceBox(QWidget* parent, const char* name, int width)
 {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
+    QComboBox* box = NamedControls::List(parent, name);
     box->setMinimumWidth(width);
     ReportFilters::SelectionOnly(box);
     return box;

@@ -7,10 +7,7 @@ class QComboBox;
 class QDate;
 class QDateEdit;
 class QGroupBox;
-class QLabel;
 class QLayout;
-class QProgressBar;
-class QStatusBar;
 class QToolButton;
 class QWidget;
 
@@ -24,15 +21,6 @@ QToolButton* ActionButton(QWidget* parent, const char* name, const QString& capt
 QList<QToolButton*> NavigationButtons(QWidget* parent, DataGrid* grid, const QString& suffix = {});
 QDateEdit* DatePicker(QWidget* parent, const char* name, const QDate& date);
 QGroupBox* Group(QWidget* parent, const QString& title, QLayout* layout);
-
-// The status bar "SBar1" at the foot of a report window: the state text "LEstado" (at least
-// `stateWidth` wide) and the progress bar "PBar1", hidden until a long list fills.
-struct ReportStatus {
-    QStatusBar* bar = nullptr;
-    QLabel* state = nullptr;
-    QProgressBar* progress = nullptr;
-};
-ReportStatus BuildStatusBar(QWidget* parent, int stateWidth);
 
 // The panel both reports by item open with: "RANGO FECHA" (DTFechaI/DTFechaF, the last 30 days of
 // the work date), "CATEGORIAS" (CBCategoria), the item group (CBProductos), "ACCIONES" (GENERAR,

@@ -12,6 +12,7 @@
 #include "reports/ReportQueries.h"
 #include "reports/ui/ReportWindowParts.h"
 #include "widgets/DataGrid.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -71,9 +72,9 @@ TFRCompras::TFRCompras(QWidget* parent) : QWidget(parent), m_mode(SessionState::
     setObjectName(QStringLiteral("FRCompras"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    const ReportStatus status = BuildStatusBar(this, 220);
-    m_LEstado = status.state;
-    m_PBar1 = status.progress;
+    auto* status = new WindowStatusBar(this);
+    m_LEstado = status->addPanel("LEstado", 220);
+    m_PBar1 = status->progressBar();
 
     m_PCompras = buildItemPanel();
     m_PCompraServ = buildServicePanel();
@@ -81,7 +82,7 @@ TFRCompras::TFRCompras(QWidget* parent) : QWidget(parent), m_mode(SessionState::
     layout->setContentsMargins(4, 4, 4, 0);
     layout->addWidget(m_PCompras, 1);
     layout->addWidget(m_PCompraServ, 1);
-    layout->addWidget(status.bar);
+    layout->addWidget(status);
     FormCreate();
 }
 

@@ -17,6 +17,7 @@
 #include "reports/ReportQueries.h"
 #include "reports/ui/ReportWindowParts.h"
 #include "widgets/DataGrid.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -49,9 +50,9 @@ TFRIngresos::TFRIngresos(QWidget* parent) : QWidget(parent), m_mode(SessionState
     setObjectName(QStringLiteral("FRIngresos"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    const ReportStatus status = BuildStatusBar(this, 200);
-    m_LEstado = status.state;
-    m_PBar1 = status.progress;
+    auto* status = new WindowStatusBar(this);
+    m_LEstado = status->addPanel("LEstado", 200);
+    m_PBar1 = status->progressBar();
 
     m_PReporteI = buildProductPanel();
     m_PReporteD = buildDebtorsPanel();
@@ -59,7 +60,7 @@ TFRIngresos::TFRIngresos(QWidget* parent) : QWidget(parent), m_mode(SessionState
     layout->setContentsMargins(4, 4, 4, 0);
     layout->addWidget(m_PReporteI, 1);
     layout->addWidget(m_PReporteD, 1);
-    layout->addWidget(status.bar);
+    layout->addWidget(status);
     FormCreate();
 }
 

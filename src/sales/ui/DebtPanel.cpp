@@ -12,6 +12,7 @@
 #include "sales/InstalmentAnnulment.h"
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QApplication>
 #include <QFormLayout>
@@ -24,6 +25,11 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+using NamedControls::Bold;
+using NamedControls::Field;
+using NamedControls::ReadOnlyField;
+using NamedControls::ToolButton;
 
 namespace {
 
@@ -58,24 +64,16 @@ const Names& NamesOf(DebtSide side) { return side == DebtSide::Purchases ? kPaym
 
 MessageSeam& Messages() { return MessageSeam::current(); }
 
-QLineEdit* Field(QWidget* parent, const char* name, bool readOnly = true)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setReadOnly(readOnly);
-    return edit;
-}
-
 QLineEdit* AmountField(QWidget* parent, const char* name)
 {
-    QLineEdit* edit = Field(parent, name);
+    QLineEdit* edit = ReadOnlyField(parent, name);
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }
 
 QLineEdit* YearField(QWidget* parent, const char* name)
 {
-    QLineEdit* edit = Field(parent, name, false);
+    QLineEdit* edit = Field(parent, name);
     edit->setMaxLength(4);
     edit->setFixedWidth(60);
     edit->setAlignment(Qt::AlignRight);
@@ -85,15 +83,7 @@ QLineEdit* YearField(QWidget* parent, const char* name)
 
 QToolButton* ActionButton(QWidget* parent, const char* name, const QString& text, const QString& hint)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setMinimumSize(170, 40);
-    QFont bold = button->font();
-    bold.setBold(true);
-    button->setFont(bold);
-    return button;
+    return Bold(ToolButton(parent, name, text, hint, QSize(170, 40)));
 }
 
 // A list of one visible column, the name; the rest carry the row's data.
@@ -197,7 +187,7 @@ QWidget* DebtPanel::buildDebtsTab()
     const Names& n = NamesOf(m_side);
     auto* tab = new QWidget(this);
     m_EAnio = YearField(tab, n.year);
-    m_EBuscar = Field(tab, n.search, false);
+    m_EBuscar = Field(tab, n.search);
     m_EBuscar->setMaxLength(40);
     const bool sales = m_side == DebtSide::Sales;
     QStringList carried{"Id", "Fecha", "NitCI", "Nombre", "TotalF", "TotalE", "Saldo"};
@@ -211,15 +201,15 @@ QWidget* DebtPanel::buildDebtsTab()
     m_VecD->revealColumn(DSaldo, QStringLiteral("Saldo"), 80, DTotalF);
 
     auto* debt = new QGroupBox(sales ? QStringLiteral("Datos de la Venta") : QStringLiteral("Datos de la Compra"), tab);
-    m_ENOrden = Field(debt, n.order);
-    m_EFechaV = Field(debt, n.date);
-    m_ENitCI = Field(debt, n.nit);
-    m_ECliente = Field(debt, n.name);
-    m_EObsD = Field(debt, n.obs);
+    m_ENOrden = ReadOnlyField(debt, n.order);
+    m_EFechaV = ReadOnlyField(debt, n.date);
+    m_ENitCI = ReadOnlyField(debt, n.nit);
+    m_ECliente = ReadOnlyField(debt, n.name);
+    m_EObsD = ReadOnlyField(debt, n.obs);
     m_ETotalF = AmountField(debt, n.total);
     m_ETotalE = AmountField(debt, n.paid);
     m_ESaldo = AmountField(debt, n.owed);
-    m_EAmortizar = Field(debt, n.amount, false);
+    m_EAmortizar = Field(debt, n.amount);
     m_EAmortizar->setMaxLength(12);
     m_EAmortizar->setAlignment(Qt::AlignRight);
     InputFilters::digitsAndPoint(m_EAmortizar);
@@ -267,7 +257,7 @@ QWidget* DebtPanel::buildHistoryTab()
     const Names& n = NamesOf(m_side);
     auto* tab = new QWidget(this);
     m_EAnio2 = YearField(tab, n.hYear);
-    m_EBuscar2 = Field(tab, n.hSearch, false);
+    m_EBuscar2 = Field(tab, n.hSearch);
     m_EBuscar2->setMaxLength(40);
     m_VecHS = List(tab, n.hList, QString::fromLatin1(n.nameHeading),
                    {"IdSaldo", "FechaR", "NitCI", "Nombre", "TotalE", "Fecha", "Id"}, PNombre);
@@ -277,17 +267,17 @@ QWidget* DebtPanel::buildHistoryTab()
 
     const bool sales = m_side == DebtSide::Sales;
     auto* payment = new QGroupBox(sales ? QStringLiteral("Amortización Recibida") : QStringLiteral("Pago Realizado"), tab);
-    m_ENOrden2 = Field(payment, n.hOrder);
-    m_EFechaV2 = Field(payment, n.hDate);
-    m_ENitCI2 = Field(payment, n.hNit);
-    m_ECliente2 = Field(payment, n.hName);
+    m_ENOrden2 = ReadOnlyField(payment, n.hOrder);
+    m_EFechaV2 = ReadOnlyField(payment, n.hDate);
+    m_ENitCI2 = ReadOnlyField(payment, n.hNit);
+    m_ECliente2 = ReadOnlyField(payment, n.hName);
     m_ETotalA2 = AmountField(payment, n.hAmount);
     QFont big = font();
     big.setPixelSize(16);
     big.setBold(true);
     m_ETotalA2->setFont(big);
     m_ETotalA2->setFixedWidth(150);
-    m_EFechaA2 = Field(payment, n.hPaymentDate);
+    m_EFechaA2 = ReadOnlyField(payment, n.hPaymentDate);
     m_SBAnular2 = ActionButton(payment, n.annul, QStringLiteral(" A N U L A R"),
                                QStringLiteral("Anular la amortización elegida"));
 

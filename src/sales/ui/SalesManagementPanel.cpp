@@ -11,6 +11,7 @@
 #include "sales/SaleVoucherPrinting.h"
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 #include "widgets/StatusShape.h"
 #include "widgets/UBuscar2.h"
 
@@ -28,29 +29,16 @@
 
 const QColor SalesManagementPanel::AnnulledMark(255, 150, 150);
 
+using NamedControls::ReadOnlyField;
+using NamedControls::ToolButton;
+
 namespace {
 
 constexpr int ProgressStep = 2000;
 
 MessageSeam& Messages() { return MessageSeam::current(); }
 
-QLineEdit* ReadOnlyField(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setReadOnly(true);
-    return edit;
-}
-
-QToolButton* Button(QWidget* parent, const char* name, const QString& text, const QString& hint = {})
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setMinimumSize(120, 34);
-    return button;
-}
+constexpr QSize ButtonSize(120, 34);
 
 // Waits with the hourglass while a year's list fills.
 struct WaitCursor {
@@ -104,8 +92,7 @@ QWidget* SalesManagementPanel::buildList()
     m_EAnioV->setFixedWidth(60);
     m_EAnioV->setAlignment(Qt::AlignRight);
     InputFilters::digits(m_EAnioV);
-    m_SBuscar2 = Button(panel, "SBuscar2", QStringLiteral("Buscar Por"), QStringLiteral("Buscar Factura"));
-    m_SBuscar2->setMinimumSize(100, 26);
+    m_SBuscar2 = ToolButton(panel, "SBuscar2", QStringLiteral("Buscar Por"), QStringLiteral("Buscar Factura"), QSize(100, 26));
 
     m_VecV = new DataGrid(panel);
     m_VecV->setObjectName(QStringLiteral("VecV"));
@@ -156,8 +143,9 @@ QWidget* SalesManagementPanel::buildSale()
     }
     m_SEstado = new StatusShape(panel);
     m_SEstado->setObjectName(QStringLiteral("SEstado"));
-    m_SBAnular = Button(panel, "SBAnular", QStringLiteral("ANULAR"), QStringLiteral("Anular Venta"));
-    m_SBImprimir = Button(panel, "SBImprimir", QStringLiteral("I M P R I M I R"), QStringLiteral("Imprimir Comprobante"));
+    m_SBAnular = ToolButton(panel, "SBAnular", QStringLiteral("ANULAR"), QStringLiteral("Anular Venta"), ButtonSize);
+    m_SBImprimir = ToolButton(panel, "SBImprimir", QStringLiteral("I M P R I M I R"), QStringLiteral("Imprimir Comprobante"),
+                              ButtonSize);
 
     auto* head = new QGridLayout;
     head->addWidget(new QLabel(QStringLiteral("Nº Orden:"), panel), 0, 0);

@@ -3,8 +3,8 @@
 #include "data/Formats.h"
 #include "data/MessageSeam.h"
 #include "data/SessionState.h"
-#include "sales/QuantityExchange.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -22,9 +22,7 @@ constexpr int ConceptLength = 60;
 
 QLineEdit* NumberField(QWidget* parent, const char* name, int length)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(length);
+    QLineEdit* edit = NamedControls::Field(parent, name, length);
     edit->setAlignment(Qt::AlignRight);
     edit->setFixedWidth(120);
     QFont big = edit->font();
@@ -33,13 +31,6 @@ QLineEdit* NumberField(QWidget* parent, const char* name, int length)
     edit->setFont(big);
     InputFilters::digitsAndPoint(edit);
     return edit;
-}
-
-QLabel* Caption(QWidget* parent, const char* name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
 }
 
 // A quantity: a number above zero.
@@ -63,7 +54,7 @@ void Prefill(QLineEdit* field, double value)
 
 }
 
-TFCantidad::TFCantidad(QWidget* parent) : QDialog(parent)
+TFCantidad::TFCantidad(const QuantityRequest& request, QWidget* parent) : QDialog(parent), m_request(request)
 {
     setObjectName(QStringLiteral("FCantidad"));
     setModal(true);
@@ -96,13 +87,13 @@ QWidget* TFCantidad::buildProductLabels()
 {
     m_labels = new QWidget(this);
     m_labels->setObjectName(QStringLiteral("PDatos"));
-    m_LMarca = Caption(m_labels, "LMarca");
-    m_LProducto = Caption(m_labels, "LProducto");
+    m_LMarca = NamedControls::Label(m_labels, "LMarca");
+    m_LProducto = NamedControls::Label(m_labels, "LProducto");
     QFont bold = m_LProducto->font();
     bold.setBold(true);
     m_LProducto->setFont(bold);
-    m_LPresentacion = Caption(m_labels, "LPresentacion");
-    m_LUnidad = Caption(m_labels, "LUnidad");
+    m_LPresentacion = NamedControls::Label(m_labels, "LPresentacion");
+    m_LUnidad = NamedControls::Label(m_labels, "LUnidad");
     auto* form = new QFormLayout(m_labels);
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(QStringLiteral("Marca:"), m_LMarca);
@@ -151,12 +142,12 @@ QWidget* TFCantidad::buildPhotoPanel()
 {
     m_PImagen = new QWidget(this);
     m_PImagen->setObjectName(QStringLiteral("PImagen"));
-    m_LNombreI = Caption(m_PImagen, "LNombreI");
+    m_LNombreI = NamedControls::Label(m_PImagen, "LNombreI");
     m_LNombreI->setAlignment(Qt::AlignCenter);
     QFont bold = m_LNombreI->font();
     bold.setBold(true);
     m_LNombreI->setFont(bold);
-    m_IFoto = Caption(m_PImagen, "IFoto");
+    m_IFoto = NamedControls::Label(m_PImagen, "IFoto");
     m_IFoto->setAlignment(Qt::AlignCenter);
     m_IFoto->setMinimumSize(240, 240);
     auto* layout = new QVBoxLayout(m_PImagen);
@@ -194,43 +185,43 @@ QWidget* TFCantidad::buildServicePanel()
 
 void TFCantidad::showMode()
 {
-    const QuantityExchange& q = QuantityExchange::current();
+    const QuantityRequest& q = m_request;
     for (QWidget* panel : {m_labels, m_PCantidadV, m_PCantidadC, m_PECosto, m_PImagen, m_PDServicio})
         panel->hide();
     m_LMarca->setText(q.BrandOrId);
     m_LProducto->setText(q.ProductName);
     m_LPresentacion->setText(q.Presentation);
     m_LUnidad->setText(q.Unit);
-    const bool photo = q.Mode == QuantityExchange::ProductPhotoMode || q.Mode == QuantityExchange::SupplyPhotoMode;
+    const bool photo = q.Mode == QuantityRequest::ProductPhotoMode || q.Mode == QuantityRequest::SupplyPhotoMode;
     m_BAceptar->setVisible(!photo);
     m_BCerrar->setVisible(photo);
 
     switch (q.Mode) {
-    case QuantityExchange::SaleQuantityMode:
-    case QuantityExchange::SupplyQuantityMode:
-        setWindowTitle(q.Mode == QuantityExchange::SaleQuantityMode ? QStringLiteral("Cantidad de Venta")
-                                                                    : QStringLiteral("Cantidad de Insumo"));
+    case QuantityRequest::SaleQuantityMode:
+    case QuantityRequest::SupplyQuantityMode:
+        setWindowTitle(q.Mode == QuantityRequest::SaleQuantityMode ? QStringLiteral("Cantidad de Venta")
+                                                                   : QStringLiteral("Cantidad de Insumo"));
         m_labels->show();
         m_PCantidadV->show();
         Prefill(m_ECantidadV, q.SaleQuantity);
         break;
-    case QuantityExchange::PurchaseQuantityMode:
+    case QuantityRequest::PurchaseQuantityMode:
         setWindowTitle(QStringLiteral("Cantidad de Compra"));
         m_labels->show();
         m_PCantidadC->show();
         m_ECTotalC->setText(Formats::General(q.TotalCost));
         Prefill(m_ECantidadC, q.PurchaseQuantity);
         break;
-    case QuantityExchange::UnitCostMode:
+    case QuantityRequest::UnitCostMode:
         setWindowTitle(QStringLiteral("Costo Unitario"));
         m_labels->show();
         m_PECosto->show();
         Prefill(m_ECostoN, q.UnitCost);
         break;
-    case QuantityExchange::ProductPhotoMode:
-    case QuantityExchange::SupplyPhotoMode: {
-        setWindowTitle(q.Mode == QuantityExchange::ProductPhotoMode ? QStringLiteral("Foto Producto")
-                                                                    : QStringLiteral("Foto Insumo"));
+    case QuantityRequest::ProductPhotoMode:
+    case QuantityRequest::SupplyPhotoMode: {
+        setWindowTitle(q.Mode == QuantityRequest::ProductPhotoMode ? QStringLiteral("Foto Producto")
+                                                                   : QStringLiteral("Foto Insumo"));
         m_PImagen->show();
         m_LNombreI->setText(q.ProductName);
         const QString folder = SessionState::current().AppFolder + QStringLiteral("img/");
@@ -244,7 +235,7 @@ void TFCantidad::showMode()
         m_BCerrar->setFocus();
         break;
     }
-    case QuantityExchange::ServiceDetailMode:
+    case QuantityRequest::ServiceDetailMode:
         setWindowTitle(QStringLiteral("Detalle de Servicio"));
         m_PDServicio->show();
         m_ECantidadS->setText(QStringLiteral("1"));
@@ -264,7 +255,7 @@ bool TFCantidad::confirmSaleQuantity()
     double quantity = 0;
     if (!ReadQuantity(m_ECantidadV->text(), &quantity))
         return false;
-    QuantityExchange::current().SaleQuantity = quantity;
+    m_request.SaleQuantity = quantity;
     return true;
 }
 
@@ -273,8 +264,8 @@ bool TFCantidad::confirmPurchase()
     double quantity = 0, total = 0;
     if (!ReadQuantity(m_ECantidadC->text(), &quantity) || !ReadPrice(m_ECTotalC->text(), &total))
         return false;
-    QuantityExchange::current().PurchaseQuantity = quantity;
-    QuantityExchange::current().TotalCost = total;
+    m_request.PurchaseQuantity = quantity;
+    m_request.TotalCost = total;
     return true;
 }
 
@@ -283,7 +274,7 @@ bool TFCantidad::confirmCost()
     double cost = 0;
     if (!ReadPrice(m_ECostoN->text(), &cost))
         return false;
-    QuantityExchange::current().UnitCost = cost;
+    m_request.UnitCost = cost;
     return true;
 }
 
@@ -295,36 +286,34 @@ bool TFCantidad::confirmService()
         MessageSeam::current().information(QStringLiteral("Llene correctamente los Datos Requeridos"));
         return false;
     }
-    QuantityExchange& q = QuantityExchange::current();
-    q.PurchaseQuantity = quantity;
-    q.ProductName = detail;
-    q.TotalCost = total;
+    m_request.PurchaseQuantity = quantity;
+    m_request.ProductName = detail;
+    m_request.TotalCost = total;
     return true;
 }
 
 void TFCantidad::BAceptarClick()
 {
     bool valid = false;
-    switch (QuantityExchange::current().Mode) {
-    case QuantityExchange::SaleQuantityMode:
-    case QuantityExchange::SupplyQuantityMode: valid = confirmSaleQuantity(); break;
-    case QuantityExchange::PurchaseQuantityMode: valid = confirmPurchase(); break;
-    case QuantityExchange::UnitCostMode: valid = confirmCost(); break;
-    case QuantityExchange::ServiceDetailMode: valid = confirmService(); break;
+    switch (m_request.Mode) {
+    case QuantityRequest::SaleQuantityMode:
+    case QuantityRequest::SupplyQuantityMode: valid = confirmSaleQuantity(); break;
+    case QuantityRequest::PurchaseQuantityMode: valid = confirmPurchase(); break;
+    case QuantityRequest::UnitCostMode: valid = confirmCost(); break;
+    case QuantityRequest::ServiceDetailMode: valid = confirmService(); break;
     default: break;
     }
     if (valid) {
-        QuantityExchange::current().Accepted = 1;
+        m_confirmed = true;
         accept();
     } else {
         reject();
     }
 }
 
-bool TFCantidad::Run(QWidget* parent)
+std::optional<QuantityRequest> TFCantidad::Run(const QuantityRequest& request, QWidget* parent)
 {
-    QuantityExchange::current().Accepted = 0;
-    TFCantidad dialog(parent);
+    TFCantidad dialog(request, parent);
     if (g_runner) {
         dialog.show();
         g_runner(dialog);
@@ -333,7 +322,9 @@ bool TFCantidad::Run(QWidget* parent)
     } else {
         dialog.exec();
     }
-    return QuantityExchange::current().Accepted == 1;
+    if (!dialog.m_confirmed)
+        return std::nullopt;
+    return dialog.m_request;
 }
 
 void TFCantidad::setRunner(Runner runner) { g_runner = std::move(runner); }

@@ -1,6 +1,9 @@
 #pragma once
+#include "sales/ui/QuantityRequest.h"
+
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -8,19 +11,22 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The small dialog every window asks quantities, costs and service details with, and shows
-// product and supply photos in. It reads its mode, labels and starting values from
-// QuantityExchange when created and writes the confirmed values back there.
+// product and supply photos in. It shows the mode, labels and starting values of the request it
+// is made with and keeps the values the user confirms in its own copy.
 //
 // Numbers must be numbers: quantities above 0, prices and costs 0 or more. ACEPTAR always closes
-// the dialog; only valid values set Accepted. Escape closes it without a change.
+// the dialog; only valid values make an answer. Escape closes it without one.
 class TFCantidad : public QDialog {
     Q_OBJECT
 public:
-    explicit TFCantidad(QWidget* parent = nullptr);
+    explicit TFCantidad(const QuantityRequest& request, QWidget* parent = nullptr);
 
-    // Shows the dialog modally for QuantityExchange's mode; true when the user confirmed valid
-    // values (Accepted is 1 then).
-    static bool Run(QWidget* parent = nullptr);
+    // Shows the dialog modally for the request; the request with the values the user confirmed,
+    // or nothing when the dialog closed without valid values (the photo modes never answer).
+    static std::optional<QuantityRequest> Run(const QuantityRequest& request, QWidget* parent = nullptr);
+
+    // What the dialog was asked, with the values confirmed so far.
+    const QuantityRequest& request() const { return m_request; }
 
     // For tests: instead of waiting in exec(), Run shows the dialog and hands it to the runner,
     // which plays the user's part (types, clicks ACEPTAR, presses Escape). An empty runner puts
@@ -68,4 +74,6 @@ private:
     QLineEdit* m_ETotalS = nullptr;
     QPushButton* m_BAceptar = nullptr;
     QPushButton* m_BCerrar = nullptr;
+    QuantityRequest m_request;
+    bool m_confirmed = false;
 };

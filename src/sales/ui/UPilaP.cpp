@@ -5,6 +5,7 @@
 #include "data/MessageSeam.h"
 #include "sales/DispatchQueue.h"
 #include "widgets/DataGrid.h"
+#include "widgets/NamedControls.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -16,27 +17,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using NamedControls::Bold;
+using NamedControls::ReadOnlyField;
+using NamedControls::ToolButton;
+
 namespace {
 
-QToolButton* Button(QWidget* parent, const char* name, const QString& text)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setMinimumSize(150, 36);
-    QFont bold = button->font();
-    bold.setBold(true);
-    button->setFont(bold);
-    return button;
-}
-
-QLineEdit* ReadOnlyField(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setReadOnly(true);
-    return edit;
-}
+constexpr QSize ButtonSize(150, 36);
 
 }
 
@@ -69,8 +56,8 @@ TFPilaP::TFPilaP(QWidget* parent) : QDialog(parent)
 
     m_ECliente = ReadOnlyField(this, "ECliente");
     m_EObs = ReadOnlyField(this, "EObs");
-    m_SBDespachar = Button(this, "SBDespachar", QStringLiteral(" D E S P A C H A R"));
-    m_SBActualizar = Button(this, "SBActualizar", QStringLiteral(" ACTUALIZAR"));
+    m_SBDespachar = Bold(ToolButton(this, "SBDespachar", QStringLiteral(" D E S P A C H A R"), {}, ButtonSize));
+    m_SBActualizar = Bold(ToolButton(this, "SBActualizar", QStringLiteral(" ACTUALIZAR"), {}, ButtonSize));
     m_SBDespachar->setEnabled(false);
 
     auto* fields = new QFormLayout;

@@ -15,7 +15,6 @@
 #include "sales/ui/BarcodeReader.h"
 #include "sales/PaymentForms.h"
 #include "sales/ProductBarcode.h"
-#include "sales/QuantityExchange.h"
 #include "sales/SaleAmounts.h"
 #include "sales/SaleAnnulment.h"
 #include "sales/SaleCommit.h"
@@ -24,8 +23,10 @@
 #include "widgets/DataGrid.h"
 #include "widgets/GridIcons.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 #include "widgets/StatusShape.h"
 #include "widgets/WindowKeys.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -46,6 +47,9 @@
 
 const QColor TFVentas::StockAboveMinimum(192, 220, 192);
 
+using NamedControls::Field;
+using NamedControls::ToolButton;
+
 namespace {
 
 constexpr int IconSize = 52;
@@ -62,25 +66,7 @@ double Number(const QString& text)
     return value;
 }
 
-QLineEdit* Field(QWidget* parent, const char* name, int length, bool readOnly = false)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    if (length > 0)
-        edit->setMaxLength(length);
-    edit->setReadOnly(readOnly);
-    return edit;
-}
-
-QToolButton* ToolButton(QWidget* parent, const char* name, const QString& text, const QString& hint)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setMinimumSize(104, 38);
-    return button;
-}
+constexpr QSize ButtonSize(104, 38);
 
 // Category buttons without a picture of their own show the category's initial on its colour.
 QPixmap PlaceholderIcon(int category, const QString& name)
@@ -367,17 +353,20 @@ QWidget* TFVentas::buildButtons()
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 4, 0, 4);
-    m_SBNuevoP = ToolButton(panel, "SBNuevoP", QStringLiteral("NUEVO (F12)"), QStringLiteral("Nueva Venta"));
-    m_SBVender = ToolButton(panel, "SBVender", QStringLiteral("VENDER (F10)"), QStringLiteral("Registrar la Venta"));
+    m_SBNuevoP = ToolButton(panel, "SBNuevoP", QStringLiteral("NUEVO (F12)"), QStringLiteral("Nueva Venta"), ButtonSize);
+    m_SBVender = ToolButton(panel, "SBVender", QStringLiteral("VENDER (F10)"), QStringLiteral("Registrar la Venta"),
+                            ButtonSize);
     QFont bold = m_SBVender->font();
     bold.setBold(true);
     bold.setPixelSize(15);
     m_SBVender->setFont(bold);
     m_SBVender->setMinimumWidth(160);
-    m_SBImprimir = ToolButton(panel, "SBImprimir", QStringLiteral("Imprimir"), QStringLiteral("Imprimir Comprobante"));
-    m_SBBuscar = ToolButton(panel, "SBBuscar", QStringLiteral("Buscar"), QStringLiteral("Buscar Venta"));
-    m_SBAnular = ToolButton(panel, "SBAnular", QStringLiteral("ANULAR"), QStringLiteral("Anular Venta"));
-    m_SBCotizar = ToolButton(panel, "SBCotizar", QStringLiteral("Cotizar"), QStringLiteral("Cotizacion y/o Cuenta"));
+    m_SBImprimir = ToolButton(panel, "SBImprimir", QStringLiteral("Imprimir"), QStringLiteral("Imprimir Comprobante"),
+                              ButtonSize);
+    m_SBBuscar = ToolButton(panel, "SBBuscar", QStringLiteral("Buscar"), QStringLiteral("Buscar Venta"), ButtonSize);
+    m_SBAnular = ToolButton(panel, "SBAnular", QStringLiteral("ANULAR"), QStringLiteral("Anular Venta"), ButtonSize);
+    m_SBCotizar = ToolButton(panel, "SBCotizar", QStringLiteral("Cotizar"), QStringLiteral("Cotizacion y/o Cuenta"),
+                             ButtonSize);
     for (QToolButton* button : {m_SBNuevoP, m_SBVender, m_SBImprimir, m_SBBuscar, m_SBAnular, m_SBCotizar})
         row->addWidget(button);
     row->addStretch(1);
@@ -392,18 +381,10 @@ QWidget* TFVentas::buildButtons()
 
 void TFVentas::buildStatusBar()
 {
-    m_SBar1 = new QStatusBar(this);
-    m_SBar1->setObjectName(QStringLiteral("SBar1"));
-    m_SBar1->setSizeGripEnabled(false);
-    auto* caption = new QLabel(QStringLiteral("Registrar Ventas"), m_SBar1);
-    caption->setFixedWidth(178);
-    m_PBar1 = new QProgressBar(m_SBar1);
-    m_PBar1->setObjectName(QStringLiteral("PBar1"));
+    auto* bar = new WindowStatusBar(QStringLiteral("Registrar Ventas"), this);
+    m_SBar1 = bar;
+    m_PBar1 = bar->progressBar();
     m_PBar1->setRange(0, 10);
-    m_PBar1->setTextVisible(false);
-    m_PBar1->hide();
-    m_SBar1->addWidget(caption);
-    m_SBar1->addWidget(m_PBar1, 1);
 }
 
 // The counter's keyboard path: Tab walks the list, "Código", NIT/CI, Nombre, Efectivo and VENDER
@@ -635,16 +616,16 @@ void TFVentas::stepQuantity(int row, int step)
     updateTotals();
 }
 
-void TFVentas::fillExchange(int mode, const QString& brand, const QString& product, const QString& presentation,
-                            const QString& unit)
+QuantityRequest TFVentas::Request(int mode, const QString& brand, const QString& product, const QString& presentation,
+                                  const QString& unit)
 {
-    QuantityExchange& q = QuantityExchange::current();
+    QuantityRequest q;
     q.Mode = mode;
-    q.Accepted = 0;
     q.BrandOrId = brand;
     q.ProductName = product;
     q.Presentation = presentation;
     q.Unit = unit;
+    return q;
 }
 
 void TFVentas::addProduct(int row)
@@ -658,15 +639,17 @@ void TFVentas::addProduct(int row)
         Messages().information(QStringLiteral("Numero de Items permitidos 6"));
         return;
     }
-    fillExchange(QuantityExchange::SaleQuantityMode, m_Vec0->cell(PMarca, row), m_Vec0->cell(PProducto, row),
-                 m_Vec0->cell(PPresentacion, row), m_Vec0->cell(PUMedida, row));
-    QuantityExchange::current().SaleQuantity = 1;
-    if (!TFCantidad::Run(this))
+    QuantityRequest request = Request(QuantityRequest::SaleQuantityMode, m_Vec0->cell(PMarca, row),
+                                      m_Vec0->cell(PProducto, row), m_Vec0->cell(PPresentacion, row),
+                                      m_Vec0->cell(PUMedida, row));
+    request.SaleQuantity = 1;
+    const std::optional<QuantityRequest> answer = TFCantidad::Run(request, this);
+    if (!answer)
         return;
     QStringList product;
     for (int column = PIdProducto; column <= PStock; ++column)
         product << m_Vec0->cell(column, row);
-    addToCart(product, QuantityExchange::current().SaleQuantity);
+    addToCart(product, answer->SaleQuantity);
 }
 
 // A scanned code adds one unit of its product, under the cart's rules; an unknown, disabled or
@@ -719,21 +702,24 @@ void TFVentas::showPhoto(int row)
 {
     if (row < 0 || m_Vec0->cell(PIdProducto, row).isEmpty())
         return;
-    fillExchange(QuantityExchange::ProductPhotoMode, m_Vec0->cell(PIdProducto, row), m_Vec0->cell(PProducto, row),
-                 m_Vec0->cell(PPresentacion, row), m_Vec0->cell(PUMedida, row));
-    TFCantidad::Run(this);
+    TFCantidad::Run(Request(QuantityRequest::ProductPhotoMode, m_Vec0->cell(PIdProducto, row),
+                            m_Vec0->cell(PProducto, row), m_Vec0->cell(PPresentacion, row),
+                            m_Vec0->cell(PUMedida, row)),
+                    this);
 }
 
 void TFVentas::changeQuantity(int row)
 {
     if (row < 0 || row >= m_Vec1->rowCount())
         return;
-    fillExchange(QuantityExchange::SaleQuantityMode, m_Vec1->cell(NxMarca1, row), m_Vec1->cell(NxProducto1, row),
-                 m_Vec1->cell(NxPresentacion1, row), m_Vec1->cell(NxUnidad, row));
-    QuantityExchange::current().SaleQuantity = Number(m_Vec1->cell(NxCantidad, row));
-    if (!TFCantidad::Run(this))
+    QuantityRequest request = Request(QuantityRequest::SaleQuantityMode, m_Vec1->cell(NxMarca1, row),
+                                      m_Vec1->cell(NxProducto1, row), m_Vec1->cell(NxPresentacion1, row),
+                                      m_Vec1->cell(NxUnidad, row));
+    request.SaleQuantity = Number(m_Vec1->cell(NxCantidad, row));
+    const std::optional<QuantityRequest> answer = TFCantidad::Run(request, this);
+    if (!answer)
         return;
-    m_Vec1->setCell(NxCantidad, row, Formats::General(QuantityExchange::current().SaleQuantity));
+    m_Vec1->setCell(NxCantidad, row, Formats::General(answer->SaleQuantity));
     setLineTotal(row);
     updateTotals();
 }
@@ -743,12 +729,14 @@ void TFVentas::changeUnitPrice(int row)
     // A free sale has no prices to change.
     if (row < 0 || row >= m_Vec1->rowCount() || m_CBFormaP->currentIndex() == PaymentForms::Free)
         return;
-    fillExchange(QuantityExchange::UnitCostMode, m_Vec1->cell(NxMarca1, row), m_Vec1->cell(NxProducto1, row),
-                 m_Vec1->cell(NxPresentacion1, row), m_Vec1->cell(NxUnidad, row));
-    QuantityExchange::current().UnitCost = Number(m_Vec1->cell(NxPVenta1, row));
-    if (!TFCantidad::Run(this))
+    QuantityRequest request = Request(QuantityRequest::UnitCostMode, m_Vec1->cell(NxMarca1, row),
+                                      m_Vec1->cell(NxProducto1, row), m_Vec1->cell(NxPresentacion1, row),
+                                      m_Vec1->cell(NxUnidad, row));
+    request.UnitCost = Number(m_Vec1->cell(NxPVenta1, row));
+    const std::optional<QuantityRequest> answer = TFCantidad::Run(request, this);
+    if (!answer)
         return;
-    m_Vec1->setCell(NxPVenta1, row, Formats::General(QuantityExchange::current().UnitCost));
+    m_Vec1->setCell(NxPVenta1, row, Formats::General(answer->UnitCost));
     setLineTotal(row);
     updateTotals();
 }

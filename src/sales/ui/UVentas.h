@@ -15,6 +15,7 @@ class QProgressBar;
 class QStatusBar;
 class QToolButton;
 class StatusShape;
+struct QuantityRequest;
 struct SaleInput;
 
 // What the register remembers between the cashier's steps.
@@ -117,8 +118,8 @@ private:
     void changeQuantity(int row);
     void changeUnitPrice(int row);
     void removeLine(int row);
-    void fillExchange(int mode, const QString& brand, const QString& product, const QString& presentation,
-                      const QString& unit);
+    static QuantityRequest Request(int mode, const QString& brand, const QString& product, const QString& presentation,
+                                   const QString& unit);
     void setLineTotal(int row);
     void reprice(bool invoiceBasis);
     void updateTotals();

@@ -3,6 +3,7 @@
 #include "data/MessageSeam.h"
 #include "tax/ControlCodeCertification.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -11,24 +12,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using NamedControls::Button;
+
 namespace {
 
 QLineEdit* Field(QWidget* parent, const char* name, int maxLength, const QString& others)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(maxLength);
-    // Wide enough to show what it holds, up to about forty characters.
-    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * qMin(maxLength, 40) + 16);
+    QLineEdit* edit = NamedControls::SizedField(parent, name, maxLength);
     InputFilters::digitsAnd(edit, others);
     return edit;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
 }
 
 }

@@ -9,6 +9,7 @@
 #include "tax/Dosages.h"
 #include "widgets/DataGrid.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -21,19 +22,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using NamedControls::Button;
+using NamedControls::SizedField;
+
 namespace {
 
 const QString kQuestionTitle = QStringLiteral("Dosificacion");
-
-QLineEdit* Field(QWidget* parent, const char* name, int maxLength)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(maxLength);
-    // Wide enough to show what it holds, up to about forty characters.
-    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * qMin(maxLength, 40) + 16);
-    return edit;
-}
 
 QPlainTextEdit* Memo(QWidget* parent, const char* name, int maxLength, int lines)
 {
@@ -45,13 +39,6 @@ QPlainTextEdit* Memo(QWidget* parent, const char* name, int maxLength, int lines
     memo->setFixedHeight(memo->fontMetrics().lineSpacing() * lines + 12);
     InputFilters::singleLineMemo(memo, maxLength);
     return memo;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
 }
 
 }
@@ -92,10 +79,10 @@ DosagePanel::DosagePanel(QWidget* parent) : QWidget(parent)
 QWidget* DosagePanel::buildDosageTab()
 {
     auto* tab = new QWidget;
-    m_ENAutorizacion = Field(tab, "ENAutorizacion", 15);
+    m_ENAutorizacion = SizedField(tab, "ENAutorizacion", 15);
     InputFilters::digitsAnd(m_ENAutorizacion, QString());
     m_MDosificacion = Memo(tab, "MDosificacion", 255, 3);
-    m_EFechaL = Field(tab, "EFechaL", 10);
+    m_EFechaL = SizedField(tab, "EFechaL", 10);
     InputFilters::digitsAnd(m_EFechaL, QStringLiteral("/"));
     m_MLeyenda = Memo(tab, "MLeyenda", 255, 3);
     InputFilters::plainLetters(m_MLeyenda);
@@ -104,10 +91,10 @@ QWidget* DosagePanel::buildDosageTab()
     const bool branch = atBranch();
     const QString where = branch ? QStringLiteral("Sucursal") : QStringLiteral("Casa Matriz");
     auto* address = new QGroupBox(QStringLiteral("Dirección/Telf. Casa Matriz y Sucursal"), tab);
-    m_ETelefono = Field(address, "ETelefono", 10);
+    m_ETelefono = SizedField(address, "ETelefono", 10);
     InputFilters::digitsAnd(m_ETelefono, QStringLiteral("-"));
-    m_EDireccion = Field(address, "EDireccion", 40);
-    m_ECiudad = Field(address, "ECiudad", 20);
+    m_EDireccion = SizedField(address, "EDireccion", 40);
+    m_ECiudad = SizedField(address, "ECiudad", 20);
     m_LDireccion = new QLabel(QStringLiteral("Dirección ") + where, address);
     m_LTelefono = new QLabel(QStringLiteral("Telefono ") + where, address);
     m_LCiudad = new QLabel(QStringLiteral("Ciudad ") + where, address);
@@ -150,7 +137,7 @@ QWidget* DosagePanel::buildDosageTab()
 QWidget* DosagePanel::buildInvoiceNumberTab()
 {
     auto* tab = new QWidget;
-    m_ENumeroF = Field(tab, "ENumeroF", 15);
+    m_ENumeroF = SizedField(tab, "ENumeroF", 15);
     InputFilters::digitsAnd(m_ENumeroF, QString());
     m_SBActualizarF = Button(tab, "SBActualizarF", QStringLiteral("Actualizar Numero de Factura"));
     connect(m_SBActualizarF, &QPushButton::clicked, this, &DosagePanel::SBActualizarFClick);

@@ -7,6 +7,7 @@
 #include "tax/CompanyLogo.h"
 #include "tax/TaxpayerData.h"
 #include "widgets/InputFilters.h"
+#include "widgets/NamedControls.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -17,26 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLineEdit* Field(QWidget* parent, const char* name, int maxLength)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(maxLength);
-    // Wide enough to show what it holds, up to about forty characters.
-    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * qMin(maxLength, 40) + 16);
-    return edit;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-}
+using NamedControls::Button;
+using NamedControls::SizedField;
 
 TaxpayerPanel::TaxpayerPanel(QWidget* parent) : QWidget(parent)
 {
@@ -46,9 +29,9 @@ TaxpayerPanel::TaxpayerPanel(QWidget* parent) : QWidget(parent)
     m_ERazonS = readOnlyField("ERazonS", s.TaxpayerName);
     m_ESucursal = readOnlyField("ESucursal", s.BranchNumber == 0 ? QStringLiteral("CASA MATRIZ")
                                                                  : QStringLiteral("SUCURSAL %1").arg(s.BranchNumber));
-    m_EPropietario = Field(this, "EPropietario", 40);
+    m_EPropietario = SizedField(this, "EPropietario", 40);
     InputFilters::plainLetters(m_EPropietario);
-    m_ETelefonoM = Field(this, "ETelefonoM", 10);
+    m_ETelefonoM = SizedField(this, "ETelefonoM", 10);
     InputFilters::digitsAnd(m_ETelefonoM, QStringLiteral("-"));
     m_MActividadE = new QPlainTextEdit(this);
     m_MActividadE->setObjectName(QStringLiteral("MActividadE"));
@@ -58,8 +41,8 @@ TaxpayerPanel::TaxpayerPanel(QWidget* parent) : QWidget(parent)
     m_MActividadE->setFixedHeight(m_MActividadE->fontMetrics().lineSpacing() * 3 + 12);
     InputFilters::plainLetters(m_MActividadE);
     InputFilters::singleLineMemo(m_MActividadE, 100);
-    m_EDireccionM = Field(this, "EDireccionM", 40);
-    m_ECiudadM = Field(this, "ECiudadM", 20);
+    m_EDireccionM = SizedField(this, "EDireccionM", 40);
+    m_ECiudadM = SizedField(this, "ECiudadM", 20);
 
     const TaxpayerData data = TaxpayerData::fromSession();
     m_EPropietario->setText(data.owner);
@@ -113,7 +96,7 @@ TaxpayerPanel::TaxpayerPanel(QWidget* parent) : QWidget(parent)
 
 QLineEdit* TaxpayerPanel::readOnlyField(const char* name, const QString& text)
 {
-    QLineEdit* field = Field(this, name, 50);
+    QLineEdit* field = SizedField(this, name, 50);
     field->setText(text);
     field->setReadOnly(true);
     return field;

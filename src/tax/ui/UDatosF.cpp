@@ -5,6 +5,7 @@
 #include "tax/ui/CertificationPanel.h"
 #include "tax/ui/DosagePanel.h"
 #include "tax/ui/TaxpayerPanel.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -41,10 +42,7 @@ TFDatosF::TFDatosF(QWidget* parent) : QWidget(parent)
         layout->addWidget(m_PDosificaciones, 1);
         break;
     }
-    m_SBar1 = new QStatusBar(this);
-    m_SBar1->setObjectName(QStringLiteral("SBar1"));
-    m_SBar1->setSizeGripEnabled(false);
-    m_SBar1->addWidget(new QLabel(statusText, m_SBar1));
+    m_SBar1 = new WindowStatusBar(statusText, this);
     layout->addWidget(m_SBar1);
 }
 

@@ -13,7 +13,9 @@
 #include "tax/BookQueries.h"
 #include "tax/BookSpreadsheet.h"
 #include "widgets/DataGrid.h"
+#include "widgets/NamedControls.h"
 #include "widgets/UBuscar2.h"
+#include "widgets/WindowStatusBar.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,19 +43,14 @@ constexpr int ProgressStep = 2000;
 
 QToolButton* Button(QWidget* parent, const char* name, const QString& caption, const QString& hint)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(caption);
-    button->setToolTip(hint);
+    QToolButton* button = NamedControls::ToolButton(parent, name, caption, hint);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return button;
 }
 
 QToolButton* NavButton(QWidget* parent, const char* name, const QString& hint, QStyle::StandardPixmap icon)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(hint);
+    QToolButton* button = NamedControls::ToolButton(parent, name, QString(), hint);
     button->setAutoRaise(true);
     button->setIcon(parent->style()->standardIcon(icon));
     return button;
@@ -191,22 +188,10 @@ void TFRLCV::buildList()
 
 void TFRLCV::buildStatusBar()
 {
-    auto* bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("SBar1"));
-    bar->setSizeGripEnabled(false);
-    m_LRegistro = new QLabel(bar);
-    m_LRegistro->setObjectName(QStringLiteral("LRegistro"));
-    m_LRegistro->setMinimumWidth(170);
-    m_LEstado = new QLabel(bar);
-    m_LEstado->setObjectName(QStringLiteral("LEstado"));
-    m_LEstado->setMinimumWidth(200);
-    m_PBar1 = new QProgressBar(bar);
-    m_PBar1->setObjectName(QStringLiteral("PBar1"));
-    m_PBar1->setTextVisible(false);
-    m_PBar1->hide();
-    bar->addWidget(m_LRegistro);
-    bar->addWidget(m_LEstado);
-    bar->addWidget(m_PBar1, 1);
+    auto* bar = new WindowStatusBar(this);
+    m_LRegistro = bar->addPanel("LRegistro", 170);
+    m_LEstado = bar->addPanel("LEstado", 200);
+    m_PBar1 = bar->progressBar();
 }
 
 bool TFRLCV::event(QEvent* event)

@@ -1,10 +1,9 @@
 #pragma once
 #include <QString>
 
-// What a window hands the quantity dialog (TFCantidad) and gets back from it: the caller sets the
-// mode, the labels, the starting values and Accepted = 0, shows the dialog, and acts only when
-// Accepted is 1. One record for the whole program.
-struct QuantityExchange {
+// What a window asks the quantity dialog (TFCantidad) with: the mode, the labels and the starting
+// values. The dialog answers with a copy holding the values the user confirmed.
+struct QuantityRequest {
     enum Mode : int {
         SaleQuantityMode = 1,      // "Cantidad de Venta": SaleQuantity
         PurchaseQuantityMode = 2,  // "Cantidad de Compra": PurchaseQuantity and TotalCost
@@ -16,7 +15,6 @@ struct QuantityExchange {
     };
 
     int Mode = SaleQuantityMode;
-    int Accepted = 0;
     double SaleQuantity = 0;
     double PurchaseQuantity = 0;
     double TotalCost = 0;
@@ -25,6 +23,4 @@ struct QuantityExchange {
     QString ProductName;
     QString Presentation;
     QString Unit;
-
-    static QuantityExchange& current();
 };

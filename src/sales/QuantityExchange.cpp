@@ -1,7 +1,0 @@
-#include "sales/QuantityExchange.h"
-
-QuantityExchange& QuantityExchange::current()
-{
-    static QuantityExchange exchange;
-    return exchange;
-}
