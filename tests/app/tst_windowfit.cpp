@@ -122,7 +122,10 @@ private slots:
         for (QMdiSubWindow* window : frame.window.mdiArea()->subWindowList()) {
             const QSize needed = window->widget()->minimumSizeHint();
             QVERIFY2(window->widget()->width() >= needed.width() && window->widget()->height() >= needed.height(),
-                     qPrintable(window->windowTitle()));
+                     qPrintable(QStringLiteral("%1: %2 x %3 for %4 x %5")
+                                    .arg(window->windowTitle())
+                                    .arg(window->widget()->width()).arg(window->widget()->height())
+                                    .arg(needed.width()).arg(needed.height())));
         }
     }
 

@@ -156,7 +156,10 @@ void WindowDispatcher::createWindow(const CommandRoute& route, const QString& co
     window->move(0, route.top);
     window->show();
     // Tiles never squeeze a window below what its controls need.
-    window->setMinimumSize(window->minimumSizeHint().boundedTo(m_area->viewport()->size()));
+    // The frame measured now, with a pixel to spare each way: an inactive title bar may be a pixel
+    // taller than the active one the window opens with.
+    const QSize frame = window->size() - content->size() + QSize(1, 1);
+    window->setMinimumSize((content->minimumSizeHint() + frame).boundedTo(m_area->viewport()->size()));
     if (!ShownGrids(window).isEmpty())
         sizeListWindow(window, command, route.top);
     const int left = qMax(0, (m_area->viewport()->width() - window->width()) / 2);

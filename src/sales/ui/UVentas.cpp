@@ -249,7 +249,7 @@ QWidget* TFVentas::buildCart()
     m_Vec1->setColumnFooter(NxCTotal, DataGrid::Footer::SumMoney);
     m_Vec1->setColumnFooter(NxBorrarP, DataGrid::Footer::Count);
     m_Vec1->horizontalHeader()->setStretchLastSection(false);
-    m_Vec1->setMinimumHeight(190);
+    m_Vec1->setMinimumHeight(170);  // the whole register fits a 1366 x 768 screen
     YellowSelection(m_Vec1);
     connect(m_Vec1, &QTableWidget::cellClicked, this, [this](int row, int column) {
         m_state.CartRow = row;
