@@ -70,8 +70,10 @@ SaleCommitResult SellOne(int i)
     in.cashText = QStringLiteral("50");
     in.nitCi = QString::number(4000000 + i % 500);
     in.clientName = QStringLiteral("CLIENTE %1").arg(i % 500);
-    in.lines = {SaleLine{QStringLiteral("P000000001"), 1, QStringLiteral("1"), QStringLiteral("12.5"), QStringLiteral("COCA COLA 2L"), QStringLiteral("UNIDAD")},
-                SaleLine{QStringLiteral("P000000008"), 3, QStringLiteral("2"), QStringLiteral("7.05"), QStringLiteral("LECHE PIL 1L"), QStringLiteral("UNIDAD")}};
+    in.lines = {SaleLine{QStringLiteral("P000000001"), 1, QStringLiteral("1"), QStringLiteral("12.5"),
+                         QStringLiteral("COCA COLA 2L"), QStringLiteral("UNIDAD")},
+                SaleLine{QStringLiteral("P000000008"), 3, QStringLiteral("2"), QStringLiteral("7.05"),
+                         QStringLiteral("LECHE PIL 1L"), QStringLiteral("UNIDAD")}};
     return SaleCommit::Commit(in);
 }
 
@@ -110,8 +112,9 @@ int Check(int expectedAtLeast)
         QStringLiteral("SELECT (SELECT IdVenta FROM Codigos) - COUNT(*) FROM Ventas"),
         QStringLiteral("SELECT (SELECT NFactura FROM DatosC) - 1 - COUNT(*) FROM Ventas"),
     };
-    const char* const names[] = {"duplicate keys", "duplicate invoice numbers", "gaps in invoice numbers",
-                                 "sales without their two lines", "sale counter minus sales", "invoice counter minus sales"};
+    const char* const names[] = {"duplicate keys",           "duplicate invoice numbers",
+                                 "gaps in invoice numbers",  "sales without their two lines",
+                                 "sale counter minus sales", "invoice counter minus sales"};
     int problems = 0;
     out << "sales stored: " << sales << "\n";
     for (int i = 0; i < checks.size(); ++i) {
@@ -170,7 +173,7 @@ int main(int argc, char** argv)
         }
         if (kill) {
             QThread::msleep(1500);
-            running.first()->kill(); // mid-sale, most likely
+            running.first()->kill();  // mid-sale, most likely
         }
         int printed = 0, failed = 0;
         for (QProcess* p : running) {

@@ -78,7 +78,8 @@ void Generate(const QString& path)
                  "VALUES(?, ?, ?, ?, ?, ?, ?)");
     purchase.prepare("INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, NroFact, TotalF, TotalE, Comprobante, "
                      "Inventario, IdCaja) VALUES(?, ?, '1023456027', 'ANDINA', ?, ?, ?, ?, ?, ?)");
-    pline.prepare("INSERT INTO DetalleC(IdCategoria, IdProducto, CEntrante, PrecioU, PrecioT, IdCompra) VALUES(?, ?, ?, ?, ?, ?)");
+    pline.prepare(
+        "INSERT INTO DetalleC(IdCategoria, IdProducto, CEntrante, PrecioU, PrecioT, IdCompra) VALUES(?, ?, ?, ?, ?, ?)");
     delivery.prepare("INSERT INTO EntregaI(IdEntrega, FechaE, Cliente, IdCaja) VALUES(?, ?, 'ALMACEN', ?)");
     dline.prepare("INSERT INTO DetalleEI(Cantidad, IdProducto, IdEntrega, IdCategoria) VALUES(?, ?, ?, 17)");
     int saleNo = 0, purchaseNo = 0, deliveryNo = 0, invoice = 0, dosage = 0;
@@ -229,15 +230,18 @@ int main(int argc, char** argv)
     const QDate from(2025, 3, 1), to(2025, 3, 31);
     const BookPeriod march{3, 2025};
     Plan("sales book", {BookQueries::SalesStatement(), {Formats::IsoDate(march.from()), Formats::IsoDate(march.until())}});
-    Plan("purchases book", {BookQueries::PurchasesStatement(), {Formats::IsoDate(march.from()), Formats::IsoDate(march.until())}});
-    const QList<QPair<QString, ItemFilter>> filters{{"all", {}},
-                                                    {"category", {1, {}}},
-                                                    {"category and item", {1, "P000000001"}},
-                                                    {"item", {0, "P000000001"}}};
+    Plan("purchases book",
+         {BookQueries::PurchasesStatement(), {Formats::IsoDate(march.from()), Formats::IsoDate(march.until())}});
+    const QList<QPair<QString, ItemFilter>> filters{
+        {"all", {}}, {"category", {1, {}}}, {"category and item", {1, "P000000001"}}, {"item", {0, "P000000001"}}};
     for (int mode : {1, 6})
         for (const auto& f : filters)
             Plan(QStringLiteral("product table mode %1, %2").arg(mode).arg(f.first),
-                 ReportQueries::ProductTable(mode, from, to, mode == 6 && f.second.categoryId ? ItemFilter{17, f.second.itemId.isEmpty() ? QString() : "P000000013"} : mode == 6 && !f.second.itemId.isEmpty() ? ItemFilter{0, "P000000013"} : f.second));
+                 ReportQueries::ProductTable(mode, from, to,
+                                             mode == 6 && f.second.categoryId
+                                                 ? ItemFilter{17, f.second.itemId.isEmpty() ? QString() : "P000000013"}
+                                             : mode == 6 && !f.second.itemId.isEmpty() ? ItemFilter{0, "P000000013"}
+                                                                                       : f.second));
     for (const QString& nit : {QString(), QStringLiteral("1000042")})
         for (bool byName : {false, true})
             Plan(QStringLiteral("debtors, NIT/CI %1, by %2").arg(nit.isEmpty() ? "any" : nit, byName ? "name" : "number"),

@@ -12,8 +12,7 @@ MessageSeam& messages() { return MessageSeam::current(); }
 
 bool storeOpen()
 {
-    const SqlRows rows =
-        TDataModule1::instance().query(QStringLiteral("SELECT StockVD FROM Codigos WHERE IdC=1"));
+    const SqlRows rows = TDataModule1::instance().query(QStringLiteral("SELECT StockVD FROM Codigos WHERE IdC=1"));
     return rows.text(0) != QLatin1String("N");
 }
 
@@ -61,8 +60,7 @@ bool SalesGate()
     if (s.InvoicingEnabled != 1)
         return true;
     if (s.DosageId == 0) {
-        messages().information(
-            QStringLiteral("No existe Dosificación de Facturas, antes Dosifique para poder Facturar..."));
+        messages().information(QStringLiteral("No existe Dosificación de Facturas, antes Dosifique para poder Facturar..."));
         return false;
     }
     return invoiceDeadlineAllows(s);
@@ -72,7 +70,7 @@ bool TaxpayerKnown()
 {
     const SessionState& s = SessionState::current();
     return !s.HeadOfficeCity.trimmed().isEmpty() && !s.EconomicActivity.trimmed().isEmpty()
-        && !s.HeadOfficeAddress.trimmed().isEmpty();
+           && !s.HeadOfficeAddress.trimmed().isEmpty();
 }
 
 bool TaxpayerDataComplete()

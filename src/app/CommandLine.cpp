@@ -49,8 +49,8 @@ using ToolRun = int (*)(const Request&, QTextStream&, QTextStream&);
 struct Tool {
     const char* option;
     const char* valueName;
-    QStringList extraNames;   // the arguments that follow its value, in order
-    QStringList allowed;      // the other options it takes
+    QStringList extraNames;  // the arguments that follow its value, in order
+    QStringList allowed;     // the other options it takes
     const char* usage;
     ToolRun run;
 };
@@ -65,19 +65,13 @@ int usageError(QTextStream& err, const QString& why, const QString& usage)
 int statusOf(ShopFileProbe::Kind kind)
 {
     switch (kind) {
-    case ShopFileProbe::Kind::Good:
-        return 0;
+    case ShopFileProbe::Kind::Good: return 0;
     case ShopFileProbe::Kind::Missing:
-    case ShopFileProbe::Kind::NotAShop:
-        return 3;
-    case ShopFileProbe::Kind::Busy:
-        return 4;
-    case ShopFileProbe::Kind::Damaged:
-        return 5;
-    case ShopFileProbe::Kind::ReadOnly:
-        return 6;
-    case ShopFileProbe::Kind::Newer:
-        return 7;
+    case ShopFileProbe::Kind::NotAShop: return 3;
+    case ShopFileProbe::Kind::Busy: return 4;
+    case ShopFileProbe::Kind::Damaged: return 5;
+    case ShopFileProbe::Kind::ReadOnly: return 6;
+    case ShopFileProbe::Kind::Newer: return 7;
     }
     return 3;
 }
@@ -107,8 +101,7 @@ bool wholeNumber(const QString& text, qint64 least, qint64 most, qint64* value)
 }
 
 // `fallback` when the option is absent; the refusal (empty when fine) otherwise.
-QString numberOption(const Request& request, const char* option, qint64 least, qint64 most, qint64 fallback,
-                     qint64* value)
+QString numberOption(const Request& request, const char* option, qint64 least, qint64 most, qint64 fallback, qint64* value)
 {
     if (!request.isSet(option)) {
         *value = fallback;
@@ -174,7 +167,7 @@ bool plainFileName(const QString& path)
 {
     const QString name = path.trimmed();
     return !name.isEmpty() && name != QLatin1String(":memory:")
-        && !name.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
+           && !name.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
 }
 
 const char kCreateUsage[] = "Uso: cvi-zelto --create-database ARCHIVO|postgresql://... [--demo [--days N]] [--nit NIT] "
@@ -184,8 +177,7 @@ int createDatabase(const Request& request, QTextStream& out, QTextStream& err)
 {
     const QString path = request.value;
     if (EngineConnection::engineOf(path) == EngineKind::SQLite && !plainFileName(path))
-        return usageError(err, QStringLiteral("\"%1\" no es un nombre de archivo").arg(path),
-                          QLatin1String(kCreateUsage));
+        return usageError(err, QStringLiteral("\"%1\" no es un nombre de archivo").arg(path), QLatin1String(kCreateUsage));
     NewDatabaseOptions options;
     options.demo = request.isSet("demo");
     options.waitingOrders = options.demo;
@@ -286,8 +278,7 @@ int migrate(const Request& request, QTextStream& out, QTextStream& err)
     const QString file = request.value;
     const QString server = request.extra.value(0);
     if (EngineConnection::engineOf(server) != EngineKind::PostgreSQL)
-        return usageError(err, QStringLiteral("el destino no es un servidor postgresql://"),
-                          QLatin1String(kMigrateUsage));
+        return usageError(err, QStringLiteral("el destino no es un servidor postgresql://"), QLatin1String(kMigrateUsage));
     // Every page is read before anything moves: a damaged shop must not arrive as a good one.
     if (const int trouble = troubleOf(file, ShopFileProbe::Use::Read, err, true))
         return trouble;
@@ -388,7 +379,8 @@ int importProducts(const Request& request, QTextStream& out, QTextStream& err)
     }
     int status = 0;
     try {
-        const ProductImport::Outcome outcome = ProductImport::Import(table, ImportColumns::Guess(table.titles), commandLineUser());
+        const ProductImport::Outcome outcome =
+            ProductImport::Import(table, ImportColumns::Guess(table.titles), commandLineUser());
         for (const QString& line : outcome.report())
             (outcome.written ? out : err) << line << "\n";
         if (outcome.written)
@@ -412,8 +404,12 @@ const QList<Tool>& tools()
         {"migrate", "ARCHIVO", {QStringLiteral("SERVIDOR")}, {}, kMigrateUsage, migrate},
         {"backup", "ARCHIVO", {QStringLiteral("CARPETA")}, {}, "Uso: cvi-zelto --backup ARCHIVO CARPETA", backup},
         {"restore", "COPIA", {QStringLiteral("ARCHIVO")}, {}, "Uso: cvi-zelto --restore COPIA ARCHIVO", restore},
-        {"import-products", "ARCHIVO", {QStringLiteral("TIENDA")}, {},
-         "Uso: cvi-zelto --import-products ARCHIVO.csv|ARCHIVO.xlsx TIENDA", importProducts},
+        {"import-products",
+         "ARCHIVO",
+         {QStringLiteral("TIENDA")},
+         {},
+         "Uso: cvi-zelto --import-products ARCHIVO.csv|ARCHIVO.xlsx TIENDA",
+         importProducts},
     };
     return all;
 }
@@ -429,31 +425,30 @@ QString usage()
 
 QString helpText()
 {
-    return QStringLiteral(
-               "cvi-zelto: ventas e inventarios. Sin argumentos abre el programa de ventanas.\n\n"
-               "Herramientas (una por vez, sin ventanas):\n"
-               "  --create-database ARCHIVO|postgresql://...  prepara una tienda nueva; --demo la llena de\n"
-               "        ejemplo con N dias de historia (--days N, 0 a %1; 30 si no se dice)\n"
-               "  --simulate ARCHIVO  hace dias enteros de ventas (--days 1 a %1, --sales-per-day 0 a %2,\n"
-               "        --from AAAA-MM-DD, --seed S)\n"
-               "  --check ARCHIVO|postgresql://...  lista cada regla rota de los libros (solo lee)\n"
-               "  --certify ARCHIVO  comprueba el codigo de control con el archivo de casos\n"
-               "  --migrate ARCHIVO postgresql://...  lleva una tienda a un servidor vacio\n"
-               "  --backup ARCHIVO CARPETA  escribe una copia revisada de la tienda en la carpeta\n"
-               "  --restore COPIA ARCHIVO  pone una copia revisada como ARCHIVO nuevo\n"
-               "  --import-products ARCHIVO TIENDA  trae una lista de productos (.csv o .xlsx)\n"
-               "  --help, --version\n\n"
-               "La clave de un servidor se toma de PGPASSWORD o de ~/.pgpass; no la escriba en la orden.\n\n"
-               "Estado de salida:\n"
-               "  0  hecho\n"
-               "  1  la herramienta se nego o encontro problemas (el mensaje dice por que)\n"
-               "  2  orden mal escrita: opcion desconocida, argumento de mas o de menos, numero fuera de\n"
-               "     rango; o el archivo de --certify o --import-products no se puede leer\n"
-               "  3  la tienda no existe o no es una base de datos del sistema (un servidor: no responde)\n"
-               "  4  la tienda esta ocupada por otro programa: vuelva a intentarlo\n"
-               "  5  la tienda esta danada: restaure la ultima copia de seguridad\n"
-               "  6  la tienda es de solo lectura y la herramienta debe escribir en ella\n"
-               "  7  la tienda es de una version mas reciente del programa\n")
+    return QStringLiteral("cvi-zelto: ventas e inventarios. Sin argumentos abre el programa de ventanas.\n\n"
+                          "Herramientas (una por vez, sin ventanas):\n"
+                          "  --create-database ARCHIVO|postgresql://...  prepara una tienda nueva; --demo la llena de\n"
+                          "        ejemplo con N dias de historia (--days N, 0 a %1; 30 si no se dice)\n"
+                          "  --simulate ARCHIVO  hace dias enteros de ventas (--days 1 a %1, --sales-per-day 0 a %2,\n"
+                          "        --from AAAA-MM-DD, --seed S)\n"
+                          "  --check ARCHIVO|postgresql://...  lista cada regla rota de los libros (solo lee)\n"
+                          "  --certify ARCHIVO  comprueba el codigo de control con el archivo de casos\n"
+                          "  --migrate ARCHIVO postgresql://...  lleva una tienda a un servidor vacio\n"
+                          "  --backup ARCHIVO CARPETA  escribe una copia revisada de la tienda en la carpeta\n"
+                          "  --restore COPIA ARCHIVO  pone una copia revisada como ARCHIVO nuevo\n"
+                          "  --import-products ARCHIVO TIENDA  trae una lista de productos (.csv o .xlsx)\n"
+                          "  --help, --version\n\n"
+                          "La clave de un servidor se toma de PGPASSWORD o de ~/.pgpass; no la escriba en la orden.\n\n"
+                          "Estado de salida:\n"
+                          "  0  hecho\n"
+                          "  1  la herramienta se nego o encontro problemas (el mensaje dice por que)\n"
+                          "  2  orden mal escrita: opcion desconocida, argumento de mas o de menos, numero fuera de\n"
+                          "     rango; o el archivo de --certify o --import-products no se puede leer\n"
+                          "  3  la tienda no existe o no es una base de datos del sistema (un servidor: no responde)\n"
+                          "  4  la tienda esta ocupada por otro programa: vuelva a intentarlo\n"
+                          "  5  la tienda esta danada: restaure la ultima copia de seguridad\n"
+                          "  6  la tienda es de solo lectura y la herramienta debe escribir en ella\n"
+                          "  7  la tienda es de una version mas reciente del programa\n")
         .arg(kMostDays)
         .arg(kMostSalesPerDay);
 }
@@ -481,14 +476,14 @@ void addOptions(QCommandLineParser& parser)
 // The options the window program leaves to Qt itself ("-platform offscreen", "-reverse"...).
 bool isWindowOption(const QString& argument, bool* takesValue)
 {
-    static const QStringList withValue{QStringLiteral("-platform"), QStringLiteral("-platformpluginpath"),
-                                       QStringLiteral("-platformtheme"), QStringLiteral("-plugin"),
+    static const QStringList withValue{QStringLiteral("-platform"),        QStringLiteral("-platformpluginpath"),
+                                       QStringLiteral("-platformtheme"),   QStringLiteral("-plugin"),
                                        QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowicon"),
-                                       QStringLiteral("-qwindowtitle"), QStringLiteral("-style"),
-                                       QStringLiteral("-stylesheet"), QStringLiteral("-session"),
-                                       QStringLiteral("-display"), QStringLiteral("-geometry")};
-    static const QStringList flags{QStringLiteral("-reverse"), QStringLiteral("-widgetcount"),
-                                   QStringLiteral("-nograb"), QStringLiteral("-dograb"), QStringLiteral("-sync")};
+                                       QStringLiteral("-qwindowtitle"),    QStringLiteral("-style"),
+                                       QStringLiteral("-stylesheet"),      QStringLiteral("-session"),
+                                       QStringLiteral("-display"),         QStringLiteral("-geometry")};
+    static const QStringList flags{QStringLiteral("-reverse"), QStringLiteral("-widgetcount"), QStringLiteral("-nograb"),
+                                   QStringLiteral("-dograb"), QStringLiteral("-sync")};
     *takesValue = withValue.contains(argument);
     return *takesValue || flags.contains(argument);
 }
@@ -560,8 +555,9 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         if (!parser.isSet(QString::fromLatin1(tool.option)))
             continue;
         if (asked)
-            return usageError(err, QStringLiteral("una sola herramienta por vez (--%1 y --%2)")
-                                       .arg(QLatin1String(asked->option), QLatin1String(tool.option)),
+            return usageError(err,
+                              QStringLiteral("una sola herramienta por vez (--%1 y --%2)")
+                                  .arg(QLatin1String(asked->option), QLatin1String(tool.option)),
                               usage());
         asked = &tool;
     }

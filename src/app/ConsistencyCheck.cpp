@@ -38,11 +38,7 @@ using Row = QSqlQuery;
 
 class Checker {
 public:
-    Checker(QSqlDatabase db, QList<Problem>& problems)
-        : m_db(std::move(db))
-        , m_problems(problems)
-    {
-    }
+    Checker(QSqlDatabase db, QList<Problem>& problems) : m_db(std::move(db)), m_problems(problems) {}
 
     void add(const QString& rule, const QString& detail) { m_problems << Problem{rule, detail}; }
 
@@ -54,8 +50,7 @@ public:
         q.setForwardOnly(true);
         if (!q.exec(sql)) {
             const QSqlError e = q.lastError();
-            add(rule,
-                QStringLiteral("no se pudo leer (%1)").arg(e.databaseText().isEmpty() ? e.text() : e.databaseText()));
+            add(rule, QStringLiteral("no se pudo leer (%1)").arg(e.databaseText().isEmpty() ? e.text() : e.databaseText()));
             return;
         }
         while (q.next())
@@ -125,17 +120,16 @@ void Checker::lines()
 void Checker::saleTotals()
 {
     const QString rule = QStringLiteral("Total de venta");
-    rows(
-        rule,
-        QStringLiteral("SELECT V.IdVenta, V.TotalF, SUM(D.PrecioT) FROM Ventas V, DetalleV D WHERE D.IdVenta=V.IdVenta "
-                       "GROUP BY V.IdVenta, V.TotalF ORDER BY V.IdVenta"),
-        [&](const Row& r) {
-            const double total = r.value(1).toDouble();
-            const double lines = Formats::RoundCents(r.value(2).toDouble());
-            if (Cents(total) != Cents(lines))
-                add(rule, QStringLiteral("%1: total %2, suma de sus lineas %3")
-                              .arg(r.value(0).toString(), Money(total), Money(lines)));
-        });
+    rows(rule,
+         QStringLiteral("SELECT V.IdVenta, V.TotalF, SUM(D.PrecioT) FROM Ventas V, DetalleV D WHERE D.IdVenta=V.IdVenta "
+                        "GROUP BY V.IdVenta, V.TotalF ORDER BY V.IdVenta"),
+         [&](const Row& r) {
+             const double total = r.value(1).toDouble();
+             const double lines = Formats::RoundCents(r.value(2).toDouble());
+             if (Cents(total) != Cents(lines))
+                 add(rule, QStringLiteral("%1: total %2, suma de sus lineas %3")
+                               .arg(r.value(0).toString(), Money(total), Money(lines)));
+         });
 }
 
 // An annulment turns the lines with their sale or delivery.
@@ -146,9 +140,8 @@ void Checker::lineStates()
          QStringLiteral("SELECT D.IdDetalleV, D.IdVenta, D.Estado, V.Estado FROM DetalleV D, Ventas V "
                         "WHERE D.IdVenta=V.IdVenta AND D.Estado<>V.Estado ORDER BY D.IdVenta, D.IdDetalleV"),
          [&](const Row& r) {
-             add(sales,
-                 QStringLiteral("%1: linea %2 en estado %3, la venta en %4")
-                     .arg(r.value(1).toString(), r.value(0).toString(), r.value(2).toString(), r.value(3).toString()));
+             add(sales, QStringLiteral("%1: linea %2 en estado %3, la venta en %4")
+                            .arg(r.value(1).toString(), r.value(0).toString(), r.value(2).toString(), r.value(3).toString()));
          });
     const QString deliveries = QStringLiteral("Estado de linea de entrega");
     rows(deliveries,
@@ -189,9 +182,8 @@ void Checker::debts()
                         "WHERE S.IdVenta=V.IdVenta AND V.Estado='V' GROUP BY S.IdVenta, V.TotalE ORDER BY S.IdVenta"),
          [&](const Row& r) {
              if (Cents(r.value(1).toDouble()) > Cents(r.value(2).toDouble()))
-                 add(sales,
-                     QStringLiteral("%1: cobros por %2, mas de lo cancelado %3")
-                         .arg(r.value(0).toString(), Money(r.value(1).toDouble()), Money(r.value(2).toDouble())));
+                 add(sales, QStringLiteral("%1: cobros por %2, mas de lo cancelado %3")
+                                .arg(r.value(0).toString(), Money(r.value(1).toDouble()), Money(r.value(2).toDouble())));
          });
 
     const QString purchases = QStringLiteral("Deuda de compra");
@@ -214,14 +206,12 @@ void Checker::debts()
                                     .arg(id, Money(paid / 100.0), Money(balance / 100.0), Money(total / 100.0)));
          });
     rows(purchases,
-         QStringLiteral(
-             "SELECT S.IdCompra, SUM(S.TotalE), C.TotalE FROM SaldoC S, Compras C "
-             "WHERE S.IdCompra=C.IdCompra AND C.Estado='V' GROUP BY S.IdCompra, C.TotalE ORDER BY S.IdCompra"),
+         QStringLiteral("SELECT S.IdCompra, SUM(S.TotalE), C.TotalE FROM SaldoC S, Compras C "
+                        "WHERE S.IdCompra=C.IdCompra AND C.Estado='V' GROUP BY S.IdCompra, C.TotalE ORDER BY S.IdCompra"),
          [&](const Row& r) {
              if (Cents(r.value(1).toDouble()) > Cents(r.value(2).toDouble()))
-                 add(purchases,
-                     QStringLiteral("%1: pagos por %2, mas de lo pagado %3")
-                         .arg(r.value(0).toString(), Money(r.value(1).toDouble()), Money(r.value(2).toDouble())));
+                 add(purchases, QStringLiteral("%1: pagos por %2, mas de lo pagado %3")
+                                    .arg(r.value(0).toString(), Money(r.value(1).toDouble()), Money(r.value(2).toDouble())));
          });
 }
 
@@ -280,8 +270,7 @@ void Checker::invoiceRuns()
              const qint64 d = r.value(0).toLongLong(), n = r.value(1).toLongLong();
              const QString sale = r.value(2).toString();
              if (d == dosage && n == previous)
-                 add(twice,
-                     QStringLiteral("dosificacion %1, factura %2 en %3 y %4").arg(d).arg(n).arg(previousSale, sale));
+                 add(twice, QStringLiteral("dosificacion %1, factura %2 en %3 y %4").arg(d).arg(n).arg(previousSale, sale));
              else if (d == dosage && n > previous + 1)
                  add(gap, n == previous + 2 ? QStringLiteral("dosificacion %1, factura %2").arg(d).arg(previous + 1)
                                             : QStringLiteral("dosificacion %1, facturas %2 a %3 (%4)")
@@ -299,11 +288,10 @@ void Checker::controlCodes()
 {
     const QString rule = QStringLiteral("Codigo de control");
     rows(rule,
-         QStringLiteral(
-             "SELECT V.IdVenta, V.NroFact, V.NitCI, V.FechaV, V.TotalF, V.NroAut, V.CodigoC, V.IdDosificacion, "
-             "D.Dosificacion, D.NAutorizacion FROM Ventas V LEFT JOIN Dosificaciones D "
-             "ON D.IdDosificacion=V.IdDosificacion WHERE V.Comprobante=1 AND V.NroFact>0 AND V.Estado='V' "
-             "ORDER BY V.IdVenta"),
+         QStringLiteral("SELECT V.IdVenta, V.NroFact, V.NitCI, V.FechaV, V.TotalF, V.NroAut, V.CodigoC, V.IdDosificacion, "
+                        "D.Dosificacion, D.NAutorizacion FROM Ventas V LEFT JOIN Dosificaciones D "
+                        "ON D.IdDosificacion=V.IdDosificacion WHERE V.Comprobante=1 AND V.NroFact>0 AND V.Estado='V' "
+                        "ORDER BY V.IdVenta"),
          [&](const Row& r) {
              const QString sale = r.value(0).toString();
              if (r.value(8).isNull()) {
@@ -316,8 +304,8 @@ void Checker::controlCodes()
              const QString amount = QString::number(ControlCode::RoundInvoiceAmount(r.value(4).toDouble()));
              const QString key = r.value(8).toString();
              const QString stored = r.value(6).toString();
-             QString expected = ControlCode::GenerateControlCode(number, nit, date, amount, key,
-                                                                 QString::number(r.value(5).toLongLong()));
+             QString expected =
+                 ControlCode::GenerateControlCode(number, nit, date, amount, key, QString::number(r.value(5).toLongLong()));
              // An authorization written with leading zeros keeps them in the dosage only.
              const QString dosageAuthorization = r.value(9).toString();
              if (expected != stored && dosageAuthorization.toLongLong() == r.value(5).toLongLong())
@@ -377,14 +365,13 @@ void Checker::closings()
                  return;
 
              const double counted = r.value(7).toDouble() + r.value(6).toDouble();
-             const double expected = initial + r.value(2).toDouble() + r.value(3).toDouble() - r.value(4).toDouble()
-                                     - r.value(5).toDouble();
+             const double expected =
+                 initial + r.value(2).toDouble() + r.value(3).toDouble() - r.value(4).toDouble() - r.value(5).toDouble();
              const double difference = Formats::RoundCents(counted - expected);
              if (std::llabs(Cents(difference) - Cents(r.value(8).toDouble())) > 1)
-                 add(rule,
-                     QStringLiteral("%1: el faltante/sobrante guardado %2 no cuadra con lo contado %3 y lo "
-                                    "esperado %4 (%5)")
-                         .arg(id, Money(r.value(8).toDouble()), Money(counted), Money(expected), Money(difference)));
+                 add(rule, QStringLiteral("%1: el faltante/sobrante guardado %2 no cuadra con lo contado %3 y lo "
+                                          "esperado %4 (%5)")
+                               .arg(id, Money(r.value(8).toDouble()), Money(counted), Money(expected), Money(difference)));
 
              qint64 salesCounted = 0, purchasesCounted = 0;
              for (int c = 9; c <= 13; ++c)
@@ -392,13 +379,10 @@ void Checker::closings()
              for (int c = 14; c <= 18; ++c)
                  purchasesCounted += r.value(c).toLongLong();
              if (salesCounted != sales.value(id))
-                 add(rule,
-                     QStringLiteral("%1: conto %2 ventas y tiene %3").arg(id).arg(salesCounted).arg(sales.value(id)));
+                 add(rule, QStringLiteral("%1: conto %2 ventas y tiene %3").arg(id).arg(salesCounted).arg(sales.value(id)));
              if (purchasesCounted < purchases.value(id))
-                 add(rule, QStringLiteral("%1: conto %2 compras y tiene %3")
-                               .arg(id)
-                               .arg(purchasesCounted)
-                               .arg(purchases.value(id)));
+                 add(rule,
+                     QStringLiteral("%1: conto %2 compras y tiene %3").arg(id).arg(purchasesCounted).arg(purchases.value(id)));
          });
 }
 

@@ -14,8 +14,8 @@
 namespace ConsistencyCheck {
 
 struct Problem {
-    QString rule; // "Venta sin lineas", "Codigo de control"...
-    QString detail; // the rows involved
+    QString rule;    // "Venta sin lineas", "Codigo de control"...
+    QString detail;  // the rows involved
 
     QString line() const { return rule + QStringLiteral(": ") + detail; }
 };

@@ -27,17 +27,14 @@ QString Check(const QString& loginPassword, const QString& current, const QStrin
 
 void Store(const QString& login, const QString& fresh)
 {
-    TDataModule1::instance().execute(
-        QStringLiteral("UPDATE Usuario SET ClaveHash=?, Clave='', CambiarClave=0 WHERE Login=?"),
-        {PasswordHash::Make(fresh.left(PasswordWidth)), login});
+    TDataModule1::instance().execute(QStringLiteral("UPDATE Usuario SET ClaveHash=?, Clave='', CambiarClave=0 WHERE Login=?"),
+                                     {PasswordHash::Make(fresh.left(PasswordWidth)), login});
 }
 
 bool StillShipped(const QString& login)
 {
-    return TDataModule1::instance()
-               .query(QStringLiteral("SELECT CambiarClave FROM Usuario WHERE Login=?"), {login})
-               .integer(0)
-        == 1;
+    return TDataModule1::instance().query(QStringLiteral("SELECT CambiarClave FROM Usuario WHERE Login=?"), {login}).integer(0)
+           == 1;
 }
 
 QString ShippedPasswordHint(const QString& databasePath)

@@ -12,7 +12,7 @@ QList<Permission> buildTable()
     add(&SessionState::SalesRights, "V", 9);
     add(&SessionState::PurchaseRights, "C", 11);
     add(&SessionState::ToolRights, "H", 6);
-    add(&SessionState::CashRights, "J", 3); // position 5 belongs to the cash window itself
+    add(&SessionState::CashRights, "J", 3);  // position 5 belongs to the cash window itself
     add(&SessionState::StoreRights, "S", 8);
     return table;
 }

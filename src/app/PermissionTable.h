@@ -8,7 +8,7 @@
 // Which character of which rights string allows which main-window command.
 struct Permission {
     QString SessionState::*rights;
-    int position; // 1 = first character
+    int position;  // 1 = first character
     QString command;
 };
 

@@ -51,8 +51,7 @@ QString SettingsFile::machinePath()
 
 QString SettingsFile::userPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/cvi-zelto/")
-        + kFileName;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/cvi-zelto/") + kFileName;
 }
 
 QString SettingsFile::writePath()
@@ -113,7 +112,7 @@ bool SettingsFile::write(const ConnectionSettings& settings)
             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup;
         QFile fresh(path);
         if (fresh.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerAndGroup))
-            fresh.setPermissions(ownerAndGroup); // past the umask, which would take the group's writing
+            fresh.setPermissions(ownerAndGroup);  // past the umask, which would take the group's writing
     }
     // A server's password never stays in the connection text: sealed beside it when the password
     // is remembered, else not kept at all.

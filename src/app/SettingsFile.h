@@ -4,7 +4,7 @@
 // What the login remembers between runs.
 struct ConnectionSettings {
     QString databasePath;
-    QString password; // empty when "Recordar Contraseña" was not ticked
+    QString password;  // empty when "Recordar Contraseña" was not ticked
     QString user;
 };
 

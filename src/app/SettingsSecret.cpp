@@ -54,9 +54,8 @@ QString seal(const QString& text, const QString& keyPath)
     QByteArray box(crypto_secretbox_NONCEBYTES + crypto_secretbox_MACBYTES + plain.size(), Qt::Uninitialized);
     auto* nonce = reinterpret_cast<unsigned char*>(box.data());
     randombytes_buf(nonce, crypto_secretbox_NONCEBYTES);
-    crypto_secretbox_easy(nonce + crypto_secretbox_NONCEBYTES,
-                          reinterpret_cast<const unsigned char*>(plain.constData()), quint64(plain.size()), nonce,
-                          reinterpret_cast<const unsigned char*>(k.constData()));
+    crypto_secretbox_easy(nonce + crypto_secretbox_NONCEBYTES, reinterpret_cast<const unsigned char*>(plain.constData()),
+                          quint64(plain.size()), nonce, reinterpret_cast<const unsigned char*>(k.constData()));
     return kPrefix + QString::fromLatin1(box.toBase64());
 }
 

@@ -42,11 +42,7 @@ private:
 // Puts the clock that was installed back when the simulation ends, however it ends.
 class ClockInstall {
 public:
-    explicit ClockInstall(ClockSeam* simulated)
-        : m_previous(&ClockSeam::current())
-    {
-        ClockSeam::install(simulated);
-    }
+    explicit ClockInstall(ClockSeam* simulated) : m_previous(&ClockSeam::current()) { ClockSeam::install(simulated); }
     ~ClockInstall() { ClockSeam::install(m_previous); }
     ClockInstall(const ClockInstall&) = delete;
     ClockInstall& operator=(const ClockInstall&) = delete;
@@ -138,7 +134,7 @@ private:
     bool m_continueOpenSession = false;
     QList<Item> m_products;
     QList<Item> m_supplies;
-    QHash<QString, Item> m_items; // both, by key
+    QHash<QString, Item> m_items;  // both, by key
     QList<Party> m_suppliers;
     QList<Party> m_clients;
     QList<Party> m_creditClients;
@@ -168,8 +164,8 @@ QString Simulation::prepare()
         return QStringLiteral("El numero de ventas por dia no puede ser negativo");
 
     // The cashier is the administrator when there is one, else the first active user.
-    const SqlRows users = Db().query(QStringLiteral(
-        "SELECT Login FROM Usuario WHERE Estado=1 ORDER BY CASE WHEN Login='admin' THEN 0 ELSE 1 END, Login"));
+    const SqlRows users = Db().query(
+        QStringLiteral("SELECT Login FROM Usuario WHERE Estado=1 ORDER BY CASE WHEN Login='admin' THEN 0 ELSE 1 END, Login"));
     if (users.isEmpty())
         return QStringLiteral("La base de datos no tiene un usuario activo que atienda la caja");
     SessionState& s = SessionState::current();
@@ -206,9 +202,9 @@ QString Simulation::prepare()
 
 void Simulation::loadCatalogue()
 {
-    const QString items = QStringLiteral(
-        "SELECT IdProducto, IdCategoria, Producto, UMedida, PVenta, PVentaIVA, PCompra, StockM FROM Productos "
-        "WHERE Inventario=? AND Estado=1 ORDER BY IdProducto");
+    const QString items =
+        QStringLiteral("SELECT IdProducto, IdCategoria, Producto, UMedida, PVenta, PVentaIVA, PCompra, StockM FROM Productos "
+                       "WHERE Inventario=? AND Estado=1 ORDER BY IdProducto");
     for (int inventory : {1, 2}) {
         for (SqlRows r = Db().query(items, {inventory}); !r.atEnd(); r.next()) {
             const Item item{r.text(0),   int(r.integer(1)), r.text(2),   r.text(3),
@@ -314,8 +310,7 @@ SaleInput Simulation::saleOf(int paymentForm, int voucherKind)
         const Party& client = any(m_creditClients);
         in.nitCi = client.nit;
         in.clientName = client.name;
-        in.cashText =
-            chance(40) ? QStringLiteral("0") : Formats::General(Formats::RoundCents(total * (10 + pick(40)) / 100));
+        in.cashText = chance(40) ? QStringLiteral("0") : Formats::General(Formats::RoundCents(total * (10 + pick(40)) / 100));
         break;
     }
     default:
@@ -404,7 +399,7 @@ void Simulation::annulEarlierSale()
     if (sale.isEmpty() || sale.text(0) == SessionState::current().CashSessionId)
         return;
     if (!SaleAnnulment::Annul(id).annulled)
-        return; // annulled already: another one another day
+        return;  // annulled already: another one another day
     ++m_summary.annulledSales;
     ++m_dayAnnulments;
 }
@@ -562,8 +557,7 @@ void Simulation::purchaseServices()
     for (int i = 0, n = 1 + pick(2); i < n; ++i) {
         const double amount = 20 + pick(180);
         total += amount;
-        lines << ServiceLineInput{QStringLiteral("1"), QString::fromLatin1(kServices[pick(5)]),
-                                  Formats::General(amount)};
+        lines << ServiceLineInput{QStringLiteral("1"), QString::fromLatin1(kServices[pick(5)]), Formats::General(amount)};
     }
     const bool cash = total <= tillCash();
     in.paymentForm = cash ? PurchaseCodes::Cash : PurchaseCodes::Credit;
@@ -652,11 +646,10 @@ void Simulation::annulDelivery()
 void Simulation::payDebt(DebtSide side)
 {
     const bool sales = side == DebtSide::Sales;
-    SqlRows open = Db().query(
-        sales ? QStringLiteral("SELECT IdVenta, Saldo FROM Ventas WHERE FormaP=2 AND Estado='V' "
-                               "ORDER BY FechaV, IdVenta LIMIT 10")
-              : QStringLiteral("SELECT IdCompra, Saldo FROM Compras WHERE FormaP=2 AND Estado='V' "
-                               "ORDER BY FechaC, IdCompra LIMIT 10"));
+    SqlRows open = Db().query(sales ? QStringLiteral("SELECT IdVenta, Saldo FROM Ventas WHERE FormaP=2 AND Estado='V' "
+                                                     "ORDER BY FechaV, IdVenta LIMIT 10")
+                                    : QStringLiteral("SELECT IdCompra, Saldo FROM Compras WHERE FormaP=2 AND Estado='V' "
+                                                     "ORDER BY FechaC, IdCompra LIMIT 10"));
     if (open.isEmpty())
         return;
     open.seek(pick(open.count()));
@@ -692,8 +685,8 @@ void Simulation::close()
     s.CashOpen = 0;
     ++m_summary.closings;
     if (figures.SobFal != 0)
-        m_dayNotes += QStringLiteral("; %1 %2").arg(figures.differenceCaption().toLower(),
-                                                    Formats::Money(std::abs(figures.SobFal)));
+        m_dayNotes +=
+            QStringLiteral("; %1 %2").arg(figures.differenceCaption().toLower(), Formats::Money(std::abs(figures.SobFal)));
 }
 
 // The day's other work falls between its sales at moments the seed chooses.
@@ -787,9 +780,8 @@ QString SimulationSummary::line() const
 {
     if (days == 0)
         return QStringLiteral("Simulacion: ningun dia simulado");
-    return QStringLiteral(
-               "Simulacion: %1 dias (%2 al %3); ventas: %4 (facturas: %5, anuladas: %6); compras: %7 "
-               "(eliminadas: %8); entregas: %9 (anuladas: %10); cobros: %11; pagos: %12; cierres de caja: %13")
+    return QStringLiteral("Simulacion: %1 dias (%2 al %3); ventas: %4 (facturas: %5, anuladas: %6); compras: %7 "
+                          "(eliminadas: %8); entregas: %9 (anuladas: %10); cobros: %11; pagos: %12; cierres de caja: %13")
         .arg(days)
         .arg(Formats::Date(first), Formats::Date(last))
         .arg(sales)

@@ -23,7 +23,7 @@ struct SimulationSummary {
     int sales = 0;
     int invoices = 0;
     int annulledSales = 0;
-    int refusedSales = 0; // refused by the sale itself (nothing stored); expected to stay 0
+    int refusedSales = 0;  // refused by the sale itself (nothing stored); expected to stay 0
     int purchases = 0;
     int deletedPurchases = 0;
     int deliveries = 0;

@@ -11,7 +11,7 @@ namespace {
 
 struct FigureQuery {
     const char* sql;
-    QChar state; // bound after the session id; null when the statement has none
+    QChar state;  // bound after the session id; null when the statement has none
 };
 
 // In the order of the progress bar. Every condition is served by the session's covering index.
@@ -48,9 +48,7 @@ QString notOpen(const QString& sessionId)
 
 double storedInitialAmount(const QString& sessionId)
 {
-    return TDataModule1::instance()
-        .query(QStringLiteral("SELECT CInicial FROM Caja WHERE IdCaja=?"), {sessionId})
-        .amount(0);
+    return TDataModule1::instance().query(QStringLiteral("SELECT CInicial FROM Caja WHERE IdCaja=?"), {sessionId}).amount(0);
 }
 
 // The figures into the session row, which they mark closed; only while it is still open.
@@ -61,9 +59,9 @@ void storeFigures(const QString& sessionId, const ClosingFigures& f)
                        "Traspaso=?, Saldo=?, SobFal=?, PCobrar=?, PPagar=?, NVentasEf=?, NVentasCr=?, NVentasDo=?, "
                        "NVentasSC=?, NComprasEf=?, NComprasCr=?, NComprasDo=?, NComprasSC=?, NVentasA=?, NComprasA=?, "
                        "Estado=0 WHERE IdCaja=? AND Estado=1"),
-        {f.VentasEf, f.VentasCr, f.VentasDo, f.ComprasEf, f.ComprasCr, f.ComprasDo, f.Traspaso, f.Saldo, f.SobFal,
-         f.PCobrar, f.PPagar, f.NVentasEf, f.NVentasCr, f.NVentasDo, f.NVentasSC, f.NComprasEf, f.NComprasCr,
-         f.NComprasDo, f.NComprasSC, f.NVentasA, f.NComprasA, sessionId});
+        {f.VentasEf,   f.VentasCr,   f.VentasDo,   f.ComprasEf, f.ComprasCr, f.ComprasDo, f.Traspaso,  f.Saldo,
+         f.SobFal,     f.PCobrar,    f.PPagar,     f.NVentasEf, f.NVentasCr, f.NVentasDo, f.NVentasSC, f.NComprasEf,
+         f.NComprasCr, f.NComprasDo, f.NComprasSC, f.NVentasA,  f.NComprasA, sessionId});
     if (changed != 1)
         throw DatabaseError(notOpen(sessionId));
 }
@@ -71,8 +69,7 @@ void storeFigures(const QString& sessionId, const ClosingFigures& f)
 // The stock at hand becomes the next session's starting intake; the outflow starts again at 0.
 void rollStockOver()
 {
-    TDataModule1::instance().execute(
-        QStringLiteral("UPDATE Productos SET Ingreso=Ingreso-Egreso, Egreso=0 WHERE Estado=1"));
+    TDataModule1::instance().execute(QStringLiteral("UPDATE Productos SET Ingreso=Ingreso-Egreso, Egreso=0 WHERE Estado=1"));
 }
 
 }
@@ -134,8 +131,7 @@ ClosingFigures Preview(const QString& sessionId, double countedCash, double tran
     return Calculate(sessionId, storedInitialAmount(sessionId), countedCash, transfer);
 }
 
-QString Close(const QString& sessionId, double countedCash, double transfer, ClosingFigures* closed,
-              const Progress& progress)
+QString Close(const QString& sessionId, double countedCash, double transfer, ClosingFigures* closed, const Progress& progress)
 {
     WriteTransaction transaction;
     if (!CashSessionIsOpen(sessionId))

@@ -42,7 +42,7 @@ ClosingReportForm ClosingReportFormOf(const ClosingReportData& data)
     form.differenceCaption = f.differenceCaption();
     form.difference = f.SobFal == 0 ? QString() : money(qAbs(f.SobFal));
     form.printStamp = QStringLiteral("Fecha y Hora de Impresión: ") + Formats::Date(data.printed.date()) + QLatin1Char(' ')
-        + Formats::Time(data.printed.time());
+                      + Formats::Time(data.printed.time());
     return form;
 }
 

@@ -11,8 +11,8 @@ struct ClosingReportData {
     ClosingFigures figures;
     QString sessionId;
     QString cashier;
-    QString dateText;  // the session date as the caller shows it
-    QDateTime printed; // the computer's date and time
+    QString dateText;   // the session date as the caller shows it
+    QDateTime printed;  // the computer's date and time
 };
 
 // The report's texts, each as printed.

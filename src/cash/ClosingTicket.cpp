@@ -82,8 +82,8 @@ QVector<ClosingTicketRow> ClosingTicketRows(const ClosingTicketData& data, int h
     rows.append({last + 5 * h + 20, data.cashier});
     rows.append({last + 6 * h + 20, QStringLiteral("NOTA: Las Ventas y Compras por TARJETA o")});
     rows.append({last + 7 * h + 20, QStringLiteral("CHEQUE no suman ni restan en el EFECTIVO")});
-    rows.append({last + 8 * h + 20, QStringLiteral("Fecha: ") + Formats::Date(data.printed.date()) + QStringLiteral(" Hora: ")
-                                        + Formats::Time(data.printed.time())});
+    rows.append({last + 8 * h + 20, QStringLiteral("Fecha: ") + Formats::Date(data.printed.date())
+                                        + QStringLiteral(" Hora: ") + Formats::Time(data.printed.time())});
     return rows;
 }
 

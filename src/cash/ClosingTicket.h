@@ -15,8 +15,8 @@ struct ClosingTicketData {
     ClosingFigures figures;
     QString taxpayerName;
     QDate workDate;
-    QString cashier;   // the user's login, under the signature line
-    QDateTime printed; // the computer's date and time
+    QString cashier;    // the user's login, under the signature line
+    QDateTime printed;  // the computer's date and time
 };
 
 QVector<ClosingTicketRow> ClosingTicketRows(const ClosingTicketData& data, int h);

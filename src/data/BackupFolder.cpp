@@ -43,7 +43,7 @@ QString Check(const QString& folder)
 
 QString Store(const QString& folder)
 {
-    QString stored = QStringLiteral(""); // bound as an empty text, not as NULL
+    QString stored = QStringLiteral("");  // bound as an empty text, not as NULL
     if (!folder.trimmed().isEmpty()) {
         stored = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
         if (const QString refusal = Check(stored); !refusal.isEmpty())

@@ -10,7 +10,7 @@ public:
     QDate today() const { return now().date(); }
 
     static ClockSeam& current();
-    static void install(ClockSeam* seam); // nullptr puts the system clock back
+    static void install(ClockSeam* seam);  // nullptr puts the system clock back
 };
 
 class SystemClock : public ClockSeam {

@@ -31,7 +31,7 @@ public:
         QSqlQuery q(m_db);
         bool ran = false;
         if (values.isEmpty()) {
-            ran = q.exec(sql); // a server prepares no CREATE statement
+            ran = q.exec(sql);  // a server prepares no CREATE statement
         } else {
             ran = q.prepare(sql);
             if (ran) {
@@ -89,9 +89,9 @@ void insertFixedRows(Writer& w, const NewDatabaseOptions& options)
     w.run(QStringLiteral("INSERT INTO DatosC(NIT, RazonSocial, Sucursal, NFactura) VALUES(?, ?, 0, 1)"),
           {options.taxpayerNit, options.taxpayerName});
 
-    const char* const sales[] = {"BEBIDAS", "ABARROTES", "LACTEOS", "LIMPIEZA",
+    const char* const sales[] = {"BEBIDAS",   "ABARROTES", "LACTEOS",          "LIMPIEZA",
                                  "GOLOSINAS", "PANADERIA", "CUIDADO PERSONAL", "VARIOS"};
-    const char* const supplies[] = {"HARINAS", "AZUCARES", "ACEITES Y GRASAS", "ENVASES",
+    const char* const supplies[] = {"HARINAS",  "AZUCARES",    "ACEITES Y GRASAS",    "ENVASES",
                                     "EMPAQUES", "CONDIMENTOS", "INSUMOS DE LIMPIEZA", "OTROS INSUMOS"};
     for (int i = 0; i < 8; ++i) {
         w.run(QStringLiteral("INSERT INTO Categorias(IdCategoria, Inventario, Categoria, Estado) VALUES(?, 1, ?, 1)"),
@@ -113,8 +113,8 @@ void insertFixedRows(Writer& w, const NewDatabaseOptions& options)
     // The shipped password is known to everyone: the first login asks for the owner's own.
     w.run(QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado, M1, M2, M3, M4, M5, M6, "
                          "CambiarClave) VALUES(?, ?, 'ADMINISTRADOR', 'ADMIN', 1, ?, ?, ?, ?, ?, ?, 1)"),
-          {QString::fromLatin1(DatabaseCreator::kAdminLogin).toUpper(), PasswordHash::Shipped(), kAllRights,
-           kAllRights, kAllRights, kAllRights, kAllRights, kNoRights});
+          {QString::fromLatin1(DatabaseCreator::kAdminLogin).toUpper(), PasswordHash::Shipped(), kAllRights, kAllRights,
+           kAllRights, kAllRights, kAllRights, kNoRights});
 }
 
 struct DemoProduct {
@@ -190,9 +190,9 @@ void insertDemoShop(Writer& w)
           {QStringLiteral("2245678"), QStringLiteral("AV. 6 DE AGOSTO NRO 1234"), QStringLiteral("LA PAZ"),
            QStringLiteral("VENTA AL POR MENOR DE ALIMENTOS"), QStringLiteral("JUAN PEREZ MAMANI")});
 
-    const char* const brands[][2] = {{"COCA COLA", "BOLIVIA"}, {"PIL", "BOLIVIA"},     {"PACENA", "BOLIVIA"},
+    const char* const brands[][2] = {{"COCA COLA", "BOLIVIA"}, {"PIL", "BOLIVIA"},         {"PACENA", "BOLIVIA"},
                                      {"FINO", "BOLIVIA"},      {"LA ESPANOLA", "BOLIVIA"}, {"GUABIRA", "BOLIVIA"},
-                                     {"OLA", "BOLIVIA"},       {"ARCOR", "ARGENTINA"},  {"LA FRANCESA", "BOLIVIA"},
+                                     {"OLA", "BOLIVIA"},       {"ARCOR", "ARGENTINA"},     {"LA FRANCESA", "BOLIVIA"},
                                      {"GENERICO", ""}};
     for (const auto& brand : brands)
         w.run(QStringLiteral("INSERT INTO Marcas(Marca, Procedencia, Estado) VALUES(?, ?, 1)"),
@@ -213,10 +213,10 @@ void insertDemoShop(Writer& w)
         w.run(QStringLiteral("INSERT INTO Productos(IdProducto, Inventario, IdCategoria, Marca, Producto, Presentacion, "
                              "UMedida, StockM, PCompra, PVenta, PVentaIVA, CodigoB, Ingreso, Egreso, Usuario, Estado) "
                              "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?, 1)"),
-              {QStringLiteral("P") + QString::number(number).rightJustified(9, QLatin1Char('0')), p.inventory,
-               p.category, QString::fromLatin1(p.brand), QString::fromLatin1(p.name),
-               QString::fromLatin1(p.presentation), QString::fromLatin1(p.unit), p.minimum, p.cost, p.price,
-               p.priceWithInvoice, QString::fromLatin1(p.barcode), p.stock, owner});
+              {QStringLiteral("P") + QString::number(number).rightJustified(9, QLatin1Char('0')), p.inventory, p.category,
+               QString::fromLatin1(p.brand), QString::fromLatin1(p.name), QString::fromLatin1(p.presentation),
+               QString::fromLatin1(p.unit), p.minimum, p.cost, p.price, p.priceWithInvoice, QString::fromLatin1(p.barcode),
+               p.stock, owner});
     }
     w.run(QStringLiteral("UPDATE Codigos SET IdProducto=? WHERE IdC=1"), {number});
 
@@ -225,9 +225,9 @@ void insertDemoShop(Writer& w)
         "VALUES(?, ?, ?, ?, ?, ?, 0, ?, ?, 1)");
     w.run(insertClient, {QStringLiteral("4567890"), QStringLiteral("MARIA QUISPE CONDORI"), QStringLiteral("C. LOAYZA 45"),
                          QStringLiteral("2201234"), QStringLiteral("71234567"), QString(), 3, owner});
-    w.run(insertClient, {QStringLiteral("1020304025"), QStringLiteral("RESTAURANTE EL SOL SRL"),
-                         QStringLiteral("AV. BALLIVIAN 800"), QStringLiteral("2791122"), QStringLiteral("76543210"),
-                         QStringLiteral("EL SOL SRL"), 0, owner});
+    w.run(insertClient,
+          {QStringLiteral("1020304025"), QStringLiteral("RESTAURANTE EL SOL SRL"), QStringLiteral("AV. BALLIVIAN 800"),
+           QStringLiteral("2791122"), QStringLiteral("76543210"), QStringLiteral("EL SOL SRL"), 0, owner});
     w.run(insertClient, {QStringLiteral("3344556"), QStringLiteral("CARLOS O'BRIEN ROCA"), QStringLiteral("C. 21 CALACOTO"),
                          QString(), QStringLiteral("70011223"), QString(), 0, owner});
 
@@ -237,8 +237,8 @@ void insertDemoShop(Writer& w)
     w.run(insertSupplier, {QStringLiteral("1023456027"), QStringLiteral("EMBOTELLADORA ANDINA SA"), QStringLiteral("2334455"),
                            QStringLiteral("72011223"), QStringLiteral("1000-2233-44"), QStringLiteral("LUIS MENDOZA"),
                            QStringLiteral("ZONA INDUSTRIAL EL ALTO"), QStringLiteral("ventas@andina.bo"), owner});
-    w.run(insertSupplier, {QStringLiteral("1029384011"), QStringLiteral("DISTRIBUIDORA LA CANASTA"), QStringLiteral("2445566"),
-                           QStringLiteral("73322110"), QString(), QStringLiteral("ANA ROJAS"),
+    w.run(insertSupplier, {QStringLiteral("1029384011"), QStringLiteral("DISTRIBUIDORA LA CANASTA"),
+                           QStringLiteral("2445566"), QStringLiteral("73322110"), QString(), QStringLiteral("ANA ROJAS"),
                            QStringLiteral("C. ILLAMPU 300"), QString(), owner});
 
     w.run(QStringLiteral("INSERT INTO Dosificaciones(FechaR, NAutorizacion, Dosificacion, FLimiteE, Leyenda, TelefonoS, "
@@ -268,7 +268,7 @@ QString DatabaseCreator::create(const QString& name, const NewDatabaseOptions& o
     if (name.trimmed().isEmpty())
         return QStringLiteral("Indique el archivo de base de datos a crear");
     return EngineConnection::engineOf(name) == EngineKind::PostgreSQL ? createOnServer(name.trimmed(), options)
-                                                                         : createFile(name, options);
+                                                                      : createFile(name, options);
 }
 
 QString DatabaseCreator::createFile(const QString& path, const NewDatabaseOptions& options)
@@ -314,7 +314,8 @@ QString DatabaseCreator::createOnServer(const QString& text, const NewDatabaseOp
         Writer w(db, EngineKind::PostgreSQL);
         bool begun = false;
         try {
-            if (w.count(QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema()")) > 0) {
+            if (w.count(QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema()"))
+                > 0) {
                 error = QStringLiteral("La base de datos del servidor ya contiene tablas y no se modifica: %1")
                             .arg(EngineConnection::displayName(text));
             } else {

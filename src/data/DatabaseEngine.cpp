@@ -4,9 +4,6 @@
 
 namespace DatabaseEngine {
 
-bool IsServer(const QString& databaseName)
-{
-    return ServerAddress::isServerText(databaseName);
-}
+bool IsServer(const QString& databaseName) { return ServerAddress::isServerText(databaseName); }
 
 }

@@ -7,12 +7,14 @@
 class DatabaseError : public std::runtime_error {
 public:
     enum class Kind {
-        Refused,        // the statement itself was refused
-        Conflict,       // another station's transaction got in the way; running again may work
-        ConnectionLost, // the server's connection broke; its transaction was undone
+        Refused,         // the statement itself was refused
+        Conflict,        // another station's transaction got in the way; running again may work
+        ConnectionLost,  // the server's connection broke; its transaction was undone
     };
     explicit DatabaseError(const QString& text, Kind kind = Kind::Refused)
-        : std::runtime_error(text.toStdString()), m_text(text), m_kind(kind)
+        : std::runtime_error(text.toStdString())
+        , m_text(text)
+        , m_kind(kind)
     {
     }
     const QString& text() const { return m_text; }

@@ -38,8 +38,8 @@ QString openServer(const ServerAddress& address, const QString& connectionName, 
             } else {
                 QSqlQuery setup(db);
                 for (const QString& sql :
-                     {QStringLiteral("SET lock_timeout = %1").arg(lockWaitMs), QStringLiteral("SET client_min_messages = warning"),
-                      QStringLiteral("SET DateStyle = 'ISO, YMD'")}) {
+                     {QStringLiteral("SET lock_timeout = %1").arg(lockWaitMs),
+                      QStringLiteral("SET client_min_messages = warning"), QStringLiteral("SET DateStyle = 'ISO, YMD'")}) {
                     if (!setup.exec(sql)) {
                         error = QStringLiteral("No se puede conectar con el servidor de base de datos %1: %2")
                                     .arg(address.display(), openError(setup.lastError()));

@@ -11,8 +11,8 @@ namespace EngineErrors {
 const QString kConnectionLost = QStringLiteral(
     "Se perdio la conexion con el servidor de base de datos; la operacion no se guardo. Revise la red y vuelva a "
     "intentarlo");
-const QString kConflict = QStringLiteral(
-    "Otra caja modificaba los mismos datos al mismo tiempo; la operacion no se guardo. Vuelva a intentarlo");
+const QString kConflict =
+    QStringLiteral("Otra caja modificaba los mismos datos al mismo tiempo; la operacion no se guardo. Vuelva a intentarlo");
 const QString kBusy = QStringLiteral("La base de datos esta ocupada por otra caja; vuelva a intentarlo en un momento");
 
 namespace {
@@ -30,7 +30,10 @@ QString notANumber(const QString& column, bool whole)
 {
     return QStringLiteral("El dato \"%1\" debe ser un numero%2").arg(column, whole ? QStringLiteral(" entero") : QString());
 }
-QString duplicate(const QString& column) { return QStringLiteral("Ya existe un registro con el mismo dato \"%1\"").arg(column); }
+QString duplicate(const QString& column)
+{
+    return QStringLiteral("Ya existe un registro con el mismo dato \"%1\"").arg(column);
+}
 
 // The checks the schemas name after the rule and the column: len15_Login, date_Fecha, digits15_NroAut.
 QString describeNamedCheck(const QString& text)
@@ -107,8 +110,8 @@ QString columnOfPlaceholder(const QString& sql, qsizetype position)
     static const QRegularExpression compared(QStringLiteral("(\\w+)\\s*(?:=|<>|>=|<=|<|>)\\s*$"));
     if (const auto m = compared.match(sql.left(position)); m.hasMatch())
         return m.captured(1);
-    static const QRegularExpression insert(
-        QStringLiteral("^\\s*INSERT\\s+INTO\\s+\\w+\\s*\\(([^)]*)\\)\\s*VALUES\\s*\\("), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression insert(QStringLiteral("^\\s*INSERT\\s+INTO\\s+\\w+\\s*\\(([^)]*)\\)\\s*VALUES\\s*\\("),
+                                           QRegularExpression::CaseInsensitiveOption);
     const auto m = insert.match(sql);
     if (!m.hasMatch() || position < m.capturedEnd(0))
         return {};
@@ -211,8 +214,10 @@ bool isConnectionLost(const QSqlError& error)
     // libpq's own words when the socket is gone (no code is sent then).
     const QString text = error.databaseText() + error.driverText();
     return code.isEmpty()
-        && (text.contains(QLatin1String("server closed the connection")) || text.contains(QLatin1String("no connection to the server"))
-            || text.contains(QLatin1String("terminating connection")) || text.contains(QLatin1String("connection to server")));
+           && (text.contains(QLatin1String("server closed the connection"))
+               || text.contains(QLatin1String("no connection to the server"))
+               || text.contains(QLatin1String("terminating connection"))
+               || text.contains(QLatin1String("connection to server")));
 }
 
 bool isBusy(const QSqlError& error) { return error.nativeErrorCode() == QLatin1String("55P03"); }

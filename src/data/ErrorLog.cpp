@@ -21,11 +21,10 @@ QString oneLine(QString text)
 
 QString ErrorLog::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/cvi-zelto/errors.log");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/cvi-zelto/errors.log");
 }
 
-ErrorLog::ErrorLog(QString path) : m_path(std::move(path)) { }
+ErrorLog::ErrorLog(QString path) : m_path(std::move(path)) {}
 
 bool ErrorLog::append(const QString& where, const QString& what) const
 {
@@ -34,8 +33,8 @@ bool ErrorLog::append(const QString& where, const QString& what) const
     QFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         return false;
-    const QString line = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-        + QStringLiteral(" | ") + oneLine(where) + QStringLiteral(" | ") + oneLine(what) + QLatin1Char('\n');
+    const QString line = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" | ")
+                         + oneLine(where) + QStringLiteral(" | ") + oneLine(what) + QLatin1Char('\n');
     const QByteArray bytes = line.toUtf8();
     return file.write(bytes) == bytes.size() && file.flush();
 }

@@ -44,8 +44,7 @@ QString Time(const QTime& time) { return time.toString(QStringLiteral("hh:mm:ss"
 
 QString MonthNameDate(const QDate& date)
 {
-    static const char* const months[] = {"ene", "feb", "mar", "abr", "may", "jun",
-                                         "jul", "ago", "sep", "oct", "nov", "dic"};
+    static const char* const months[] = {"ene", "feb", "mar", "abr", "may", "jun", "jul", "ago", "sep", "oct", "nov", "dic"};
     if (!date.isValid())
         return {};
     return QStringLiteral("%1/%2/%3")
@@ -56,8 +55,8 @@ QString MonthNameDate(const QDate& date)
 
 QString SpanishLongDate(const QDate& date)
 {
-    static const char* const months[] = {"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio",
-                                         "agosto", "septiembre", "octubre", "noviembre", "diciembre"};
+    static const char* const months[] = {"enero", "febrero", "marzo",      "abril",   "mayo",      "junio",
+                                         "julio", "agosto",  "septiembre", "octubre", "noviembre", "diciembre"};
     if (!date.isValid())
         return {};
     return QStringLiteral("%1 de %2 de %3")

@@ -16,10 +16,7 @@ void MainStatus::setText(int panel, const QString& text)
         g_sink(panel, text);
 }
 
-QString MainStatus::text(int panel)
-{
-    return panel >= 0 && panel < kPanels ? g_texts[size_t(panel)] : QString();
-}
+QString MainStatus::text(int panel) { return panel >= 0 && panel < kPanels ? g_texts[size_t(panel)] : QString(); }
 
 void MainStatus::installSink(std::function<void(int, const QString&)> sink) { g_sink = std::move(sink); }
 

@@ -13,5 +13,5 @@ public:
     static void setText(int panel, const QString& text);
     static QString text(int panel);
     static void installSink(std::function<void(int panel, const QString& text)> sink);
-    static void clear(); // every panel empty, no sink
+    static void clear();  // every panel empty, no sink
 };

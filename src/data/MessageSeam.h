@@ -8,10 +8,10 @@
 class MessageSeam {
 public:
     virtual ~MessageSeam() = default;
-    virtual void information(const QString& text) = 0;                  // one OK button
-    virtual bool question(const QString& title, const QString& text) = 0; // Yes/No, true on Yes
-    virtual void error(const QString& text) = 0;                        // the standard error box
-    virtual void plain(const QString& text) = 0;                        // untitled message box
+    virtual void information(const QString& text) = 0;                     // one OK button
+    virtual bool question(const QString& title, const QString& text) = 0;  // Yes/No, true on Yes
+    virtual void error(const QString& text) = 0;                           // the standard error box
+    virtual void plain(const QString& text) = 0;                           // untitled message box
 
     static MessageSeam& current();
     // Installs an implementation; nullptr puts the standard-error one back. The caller keeps

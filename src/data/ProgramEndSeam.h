@@ -8,7 +8,7 @@ public:
     virtual void requestEnd() = 0;
 
     static ProgramEndSeam& current();
-    static void install(ProgramEndSeam* seam); // nullptr puts the real one back
+    static void install(ProgramEndSeam* seam);  // nullptr puts the real one back
 };
 
 class ApplicationQuit : public ProgramEndSeam {

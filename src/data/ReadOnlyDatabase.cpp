@@ -52,8 +52,7 @@ ReadOnlyDatabase::~ReadOnlyDatabase()
 
 QSqlDatabase ReadOnlyDatabase::connection() const { return QSqlDatabase::database(m_name, false); }
 
-bool ReadRows(QSqlDatabase db, const QString& sql, const QVariantList& values, QList<QVariantList>* out,
-              QString* error)
+bool ReadRows(QSqlDatabase db, const QString& sql, const QVariantList& values, QList<QVariantList>* out, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);

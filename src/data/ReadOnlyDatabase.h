@@ -5,8 +5,7 @@
 
 // Reads the rows of a statement on any open connection; false with `error` set when the engine
 // refused it (a file that is not a database fails here, at its first read).
-bool ReadRows(QSqlDatabase db, const QString& sql, const QVariantList& values, QList<QVariantList>* out,
-              QString* error);
+bool ReadRows(QSqlDatabase db, const QString& sql, const QVariantList& values, QList<QVariantList>* out, QString* error);
 
 // A SQLite file opened for reading on a connection of its own, beside the shop's gateway (a backup
 // copy being checked, a database being copied from the command line). Closed with its scope.

@@ -14,7 +14,7 @@ struct SchemaColumn {
 struct SchemaTable {
     QString name;
     QVector<SchemaColumn> columns;
-    QString generatedKey; // the column the database numbers itself (AUTOINCREMENT), if any
+    QString generatedKey;  // the column the database numbers itself (AUTOINCREMENT), if any
 
     QStringList columnNames() const;
 };

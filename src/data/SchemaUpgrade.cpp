@@ -40,9 +40,8 @@ void ProgramPart(TDataModule1& db, int reached)
 // carries it: adding it again would fail the whole upgrade.
 bool addsExistingColumn(TDataModule1& db, const QString& statement)
 {
-    static const QRegularExpression addColumn(
-        QStringLiteral("^\\s*ALTER\\s+TABLE\\s+(\\w+)\\s+ADD\\s+(?:COLUMN\\s+)?(\\w+)"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression addColumn(QStringLiteral("^\\s*ALTER\\s+TABLE\\s+(\\w+)\\s+ADD\\s+(?:COLUMN\\s+)?(\\w+)"),
+                                              QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = addColumn.match(statement);
     if (!m.hasMatch())
         return false;
@@ -82,7 +81,7 @@ QString upgrade(TDataModule1& db, int databaseVersion, QString* copyPath)
 
     try {
         WriteTransaction transaction(db);
-        const int version = db.schemaVersion(); // another station may have upgraded meanwhile
+        const int version = db.schemaVersion();  // another station may have upgraded meanwhile
         for (const auto& [reached, script] : db.onServer() ? plan.serverSteps : plan.steps) {
             if (reached <= version)
                 continue;

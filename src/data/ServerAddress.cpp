@@ -15,7 +15,7 @@ bool ServerAddress::isServerText(const QString& text)
 {
     const QString t = text.trimmed();
     return t.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)
-        || t.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+           || t.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }
 
 QString ServerAddress::mask() { return QStringLiteral("****"); }
@@ -46,8 +46,9 @@ QString ServerAddress::masked(const QString& text)
 bool ServerAddress::parse(const QString& text, ServerAddress* address, QString* error)
 {
     // user[:password]@host[:port]/dbname; the host may be a bracketed IPv6 address.
-    static const QRegularExpression form(QStringLiteral(
-        "^postgres(?:ql)?://([^:@/]+)(?::([^@/]*))?@(\\[[0-9A-Fa-f:.]+\\]|[^:/@\\[\\]]+)(?::(\\d{1,5}))?/([^/?#]+)$"),
+    static const QRegularExpression form(
+        QStringLiteral(
+            "^postgres(?:ql)?://([^:@/]+)(?::([^@/]*))?@(\\[[0-9A-Fa-f:.]+\\]|[^:/@\\[\\]]+)(?::(\\d{1,5}))?/([^/?#]+)$"),
         QRegularExpression::CaseInsensitiveOption);
     const auto m = form.match(text.trimmed());
     if (!m.hasMatch()) {

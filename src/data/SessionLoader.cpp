@@ -10,8 +10,8 @@ namespace SessionLoader {
 
 SqlRows FindActiveUser(const QString& login, const QString& password)
 {
-    const SqlRows user = TDataModule1::instance().query(
-        QStringLiteral("SELECT * FROM Usuario WHERE Login=? AND Estado=1"), {login});
+    const SqlRows user =
+        TDataModule1::instance().query(QStringLiteral("SELECT * FROM Usuario WHERE Login=? AND Estado=1"), {login});
     if (user.isEmpty() || !PasswordHash::Matches(password, user.text(QStringLiteral("ClaveHash"))))
         return {};
     return user;
@@ -32,8 +32,8 @@ void LoadCashSession() { SessionState::current().CashOpen = FindOpenCashSession(
 
 void LoadParameters()
 {
-    const SqlRows rows = TDataModule1::instance().query(
-        QStringLiteral("SELECT Facturar, ImprimirTC, Parametro1 FROM Codigos WHERE IdC=1"));
+    const SqlRows rows =
+        TDataModule1::instance().query(QStringLiteral("SELECT Facturar, ImprimirTC, Parametro1 FROM Codigos WHERE IdC=1"));
     SessionState& s = SessionState::current();
     s.InvoicingEnabled = int(rows.integer(0));
     s.PrintFormat = int(rows.integer(1));
@@ -62,8 +62,8 @@ void LoadTaxpayer()
 
 void LoadActiveDosage()
 {
-    const SqlRows rows =
-        TDataModule1::instance().query(QStringLiteral("SELECT * FROM Dosificaciones WHERE Estado=1 ORDER BY IdDosificacion DESC"));
+    const SqlRows rows = TDataModule1::instance().query(
+        QStringLiteral("SELECT * FROM Dosificaciones WHERE Estado=1 ORDER BY IdDosificacion DESC"));
     SessionState& s = SessionState::current();
     s.DosageId = int(rows.integer(0));
     s.AuthorizationNumber = CutToWidth(rows.text(2), 15);

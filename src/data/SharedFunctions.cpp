@@ -9,12 +9,12 @@
 
 namespace {
 
-const char* const kUnits[] = {"", "UN", "DOS", "TRES", "CUATRO", "CINCO", "SEIS", "SIETE", "OCHO",
-                              "NUEVE", "DIEZ", "ONCE", "DOCE", "TRECE", "CATORCE", "QUINCE"};
-const char* const kHundreds[] = {"", "CIENTO", "DOSCIENTOS", "TRESCIENTOS", "CUATROCIENTOS",
+const char* const kUnits[] = {"",     "UN",    "DOS",  "TRES", "CUATRO", "CINCO", "SEIS",    "SIETE",
+                              "OCHO", "NUEVE", "DIEZ", "ONCE", "DOCE",   "TRECE", "CATORCE", "QUINCE"};
+const char* const kHundreds[] = {"",           "CIENTO",      "DOSCIENTOS",  "TRESCIENTOS", "CUATROCIENTOS",
                                  "QUINIENTOS", "SEISCIENTOS", "SETECIENTOS", "OCHOCIENTOS", "NOVECIENTOS"};
-const char* const kTens[] = {"", "DIECI", "VEINTI", "TREINTA", "CUARENTA", "CINCUENTA", "SESENTA",
-                             "SETENTA", "OCHENTA", "NOVENTA"};
+const char* const kTens[] = {"",          "DIECI",   "VEINTI",  "TREINTA", "CUARENTA",
+                             "CINCUENTA", "SESENTA", "SETENTA", "OCHENTA", "NOVENTA"};
 
 QString counterColumn(int counter)
 {
@@ -37,8 +37,8 @@ QString PadInvoiceNumber(qint64 n) { return QString::number(n).rightJustified(8,
 QString NextCounterId(int counter)
 {
     // The column name comes from the fixed list above, never from input.
-    const SqlRows rows = TDataModule1::instance().query(
-        QStringLiteral("SELECT %1 FROM Codigos WHERE IdC=1").arg(counterColumn(counter)));
+    const SqlRows rows =
+        TDataModule1::instance().query(QStringLiteral("SELECT %1 FROM Codigos WHERE IdC=1").arg(counterColumn(counter)));
     return PadNextId(rows.integer(0));
 }
 
@@ -115,22 +115,20 @@ qint64 ReadInvoiceCounter()
     // station's until its commit.
     TDataModule1& db = TDataModule1::instance();
     const bool forWriting = db.onServer() && db.transactionDepth() > 0;
-    return db.query(forWriting ? QStringLiteral("SELECT NFactura FROM DatosC FOR UPDATE")
-                               : QStringLiteral("SELECT NFactura FROM DatosC"))
+    return db
+        .query(forWriting ? QStringLiteral("SELECT NFactura FROM DatosC FOR UPDATE")
+                          : QStringLiteral("SELECT NFactura FROM DatosC"))
         .integer(0);
 }
 
-void AdvanceInvoiceCounter()
-{
-    TDataModule1::instance().execute(QStringLiteral("UPDATE DatosC SET NFactura=NFactura+1"));
-}
+void AdvanceInvoiceCounter() { TDataModule1::instance().execute(QStringLiteral("UPDATE DatosC SET NFactura=NFactura+1")); }
 
 bool CashSessionIsOpen(const QString& sessionId)
 {
     return TDataModule1::instance()
                .query(QStringLiteral("SELECT COUNT(*) FROM Caja WHERE IdCaja=? AND Estado=1"), {sessionId})
                .integer(0)
-        > 0;
+           > 0;
 }
 
 bool FindOpenCashSession()
@@ -184,7 +182,7 @@ QString NumberInWords(qint64 n)
     const int rest = int(n % 1000);
     if (millions == 1)
         words += QStringLiteral(" UN MILLON ");
-    else if (millions > 999) // beyond the word tables: thousands of millions, in words as well
+    else if (millions > 999)  // beyond the word tables: thousands of millions, in words as well
         words += NumberInWords(millions) + QStringLiteral(" MILLONES ");
     else if (millions > 1)
         words += HundredsInWords(int(millions)) + QStringLiteral(" MILLONES ");
@@ -204,7 +202,7 @@ QString AmountInWords(const QString& amountText)
         return {};
     qint64 whole = qint64(std::trunc(value));
     qint64 cents = std::llround(std::fabs(value - double(whole)) * 100.0);
-    if (cents == 100) { // 0.999 and the like: a whole unit more
+    if (cents == 100) {  // 0.999 and the like: a whole unit more
         whole += value < 0 ? -1 : 1;
         cents = 0;
     }

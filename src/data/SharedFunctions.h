@@ -5,11 +5,11 @@
 
 // Key counters of table Codigos, numbered as callers pass them.
 enum Counter {
-    CashSessionCounter = 1, // Caja.IdCaja      "C..."
-    SaleCounter = 2,        // Ventas.IdVenta   "V..."
-    PurchaseCounter = 3,    // Compras.IdCompra "P..."
-    ProductCounter = 4,     // Productos.IdProducto "P..."
-    DeliveryCounter = 5,    // EntregaI.IdEntrega "E..."
+    CashSessionCounter = 1,  // Caja.IdCaja      "C..."
+    SaleCounter = 2,         // Ventas.IdVenta   "V..."
+    PurchaseCounter = 3,     // Compras.IdCompra "P..."
+    ProductCounter = 4,      // Productos.IdProducto "P..."
+    DeliveryCounter = 5,     // EntregaI.IdEntrega "E..."
 };
 
 // n + 1, left-padded with zeros to 9 digits; more digits are written in full.

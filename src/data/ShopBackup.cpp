@@ -47,16 +47,15 @@ QString plainWriteFailure(const QString& message, const QString& folder)
 struct Session {
     QString id;
     QDate date;
-    QVariantList row; // every column of its Caja row, as stored
+    QVariantList row;  // every column of its Caja row, as stored
 };
 
 // The session a copy is named after and checked against: the one given, or else the file's latest.
 bool readSession(QSqlDatabase source, const QString& sessionId, Session* session, QString* error)
 {
     QList<QVariantList> rows;
-    const QString sql = sessionId.isEmpty()
-        ? QStringLiteral("SELECT * FROM Caja WHERE IdCaja=(SELECT MAX(IdCaja) FROM Caja)")
-        : QStringLiteral("SELECT * FROM Caja WHERE IdCaja=?");
+    const QString sql = sessionId.isEmpty() ? QStringLiteral("SELECT * FROM Caja WHERE IdCaja=(SELECT MAX(IdCaja) FROM Caja)")
+                                            : QStringLiteral("SELECT * FROM Caja WHERE IdCaja=?");
     if (!ReadRows(source, sql, sessionId.isEmpty() ? QVariantList{} : QVariantList{sessionId}, &rows, error))
         return false;
     if (rows.isEmpty()) {
@@ -64,7 +63,7 @@ bool readSession(QSqlDatabase source, const QString& sessionId, Session* session
             *error = QStringLiteral("la caja %1 no existe").arg(sessionId);
             return false;
         }
-        session->id = QStringLiteral("C000000000"); // a shop that never opened its cash
+        session->id = QStringLiteral("C000000000");  // a shop that never opened its cash
         session->date = ClockSeam::current().today();
         return true;
     }
@@ -126,8 +125,7 @@ Outcome writeChecked(QSqlDatabase source, const QString& folder, const QString& 
     const QDir dir(folder);
     QLockFile lock(dir.filePath(QStringLiteral(".cvi-zelto-copia.lock")));
     if (!lock.tryLock(kFolderLockWaitMs))
-        return failed(QStringLiteral("otra copia se esta escribiendo en la carpeta %1")
-                          .arg(QDir::toNativeSeparators(folder)));
+        return failed(QStringLiteral("otra copia se esta escribiendo en la carpeta %1").arg(QDir::toNativeSeparators(folder)));
     removeLeftovers(dir);
 
     // Written and checked under a passing name, then renamed: a copy under its final name is whole.
@@ -138,8 +136,8 @@ Outcome writeChecked(QSqlDatabase source, const QString& folder, const QString& 
         // A damaged database fails its copy with words of its own (even "disk is full"): look
         // before blaming the folder.
         if (const QString damage = damageOf(source); !damage.isEmpty()) {
-            Outcome outcome = failed(
-                QStringLiteral("la base de datos esta danada (%1); restaure la ultima copia de seguridad").arg(damage));
+            Outcome outcome =
+                failed(QStringLiteral("la base de datos esta danada (%1); restaure la ultima copia de seguridad").arg(damage));
             outcome.sourceDamaged = true;
             return outcome;
         }
@@ -221,7 +219,7 @@ QString CopyPath(const QString& folder, const QString& sessionId, const QDate& s
 QStringList Prune(const QString& folder, const QString& shopId, const QString& written, int kept)
 {
     if (shopId.isEmpty())
-        return {}; // without an identity no copy can be told to be this shop's
+        return {};  // without an identity no copy can be told to be this shop's
     const QDir dir(folder);
     const QString keep = written.isEmpty() ? QString() : QFileInfo(written).absoluteFilePath();
     QFileInfoList copies;

@@ -14,10 +14,10 @@ namespace ShopBackup {
 constexpr int kCopiesKept = 30;
 
 struct Outcome {
-    QString copyPath; // the checked copy
-    QString failure;  // why there is no good copy, in plain words; empty when there is one
-    QString notice;   // said instead of a copy: the shop lives on a server
-    bool sourceDamaged = false; // the copy failed because the shop database itself is damaged
+    QString copyPath;            // the checked copy
+    QString failure;             // why there is no good copy, in plain words; empty when there is one
+    QString notice;              // said instead of a copy: the shop lives on a server
+    bool sourceDamaged = false;  // the copy failed because the shop database itself is damaged
 };
 
 // After a closing: the open database into its backup folder (the default folder "backups" is

@@ -27,8 +27,7 @@ Finding examineHeader(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return found(Kind::NotAShop,
-                     QStringLiteral("No se puede leer el archivo %1: %2").arg(path, file.errorString()));
+        return found(Kind::NotAShop, QStringLiteral("No se puede leer el archivo %1: %2").arg(path, file.errorString()));
     const QByteArray header = file.read(100);
     const qint64 size = file.size();
     if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
@@ -66,8 +65,7 @@ Finding engineFinding(const QString& path, const QString& engineText)
                                                    "de seguridad")
                                         .arg(path, engineText));
     default:
-        return found(Kind::NotAShop,
-                     QStringLiteral("%1 no es una base de datos del sistema (%2)").arg(path, engineText));
+        return found(Kind::NotAShop, QStringLiteral("%1 no es una base de datos del sistema (%2)").arg(path, engineText));
     }
 }
 

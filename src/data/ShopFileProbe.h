@@ -11,7 +11,7 @@ enum class Kind { Good, Missing, NotAShop, Busy, Damaged, ReadOnly, Newer };
 
 struct Finding {
     Kind kind = Kind::Good;
-    QString message; // empty when good
+    QString message;  // empty when good
 };
 
 enum class Use { Read, Write };

@@ -43,8 +43,8 @@ QString Restore(const QString& copy, const QString& target)
     {
         const ReadOnlyDatabase source(copy);
         failure = source.error().isEmpty()
-            ? DatabaseCopy::write(source.connection(), passing, DatabaseCopy::Access::AsNewFile)
-            : source.error();
+                      ? DatabaseCopy::write(source.connection(), passing, DatabaseCopy::Access::AsNewFile)
+                      : source.error();
     }
     if (failure.isEmpty())
         if (const QString problem = CopyCheck::Verify(passing); !problem.isEmpty())

@@ -46,10 +46,11 @@ QStringList columnsOn(const ShopTransfer::Side& side, const QString& table)
     QSqlQuery q(side.db);
     q.setForwardOnly(true);
     const bool ran = side.engine == EngineKind::PostgreSQL
-        ? (q.prepare(QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = "
-                                    "current_schema() AND table_name = ? ORDER BY ordinal_position")),
-           q.addBindValue(table.toLower()), q.exec())
-        : (q.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid")), q.addBindValue(table), q.exec());
+                         ? (q.prepare(QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = "
+                                                     "current_schema() AND table_name = ? ORDER BY ordinal_position")),
+                            q.addBindValue(table.toLower()), q.exec())
+                         : (q.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid")),
+                            q.addBindValue(table), q.exec());
     if (!ran)
         throw DatabaseError(errorText(q, side.engine, QString()));
     QStringList names;
@@ -104,9 +105,10 @@ QString ShopTransfer::checkSource()
 
 QString ShopTransfer::checkTargetEmpty()
 {
-    const QString sql = m_target.engine == EngineKind::PostgreSQL
-        ? QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema()")
-        : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table'");
+    const QString sql =
+        m_target.engine == EngineKind::PostgreSQL
+            ? QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema()")
+            : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table'");
     if (single(m_target, sql).toLongLong() > 0)
         return QStringLiteral("El destino ya contiene tablas (una tienda u otros datos) y no se modifica");
     return {};
@@ -131,7 +133,8 @@ void ShopTransfer::copyTable(const SchemaTable& table)
     if (!read.exec(select))
         throw DatabaseError(errorText(read, m_source.engine, select));
 
-    const QString oneRow = QLatin1Char('(') + QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
+    const QString oneRow =
+        QLatin1Char('(') + QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
     QVector<QVariantList> batch;
     auto flush = [&] {
         if (batch.isEmpty())
@@ -164,17 +167,25 @@ void ShopTransfer::copyTable(const SchemaTable& table)
 
     // The server numbers new rows from its own sequence: it continues after the copied keys.
     if (!table.generatedKey.isEmpty() && m_target.engine == EngineKind::PostgreSQL)
-        runOn(m_target, QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), COALESCE(MAX(%2), 0) + 1, false) FROM %1")
-                            .arg(table.name.toLower(), table.generatedKey.toLower()));
+        runOn(m_target,
+              QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), COALESCE(MAX(%2), 0) + 1, false) FROM %1")
+                  .arg(table.name.toLower(), table.generatedKey.toLower()));
 }
 
 // Row counts, the sum of every amount column and the counters, side by side.
 bool ShopTransfer::compare()
 {
     bool equal = true;
-    m_report << QStringLiteral("%1 %2 %3").arg(QStringLiteral("Tabla / columna"), -34).arg(QStringLiteral("Origen"), 16).arg(QStringLiteral("Destino"), 16);
+    m_report << QStringLiteral("%1 %2 %3")
+                    .arg(QStringLiteral("Tabla / columna"), -34)
+                    .arg(QStringLiteral("Origen"), 16)
+                    .arg(QStringLiteral("Destino"), 16);
     auto line = [&](const QString& what, const QString& a, const QString& b, bool same) {
-        m_report << QStringLiteral("%1 %2 %3%4").arg(what, -34).arg(a, 16).arg(b, 16).arg(same ? QString() : QStringLiteral("  <-- DIFERENTE"));
+        m_report << QStringLiteral("%1 %2 %3%4")
+                        .arg(what, -34)
+                        .arg(a, 16)
+                        .arg(b, 16)
+                        .arg(same ? QString() : QStringLiteral("  <-- DIFERENTE"));
         equal = equal && same;
     };
     for (const SchemaTable& table : SchemaTables()) {
@@ -190,9 +201,11 @@ bool ShopTransfer::compare()
             line(QStringLiteral("  %1.%2 (suma)").arg(table.name, column.name), number(x), number(y), sameSum(x, y));
         }
     }
-    for (const QString& counter : {QStringLiteral("Codigos.IdCaja"), QStringLiteral("Codigos.IdVenta"), QStringLiteral("Codigos.IdCompra"),
-                                   QStringLiteral("Codigos.IdProducto"), QStringLiteral("Codigos.IdEgreso"), QStringLiteral("DatosC.NFactura")}) {
-        const QString sql = QStringLiteral("SELECT COALESCE(MAX(%1), 0) FROM %2").arg(counter.section(QLatin1Char('.'), 1), counter.section(QLatin1Char('.'), 0, 0));
+    for (const QString& counter :
+         {QStringLiteral("Codigos.IdCaja"), QStringLiteral("Codigos.IdVenta"), QStringLiteral("Codigos.IdCompra"),
+          QStringLiteral("Codigos.IdProducto"), QStringLiteral("Codigos.IdEgreso"), QStringLiteral("DatosC.NFactura")}) {
+        const QString sql = QStringLiteral("SELECT COALESCE(MAX(%1), 0) FROM %2")
+                                .arg(counter.section(QLatin1Char('.'), 1), counter.section(QLatin1Char('.'), 0, 0));
         const qint64 a = single(m_source, sql).toLongLong(), b = single(m_target, sql).toLongLong();
         line(counter + QStringLiteral(" (contador)"), QString::number(a), QString::number(b), a == b);
     }
@@ -203,8 +216,9 @@ QString ShopTransfer::run()
 {
     m_report.clear();
     m_rows = 0;
-    const QString snapshot = m_source.engine == EngineKind::PostgreSQL ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ")
-                                                                          : QStringLiteral("BEGIN");
+    const QString snapshot = m_source.engine == EngineKind::PostgreSQL
+                                 ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ")
+                                 : QStringLiteral("BEGIN");
     QString error;
     bool reading = false, writing = false;
     try {

@@ -36,7 +36,7 @@ private:
 
     Side m_source;
     Side m_target;
-    QHash<QString, QVector<int>> m_shared; // per table, the schema columns the source has
+    QHash<QString, QVector<int>> m_shared;  // per table, the schema columns the source has
     QStringList m_report;
     qint64 m_rows = 0;
 };

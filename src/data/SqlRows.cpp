@@ -2,10 +2,7 @@
 
 #include "data/Formats.h"
 
-SqlRows::SqlRows(QStringList columns, QVector<QVariantList> rows)
-    : m_columns(std::move(columns)), m_rows(std::move(rows))
-{
-}
+SqlRows::SqlRows(QStringList columns, QVector<QVariantList> rows) : m_columns(std::move(columns)), m_rows(std::move(rows)) {}
 
 int SqlRows::columnIndex(const QString& name) const
 {

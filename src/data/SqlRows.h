@@ -21,7 +21,7 @@ public:
 
     int columnCount() const { return int(m_columns.size()); }
     const QStringList& columns() const { return m_columns; }
-    int columnIndex(const QString& name) const; // ignoring letter case; -1 when absent
+    int columnIndex(const QString& name) const;  // ignoring letter case; -1 when absent
 
     QVariant value(int column) const;
     QVariant value(const QString& column) const { return value(columnIndex(column)); }

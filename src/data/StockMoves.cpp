@@ -12,8 +12,8 @@ namespace {
 bool Move(const QString& statement, const QString& productId, double quantity)
 {
     if (!std::isfinite(quantity) || quantity <= 0)
-        throw DatabaseError(QStringLiteral("Cantidad no valida para el movimiento de stock: %1")
-                                .arg(Formats::General(quantity)));
+        throw DatabaseError(
+            QStringLiteral("Cantidad no valida para el movimiento de stock: %1").arg(Formats::General(quantity)));
     return TDataModule1::instance().execute(statement, {quantity, productId}) > 0;
 }
 
@@ -47,21 +47,21 @@ bool SetCountedStock(const QString& productId, double counted)
         throw DatabaseError(QStringLiteral("Cantidad fisica no valida: %1").arg(Formats::General(counted)));
     return TDataModule1::instance().execute(QStringLiteral("UPDATE Productos SET Egreso=Ingreso-? WHERE IdProducto=?"),
                                             {counted, productId})
-        > 0;
+           > 0;
 }
 
 bool RollOver(const QString& productId)
 {
     return TDataModule1::instance().execute(
                QStringLiteral("UPDATE Productos SET Ingreso=Ingreso-Egreso, Egreso=0 WHERE IdProducto=?"), {productId})
-        > 0;
+           > 0;
 }
 
 bool ResetStock(const QString& productId)
 {
     return TDataModule1::instance().execute(QStringLiteral("UPDATE Productos SET Ingreso=0, Egreso=0 WHERE IdProducto=?"),
                                             {productId})
-        > 0;
+           > 0;
 }
 
 }

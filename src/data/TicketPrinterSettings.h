@@ -5,9 +5,9 @@
 // PaginaCodigos, AbrirCajon). An empty address leaves the tickets to the installed printer chosen
 // by SessionState::TicketPrinterIndex.
 struct TicketPrinterSettings {
-    QString directPrinter;  // a device file ("/dev/usb/lp0") or a network printer ("host:9100")
-    int codePage = 850;     // 850 or 858: the printer's code page for the ticket's texts
-    bool cashDrawer = true; // a cash sale and a closing open the drawer hung on the printer
+    QString directPrinter;   // a device file ("/dev/usb/lp0") or a network printer ("host:9100")
+    int codePage = 850;      // 850 or 858: the printer's code page for the ticket's texts
+    bool cashDrawer = true;  // a cash sale and a closing open the drawer hung on the printer
 
     bool isDirect() const { return !directPrinter.trimmed().isEmpty(); }
 

@@ -66,10 +66,7 @@ QString TDataModule1::connectionName() { return kConnection; }
 
 QSqlDatabase TDataModule1::connection() const { return QSqlDatabase::database(kConnection, false); }
 
-bool TDataModule1::isOpen() const
-{
-    return QSqlDatabase::contains(kConnection) && connection().isOpen();
-}
+bool TDataModule1::isOpen() const { return QSqlDatabase::contains(kConnection) && connection().isOpen(); }
 
 QString TDataModule1::open(const QString& name)
 {
@@ -117,8 +114,9 @@ QString TDataModule1::checkShop(const QString& shown)
 {
     try {
         if (!hasShopTables())
-            return onServer() ? QStringLiteral("La base de datos del servidor no es una base de datos del sistema: %1").arg(shown)
-                              : QStringLiteral("El archivo no es una base de datos del sistema: %1").arg(shown);
+            return onServer()
+                       ? QStringLiteral("La base de datos del servidor no es una base de datos del sistema: %1").arg(shown)
+                       : QStringLiteral("El archivo no es una base de datos del sistema: %1").arg(shown);
         const int version = schemaVersion();
         if (const QString refusal = SchemaUpgrade::checkNotNewer(version); !refusal.isEmpty())
             return refusal;
@@ -168,20 +166,23 @@ void TDataModule1::setSchemaVersion(int version)
 
 bool TDataModule1::hasShopTables()
 {
-    const QString sql = onServer()
-        ? QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema() "
-                         "AND table_name IN (%1)").arg(kShopTables.toLower())
-        : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name IN (%1)").arg(kShopTables);
+    const QString sql =
+        onServer()
+            ? QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema() "
+                             "AND table_name IN (%1)")
+                  .arg(kShopTables.toLower())
+            : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name IN (%1)").arg(kShopTables);
     return query(sql).integer(0) == 5;
 }
 
 QStringList TDataModule1::tableColumns(const QString& table)
 {
-    SqlRows rows = onServer()
-        ? query(QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = current_schema() "
-                               "AND table_name = ? ORDER BY ordinal_position"),
-                {table.toLower()})
-        : query(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table});
+    SqlRows rows =
+        onServer()
+            ? query(QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = current_schema() "
+                                   "AND table_name = ? ORDER BY ordinal_position"),
+                    {table.toLower()})
+            : query(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table});
     QStringList names;
     for (; !rows.atEnd(); rows.next())
         names << EngineErrors::schemaSpelling(rows.text(0));
@@ -190,10 +191,11 @@ QStringList TDataModule1::tableColumns(const QString& table)
 
 bool TDataModule1::hasIndex(const QString& name)
 {
-    const SqlRows rows = onServer()
-        ? query(QStringLiteral("SELECT COUNT(*) FROM pg_indexes WHERE schemaname = current_schema() AND indexname = ?"),
-                {name.toLower()})
-        : query(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND name=?"), {name});
+    const SqlRows rows =
+        onServer()
+            ? query(QStringLiteral("SELECT COUNT(*) FROM pg_indexes WHERE schemaname = current_schema() AND indexname = ?"),
+                    {name.toLower()})
+            : query(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND name=?"), {name});
     return rows.integer(0) > 0;
 }
 
@@ -214,8 +216,9 @@ void TDataModule1::fail(const QSqlError& error, const QString& sql, const QVaria
     // A database held too long by another station is a conflict on a server as on a file: the
     // operation may be tried again in a moment.
     const DatabaseError::Kind kind = m_lost ? DatabaseError::Kind::ConnectionLost
-        : EngineErrors::isRetryable(error) || EngineErrors::isBusy(error) ? DatabaseError::Kind::Conflict
-                                                                          : DatabaseError::Kind::Refused;
+                                     : EngineErrors::isRetryable(error) || EngineErrors::isBusy(error)
+                                         ? DatabaseError::Kind::Conflict
+                                         : DatabaseError::Kind::Refused;
     throw DatabaseError(EngineErrors::describePostgres(error, sql, values), kind);
 }
 

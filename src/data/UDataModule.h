@@ -91,8 +91,8 @@ private:
     // On a server a refused statement spoils its whole transaction: the level it failed at, until
     // that level is rolled back (0 when none failed).
     int m_spoiledLevel = 0;
-    bool m_lost = false; // the server's connection broke; the next statement connects again
-    QHash<QString, QSqlQuery> m_prepared; // statements kept prepared for the connection's life
+    bool m_lost = false;                   // the server's connection broke; the next statement connects again
+    QHash<QString, QSqlQuery> m_prepared;  // statements kept prepared for the connection's life
     qint64 m_lastInsertId = 0;
 };
 

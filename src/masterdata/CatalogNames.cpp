@@ -29,16 +29,15 @@ QVariantList Table::updateValues(const Entry& e) const
 
 const Table& TableOf(Kind kind)
 {
-    static const Table brands{
-        QStringLiteral("SELECT IdMarca, Marca, Procedencia, Estado FROM Marcas ORDER BY IdMarca"),
-        QStringLiteral("SELECT COUNT(*) FROM Marcas WHERE Marca=? AND IdMarca<>?"),
-        QStringLiteral("INSERT INTO Marcas(Marca, Procedencia, Estado) VALUES(?, ?, ?)"),
-        QStringLiteral("UPDATE Marcas SET Marca=?, Procedencia=?, Estado=? WHERE IdMarca=?"),
-        QStringLiteral("DELETE FROM Marcas WHERE IdMarca=?"),
-        QStringLiteral("Inserte correctamente la Marca"),
-        QStringLiteral("El Nombre de la Marca ya existe, intente con otro Nombre"),
-        QStringLiteral("La Marca ya no esta Registrada"),
-        true};
+    static const Table brands{QStringLiteral("SELECT IdMarca, Marca, Procedencia, Estado FROM Marcas ORDER BY IdMarca"),
+                              QStringLiteral("SELECT COUNT(*) FROM Marcas WHERE Marca=? AND IdMarca<>?"),
+                              QStringLiteral("INSERT INTO Marcas(Marca, Procedencia, Estado) VALUES(?, ?, ?)"),
+                              QStringLiteral("UPDATE Marcas SET Marca=?, Procedencia=?, Estado=? WHERE IdMarca=?"),
+                              QStringLiteral("DELETE FROM Marcas WHERE IdMarca=?"),
+                              QStringLiteral("Inserte correctamente la Marca"),
+                              QStringLiteral("El Nombre de la Marca ya existe, intente con otro Nombre"),
+                              QStringLiteral("La Marca ya no esta Registrada"),
+                              true};
     static const Table units{
         QStringLiteral("SELECT IdUMedida, UMedida, '' AS Procedencia, Estado FROM UMedida ORDER BY IdUMedida"),
         QStringLiteral("SELECT COUNT(*) FROM UMedida WHERE UMedida=? AND IdUMedida<>?"),

@@ -14,7 +14,7 @@ enum class Kind { Brand, Unit };
 struct Entry {
     qint64 id = 0;
     QString name;
-    QString origin; // brands only
+    QString origin;  // brands only
     int estado = 1;
 };
 

@@ -22,9 +22,11 @@ bool Update(const Category& c, const std::optional<QByteArray>& newIcon)
     if (newIcon)
         return db.execute(QStringLiteral("UPDATE Categorias SET Inventario=?, Categoria=?, Estado=?, Icono=? "
                                          "WHERE IdCategoria=?"),
-                          {c.Inventario, c.Categoria, c.Estado, *newIcon, c.IdCategoria}) > 0;
+                          {c.Inventario, c.Categoria, c.Estado, *newIcon, c.IdCategoria})
+               > 0;
     return db.execute(QStringLiteral("UPDATE Categorias SET Inventario=?, Categoria=?, Estado=? WHERE IdCategoria=?"),
-                      {c.Inventario, c.Categoria, c.Estado, c.IdCategoria}) > 0;
+                      {c.Inventario, c.Categoria, c.Estado, c.IdCategoria})
+           > 0;
 }
 
 }

@@ -12,7 +12,7 @@ struct Category {
     int IdCategoria = 0;
     int Inventario = 0;
     QString Categoria;
-    QByteArray Icono; // JPEG, 52 x 52; empty when none
+    QByteArray Icono;  // JPEG, 52 x 52; empty when none
     int Estado = 1;
 };
 

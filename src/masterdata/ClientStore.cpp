@@ -14,7 +14,8 @@ const QString kDuplicate = QStringLiteral("El Cliente con ese Numero de Nit/CI y
 
 bool Exists(const QString& nitCI)
 {
-    return TDataModule1::instance().query(QStringLiteral("SELECT COUNT(*) FROM Clientes WHERE NitCI=?"), {nitCI}).integer(0) > 0;
+    return TDataModule1::instance().query(QStringLiteral("SELECT COUNT(*) FROM Clientes WHERE NitCI=?"), {nitCI}).integer(0)
+           > 0;
 }
 
 }
@@ -32,8 +33,8 @@ QString Insert(const Client& c, const QString& user)
             return kDuplicate;
         db.execute(QStringLiteral("INSERT INTO Clientes(NitCI, Cliente, Direccion, Telefono, Celular, Empresa, NCreditos, "
                                   "Usuario) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {StoreText(c.NitCI), StoreText(c.Cliente), StoreText(c.Direccion), StoreText(c.Telefono), StoreText(c.Celular),
-                    StoreText(c.Empresa), c.NCreditos, StoreText(user)});
+                   {StoreText(c.NitCI), StoreText(c.Cliente), StoreText(c.Direccion), StoreText(c.Telefono),
+                    StoreText(c.Celular), StoreText(c.Empresa), c.NCreditos, StoreText(user)});
         transaction.commit();
     } catch (const DatabaseError&) {
         // Another station (or a sale) may have stored the same NIT/CI first.
@@ -61,7 +62,8 @@ QString Update(const Client& c)
 bool SetEnabled(const QString& nitCI, bool enabled)
 {
     return TDataModule1::instance().execute(QStringLiteral("UPDATE Clientes SET Estado=? WHERE NitCI=?"),
-                                            {enabled ? 1 : 0, nitCI}) > 0;
+                                            {enabled ? 1 : 0, nitCI})
+           > 0;
 }
 
 QString Remove(const QString& nitCI)

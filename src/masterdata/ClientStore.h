@@ -9,7 +9,7 @@ namespace ClientStore {
 
 struct Client {
     QString NitCI, Cliente, Direccion, Telefono, Celular, Empresa;
-    int NCreditos = 0; // most open credit sales allowed, 0 to 9
+    int NCreditos = 0;  // most open credit sales allowed, 0 to 9
 };
 
 // Every client, by name, all columns in table order.

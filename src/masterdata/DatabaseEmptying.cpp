@@ -31,7 +31,8 @@ Summary Count()
     s.invoiced = CountOf(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE NroFact > 0"));
     s.purchases = CountOf(QStringLiteral("SELECT COUNT(*) FROM Compras"));
     s.deliveries = CountOf(QStringLiteral("SELECT COUNT(*) FROM EntregaI"));
-    s.payments = CountOf(QStringLiteral("SELECT COUNT(*) FROM SaldoV")) + CountOf(QStringLiteral("SELECT COUNT(*) FROM SaldoC"));
+    s.payments =
+        CountOf(QStringLiteral("SELECT COUNT(*) FROM SaldoV")) + CountOf(QStringLiteral("SELECT COUNT(*) FROM SaldoC"));
     return s;
 }
 

@@ -12,10 +12,10 @@ namespace DatabaseEmptying {
 struct Summary {
     qint64 sessions = 0;
     qint64 sales = 0;
-    qint64 invoiced = 0; // sales that issued an invoice, annulled ones included
+    qint64 invoiced = 0;  // sales that issued an invoice, annulled ones included
     qint64 purchases = 0;
     qint64 deliveries = 0;
-    qint64 payments = 0; // instalments on credit sales and purchases
+    qint64 payments = 0;  // instalments on credit sales and purchases
 
     QString question() const;
 };

@@ -9,7 +9,7 @@ namespace {
 struct FieldTitles {
     const char* caption;
     bool required;
-    const char* titles; // normalized, separated by "|"
+    const char* titles;  // normalized, separated by "|"
 };
 
 const FieldTitles kFields[FieldCount] = {
@@ -20,8 +20,7 @@ const FieldTitles kFields[FieldCount] = {
     {"Categoría", true, "categoria|rubro|grupo|familia"},
     {"Costo", false, "costo|precio compra|precio de compra|p compra|pcompra|costo unitario"},
     {"Precio de Venta", true, "precio|precio venta|precio de venta|p venta|pventa|pvp"},
-    {"Precio con Factura", false,
-     "precio con factura|precio factura|precio venta iva|precio con iva|pventaiva|p venta iva"},
+    {"Precio con Factura", false, "precio con factura|precio factura|precio venta iva|precio con iva|pventaiva|p venta iva"},
     {"Stock Mínimo", false, "minimo|stock minimo|stockm|stock min"},
     {"Código de Barras", false, "codigo|codigo de barras|codigo barras|codigob|cod barras|ean|barras"},
     {"Stock Inicial", false, "stock|stock inicial|cantidad|existencia|existencias|saldo inicial"},

@@ -9,7 +9,18 @@
 namespace ImportColumns {
 
 enum Field {
-    Name, Brand, Presentation, Unit, Category, Cost, Price, PriceWithInvoice, Minimum, Barcode, Stock, Inventory,
+    Name,
+    Brand,
+    Presentation,
+    Unit,
+    Category,
+    Cost,
+    Price,
+    PriceWithInvoice,
+    Minimum,
+    Barcode,
+    Stock,
+    Inventory,
     FieldCount
 };
 

@@ -9,7 +9,7 @@
 struct ImportTable {
     struct Row {
         int line = 0;
-        QStringList cells; // as many as titles; missing cells are empty text
+        QStringList cells;  // as many as titles; missing cells are empty text
     };
     QStringList titles;
     QList<Row> rows;

@@ -14,7 +14,7 @@ namespace MasterPictures {
 inline constexpr QSize PhotoSize{296, 206};
 inline constexpr QSize IconSize{52, 52};
 
-QString ImageFolder();                      // AppFolder + "img/"
+QString ImageFolder();  // AppFolder + "img/"
 QString PhotoPath(const QString& productId);
 
 QPixmap DefaultPhoto();

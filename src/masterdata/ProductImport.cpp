@@ -26,8 +26,8 @@ const QString kFixedSupplyCategory = QStringLiteral("INSUMOS");
 
 // The widths of the catalogue's columns; a product name is shorter while tickets are printed on
 // the roll (its line holds 22 characters).
-constexpr int kRollNameWidth = 22, kLetterNameWidth = 45, kBrandWidth = 30, kUnitWidth = 20,
-              kPresentationWidth = 100, kCategoryWidth = 30, kBarcodeWidth = 20;
+constexpr int kRollNameWidth = 22, kLetterNameWidth = 45, kBrandWidth = 30, kUnitWidth = 20, kPresentationWidth = 100,
+              kCategoryWidth = 30, kBarcodeWidth = 20;
 
 QString upper(const QString& text) { return text.simplified().toUpper(); }
 
@@ -65,9 +65,9 @@ int inventoryOf(const QString& text)
     const QString plain = ImportColumns::Normalized(text);
     static const QStringList sale = {QStringLiteral("productos a la venta"), QStringLiteral("productos"),
                                      QStringLiteral("producto"), QStringLiteral("venta"), QStringLiteral("1")};
-    static const QStringList supply = {QStringLiteral("insumos materias primas"), QStringLiteral("insumos"),
-                                       QStringLiteral("insumo"), QStringLiteral("materias primas"),
-                                       QStringLiteral("materia prima"), QStringLiteral("2")};
+    static const QStringList supply = {
+        QStringLiteral("insumos materias primas"), QStringLiteral("insumos"),       QStringLiteral("insumo"),
+        QStringLiteral("materias primas"),         QStringLiteral("materia prima"), QStringLiteral("2")};
     if (plain.isEmpty() || sale.contains(plain))
         return kSaleInventory;
     return supply.contains(plain) ? kSupplyInventory : 0;
@@ -75,16 +75,16 @@ int inventoryOf(const QString& text)
 
 struct Slot {
     int id = 0;
-    QString name; // upper case
-    std::optional<bool> used; // found when first asked
+    QString name;              // upper case
+    std::optional<bool> used;  // found when first asked
 };
 
 // The shop's catalogue as the import finds it.
 struct Catalogue {
-    QSet<QString> productNames;      // upper case
-    QHash<QString, QString> barcodes; // code -> product name
-    QSet<QString> brands, units;     // upper case
-    QList<Slot> places[2];            // the categories of each inventory, in key order
+    QSet<QString> productNames;        // upper case
+    QHash<QString, QString> barcodes;  // code -> product name
+    QSet<QString> brands, units;       // upper case
+    QList<Slot> places[2];             // the categories of each inventory, in key order
     int nameWidth = kRollNameWidth;
 
     static Catalogue Load();
@@ -104,14 +104,15 @@ Catalogue Catalogue::Load()
         c.brands.insert(upper(rows.text(0)));
     for (SqlRows rows = db.query(QStringLiteral("SELECT UMedida FROM UMedida")); !rows.atEnd(); rows.next())
         c.units.insert(upper(rows.text(0)));
-    for (SqlRows rows = db.query(QStringLiteral("SELECT IdCategoria, Inventario, Categoria FROM Categorias ORDER BY IdCategoria"));
+    for (SqlRows rows =
+             db.query(QStringLiteral("SELECT IdCategoria, Inventario, Categoria FROM Categorias ORDER BY IdCategoria"));
          !rows.atEnd(); rows.next()) {
         const int inventory = int(rows.integer(1));
         if (inventory == kSaleInventory || inventory == kSupplyInventory)
             c.places[inventory - 1].append({int(rows.integer(0)), upper(rows.text(2)), std::nullopt});
     }
     c.nameWidth = db.query(QStringLiteral("SELECT ImprimirTC FROM Codigos WHERE IdC=1")).integer(0) == 0 ? kRollNameWidth
-                                                                                                        : kLetterNameWidth;
+                                                                                                         : kLetterNameWidth;
     return c;
 }
 
@@ -123,9 +124,9 @@ bool Catalogue::slotUsed(Slot& slot) const
         bool used = false;
         for (const char* table : {"Productos", "DetalleV", "DetalleC", "DetalleEI"})
             used = used
-                || !db.query(QStringLiteral("SELECT 1 FROM %1 WHERE IdCategoria=? LIMIT 1").arg(QLatin1String(table)),
-                             {slot.id})
-                        .isEmpty();
+                   || !db.query(QStringLiteral("SELECT 1 FROM %1 WHERE IdCategoria=? LIMIT 1").arg(QLatin1String(table)),
+                                {slot.id})
+                           .isEmpty();
         slot.used = used;
     }
     return *slot.used;
@@ -135,7 +136,7 @@ struct ImportRow {
     int line = 0;
     ProductStore::Product product;
     double stock = 0;
-    QString category; // upper case
+    QString category;  // upper case
 };
 
 // Reads and checks the rows one by one against the catalogue and the rows before them.
@@ -149,7 +150,7 @@ public:
 
     Outcome outcome;
     QList<ImportRow> rows;
-    QList<QPair<int, QString>> renames; // category id, new name
+    QList<QPair<int, QString>> renames;  // category id, new name
 
 private:
     QString cell(const ImportTable::Row& row, Field field) const
@@ -162,7 +163,7 @@ private:
 
     Catalogue& m_catalogue;
     const ImportColumns::Map& m_map;
-    QHash<QString, int> m_nameLines, m_barcodeLines; // first line of each name and code in the file
+    QHash<QString, int> m_nameLines, m_barcodeLines;  // first line of each name and code in the file
     bool m_rowBad = false;
 };
 
@@ -189,8 +190,9 @@ bool Checker::readText(const ImportTable::Row& row, Field field, const QString& 
     *value = upper(cell(row, field));
     if (value->size() <= width)
         return true;
-    problem(row.line, QStringLiteral("%1 tiene %2 caracteres (se admiten %3): \"%4\"")
-                          .arg(what).arg(value->size()).arg(width).arg(*value));
+    problem(
+        row.line,
+        QStringLiteral("%1 tiene %2 caracteres (se admiten %3): \"%4\"").arg(what).arg(value->size()).arg(width).arg(*value));
     return false;
 }
 
@@ -203,8 +205,8 @@ void Checker::add(const ImportTable::Row& source)
 
     p.Inventario = inventoryOf(cell(source, Field::Inventory));
     if (p.Inventario == 0)
-        problem(row.line, QStringLiteral("inventario desconocido: \"%1\" (PRODUCTOS o INSUMOS)")
-                              .arg(cell(source, Field::Inventory)));
+        problem(row.line,
+                QStringLiteral("inventario desconocido: \"%1\" (PRODUCTOS o INSUMOS)").arg(cell(source, Field::Inventory)));
 
     if (readText(source, Field::Name, QStringLiteral("el nombre"), m_catalogue.nameWidth, &p.Producto)) {
         if (p.Producto.isEmpty())
@@ -227,8 +229,9 @@ void Checker::add(const ImportTable::Row& source)
     if (isNoBarcode(p.CodigoB)) {
         p.CodigoB = QStringLiteral("0");
     } else if (p.CodigoB.size() > kBarcodeWidth) {
-        problem(row.line, QStringLiteral("el código de barras tiene %1 caracteres (se admiten %2)")
-                              .arg(p.CodigoB.size()).arg(kBarcodeWidth));
+        problem(
+            row.line,
+            QStringLiteral("el código de barras tiene %1 caracteres (se admiten %2)").arg(p.CodigoB.size()).arg(kBarcodeWidth));
     } else if (const QString owner = m_catalogue.barcodes.value(p.CodigoB.toUpper()); !owner.isEmpty()) {
         problem(row.line, QStringLiteral("el código de barras %1 ya es del producto \"%2\"").arg(p.CodigoB, owner));
     } else if (const int first = m_barcodeLines.value(p.CodigoB.toUpper()); first > 0) {
@@ -255,7 +258,7 @@ void Checker::add(const ImportTable::Row& source)
 void Checker::placeCategories()
 {
     QHash<QString, int> placed[2];
-    QSet<QString> named[2]; // the categories the file names, which keep their places
+    QSet<QString> named[2];  // the categories the file names, which keep their places
     for (const ImportRow& row : rows)
         named[row.product.Inventario - 1].insert(row.category);
     QList<ImportRow> kept;
@@ -345,7 +348,7 @@ Outcome run(const ImportTable& table, const ImportColumns::Map& map, const QStri
     checker.placeCategories();
     outcome = checker.outcome;
     std::stable_sort(outcome.problems.begin(), outcome.problems.end(),
-              [](const Problem& a, const Problem& b) { return a.line < b.line; });
+                     [](const Problem& a, const Problem& b) { return a.line < b.line; });
     outcome.products = int(checker.rows.size());
     for (const ImportRow& row : checker.rows)
         outcome.stock += row.stock;
@@ -374,8 +377,7 @@ QStringList Outcome::report() const
             lines << problem.text();
         return lines;
     }
-    lines << (written ? QStringLiteral("Productos importados: %1") : QStringLiteral("Productos a importar: %1"))
-                 .arg(products);
+    lines << (written ? QStringLiteral("Productos importados: %1") : QStringLiteral("Productos a importar: %1")).arg(products);
     lines << QStringLiteral("Stock inicial: %1 unidades").arg(Formats::General(stock));
     if (!newBrands.isEmpty())
         lines << QStringLiteral("Marcas nuevas: ") + newBrands.join(QStringLiteral(", "));

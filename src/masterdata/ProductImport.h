@@ -24,12 +24,12 @@ struct Problem {
 };
 
 struct Outcome {
-    QString failure;        // the file cannot be taken at all (a required column missing)
+    QString failure;  // the file cannot be taken at all (a required column missing)
     QList<Problem> problems;
-    int products = 0;       // products imported, or that would be
-    double stock = 0;       // units of starting stock brought in
+    int products = 0;  // products imported, or that would be
+    double stock = 0;  // units of starting stock brought in
     QStringList newBrands, newUnits;
-    QStringList newCategories; // "FERRETERIA (en lugar de ABARROTES)"
+    QStringList newCategories;  // "FERRETERIA (en lugar de ABARROTES)"
     bool written = false;
 
     bool ok() const { return failure.isEmpty() && problems.isEmpty(); }

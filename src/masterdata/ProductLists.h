@@ -12,7 +12,7 @@ struct CategoryButton {
     int IdCategoria = 0;
     QString Categoria;
     QByteArray Icono;
-    bool enabled = false; // Estado 1
+    bool enabled = false;  // Estado 1
 };
 
 // Every category, in key order.

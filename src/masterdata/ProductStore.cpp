@@ -18,7 +18,7 @@ bool NameTaken(const QString& name, const QString& exceptId)
                .query(QStringLiteral("SELECT COUNT(*) FROM Productos WHERE Producto=? AND IdProducto<>?"),
                       {StoreText(name), StoreText(exceptId)})
                .integer(0)
-        > 0;
+           > 0;
 }
 
 }
@@ -71,8 +71,8 @@ QString Update(const Product& p, const QString& chosenName)
             return QStringLiteral("El Producto ya no esta Registrado");
         db.execute(QStringLiteral("UPDATE Productos SET IdCategoria=?, Marca=?, Producto=?, Presentacion=?, UMedida=?, "
                                   "StockM=?, PCompra=?, PVenta=?, PVentaIVA=?, CodigoB=? WHERE IdProducto=?"),
-                   {p.IdCategoria, StoreText(p.Marca), StoreText(p.Producto), StoreText(p.Presentacion), StoreText(p.UMedida),
-                    p.StockM, p.PCompra, p.PVenta, p.PVentaIVA, StoreText(p.CodigoB), p.IdProducto});
+                   {p.IdCategoria, StoreText(p.Marca), StoreText(p.Producto), StoreText(p.Presentacion),
+                    StoreText(p.UMedida), p.StockM, p.PCompra, p.PVenta, p.PVentaIVA, StoreText(p.CodigoB), p.IdProducto});
         if (stored.integer(0) != p.IdCategoria) {
             // Sales reports read a product's category from its purchase lines and supply reports from
             // its delivery lines: every line table follows, or old history drops out of the category.
@@ -91,7 +91,8 @@ QString Update(const Product& p, const QString& chosenName)
 bool SetEnabled(const QString& id, bool enabled)
 {
     return TDataModule1::instance().execute(QStringLiteral("UPDATE Productos SET Estado=? WHERE IdProducto=?"),
-                                            {enabled ? 1 : 0, id}) > 0;
+                                            {enabled ? 1 : 0, id})
+           > 0;
 }
 
 QString Remove(const QString& id)

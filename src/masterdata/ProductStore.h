@@ -9,8 +9,8 @@
 namespace ProductStore {
 
 struct Product {
-    QString IdProducto; // empty for a new product: the key is taken when it is stored
-    int Inventario = 0; // 1 products for sale, 2 supplies
+    QString IdProducto;  // empty for a new product: the key is taken when it is stored
+    int Inventario = 0;  // 1 products for sale, 2 supplies
     int IdCategoria = 0;
     QString Marca, Producto, Presentacion, UMedida;
     double StockM = 0, PCompra = 0, PVenta = 0, PVentaIVA = 0;

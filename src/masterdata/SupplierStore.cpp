@@ -13,12 +13,16 @@ const QString kDuplicate = QStringLiteral("El Proveedor con ese Numero de Nit/CI
 
 bool Exists(const QString& nitCI)
 {
-    return TDataModule1::instance().query(QStringLiteral("SELECT COUNT(*) FROM Proveedores WHERE NitCI=?"), {nitCI}).integer(0) > 0;
+    return TDataModule1::instance().query(QStringLiteral("SELECT COUNT(*) FROM Proveedores WHERE NitCI=?"), {nitCI}).integer(0)
+           > 0;
 }
 
 }
 
-SqlRows List() { return TDataModule1::instance().query(QStringLiteral("SELECT * FROM Proveedores ORDER BY RSocial, NitCI")); }
+SqlRows List()
+{
+    return TDataModule1::instance().query(QStringLiteral("SELECT * FROM Proveedores ORDER BY RSocial, NitCI"));
+}
 
 QString Insert(const Supplier& s, const QString& user)
 {
@@ -32,8 +36,9 @@ QString Insert(const Supplier& s, const QString& user)
             return kDuplicate;
         db.execute(QStringLiteral("INSERT INTO Proveedores(NitCI, RSocial, Telefono, Celular, CBancaria, Representante, "
                                   "Direccion, Email, Usuario, Estado) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {StoreText(s.NitCI), StoreText(s.RSocial), StoreText(s.Telefono), StoreText(s.Celular), StoreText(s.CBancaria),
-                    StoreText(s.Representante), StoreText(s.Direccion), StoreText(s.Email), StoreText(user), s.Estado});
+                   {StoreText(s.NitCI), StoreText(s.RSocial), StoreText(s.Telefono), StoreText(s.Celular),
+                    StoreText(s.CBancaria), StoreText(s.Representante), StoreText(s.Direccion), StoreText(s.Email),
+                    StoreText(user), s.Estado});
         transaction.commit();
     } catch (const DatabaseError&) {
         // Another station may have stored the same NIT/CI first.
@@ -61,7 +66,8 @@ QString Update(const Supplier& s)
 bool SetEnabled(const QString& nitCI, bool enabled)
 {
     return TDataModule1::instance().execute(QStringLiteral("UPDATE Proveedores SET Estado=? WHERE NitCI=?"),
-                                            {enabled ? 1 : 0, nitCI}) > 0;
+                                            {enabled ? 1 : 0, nitCI})
+           > 0;
 }
 
 QString Remove(const QString& nitCI)

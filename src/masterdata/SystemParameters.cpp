@@ -11,8 +11,7 @@ void SystemParameters::save() const
     TDataModule1::instance().execute(
         QStringLiteral("UPDATE Codigos SET Facturar=?, ImprimirTC=?, Parametro1=?, ImpresoraDirecta=?, PaginaCodigos=?, "
                        "AbrirCajon=? WHERE IdC=1"),
-        {invoicingEnabled, printFormat, printerIndex, address, direct.codePage,
-         direct.cashDrawer ? 1 : 0});
+        {invoicingEnabled, printFormat, printerIndex, address, direct.codePage, direct.cashDrawer ? 1 : 0});
     SessionState& s = SessionState::current();
     s.InvoicingEnabled = invoicingEnabled;
     s.PrintFormat = printFormat;

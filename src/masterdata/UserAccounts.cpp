@@ -32,7 +32,8 @@ QString CheckFields(const UserData& data, bool passwordRequired)
 bool Exists(const QString& login)
 {
     // Login compares ignoring letter case in the table itself.
-    return TDataModule1::instance().query(QStringLiteral("SELECT COUNT(*) FROM Usuario WHERE Login=?"), {login}).integer(0) > 0;
+    return TDataModule1::instance().query(QStringLiteral("SELECT COUNT(*) FROM Usuario WHERE Login=?"), {login}).integer(0)
+           > 0;
 }
 
 QString LoginTaken() { return QStringLiteral("El Login ya existe en la Base de Datos"); }
@@ -62,15 +63,15 @@ QString Insert(const UserData& typed)
     const UserData data = Trimmed(typed);
     if (const QString refusal = CheckFields(data, true); !refusal.isEmpty())
         return refusal;
-    const QString hash = PasswordHash::Make(data.password); // slow: before the write lock
+    const QString hash = PasswordHash::Make(data.password);  // slow: before the write lock
     auto& db = TDataModule1::instance();
     WriteTransaction transaction(db);
     if (Exists(data.login))
         return LoginTaken();
-    db.execute(QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado, M1, M2, M3, M4, M5, "
-                              "M6) VALUES(?, ?, ?, ?, 1, ?, ?, ?, ?, ?, ?)"),
-               {data.login, hash, data.name, data.occupation, kNoRights, kNoRights, kNoRights, kNoRights,
-                kNoRights, kNoRights});
+    db.execute(
+        QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado, M1, M2, M3, M4, M5, "
+                       "M6) VALUES(?, ?, ?, ?, 1, ?, ?, ?, ?, ?, ?)"),
+        {data.login, hash, data.name, data.occupation, kNoRights, kNoRights, kNoRights, kNoRights, kNoRights, kNoRights});
     transaction.commit();
     return {};
 }
@@ -81,7 +82,7 @@ QString Update(const QString& oldLogin, const UserData& typed)
     if (const QString refusal = CheckFields(data, false); !refusal.isEmpty())
         return refusal;
     const bool newPassword = !data.password.isEmpty();
-    const QString hash = newPassword ? PasswordHash::Make(data.password) : QString(); // before the lock
+    const QString hash = newPassword ? PasswordHash::Make(data.password) : QString();  // before the lock
     auto& db = TDataModule1::instance();
     WriteTransaction transaction(db);
     // Only another user's login is in the way; a change of letter case is the same login.
@@ -108,8 +109,7 @@ QString SetActive(const QString& login, bool active)
 {
     if (IsCurrentUser(login))
         return kCurrentUser;
-    if (TDataModule1::instance().execute(QStringLiteral("UPDATE Usuario SET Estado=? WHERE Login=?"),
-                                         {active ? 1 : 0, login})
+    if (TDataModule1::instance().execute(QStringLiteral("UPDATE Usuario SET Estado=? WHERE Login=?"), {active ? 1 : 0, login})
         == 0)
         return kGone;
     return {};
@@ -128,9 +128,9 @@ QString SaveRights(const QString& login, const QStringList& rights)
     const QString manageUsers = rights.value(kManageUsersString).mid(kManageUsersPosition - 1, 1);
     if (IsCurrentUser(login) && manageUsers != QLatin1String("1"))
         return kCurrentUser;
-    if (TDataModule1::instance().execute(QStringLiteral("UPDATE Usuario SET M1=?, M2=?, M3=?, M4=?, M5=? WHERE Login=?"),
-                                         {rights.value(0), rights.value(1), rights.value(2), rights.value(3),
-                                          rights.value(4), login})
+    if (TDataModule1::instance().execute(
+            QStringLiteral("UPDATE Usuario SET M1=?, M2=?, M3=?, M4=?, M5=? WHERE Login=?"),
+            {rights.value(0), rights.value(1), rights.value(2), rights.value(3), rights.value(4), login})
         == 0)
         return kGone;
     return {};

@@ -14,7 +14,7 @@ struct User {
     QString name;
     QString occupation;
     bool active = true;
-    QStringList rights; // M1..M5
+    QStringList rights;  // M1..M5
 };
 
 // The five fields of the user data tab, as typed.

@@ -8,9 +8,9 @@ namespace VoucherStore {
 
 SqlRows List(Kind kind)
 {
-    return TDataModule1::instance().query(kind == Kind::Sales
-                                              ? QStringLiteral("SELECT IdCompV, Comprobante, Numero FROM ComprobanteV ORDER BY IdCompV")
-                                              : QStringLiteral("SELECT IdCompC, Comprobante, Numero FROM ComprobanteC ORDER BY IdCompC"));
+    return TDataModule1::instance().query(
+        kind == Kind::Sales ? QStringLiteral("SELECT IdCompV, Comprobante, Numero FROM ComprobanteV ORDER BY IdCompV")
+                            : QStringLiteral("SELECT IdCompC, Comprobante, Numero FROM ComprobanteC ORDER BY IdCompC"));
 }
 
 QString UpdateNumber(Kind kind, const QString& id, const QString& number)

@@ -125,8 +125,7 @@ Cell readCell(QXmlStreamReader& xml, const QStringList& strings, int nextColumn)
 {
     Cell cell;
     const QXmlStreamAttributes attributes = xml.attributes();
-    cell.column = attributes.hasAttribute(QLatin1String("r")) ? columnOf(attributes.value(QLatin1String("r")))
-                                                               : nextColumn;
+    cell.column = attributes.hasAttribute(QLatin1String("r")) ? columnOf(attributes.value(QLatin1String("r"))) : nextColumn;
     cell.type = attributes.value(QLatin1String("t")).toString();
     QString stored;
     while (xml.readNextStartElement()) {
@@ -144,7 +143,7 @@ Cell readCell(QXmlStreamReader& xml, const QStringList& strings, int nextColumn)
     else if (cell.type.isEmpty() || cell.type == QLatin1String("n"))
         cell.value = numberText(stored);
     else
-        cell.value = stored; // inline and formula strings, errors as written
+        cell.value = stored;  // inline and formula strings, errors as written
     return cell;
 }
 

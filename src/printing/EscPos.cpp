@@ -14,13 +14,13 @@ namespace {
 
 // The upper half of code page 850, byte 0x80 onwards.
 const char16_t kCp850[128] = {
-    u'Ç', u'ü', u'é', u'â', u'ä', u'à', u'å', u'ç', u'ê', u'ë', u'è', u'ï', u'î', u'ì', u'Ä', u'Å',
-    u'É', u'æ', u'Æ', u'ô', u'ö', u'ò', u'û', u'ù', u'ÿ', u'Ö', u'Ü', u'ø', u'£', u'Ø', u'×', u'ƒ',
-    u'á', u'í', u'ó', u'ú', u'ñ', u'Ñ', u'ª', u'º', u'¿', u'®', u'¬', u'½', u'¼', u'¡', u'«', u'»',
-    u'░', u'▒', u'▓', u'│', u'┤', u'Á', u'Â', u'À', u'©', u'╣', u'║', u'╗', u'╝', u'¢', u'¥', u'┐',
-    u'└', u'┴', u'┬', u'├', u'─', u'┼', u'ã', u'Ã', u'╚', u'╔', u'╩', u'╦', u'╠', u'═', u'╬', u'¤',
-    u'ð', u'Ð', u'Ê', u'Ë', u'È', u'ı', u'Í', u'Î', u'Ï', u'┘', u'┌', u'█', u'▄', u'¦', u'Ì', u'▀',
-    u'Ó', u'ß', u'Ô', u'Ò', u'õ', u'Õ', u'µ', u'þ', u'Þ', u'Ú', u'Û', u'Ù', u'ý', u'Ý', u'¯', u'´',
+    u'Ç',      u'ü', u'é', u'â', u'ä', u'à', u'å', u'ç', u'ê', u'ë', u'è', u'ï', u'î', u'ì', u'Ä', u'Å',
+    u'É',      u'æ', u'Æ', u'ô', u'ö', u'ò', u'û', u'ù', u'ÿ', u'Ö', u'Ü', u'ø', u'£', u'Ø', u'×', u'ƒ',
+    u'á',      u'í', u'ó', u'ú', u'ñ', u'Ñ', u'ª', u'º', u'¿', u'®', u'¬', u'½', u'¼', u'¡', u'«', u'»',
+    u'░',      u'▒', u'▓', u'│', u'┤', u'Á', u'Â', u'À', u'©', u'╣', u'║', u'╗', u'╝', u'¢', u'¥', u'┐',
+    u'└',      u'┴', u'┬', u'├', u'─', u'┼', u'ã', u'Ã', u'╚', u'╔', u'╩', u'╦', u'╠', u'═', u'╬', u'¤',
+    u'ð',      u'Ð', u'Ê', u'Ë', u'È', u'ı', u'Í', u'Î', u'Ï', u'┘', u'┌', u'█', u'▄', u'¦', u'Ì', u'▀',
+    u'Ó',      u'ß', u'Ô', u'Ò', u'õ', u'Õ', u'µ', u'þ', u'Þ', u'Ú', u'Û', u'Ù', u'ý', u'Ý', u'¯', u'´',
     u'\u00ad', u'±', u'‗', u'¾', u'¶', u'§', u'÷', u'¸', u'°', u'¨', u'·', u'¹', u'³', u'²', u'■', u'\u00a0',
 };
 
@@ -78,7 +78,7 @@ QByteArray encodeText(const QString& text, int codePage)
         else if (codePage == 858 && u == u'€')
             bytes.append(char(kEuroByte858));
         else if (codePage == 858 && u == u'ı')
-            bytes.append('?'); // 858 gave its place to the euro sign
+            bytes.append('?');  // 858 gave its place to the euro sign
         else
             bytes.append(Cp850Bytes().value(u, '?'));
     }
@@ -98,12 +98,12 @@ QByteArray qrSymbol(const QString& data, int widthDots)
 {
     const QByteArray bytes = data.toUtf8();
     QByteArray command;
-    command.append(ESC).append('a').append(char(1)); // centred
-    command.append(QrFunction(65, QByteArray().append(char(50)).append(char(0))));          // model 2
-    command.append(QrFunction(67, QByteArray(1, char(qrModuleSize(data, widthDots)))));      // module size
-    command.append(QrFunction(69, QByteArray(1, char(49))));                                 // level M
-    command.append(QrFunction(80, QByteArray(1, char(48)) + bytes));                         // store
-    command.append(QrFunction(81, QByteArray(1, char(48))));                                 // print
+    command.append(ESC).append('a').append(char(1));                                     // centred
+    command.append(QrFunction(65, QByteArray().append(char(50)).append(char(0))));       // model 2
+    command.append(QrFunction(67, QByteArray(1, char(qrModuleSize(data, widthDots)))));  // module size
+    command.append(QrFunction(69, QByteArray(1, char(49))));                             // level M
+    command.append(QrFunction(80, QByteArray(1, char(48)) + bytes));                     // store
+    command.append(QrFunction(81, QByteArray(1, char(48))));                             // print
     command.append(ESC).append('a').append(char(0));
     return command;
 }
@@ -119,14 +119,14 @@ QByteArray drawerPulse()
 QByteArray ticket(const TicketJob& job, int lineHeight, int codePage, bool cashDrawer)
 {
     QByteArray out;
-    out.append(ESC).append('@');                                   // initialise
-    out.append(ESC).append('t').append(CodePageNumber(codePage)); // code page
-    out.append(ESC).append('3').append(char(std::clamp(lineHeight, 1, 255))); // line = h dots
+    out.append(ESC).append('@');                                               // initialise
+    out.append(ESC).append('t').append(CodePageNumber(codePage));              // code page
+    out.append(ESC).append('3').append(char(std::clamp(lineHeight, 1, 255)));  // line = h dots
 
     QList<TicketMark> marks = job.marks;
     std::stable_sort(marks.begin(), marks.end(),
                      [](const TicketMark& a, const TicketMark& b) { return a.position.y() < b.position.y(); });
-    int y = 0; // where the paper stands, in roll dots from the top of the ticket
+    int y = 0;  // where the paper stands, in roll dots from the top of the ticket
     for (const TicketMark& mark : marks) {
         out.append(Feed(mark.position.y() - y));
         y = std::max(y, mark.position.y());
@@ -134,7 +134,7 @@ QByteArray ticket(const TicketJob& job, int lineHeight, int codePage, bool cashD
             out.append(qrSymbol(mark.qrText, mark.image.isNull() ? 200 : mark.image.width()));
             y += mark.image.isNull() ? 200 : mark.image.height();
         } else if (mark.isImage()) {
-            continue; // the printer draws no other pictures: tickets carry none but the QR
+            continue;  // the printer draws no other pictures: tickets carry none but the QR
         } else {
             out.append(encodeText(mark.text, codePage)).append('\n');
             y += lineHeight;

@@ -21,21 +21,21 @@ struct PrintedInvoiceLine {
 // places them its own way.
 struct PrintedInvoice {
     QString issuerNit;
-    QString number;          // the invoice number with its display zeros: 00000150
+    QString number;  // the invoice number with its display zeros: 00000150
     QString authorization;
     QString controlCode;
     QDate date;
-    QString time;            // hh:mm:ss
+    QString time;  // hh:mm:ss
     QString clientName;
     QString nitCi;
     double total = 0;
-    QString amountInWords;   // "CIENTO CINCUENTA 00/100 BOLIVIANOS", no trailing blanks
-    QString orderNumber;     // the sale key's number: 123
-    QString cashierId;       // order number / the login of the user printing it
-    QDate deadline;          // of the invoice's own dosage
+    QString amountInWords;  // "CIENTO CINCUENTA 00/100 BOLIVIANOS", no trailing blanks
+    QString orderNumber;    // the sale key's number: 123
+    QString cashierId;      // order number / the login of the user printing it
+    QDate deadline;         // of the invoice's own dosage
     QString qrText;
-    QString legend;          // the dosage's legend in one piece
-    QStringList legendLines; // the same, wrapped for the roll
+    QString legend;           // the dosage's legend in one piece
+    QStringList legendLines;  // the same, wrapped for the roll
     QString observation;
     QList<PrintedInvoiceLine> lines;
 

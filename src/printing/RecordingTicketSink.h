@@ -23,8 +23,8 @@ public:
     // Makes the next begin fail with this reason (empty: succeed again).
     void failNextBegin(const QString& reason) { m_beginFailure = reason; }
 
-    QList<TicketJob> jobs;   // finished jobs, oldest first
-    int discarded = 0;       // jobs dropped unfinished
+    QList<TicketJob> jobs;  // finished jobs, oldest first
+    int discarded = 0;      // jobs dropped unfinished
     bool open() const { return m_open; }
 
 private:

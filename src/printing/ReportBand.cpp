@@ -6,8 +6,8 @@ ReportElement& ReportBand::add(ReportElement::Kind kind, const QString& name, co
     return *m_elements.back();
 }
 
-ReportElement& ReportBand::addLabel(const QString& name, const QString& text, const QRect& geometry,
-                                    ReportFont font, Qt::Alignment alignment)
+ReportElement& ReportBand::addLabel(const QString& name, const QString& text, const QRect& geometry, ReportFont font,
+                                    Qt::Alignment alignment)
 {
     ReportElement& label = add(ReportElement::Kind::Label, name, geometry);
     label.setText(text);
@@ -29,8 +29,8 @@ ReportElement& ReportBand::addImage(const QString& name, const QRect& geometry)
     return add(ReportElement::Kind::Image, name, geometry);
 }
 
-ReportElement& ReportBand::addField(const QString& name, const QString& column, const QRect& geometry,
-                                    const QString& mask, ReportFont font, Qt::Alignment alignment)
+ReportElement& ReportBand::addField(const QString& name, const QString& column, const QRect& geometry, const QString& mask,
+                                    ReportFont font, Qt::Alignment alignment)
 {
     ReportElement& field = add(ReportElement::Kind::Field, name, geometry);
     field.setField(column);

@@ -11,13 +11,12 @@ public:
     int height = 0;
     bool present() const { return height > 0; }
 
-    ReportElement& addLabel(const QString& name, const QString& text, const QRect& geometry,
-                            ReportFont font = {}, Qt::Alignment alignment = Qt::AlignLeft);
+    ReportElement& addLabel(const QString& name, const QString& text, const QRect& geometry, ReportFont font = {},
+                            Qt::Alignment alignment = Qt::AlignLeft);
     ReportElement& addMemo(const QString& name, const QRect& geometry, ReportFont font = {});
     ReportElement& addImage(const QString& name, const QRect& geometry);
-    ReportElement& addField(const QString& name, const QString& column, const QRect& geometry,
-                            const QString& mask = {}, ReportFont font = {},
-                            Qt::Alignment alignment = Qt::AlignLeft);
+    ReportElement& addField(const QString& name, const QString& column, const QRect& geometry, const QString& mask = {},
+                            ReportFont font = {}, Qt::Alignment alignment = Qt::AlignLeft);
     // A frame drawn on the given sides of the rectangle (ReportElement::Box for all four).
     ReportElement& addFrame(const QRect& geometry, int sides = ReportElement::Box);
     // A horizontal rule across `width` pixels at `top`.

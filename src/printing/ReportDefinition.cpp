@@ -4,7 +4,8 @@
 
 ReportElement* ReportDefinition::element(const QString& name) const
 {
-    for (const ReportBand* band : {&titleBand, &columnHeaderBand, &detailBand, &subDetailBand, &masterFooterBand, &summaryBand})
+    for (const ReportBand* band :
+         {&titleBand, &columnHeaderBand, &detailBand, &subDetailBand, &masterFooterBand, &summaryBand})
         if (ReportElement* found = band->find(name))
             return found;
     throw std::out_of_range("report " + title.toStdString() + " has no element named " + name.toStdString());

@@ -7,14 +7,13 @@
 #include <cmath>
 
 ReportElement::ReportElement(Kind kind, QString name, QRect geometry)
-    : m_kind(kind), m_name(std::move(name)), m_geometry(geometry)
+    : m_kind(kind)
+    , m_name(std::move(name))
+    , m_geometry(geometry)
 {
 }
 
-QString ReportElement::text() const
-{
-    return m_kind == Kind::Memo ? m_lines.join(QLatin1Char('\n')) : m_text;
-}
+QString ReportElement::text() const { return m_kind == Kind::Memo ? m_lines.join(QLatin1Char('\n')) : m_text; }
 
 void ReportElement::setText(const QString& text)
 {

@@ -83,9 +83,8 @@ void ReportLayouter::placeElements(const ReportDefinition& report, const ReportB
         placed.kind = element->kind();
         placed.name = element->name();
         placed.rect = QRectF(element->geometry()).translated(m_left, m_y);
-        placed.text = element->kind() == ReportElement::Kind::Field
-            ? element->formatValue(row.value(element->field()))
-            : element->text();
+        placed.text = element->kind() == ReportElement::Kind::Field ? element->formatValue(row.value(element->field()))
+                                                                    : element->text();
         placed.fontFamily = report.fontFamily;
         placed.font = element->font;
         if (placed.font.pixels <= 0)

@@ -13,8 +13,7 @@ QPageSize ReportPageSetup::pageSize() const
     case Paper::Legal: return QPageSize(QPageSize::Legal);
     case Paper::LetterSmall: return QPageSize(QPageSize::LetterSmall);
     case Paper::HalfLetter216x140:
-        return QPageSize(QSizeF(216, 140), QPageSize::Millimeter, QStringLiteral("216 x 140 mm"),
-                         QPageSize::ExactMatch);
+        return QPageSize(QSizeF(216, 140), QPageSize::Millimeter, QStringLiteral("216 x 140 mm"), QPageSize::ExactMatch);
     case Paper::Letter: break;
     }
     return QPageSize(QPageSize::Letter);

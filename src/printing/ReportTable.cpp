@@ -3,7 +3,8 @@
 #include "data/UDataModule.h"
 
 ReportTable::ReportTable(QStringList columns, QVector<QVariantList> rows)
-    : m_columns(std::move(columns)), m_rows(std::move(rows))
+    : m_columns(std::move(columns))
+    , m_rows(std::move(rows))
 {
 }
 

@@ -18,7 +18,7 @@ public:
     static constexpr int HeaderGap = 5;
 
     TicketDocument();
-    ~TicketDocument(); // discards a job left open: a ticket cut short is never printed
+    ~TicketDocument();  // discards a job left open: a ticket cut short is never printed
     TicketDocument(const TicketDocument&) = delete;
     TicketDocument& operator=(const TicketDocument&) = delete;
 

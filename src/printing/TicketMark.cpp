@@ -3,8 +3,7 @@
 QString TicketMark::describe() const
 {
     if (isImage())
-        return QStringLiteral("image %1,%2 %3x%4")
-            .arg(position.x()).arg(position.y()).arg(image.width()).arg(image.height());
+        return QStringLiteral("image %1,%2 %3x%4").arg(position.x()).arg(position.y()).arg(image.width()).arg(image.height());
     return QStringLiteral("%1,%2 %3").arg(position.x()).arg(position.y()).arg(text);
 }
 

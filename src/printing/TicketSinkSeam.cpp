@@ -8,10 +8,7 @@ namespace {
 
 class NoTicketSink : public TicketSink {
 public:
-    QString begin(const QString&) override
-    {
-        return QStringLiteral("No hay impresora de tickets en este programa.");
-    }
+    QString begin(const QString&) override { return QStringLiteral("No hay impresora de tickets en este programa."); }
     int lineHeight() const override { return 0; }
     void drawText(int, int, const QString&) override {}
     void drawImage(int, int, const QImage&) override {}

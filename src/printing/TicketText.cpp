@@ -16,10 +16,7 @@ QString CenterText(const QString& text)
     return QString((LineWidth - text.size()) / 2, QLatin1Char(' ')) + text;
 }
 
-QString MoneyText(double amount)
-{
-    return Formats::Money(amount);
-}
+QString MoneyText(double amount) { return Formats::Money(amount); }
 
 QString MoneyText(const QString& amount)
 {

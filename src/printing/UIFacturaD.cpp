@@ -58,11 +58,11 @@ void Layout(ReportDefinition& report, const QString& copyMark)
     report.detailBand.height = RowHeight;
     for (const InvoiceColumn& c : kColumns) {
         title.addFrame(QRect(c.left, headingTop, c.width, RowHeight));
-        title.addLabel(QString(), QString::fromLatin1(c.heading), QRect(c.left + 4, headingTop + 3, c.width - 8, Line),
-                       Bold, Qt::AlignHCenter);
+        title.addLabel(QString(), QString::fromLatin1(c.heading), QRect(c.left + 4, headingTop + 3, c.width - 8, Line), Bold,
+                       Qt::AlignHCenter);
         report.detailBand.addFrame(QRect(c.left, 0, c.width, RowHeight), ReportElement::Left | ReportElement::Right);
-        report.detailBand.addLabel(QString::fromLatin1(c.detailName), QString(), QRect(c.left + 4, 3, c.width - 8, Line),
-                                   {}, c.alignment);
+        report.detailBand.addLabel(QString::fromLatin1(c.detailName), QString(), QRect(c.left + 4, 3, c.width - 8, Line), {},
+                                   c.alignment);
     }
 
     ReportBand& summary = report.summaryBand;
@@ -77,8 +77,8 @@ void Layout(ReportDefinition& report, const QString& copyMark)
     summary.addLabel(QStringLiteral("LFechaLimite"), QString(), QRect(0, 92, 480, Line));
     summary.addLabel(QStringLiteral("LHora"), QString(), QRect(0, 112, 480, Line));
     summary.addImage(QStringLiteral("IQR"), QRect(613, 36, 150, 150));
-    summary.addMemo(QStringLiteral("MLeyendaF"), QRect(0, 200, Width, 2 * Line + 4), Bold)
-        .alignment = Qt::AlignHCenter | Qt::AlignTop;
+    summary.addMemo(QStringLiteral("MLeyendaF"), QRect(0, 200, Width, 2 * Line + 4), Bold).alignment =
+        Qt::AlignHCenter | Qt::AlignTop;
     summary.addMemo(QStringLiteral("MLeyenda"), QRect(0, 242, Width, 4 * 14 + 4), Small).alignment =
         Qt::AlignHCenter | Qt::AlignTop;
 }
@@ -93,8 +93,8 @@ QStringList AddressLines(const SessionState& s)
     if (s.BranchNumber == 0)
         return QStringList{QString()} + headOffice;
     return headOffice
-        + QStringList{QString(), QStringLiteral("SUCURSAL ") + QString::number(s.BranchNumber),
-                      s.BranchAddress + QStringLiteral(" Telf.: ") + s.BranchPhone};
+           + QStringList{QString(), QStringLiteral("SUCURSAL ") + QString::number(s.BranchNumber),
+                         s.BranchAddress + QStringLiteral(" Telf.: ") + s.BranchPhone};
 }
 
 void SetMemo(ReportDefinition& report, const QString& name, const QStringList& lines)
@@ -157,14 +157,16 @@ bool TFIFacturaD::fill(ReportDefinition& r, const PrintedInvoice& invoice)
     r.label(QStringLiteral("LAutorizacion"))->setText(QStringLiteral("AUTORIZACION Nº: ") + invoice.authorization);
     SetMemo(r, QStringLiteral("MDireccion"), AddressLines(s));
     SetMemo(r, QStringLiteral("MActividad"), {s.EconomicActivity});
-    r.label(QStringLiteral("LLugarFecha"))->setText(s.HeadOfficeCity + QStringLiteral(", ") + Formats::SpanishLongDate(invoice.date));
+    r.label(QStringLiteral("LLugarFecha"))
+        ->setText(s.HeadOfficeCity + QStringLiteral(", ") + Formats::SpanishLongDate(invoice.date));
     r.label(QStringLiteral("LCliente"))->setText(invoice.clientName);
     r.label(QStringLiteral("LNitCI"))->setText(invoice.nitCi);
     SetMemo(r, QStringLiteral("MSon"), {invoice.amountInWords});
     r.label(QStringLiteral("LTotalN"))->setText(Formats::Money(invoice.total));
     r.label(QStringLiteral("LCodigoC"))->setText(QStringLiteral("Código de Control: ") + invoice.controlCode);
     r.label(QStringLiteral("LIdCajero"))->setText(QStringLiteral("ID/Cajero: ") + invoice.cashierId);
-    r.label(QStringLiteral("LFechaLimite"))->setText(QStringLiteral("Fecha Límite de Emisión: ") + Formats::Date(invoice.deadline));
+    r.label(QStringLiteral("LFechaLimite"))
+        ->setText(QStringLiteral("Fecha Límite de Emisión: ") + Formats::Date(invoice.deadline));
     r.label(QStringLiteral("LHora"))->setText(QStringLiteral("Hora: ") + invoice.time);
     r.image(QStringLiteral("IQR"))->setImage(RenderInvoiceQr(invoice.qrText));
     SetMemo(r, QStringLiteral("MLeyendaF"), {PrintedInvoice::lawNotice()});

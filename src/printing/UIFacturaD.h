@@ -8,7 +8,8 @@
 // The letter-size invoice: a header (logo, title, copy mark, address block, taxpayer and invoice
 // numbers, place and date, client, column headings), seven detail rows and a summary (amount in
 // words, total, control code, order and cashier, deadline, time, QR symbol, the fixed text and the
-// legend). The taxpayer comes from the session record, everything else from the printed invoice. A stored invoice is printed again on the one-copy form QRFactura of TFRVenta.
+// legend). The taxpayer comes from the session record, everything else from the printed invoice. A stored invoice is printed
+// again on the one-copy form QRFactura of TFRVenta.
 class TFIFacturaD {
 public:
     TFIFacturaD();

@@ -13,9 +13,8 @@ constexpr ReportFont Note{11, false, false};
 constexpr int LineHeight = 16;
 
 // The caption row under the title: a bold caption and the value the window fills beside it.
-void CaptionPair(ReportBand& band, const QString& captionName, const QString& caption,
-                 const QString& valueName, int left, int top, int captionWidth, int valueWidth,
-                 Qt::Alignment captionAlignment = Qt::AlignLeft)
+void CaptionPair(ReportBand& band, const QString& captionName, const QString& caption, const QString& valueName, int left,
+                 int top, int captionWidth, int valueWidth, Qt::Alignment captionAlignment = Qt::AlignLeft)
 {
     band.addLabel(captionName, caption, QRect(left, top, captionWidth, LineHeight), Bold, captionAlignment);
     band.addLabel(valueName, QString(), QRect(left + captionWidth + 4, top, valueWidth, LineHeight));
@@ -51,8 +50,7 @@ void Summary(ReportDefinition& report, int width, const QString& note, const QSt
     report.summaryBand.addRule(0, 4, width);
     if (!note.isEmpty())
         report.summaryBand.addLabel(QString(), note, QRect(4, 12, 420, 14), Note);
-    report.summaryBand.addLabel(stampName, QString(), QRect(width - 300, 10, 296, LineHeight), {},
-                                Qt::AlignRight);
+    report.summaryBand.addLabel(stampName, QString(), QRect(width - 300, 10, 296, LineHeight), {}, Qt::AlignRight);
 }
 
 void Heading21(ReportBand& band, const QString& name, const QString& text, int width)
@@ -112,11 +110,11 @@ void TFRCaja::LayoutReporteI(ReportDefinition& report)
     title.height = 108;
     Heading21(title, QStringLiteral("LTituloCV"), QStringLiteral("REPORTE DE VENTAS"), Width15);
     CaptionPair(title, QString(), QStringLiteral("Categoria:"), QStringLiteral("LCategoria"), 4, 40, 114, 226);
-    CaptionPair(title, QStringLiteral("LProdin"), QStringLiteral("Producto:"), QStringLiteral("LProductoR"),
-                350, 40, 120, 229, Qt::AlignRight);
+    CaptionPair(title, QStringLiteral("LProdin"), QStringLiteral("Producto:"), QStringLiteral("LProductoR"), 350, 40, 120,
+                229, Qt::AlignRight);
     CaptionPair(title, QString(), QStringLiteral("Rango de Fechas:"), QStringLiteral("LRFechas"), 4, 58, 114, 226);
-    CaptionPair(title, QStringLiteral("LTotalCV"), QStringLiteral("Total Ventas Bs.:"), QStringLiteral("LTotalI"),
-                350, 58, 120, 229, Qt::AlignRight);
+    CaptionPair(title, QStringLiteral("LTotalCV"), QStringLiteral("Total Ventas Bs.:"), QStringLiteral("LTotalI"), 350, 58,
+                120, 229, Qt::AlignRight);
     Columns(report, Width15, 87,
             {{"Nro.", "LNro", 4, 35, Qt::AlignRight},
              {"Cantidad", "LCantidad", 46, 70, Qt::AlignRight},
@@ -137,8 +135,7 @@ void TFRCaja::LayoutReporteS(ReportDefinition& report)
     Heading21(title, QStringLiteral("LTituloS"), QStringLiteral("REPORTE STOCK"), Width10);
     CaptionPair(title, QString(), QStringLiteral("Categoria:"), QStringLiteral("LCategoriaS"), 4, 40, 80, 260);
     CaptionPair(title, QString(), QStringLiteral("Marca:."), QStringLiteral("LMarcaS"), 390, 40, 60, 286);
-    CaptionPair(title, QStringLiteral("LInsupr"), QStringLiteral("Producto:"), QStringLiteral("LProductoI"),
-                4, 58, 80, 652);
+    CaptionPair(title, QStringLiteral("LInsupr"), QStringLiteral("Producto:"), QStringLiteral("LProductoI"), 4, 58, 80, 652);
     Columns(report, Width10, 87,
             {{"Nro.", "LNroS", 4, 35, Qt::AlignRight},
              {" Producto", "LProductoS", 46, 300, Qt::AlignLeft},
@@ -158,8 +155,8 @@ void TFRCaja::LayoutServicios(ReportDefinition& report)
     title.height = 108;
     Heading21(title, QString(), QStringLiteral("REPORTE COMPRA DE SERVICIOS"), Width15);
     CaptionPair(title, QString(), QStringLiteral("Rango de Fechas:"), QStringLiteral("LFechaS"), 4, 58, 114, 226);
-    CaptionPair(title, QString(), QStringLiteral("Total Compras Bs.:"), QStringLiteral("LTotalS"),
-                350, 58, 130, 219, Qt::AlignRight);
+    CaptionPair(title, QString(), QStringLiteral("Total Compras Bs.:"), QStringLiteral("LTotalS"), 350, 58, 130, 219,
+                Qt::AlignRight);
     Columns(report, Width15, 87,
             {{"Nro.", "QRNroS", 4, 35, Qt::AlignRight},
              {"Cantidad", "QRCantidadS", 46, 70, Qt::AlignRight},
@@ -174,16 +171,15 @@ namespace {
 // "Concepto / Ventas / Compras" and one row per figure (label names in the two value columns).
 struct ClosingRow {
     const char* caption;
-    const char* salesName;     // empty: no label in that column
-    const char* purchasesName; // empty: none; "=0.00" for the fixed text 0.00
+    const char* salesName;      // empty: no label in that column
+    const char* purchasesName;  // empty: none; "=0.00" for the fixed text 0.00
     bool bold = false;
 };
 
 constexpr int BoxLeft = 110, BoxWidth = 483, RowHeight = 19;
 constexpr int ConceptLeft = BoxLeft + 8, SalesLeft = BoxLeft + 250, PurchasesLeft = BoxLeft + 366, ValueWidth = 108;
 
-int ClosingBox(ReportBand& band, int top, const QString& caption, bool headings,
-               std::initializer_list<ClosingRow> rows)
+int ClosingBox(ReportBand& band, int top, const QString& caption, bool headings, std::initializer_list<ClosingRow> rows)
 {
     const int captionRows = caption.isEmpty() ? 0 : 1;
     const int headingRows = headings ? 1 : 0;
@@ -207,7 +203,7 @@ int ClosingBox(ReportBand& band, int top, const QString& caption, bool headings,
     for (const ClosingRow& row : rows) {
         const ReportFont font{13, row.bold, false};
         const QString captionText = QString::fromUtf8(row.caption);
-        if (captionText.startsWith(QLatin1Char('@'))) // a caption the program sets
+        if (captionText.startsWith(QLatin1Char('@')))  // a caption the program sets
             band.addLabel(captionText.mid(1), QString(), QRect(ConceptLeft, y, 200, RowHeight - 3), font);
         else
             band.addLabel(QString(), captionText, QRect(ConceptLeft, y, 200, RowHeight - 3), font);
@@ -216,7 +212,8 @@ int ClosingBox(ReportBand& band, int top, const QString& caption, bool headings,
                           Qt::AlignRight);
         const QString purchases = QString::fromUtf8(row.purchasesName);
         if (purchases.startsWith(QLatin1Char('=')))
-            band.addLabel(QString(), purchases.mid(1), QRect(PurchasesLeft, y, ValueWidth, RowHeight - 3), font, Qt::AlignRight);
+            band.addLabel(QString(), purchases.mid(1), QRect(PurchasesLeft, y, ValueWidth, RowHeight - 3), font,
+                          Qt::AlignRight);
         else if (!purchases.isEmpty())
             band.addLabel(purchases, QString(), QRect(PurchasesLeft, y, ValueWidth, RowHeight - 3), font, Qt::AlignRight);
         y += RowHeight;
@@ -255,21 +252,21 @@ void TFRCaja::LayoutCierreC(ReportDefinition& report)
                       {"Sin Costo/Gratis", "LEVentasSC", "LEComprasSC"},
                       {"Total", "LEVTotal", "LECTotal"},
                       {"Anulados", "LEVentasA", "LEComprasA"}});
-    top = ClosingBox(title, top + 14, QStringLiteral("CIERRE DE CAJA"), false,
-                     {{"Total Efectivo", "LEfectivo", ""},
-                      {"Traspaso", "LTraspaso", ""},
-                      {"Saldo", "LSaldo", ""},
-                      {"@LSFT", "Lsf", ""}});
-    title.addLabel(QString(), QStringLiteral("NOTA: Las Ventas y Compras por TARJETA o CHQUE no suman ni restan en el EFECTIVO"),
+    top = ClosingBox(
+        title, top + 14, QStringLiteral("CIERRE DE CAJA"), false,
+        {{"Total Efectivo", "LEfectivo", ""}, {"Traspaso", "LTraspaso", ""}, {"Saldo", "LSaldo", ""}, {"@LSFT", "Lsf", ""}});
+    title.addLabel(QString(),
+                   QStringLiteral("NOTA: Las Ventas y Compras por TARJETA o CHQUE no suman ni restan en el EFECTIVO"),
                    QRect(BoxLeft, top + 8, BoxWidth, 14), Note);
     title.height = top + 30;
 
     ReportBand& summary = report.summaryBand;
     summary.height = 150;
     const int leftSign = 90, rightSign = Width15 - 90 - 200;
-    for (const auto& [left, upper, lower] : {std::tuple{leftSign, "Entregué Conforme", "CAJERO"},
-                                             std::tuple{rightSign, "Recibí Conforme", "ADM/PROPIETARIO"}}) {
-        summary.addLabel(QString(), QStringLiteral("_____________________"), QRect(left, 60, 200, 18), plain, Qt::AlignHCenter);
+    for (const auto& [left, upper, lower] :
+         {std::tuple{leftSign, "Entregué Conforme", "CAJERO"}, std::tuple{rightSign, "Recibí Conforme", "ADM/PROPIETARIO"}}) {
+        summary.addLabel(QString(), QStringLiteral("_____________________"), QRect(left, 60, 200, 18), plain,
+                         Qt::AlignHCenter);
         summary.addLabel(QString(), QString::fromUtf8(upper), QRect(left, 80, 200, 18), plain, Qt::AlignHCenter);
         summary.addLabel(QString(), QString::fromUtf8(lower), QRect(left, 98, 200, 16), Note, Qt::AlignHCenter);
     }
@@ -332,8 +329,7 @@ void TFRCaja::LayoutAmortizar(ReportDefinition& report)
         top += row;
     }
 
-    title.addLabel(QString(), QStringLiteral("_____________________"), QRect(226, 330, 250, 22), signature,
-                   Qt::AlignHCenter);
+    title.addLabel(QString(), QStringLiteral("_____________________"), QRect(226, 330, 250, 22), signature, Qt::AlignHCenter);
     title.addLabel(QString(), QStringLiteral("Recibí Conforme"), QRect(226, 354, 250, 22), signature, Qt::AlignHCenter);
     title.addLabel(QStringLiteral("LFechaIVC"), QString(), QRect(Width15 - 400, 392, 400, 18), plain, Qt::AlignRight);
 }

@@ -19,7 +19,7 @@ struct ItemReportForm {
     QString total;
     QString category;
     QString item;
-    QString dateRange;      // "Desde: 01/12/2026 Hasta: 10/12/2026"
+    QString dateRange;  // "Desde: 01/12/2026 Hasta: 10/12/2026"
     QString printStamp;
     QList<ItemReportRow> rows;
 };
@@ -78,14 +78,14 @@ struct ClosingReportForm {
 
 // QRAmortizar: the voucher of an instalment on a credit sale or purchase.
 struct InstalmentForm {
-    QString heading;            // "COMPROBANTE PAGOS POR VENTA A CREDITO"
+    QString heading;  // "COMPROBANTE PAGOS POR VENTA A CREDITO"
     QString orderNumber;
-    QString dateCaption;        // "Fecha de Venta:"
+    QString dateCaption;  // "Fecha de Venta:"
     QString date;
-    QString partyCaption;       // "     Cliente:"
-    QString party;              // "NAME [NIT]"
-    QString boxCaption;         // "DATOS DE LA VENTA"
-    QString totalCaption;       // "TOTAL VENTA:"
+    QString partyCaption;  // "     Cliente:"
+    QString party;         // "NAME [NIT]"
+    QString boxCaption;    // "DATOS DE LA VENTA"
+    QString totalCaption;  // "TOTAL VENTA:"
     QString total;
     QString paidBefore;
     QString amount;

@@ -35,10 +35,8 @@ const DetailLabels kServiceLabels{"LCantidadS", "LConceptoS", nullptr, nullptr, 
 const DetailLabels kDeliveryLabels{"LCantidadE", "LProductoE", "LUMedidaE", nullptr, nullptr};
 
 const VoucherColumn kSaleColumns[] = {
-    {"Cantidad", "LCantidad", 0, 80, Qt::AlignRight},
-    {" Producto", "LProducto", 80, 330, Qt::AlignLeft},
-    {"Unidad", "LUnidad", 410, 100, Qt::AlignHCenter},
-    {"P. Unitario", "LPUnitario", 510, 110, Qt::AlignRight},
+    {"Cantidad", "LCantidad", 0, 80, Qt::AlignRight},  {" Producto", "LProducto", 80, 330, Qt::AlignLeft},
+    {"Unidad", "LUnidad", 410, 100, Qt::AlignHCenter}, {"P. Unitario", "LPUnitario", 510, 110, Qt::AlignRight},
     {"Total Bs.", "LTotal", 620, 120, Qt::AlignRight},
 };
 
@@ -65,8 +63,8 @@ void VoucherColumns(ReportDefinition& report, int top, std::span<const VoucherCo
         report.titleBand.addLabel(QString(), QString::fromUtf8(c.heading), QRect(c.left + 4, top + 3, c.width - 8, Line),
                                   Bold, Qt::AlignHCenter);
         report.detailBand.addFrame(QRect(c.left, 0, c.width, RowHeight), ReportElement::Left | ReportElement::Right);
-        report.detailBand.addLabel(QString::fromLatin1(c.detailName), QString(),
-                                   QRect(c.left + 4, 3, c.width - 8, Line), {}, c.alignment);
+        report.detailBand.addLabel(QString::fromLatin1(c.detailName), QString(), QRect(c.left + 4, 3, c.width - 8, Line), {},
+                                   c.alignment);
     }
 }
 
@@ -97,7 +95,7 @@ QString PrintStamp()
 {
     const QDateTime now = ClockSeam::current().now();
     return QStringLiteral("Fecha y Hora de Impresión: ") + Formats::Date(now.date()) + QLatin1Char(' ')
-        + Formats::Time(now.time());
+           + Formats::Time(now.time());
 }
 
 QString ChangeOrBalanceCaption(bool credit) { return credit ? QStringLiteral("SALDO Bs.") : QStringLiteral("CAMBIO Bs."); }
@@ -114,8 +112,8 @@ QStringList InvoiceAddressLines(const SessionState& s)
     if (s.BranchNumber == 0)
         return QStringList{QString()} + headOffice;
     return headOffice
-        + QStringList{QString(), QStringLiteral("SUCURSAL ") + QString::number(s.BranchNumber),
-                      s.BranchAddress + QStringLiteral(" Telf.: ") + s.BranchPhone};
+           + QStringList{QString(), QStringLiteral("SUCURSAL ") + QString::number(s.BranchNumber),
+                         s.BranchAddress + QStringLiteral(" Telf.: ") + s.BranchPhone};
 }
 
 const QString kCommitment = QStringLiteral(
@@ -216,8 +214,7 @@ void TFRVenta::LayoutVentaR(ReportDefinition& report)
     summary.addMemo(QStringLiteral("MCompromiso"), QRect(0, 80, 480, 3 * 14), Small);
     summary.addLabel(QString(), QStringLiteral("_____________________________"), QRect(40, 176, 240, Line), {},
                      Qt::AlignHCenter);
-    summary.addLabel(QString(), QStringLiteral("Entregué Conforme (CAJERO)"), QRect(40, 196, 240, Line), {},
-                     Qt::AlignHCenter);
+    summary.addLabel(QString(), QStringLiteral("Entregué Conforme (CAJERO)"), QRect(40, 196, 240, Line), {}, Qt::AlignHCenter);
     summary.addLabel(QString(), QStringLiteral("_____________________________"), QRect(460, 176, 240, Line), {},
                      Qt::AlignHCenter);
     summary.addLabel(QStringLiteral("LRecibi"), QString(), QRect(460, 196, 240, Line), {}, Qt::AlignHCenter);
@@ -294,7 +291,7 @@ void TFRVenta::LayoutFactura(ReportDefinition& report)
 {
     constexpr int PageWidth = 763;  // 216 mm less 7 mm each side
     constexpr int Row = 18;
-    constexpr int L = 14;       // a line of the 12-pixel text
+    constexpr int L = 14;  // a line of the 12-pixel text
     report.title = QStringLiteral("Imprimir Factura");
     report.page = ReportPageSetup::letter(7);
     report.page.paper = ReportPageSetup::Paper::HalfLetter216x140;

@@ -11,7 +11,7 @@
 // QRVentaR filled as a sale's delivery note, or as the voucher of a purchase (the supplier in the
 // client's place).
 struct DeliveryNoteForm {
-    QString number;            // printed after "Nº: "
+    QString number;  // printed after "Nº: "
     QDate date;
     QString partyNitCaption;   // "Nit/CI Cliente:", "Nit/CI Proveedor:"
     QString partyNameCaption;  // "N.  Cliente:", "Proveedor:"
@@ -21,11 +21,11 @@ struct DeliveryNoteForm {
     double total = 0;
     double cash = 0;
     double changeOrBalance = 0;
-    bool credit = false;       // the third figure is the balance still owed, not the change
+    bool credit = false;  // the third figure is the balance still owed, not the change
     QString paymentFormText;
-    bool commitment = false;   // the client signs the commitment to pay the balance
-    QString receivedBy;        // the right-hand signature: "Recibi Conforme (CLIENTE)"
-    QList<VoucherRow> lines;   // the rows before the observation row
+    bool commitment = false;  // the client signs the commitment to pay the balance
+    QString receivedBy;       // the right-hand signature: "Recibi Conforme (CLIENTE)"
+    QList<VoucherRow> lines;  // the rows before the observation row
     QString observation;
 };
 
@@ -43,17 +43,17 @@ struct QuotationForm {
 
 // QREntrega: a stored supply delivery.
 struct SupplyDeliveryForm {
-    QString number;            // printed after "Nº: "
+    QString number;  // printed after "Nº: "
     QDate date;
     QString recipient;
     QString nitCi;
-    QList<VoucherRow> lines;   // quantity, supply, unit
+    QList<VoucherRow> lines;  // quantity, supply, unit
     QString observation;
 };
 
 // QRServicio: a stored service purchase.
 struct ServiceVoucherForm {
-    QString number;            // printed after "Nº: "
+    QString number;  // printed after "Nº: "
     QDate date;
     QString supplierName;
     QString nitCi;
@@ -62,7 +62,7 @@ struct ServiceVoucherForm {
     double changeOrBalance = 0;
     bool credit = false;
     QString paymentFormText;
-    QList<VoucherRow> lines;   // quantity, concept and amount
+    QList<VoucherRow> lines;  // quantity, concept and amount
 };
 
 // The shared letter-size voucher form: its reports print seven detail rows, taken from the form

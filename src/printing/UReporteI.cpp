@@ -35,8 +35,7 @@ void TFReporteI::LayoutCreditos(ReportDefinition& report)
                     {18, true, true}, Qt::AlignHCenter);
     header.addLabel(QString(), QStringLiteral("Rango Fecha:"), QRect(170, 40, 92, LineHeight), Bold);
     header.addLabel(QStringLiteral("LRangoF"), QString(), QRect(264, 40, 290, LineHeight));
-    header.addLabel(QStringLiteral("LTotalBs"), QStringLiteral("Total Deuda Bs.: "), QRect(170, 60, 384, LineHeight),
-                    Bold);
+    header.addLabel(QStringLiteral("LTotalBs"), QStringLiteral("Total Deuda Bs.: "), QRect(170, 60, 384, LineHeight), Bold);
     header.addMemo(QStringLiteral("QRMDireccionR"), QRect(566, 0, 174, 80), Small);
     header.addRule(0, 96, Width);
 
@@ -51,8 +50,7 @@ void TFReporteI::LayoutCreditos(ReportDefinition& report)
 
     ReportBand& line = report.subDetailBand;
     line.height = 18;
-    line.addField(QStringLiteral("Cantidad"), QStringLiteral("Cantidad"), QRect(0, 1, 80, LineHeight), {}, {},
-                  Qt::AlignRight);
+    line.addField(QStringLiteral("Cantidad"), QStringLiteral("Cantidad"), QRect(0, 1, 80, LineHeight), {}, {}, Qt::AlignRight);
     line.addField(QStringLiteral("Producto"), QStringLiteral("Producto"), QRect(96, 1, 380, LineHeight));
     line.addField(QStringLiteral("PrecioU"), QStringLiteral("PrecioU"), QRect(490, 1, 110, LineHeight),
                   QStringLiteral("0.00"), {}, Qt::AlignRight);
@@ -113,10 +111,10 @@ bool TFReporteI::ShowCreditReport(const CreditReportForm& form)
     QVector<QVariantList> sales;
     for (const CreditReportSale& sale : form.sales)
         sales.append({sale.saleId, sale.date, sale.client, sale.total, sale.paid, sale.balance, sale.days});
-    report.setMasterTable(ReportTable({QStringLiteral("IdVenta"), QStringLiteral("FechaV"), QStringLiteral("Cliente"),
-                                       QStringLiteral("TotalF"), QStringLiteral("TotalE"), QStringLiteral("Saldo"),
-                                       QStringLiteral("Dias")},
-                                      sales));
+    report.setMasterTable(
+        ReportTable({QStringLiteral("IdVenta"), QStringLiteral("FechaV"), QStringLiteral("Cliente"),
+                     QStringLiteral("TotalF"), QStringLiteral("TotalE"), QStringLiteral("Saldo"), QStringLiteral("Dias")},
+                    sales));
     QVector<QVariantList> lines;
     for (const CreditReportLine& line : form.lines)
         lines.append({line.quantity, line.product, line.unitPrice, line.lineTotal, line.saleId});

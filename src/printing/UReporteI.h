@@ -8,12 +8,12 @@
 // One sale of the debtors report, its amounts as numbers (the form prints them with two decimals).
 struct CreditReportSale {
     QString saleId;
-    QString date;     // dd/MM/yyyy
-    QString client;   // "name - NIT"
+    QString date;    // dd/MM/yyyy
+    QString client;  // "name - NIT"
     double total = 0;
     double paid = 0;
     double balance = 0;
-    QString days;     // days since the sale
+    QString days;  // days since the sale
 };
 
 // One line of a sale of the debtors report.

@@ -19,7 +19,7 @@ struct DeliveryLine {
 struct DeliveryInput {
     QString orderNumberText;  // the order number field; a delivery is refused while it is empty
     QList<DeliveryLine> lines;
-    QString nitCi;            // the recipient; both may be empty
+    QString nitCi;  // the recipient; both may be empty
     QString recipient;
     QString observation;
 
@@ -34,9 +34,9 @@ struct DeliveryInput {
 
 struct DeliveryResult {
     bool stored = false;
-    QString message;               // why it was refused
-    bool conversionError = false;  // the refusal is a number that cannot be read (error box)
-    SupplyDeliveryVoucher voucher; // stored: the delivery as written, under its key
+    QString message;                // why it was refused
+    bool conversionError = false;   // the refusal is a number that cannot be read (error box)
+    SupplyDeliveryVoucher voucher;  // stored: the delivery as written, under its key
 };
 
 // Hands supplies out: validation, then one transaction that re-checks that the cash session is

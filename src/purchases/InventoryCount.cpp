@@ -18,8 +18,7 @@ QString Changed(const ListedStock& item)
 
 QString Gone(const ListedStock& item)
 {
-    return QStringLiteral("\"%1\" ya no esta registrado. Vuelva a GENERAR la lista; no se guardo ningun cambio.")
-        .arg(item.name);
+    return QStringLiteral("\"%1\" ya no esta registrado. Vuelva a GENERAR la lista; no se guardo ningun cambio.").arg(item.name);
 }
 
 // The listed counters, read again under the write lock; the refusal for the first that changed.
@@ -88,24 +87,28 @@ InventoryResult InventoryCount::Count(const QList<CountedStock>& rows, const Pro
             return {QStringLiteral("La cantidad fisica de \"%1\" debe ser un numero entero, 0 o mas (se escribio \"%2\"). "
                                    "No se guardo ningun cambio.")
                         .arg(row.item.name, row.countedText),
-                    {}, {}};
-    return Run(ItemsOf(rows),
-               [&rows](int row) {
-                   const CountedStock& counted = rows.at(row);
-                   if (counted.countedText == counted.stockText)
-                       return false;
-                   StockMoves::SetCountedStock(counted.item.productId, counted.countedText.toDouble());
-                   return true;
-               },
-               progress);
+                    {},
+                    {}};
+    return Run(
+        ItemsOf(rows),
+        [&rows](int row) {
+            const CountedStock& counted = rows.at(row);
+            if (counted.countedText == counted.stockText)
+                return false;
+            StockMoves::SetCountedStock(counted.item.productId, counted.countedText.toDouble());
+            return true;
+        },
+        progress);
 }
 
 InventoryResult InventoryCount::RollOver(const QList<ListedStock>& rows, const Progress& progress)
 {
-    return Run(rows, [&rows](int row) { return StockMoves::RollOver(rows.at(row).productId); }, progress);
+    return Run(
+        rows, [&rows](int row) { return StockMoves::RollOver(rows.at(row).productId); }, progress);
 }
 
 InventoryResult InventoryCount::Reset(const QList<ListedStock>& rows, const Progress& progress)
 {
-    return Run(rows, [&rows](int row) { return StockMoves::ResetStock(rows.at(row).productId); }, progress);
+    return Run(
+        rows, [&rows](int row) { return StockMoves::ResetStock(rows.at(row).productId); }, progress);
 }

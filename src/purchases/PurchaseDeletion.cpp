@@ -20,8 +20,7 @@ QString PaymentsRefusal(TDataModule1& db, const QString& purchaseId)
                                              "ORDER BY IdSaldoC"),
                               {purchaseId});
          !p.atEnd(); p.next())
-        named << QStringLiteral("Nº %1 del %2 por Bs. %3")
-                     .arg(p.text(0), Formats::Date(p.date(1)), Formats::Money(p.amount(2)));
+        named << QStringLiteral("Nº %1 del %2 por Bs. %3").arg(p.text(0), Formats::Date(p.date(1)), Formats::Money(p.amount(2)));
     if (named.isEmpty())
         return {};
     return QStringLiteral("La Compra %1 tiene pagos registrados (%2): anule primero los pagos y luego elimine la "
@@ -37,15 +36,13 @@ QString Delete(const QString& purchaseId)
     WriteTransaction transaction(db);
     // The stored lines, read under the write lock: what the purchase brought in, whatever a
     // window shows of it.
-    const SqlRows lines =
-        db.query(QStringLiteral("SELECT IdProducto, CEntrante FROM DetalleC WHERE IdCompra=? ORDER BY IdDetalleC"),
-                 {purchaseId});
+    const SqlRows lines = db.query(
+        QStringLiteral("SELECT IdProducto, CEntrante FROM DetalleC WHERE IdCompra=? ORDER BY IdDetalleC"), {purchaseId});
     if (const QString refusal = PaymentsRefusal(db, purchaseId); !refusal.isEmpty())
         return refusal;
     // Its lines (goods or services) go with it.
     if (db.execute(QStringLiteral("DELETE FROM Compras WHERE IdCompra=?"), {purchaseId}) != 1)
-        return QStringLiteral("La Compra %1 ya no existe, pudo ser eliminada en otra estacion; revise la lista")
-            .arg(purchaseId);
+        return QStringLiteral("La Compra %1 ya no existe, pudo ser eliminada en otra estacion; revise la lista").arg(purchaseId);
     for (SqlRows line = lines; !line.atEnd(); line.next()) {
         // A line of nothing moved nothing; an item deleted since has no stock to take back.
         if (line.number(1) > 0)

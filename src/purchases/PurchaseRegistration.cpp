@@ -25,9 +25,9 @@ struct HeaderRecord {
     qint64 number = 0;  // NroFact: the invoice's or the receipt's number
     QString dui;
     QString authorization;
-    double total = 0;   // TotalF
-    double paid = 0;    // TotalE
-    double balance = 0; // Saldo
+    double total = 0;    // TotalF
+    double paid = 0;     // TotalE
+    double balance = 0;  // Saldo
     double exempt = 0;
     double subTotal = 0;
     double discounts = 0;
@@ -51,9 +51,9 @@ double Money(const QString& text, const QString& caption)
 {
     double value = 0;
     if (!ReadMoney(text, &value))
-        throw Refusal{QStringLiteral("El monto de %1 no es valido: \"%2\" (escriba un numero con hasta dos decimales)")
-                          .arg(caption, text),
-                      true};
+        throw Refusal{
+            QStringLiteral("El monto de %1 no es valido: \"%2\" (escriba un numero con hasta dos decimales)").arg(caption, text),
+            true};
     return value;
 }
 
@@ -67,10 +67,7 @@ qint64 WholeNumber(const QString& text, const QString& caption)
 }
 
 // A line's quantity: a number above zero ("0.0" and "00" are none).
-bool ReadQuantity(const QString& text, double* value)
-{
-    return Formats::ParseAmount(text, value) && *value > 0;
-}
+bool ReadQuantity(const QString& text, double* value) { return Formats::ParseAmount(text, value) && *value > 0; }
 
 void CheckSupplierGiven(const PurchaseHeaderInput& in)
 {
@@ -92,8 +89,8 @@ void CheckPaymentForm(const PurchaseHeaderInput& in)
 
 HeaderRecord CheckInvoice(const PurchaseHeaderInput& in)
 {
-    for (const QString* field : {&in.invoiceNumber, &in.authorization, &in.dui, &in.invoiceTotal, &in.exempt,
-                                 &in.discounts, &in.controlCode})
+    for (const QString* field :
+         {&in.invoiceNumber, &in.authorization, &in.dui, &in.invoiceTotal, &in.exempt, &in.discounts, &in.controlCode})
         if (field->trimmed().isEmpty())
             throw Refusal{QStringLiteral("Llene correctamente los Datos de la Factura")};
     if (in.purchaseType < 1 || in.purchaseType > 5)
@@ -134,8 +131,8 @@ HeaderRecord CheckReceipt(const PurchaseHeaderInput& in)
         r.balance = Formats::RoundCents(r.total - r.paid);
     } else {
         if (Cents(r.paid) < Cents(r.total))
-            throw Refusal{QStringLiteral(
-                "El Efectivo a Pagar no puede ser menor al Total de Compra, revise y vuelva a intentar")};
+            throw Refusal{
+                QStringLiteral("El Efectivo a Pagar no puede ser menor al Total de Compra, revise y vuelva a intentar")};
         r.balance = Formats::RoundCents(r.paid - r.total);  // the change the supplier gives back
     }
     return r;
@@ -217,21 +214,38 @@ void InsertHeader(const QString& key, const PurchaseHeaderInput& in, const Heade
                                     "TotalF, TotalE, Exentos, SubTotal, Descuentos, ImpBase, CreditoF, CodigoC, TipoC, "
                                     "FormaP, Comprobante, Inventario, Cajero, IdCaja) "
                                     "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                     {key, date, nit, in.supplierName, r.number, r.dui, r.authorization, r.total, r.paid, r.exempt,
-                      r.subTotal, r.discounts, r.taxBase, r.taxCredit, in.controlCode.trimmed(), in.purchaseType,
-                      in.paymentForm, in.voucherKind, in.inventory, in.cashier, in.cashSessionId});
+                     {key,
+                      date,
+                      nit,
+                      in.supplierName,
+                      r.number,
+                      r.dui,
+                      r.authorization,
+                      r.total,
+                      r.paid,
+                      r.exempt,
+                      r.subTotal,
+                      r.discounts,
+                      r.taxBase,
+                      r.taxCredit,
+                      in.controlCode.trimmed(),
+                      in.purchaseType,
+                      in.paymentForm,
+                      in.voucherKind,
+                      in.inventory,
+                      in.cashier,
+                      in.cashSessionId});
         return;
     }
     Db().execute(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, NroFact, TotalF, TotalE, Saldo, "
                                 "FormaP, Comprobante, Inventario, Cajero, IdCaja) "
                                 "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                 {key, date, nit, in.supplierName, r.number, r.total, r.paid, r.balance, in.paymentForm,
-                  in.voucherKind, in.inventory, in.cashier, in.cashSessionId});
+                 {key, date, nit, in.supplierName, r.number, r.total, r.paid, r.balance, in.paymentForm, in.voucherKind,
+                  in.inventory, in.cashier, in.cashSessionId});
 }
 
 // Checks, then the one transaction; `writeLines` stores the lines under the new key.
-PurchaseRegistrationResult Register(const PurchaseHeaderInput& in, int lineCount,
-                                    const std::function<void()>& checkLines,
+PurchaseRegistrationResult Register(const PurchaseHeaderInput& in, int lineCount, const std::function<void()>& checkLines,
                                     const std::function<void(const QString& key)>& writeLines)
 {
     PurchaseRegistrationResult result;
@@ -284,11 +298,9 @@ PurchaseRegistrationResult PurchaseRegistration::RegisterGoods(const PurchaseHea
                 const GoodsLine& line = checked.at(i);
                 Db().execute(QStringLiteral("INSERT INTO DetalleC(IdCategoria, IdProducto, CInicial, CEntrante, PrecioU, "
                                             "PrecioT, IdCompra) VALUES(?, ?, ?, ?, ?, ?, ?)"),
-                             {in.categoryId, in.productId, in.initialStock, line.quantity, line.unitCost, line.lineCost,
-                              key});
+                             {in.categoryId, in.productId, in.initialStock, line.quantity, line.unitCost, line.lineCost, key});
                 if (!StockMoves::AddIntake(in.productId, line.quantity))
-                    throw Refusal{QStringLiteral("El producto %1 ya no existe, quitelo de la compra").arg(in.name), false,
-                                  i};
+                    throw Refusal{QStringLiteral("El producto %1 ya no existe, quitelo de la compra").arg(in.name), false, i};
                 // The item's last purchase cost is this line's unit cost.
                 Db().execute(QStringLiteral("UPDATE Productos SET PCompra=? WHERE IdProducto=?"),
                              {line.unitCost, in.productId});

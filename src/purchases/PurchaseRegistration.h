@@ -11,7 +11,7 @@
 struct PurchaseHeaderInput {
     int inventory = PurchaseCodes::Products;  // 1 products, 2 supplies, 3 services
     QString nitCi;
-    QString supplierName;                     // as the supplier lookup showed it
+    QString supplierName;  // as the supplier lookup showed it
     QDate date;
     int paymentForm = PurchaseCodes::Cash;
     int voucherKind = PurchaseCodes::ReceiptVoucher;
@@ -28,7 +28,7 @@ struct PurchaseHeaderInput {
     QString exempt;
     QString discounts;
     QString controlCode;
-    int purchaseType = 1;    // 0 is the prompt "< Elegir Tipo de Compra >"
+    int purchaseType = 1;  // 0 is the prompt "< Elegir Tipo de Compra >"
 
     QString cashSessionId;
     QString cashier;
@@ -41,10 +41,10 @@ struct PurchaseHeaderInput {
 struct GoodsLineInput {
     QString productId;
     int categoryId = 0;
-    QString name;              // named in the refusals
-    double initialStock = 0;   // the item's stock when the line was entered
-    QString quantity;          // as the line shows it: "4", "2.5"
-    QString lineCost;          // the line's total cost
+    QString name;             // named in the refusals
+    double initialStock = 0;  // the item's stock when the line was entered
+    QString quantity;         // as the line shows it: "4", "2.5"
+    QString lineCost;         // the line's total cost
 };
 
 // One line of a service purchase.
@@ -82,8 +82,7 @@ struct PurchaseRegistrationResult {
 class PurchaseRegistration {
 public:
     // Products (inventory 1) or supplies (2).
-    static PurchaseRegistrationResult RegisterGoods(const PurchaseHeaderInput& header,
-                                                    const QList<GoodsLineInput>& lines);
+    static PurchaseRegistrationResult RegisterGoods(const PurchaseHeaderInput& header, const QList<GoodsLineInput>& lines);
     // Services (inventory 3): no stock moves.
     static PurchaseRegistrationResult RegisterServices(const PurchaseHeaderInput& header,
                                                        const QList<ServiceLineInput>& lines);

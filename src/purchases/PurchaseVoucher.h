@@ -18,14 +18,14 @@ struct PurchaseVoucherLine {
 // A stored purchase as its letter-size voucher prints it. It is made from the values the purchase
 // was stored with, so printing it again prints the same voucher.
 struct PurchaseVoucher {
-    QString purchaseId;        // "P000000123"
-    QDate date;                // the purchase date
-    QString nitCi;             // the supplier's
+    QString purchaseId;  // "P000000123"
+    QDate date;          // the purchase date
+    QString nitCi;       // the supplier's
     QString supplierName;
-    int paymentForm = 1;       // 0 free, 1 cash, 2 credit, 3 cheque or deposit
+    int paymentForm = 1;  // 0 free, 1 cash, 2 credit, 3 cheque or deposit
     QString paymentFormText;
-    double total = 0;          // TotalF
-    double cash = 0;           // TotalE: what was handed over
+    double total = 0;            // TotalF
+    double cash = 0;             // TotalE: what was handed over
     double changeOrBalance = 0;  // Saldo: the change, or for a credit purchase what is still owed
     QList<PurchaseVoucherLine> lines;
 

@@ -60,10 +60,7 @@ QStringList Column(const QString& sql, const QVariantList& values, int column)
 
 }
 
-int CategoryIdAt(int inventory, int position)
-{
-    return inventory == 2 ? position + SupplyCategoryOffset : position;
-}
+int CategoryIdAt(int inventory, int position) { return inventory == 2 ? position + SupplyCategoryOffset : position; }
 
 QStringList CategoryNames(int inventory)
 {

@@ -5,10 +5,10 @@
 
 // What the stock window's three filters chose: none of a filter means every one.
 struct StockFilter {
-    int inventory = 1;     // Productos.Inventario: 1 products, 2 supplies
-    int categoryId = 0;    // 0: every category
-    QString brand;         // empty: every brand
-    QString item;          // empty: every item
+    int inventory = 1;   // Productos.Inventario: 1 products, 2 supplies
+    int categoryId = 0;  // 0: every category
+    QString brand;       // empty: every brand
+    QString item;        // empty: every item
 };
 
 // An item row as the stock lists show it, counters as stored when it was read.

@@ -10,20 +10,22 @@ namespace {
 
 TDataModule1& Db() { return TDataModule1::instance(); }
 
-const QString kRecent = QStringLiteral(
-    "SELECT IdCompra, FechaC, NitCI, Proveedor, NroFact, NroDUI, NroAut, TotalF, TotalE, Saldo, Exentos, Descuentos, "
-    "CodigoC, TipoC, FormaP, Comprobante, Cajero, IdCaja FROM Compras WHERE Inventario=? AND Estado='V' "
-    "ORDER BY IdCompra DESC LIMIT %1").arg(RecentCount);
+const QString kRecent =
+    QStringLiteral(
+        "SELECT IdCompra, FechaC, NitCI, Proveedor, NroFact, NroDUI, NroAut, TotalF, TotalE, Saldo, Exentos, Descuentos, "
+        "CodigoC, TipoC, FormaP, Comprobante, Cajero, IdCaja FROM Compras WHERE Inventario=? AND Estado='V' "
+        "ORDER BY IdCompra DESC LIMIT %1")
+        .arg(RecentCount);
 
 }
 
 QStringList ColumnNames()
 {
-    return {QStringLiteral("IdCompra"), QStringLiteral("FechaC"), QStringLiteral("NitCI"), QStringLiteral("Proveedor"),
-            QStringLiteral("NroFact"), QStringLiteral("NroDUI"), QStringLiteral("NroAut"), QStringLiteral("TotalF"),
-            QStringLiteral("TotalE"), QStringLiteral("Saldo"), QStringLiteral("Exentos"), QStringLiteral("Descuentos"),
-            QStringLiteral("CodigoC"), QStringLiteral("TipoC"), QStringLiteral("FormaP"), QStringLiteral("Comprobante"),
-            QStringLiteral("Cajero"), QStringLiteral("IdCaja")};
+    return {QStringLiteral("IdCompra"), QStringLiteral("FechaC"), QStringLiteral("NitCI"),   QStringLiteral("Proveedor"),
+            QStringLiteral("NroFact"),  QStringLiteral("NroDUI"), QStringLiteral("NroAut"),  QStringLiteral("TotalF"),
+            QStringLiteral("TotalE"),   QStringLiteral("Saldo"),  QStringLiteral("Exentos"), QStringLiteral("Descuentos"),
+            QStringLiteral("CodigoC"),  QStringLiteral("TipoC"),  QStringLiteral("FormaP"),  QStringLiteral("Comprobante"),
+            QStringLiteral("Cajero"),   QStringLiteral("IdCaja")};
 }
 
 QString RecentStatement() { return kRecent; }

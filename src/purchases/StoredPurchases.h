@@ -12,8 +12,25 @@ namespace StoredPurchases {
 // The columns of the recent purchases list, in order; only the supplier is shown, the others
 // carry the purchase's header.
 enum Column {
-    ColIdCompra, ColFechaC, ColNitCI, ColProveedor, ColNroFact, ColNroDUI, ColNroAut, ColTotalF, ColTotalE, ColSaldo,
-    ColExentos, ColDescuentos, ColCodigoC, ColTipoC, ColFormaP, ColComprobante, ColCajero, ColIdCaja, ColumnCount
+    ColIdCompra,
+    ColFechaC,
+    ColNitCI,
+    ColProveedor,
+    ColNroFact,
+    ColNroDUI,
+    ColNroAut,
+    ColTotalF,
+    ColTotalE,
+    ColSaldo,
+    ColExentos,
+    ColDescuentos,
+    ColCodigoC,
+    ColTipoC,
+    ColFormaP,
+    ColComprobante,
+    ColCajero,
+    ColIdCaja,
+    ColumnCount
 };
 QStringList ColumnNames();
 

@@ -15,8 +15,8 @@ Row Body(const QString& text) { return Row{Row::Kind::Body, text, 0}; }
 
 }
 
-QList<SupplyDeliveryTicketRow> SupplyDeliveryTicketRows(const SupplyDeliveryVoucher& delivery,
-                                                       const QString& taxpayerName, const QString& ownerName)
+QList<SupplyDeliveryTicketRow> SupplyDeliveryTicketRows(const SupplyDeliveryVoucher& delivery, const QString& taxpayerName,
+                                                        const QString& ownerName)
 {
     QList<Row> rows{
         Header(taxpayerName),

@@ -18,8 +18,8 @@ struct SupplyDeliveryTicketRow {
 // The delivery ticket's rows, in drawing order: the shop, the order number and date, the title,
 // the recipient when there is a name, the supplies with their units, room for the two signatures
 // and their captions.
-QList<SupplyDeliveryTicketRow> SupplyDeliveryTicketRows(const SupplyDeliveryVoucher& delivery,
-                                                       const QString& taxpayerName, const QString& ownerName);
+QList<SupplyDeliveryTicketRow> SupplyDeliveryTicketRows(const SupplyDeliveryVoucher& delivery, const QString& taxpayerName,
+                                                        const QString& ownerName);
 
 // Prints the delivery ticket on the ticket printer (job "TICKET"), the shop's names taken from the
 // session record. Empty text when printed, otherwise why it failed.

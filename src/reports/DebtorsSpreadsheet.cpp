@@ -7,8 +7,8 @@ namespace DebtorsSpreadsheet {
 namespace {
 constexpr int HeadingRow = 3;  // row 4
 constexpr int FirstListRow = 4;
-constexpr int Columns = 8;     // A to H
-constexpr int BoldRows = 6;    // A1:H6
+constexpr int Columns = 8;   // A to H
+constexpr int BoldRows = 6;  // A1:H6
 }
 
 SpreadsheetWriter Build(const QList<QStringList>& rows, const QString& from, const QString& to)
@@ -30,8 +30,9 @@ SpreadsheetWriter Build(const QList<QStringList>& rows, const QString& from, con
             sheet.blank(row, column, styleAt(row, column));
     sheet.text(0, 0, QStringLiteral("REPORTE DE INGRESOS"), styleAt(0, 0));
     sheet.text(1, 0, QStringLiteral("Rango Fecha Desde %1 Hata %2").arg(from, to), styleAt(1, 0));
-    const QStringList headings{QStringLiteral("Nro"),       QStringLiteral("Fecha"),       QStringLiteral("NIT/CI"),
-                               QStringLiteral("Nombre Cliente"), QStringLiteral("Total Bs."), QStringLiteral("Efectivo Bs."),
+    const QStringList headings{QStringLiteral("Nro"),       QStringLiteral("Fecha"),
+                               QStringLiteral("NIT/CI"),    QStringLiteral("Nombre Cliente"),
+                               QStringLiteral("Total Bs."), QStringLiteral("Efectivo Bs."),
                                QStringLiteral("Saldo Bs."), QStringLiteral("Dias/Mora")};
     for (int column = 0; column < Columns; ++column)
         sheet.text(HeadingRow, column, headings.at(column), styleAt(HeadingRow, column));

@@ -6,10 +6,7 @@ namespace ReportQueries {
 
 namespace {
 
-QVariantList Range(const QDate& from, const QDate& to)
-{
-    return {Formats::IsoDate(from), Formats::IsoDate(to.addDays(1))};
-}
+QVariantList Range(const QDate& from, const QDate& to) { return {Formats::IsoDate(from), Formats::IsoDate(to.addDays(1))}; }
 
 // The item filters of the sales and deliveries table.
 void AddItemFilter(Statement& s, const ItemFilter& filter)
@@ -33,20 +30,18 @@ Statement ProductTable(int mode, const QDate& from, const QDate& to, const ItemF
     Statement s;
     s.values = Range(from, to);
     if (mode == 6) {
-        s.sql = QStringLiteral(
-            "SELECT SUM(D.Cantidad) AS Cantidad, P.Producto, P.UMedida "
-            "FROM EntregaI E CROSS JOIN DetalleEI D CROSS JOIN Productos P "
-            "WHERE E.FechaE >= ? AND E.FechaE < ? AND D.IdEntrega = E.IdEntrega AND D.Estado = 'V' "
-            "AND D.IdProducto = P.IdProducto");
+        s.sql = QStringLiteral("SELECT SUM(D.Cantidad) AS Cantidad, P.Producto, P.UMedida "
+                               "FROM EntregaI E CROSS JOIN DetalleEI D CROSS JOIN Productos P "
+                               "WHERE E.FechaE >= ? AND E.FechaE < ? AND D.IdEntrega = E.IdEntrega AND D.Estado = 'V' "
+                               "AND D.IdProducto = P.IdProducto");
         AddItemFilter(s, filter);
         s.sql += QStringLiteral(" GROUP BY P.Producto, P.UMedida ORDER BY P.Producto");
         return s;
     }
-    s.sql = QStringLiteral(
-        "SELECT SUM(D.Cantidad) AS Cantidad, P.Producto, P.UMedida, D.PrecioU, SUM(D.PrecioT) AS Total "
-        "FROM Ventas V CROSS JOIN DetalleV D CROSS JOIN Productos P "
-        "WHERE V.FechaV >= ? AND V.FechaV < ? AND D.IdVenta = V.IdVenta AND D.Estado = 'V' "
-        "AND D.IdProducto = P.IdProducto");
+    s.sql = QStringLiteral("SELECT SUM(D.Cantidad) AS Cantidad, P.Producto, P.UMedida, D.PrecioU, SUM(D.PrecioT) AS Total "
+                           "FROM Ventas V CROSS JOIN DetalleV D CROSS JOIN Productos P "
+                           "WHERE V.FechaV >= ? AND V.FechaV < ? AND D.IdVenta = V.IdVenta AND D.Estado = 'V' "
+                           "AND D.IdProducto = P.IdProducto");
     AddItemFilter(s, filter);
     s.sql += QStringLiteral(" GROUP BY P.Producto, P.UMedida, D.PrecioU ORDER BY P.Producto, D.PrecioU");
     return s;
@@ -90,10 +85,9 @@ Statement PurchaseTable(int inventory, const QDate& from, const QDate& to, const
 {
     Statement s;
     s.values = Range(from, to);
-    s.sql = QStringLiteral(
-        "SELECT SUM(D.CEntrante) AS Cantidad, P.Producto, P.UMedida, D.PrecioU, SUM(D.PrecioT) AS Total "
-        "FROM Compras C CROSS JOIN DetalleC D CROSS JOIN Productos P "
-        "WHERE C.FechaC >= ? AND C.FechaC < ? AND D.IdCompra = C.IdCompra AND D.IdProducto = P.IdProducto");
+    s.sql = QStringLiteral("SELECT SUM(D.CEntrante) AS Cantidad, P.Producto, P.UMedida, D.PrecioU, SUM(D.PrecioT) AS Total "
+                           "FROM Compras C CROSS JOIN DetalleC D CROSS JOIN Productos P "
+                           "WHERE C.FechaC >= ? AND C.FechaC < ? AND D.IdCompra = C.IdCompra AND D.IdProducto = P.IdProducto");
     if (filter.categoryId != 0) {
         s.sql += QStringLiteral(" AND P.IdCategoria = ? AND P.IdCategoria = D.IdCategoria");
         s.values << filter.categoryId;
@@ -114,11 +108,10 @@ Statement ServiceTable(const QDate& from, const QDate& to)
     Statement s;
     s.values = Range(from, to);
     // The concept column ignores letter case; the appended '' makes the grouping exact.
-    s.sql = QStringLiteral(
-        "SELECT SUM(D.Cantidad) AS Cantidad, D.Concepto || '' AS Concepto, SUM(D.PrecioT) AS Total "
-        "FROM Compras C CROSS JOIN DetalleS D "
-        "WHERE C.FechaC >= ? AND C.FechaC < ? AND C.Inventario = 3 AND D.IdCompra = C.IdCompra "
-        "GROUP BY D.Concepto || '' ORDER BY UPPER(D.Concepto || ''), D.Concepto || ''");
+    s.sql = QStringLiteral("SELECT SUM(D.Cantidad) AS Cantidad, D.Concepto || '' AS Concepto, SUM(D.PrecioT) AS Total "
+                           "FROM Compras C CROSS JOIN DetalleS D "
+                           "WHERE C.FechaC >= ? AND C.FechaC < ? AND C.Inventario = 3 AND D.IdCompra = C.IdCompra "
+                           "GROUP BY D.Concepto || '' ORDER BY UPPER(D.Concepto || ''), D.Concepto || ''");
     return s;
 }
 

@@ -8,13 +8,13 @@ enum class DebtSide { Sales, Purchases };
 
 // The names one side's statements use; fixed texts of the schema, never user input.
 struct DebtTables {
-    const char* table;        // Ventas / Compras
-    const char* key;          // IdVenta / IdCompra
-    const char* date;         // FechaV / FechaC
-    const char* name;         // Cliente / Proveedor
-    const char* payments;     // SaldoV / SaldoC
-    const char* paymentKey;   // IdSaldoV / IdSaldoC
-    char letter;              // 'V' / 'P', the key's first character
+    const char* table;       // Ventas / Compras
+    const char* key;         // IdVenta / IdCompra
+    const char* date;        // FechaV / FechaC
+    const char* name;        // Cliente / Proveedor
+    const char* payments;    // SaldoV / SaldoC
+    const char* paymentKey;  // IdSaldoV / IdSaldoC
+    char letter;             // 'V' / 'P', the key's first character
 };
 
 const DebtTables& TablesOf(DebtSide side);

@@ -6,8 +6,8 @@
 
 namespace {
 
-const QString kWaiting = QStringLiteral(
-    "SELECT IdIngreso, HoraV, Cliente, Obs FROM Ingresos WHERE Despachado=0 AND Estado='V' ORDER BY IdIngreso");
+const QString kWaiting =
+    QStringLiteral("SELECT IdIngreso, HoraV, Cliente, Obs FROM Ingresos WHERE Despachado=0 AND Estado='V' ORDER BY IdIngreso");
 const QString kLines = QStringLiteral(
     "SELECT Cantidad, IdCategoria, IdProducto, Producto, CodUMedida, PrecioU, PrecioT, ControlStock FROM DetalleV "
     "WHERE IdIngreso=? ORDER BY IdDetalleV");
@@ -39,9 +39,7 @@ QList<Line> Lines(const QString& orderId)
 
 bool Dispatch(const QString& orderId)
 {
-    return Db().execute(QStringLiteral("UPDATE Ingresos SET Despachado=1 WHERE IdIngreso=? AND Despachado=0"),
-                        {orderId})
-        > 0;
+    return Db().execute(QStringLiteral("UPDATE Ingresos SET Despachado=1 WHERE IdIngreso=? AND Despachado=0"), {orderId}) > 0;
 }
 
 QString UnitName(int code)

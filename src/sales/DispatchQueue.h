@@ -8,8 +8,8 @@
 namespace DispatchQueue {
 
 struct Order {
-    QString id;           // IdIngreso: one letter and the order number
-    QString time;         // HoraV as stored
+    QString id;    // IdIngreso: one letter and the order number
+    QString time;  // HoraV as stored
     QString client;
     QString observation;
 };
@@ -19,7 +19,7 @@ struct Line {
     int categoryId = 0;
     QString productId;
     QString product;
-    int unitCode = 0;     // 0 UNIDAD .. 5 GRAMO
+    int unitCode = 0;  // 0 UNIDAD .. 5 GRAMO
     double unitPrice = 0;
     double lineTotal = 0;
     int stockFlag = 0;

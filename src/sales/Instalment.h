@@ -10,8 +10,8 @@
 // credit purchase.
 struct InstalmentInput {
     DebtSide side = DebtSide::Sales;
-    QString key;          // "V000000012" / "P000000003"
-    QString amountText;   // as typed
+    QString key;         // "V000000012" / "P000000003"
+    QString amountText;  // as typed
     QString cashSessionId;
     QDate workDate;
     QString cashier;
@@ -46,6 +46,6 @@ public:
     // The refusal for an amount that is not one.
     static QString NotAnAmount(const QString& text);
 
-    static const QString QuestionText;  // "Esta Seguro de Amortizar esta Deuda?..."
+    static const QString QuestionText;            // "Esta Seguro de Amortizar esta Deuda?..."
     static QString QuestionTitle(DebtSide side);  // "Saldar Deuda" / "Pagar Deuda"
 };

@@ -42,9 +42,9 @@ InstalmentAnnulment::Result InstalmentAnnulment::Annul(DebtSide side, qint64 pay
     const QString key = payment.text(1);
     const SqlRows debt = db.query(Sql("SELECT Estado, TotalE, Saldo FROM {table} WHERE {key}=?", t), {key});
     if (debt.text(0).compare(QLatin1String("V"), Qt::CaseInsensitive) != 0)
-        return Refused(QStringLiteral("La %1 con Nº de Orden %2 fue anulada: su amortización no se puede anular.")
-                           .arg(side == DebtSide::Purchases ? QStringLiteral("compra") : QStringLiteral("venta"),
-                                OrderNumberOf(key)));
+        return Refused(
+            QStringLiteral("La %1 con Nº de Orden %2 fue anulada: su amortización no se puede anular.")
+                .arg(side == DebtSide::Purchases ? QStringLiteral("compra") : QStringLiteral("venta"), OrderNumberOf(key)));
     if (db.execute(Sql("DELETE FROM {payments} WHERE {paymentKey}=?", t), {paymentId}) != 1)
         return Refused(gone);
     db.execute(Sql("UPDATE {table} SET TotalE=?, Saldo=?, FormaP=2 WHERE {key}=?", t),

@@ -24,6 +24,6 @@ void ShowInstalmentVoucher(const InstalmentVoucher& v)
     form.balance = Formats::Money(v.balance);
     const QDateTime now = ClockSeam::current().now();
     form.printStamp = QStringLiteral("Fecha y Hora de Impresión: ") + Formats::Date(now.date()) + QLatin1Char(' ')
-        + Formats::Time(now.time());
+                      + Formats::Time(now.time());
     TFRCaja::instance().ShowInstalmentVoucher(form);
 }

@@ -22,8 +22,8 @@ QVector<InstalmentTicketRow> InstalmentTicketRows(const InstalmentVoucher& v, co
         {h + 20, purchase ? QStringLiteral("COMPROBANTE PAGOS POR COMPRA A CREDITO")
                           : QStringLiteral("COMPROBANTE PAGOS POR VENTA A CREDITO")},
         {2 * h + 25, QStringLiteral("Nº Orden Referente: ") + v.orderNumber},
-        {3 * h + 30, (purchase ? QStringLiteral("Fecha de Compra: ") : QStringLiteral("Fecha de Venta: "))
-                         + Formats::Date(v.date)},
+        {3 * h + 30,
+         (purchase ? QStringLiteral("Fecha de Compra: ") : QStringLiteral("Fecha de Venta: ")) + Formats::Date(v.date)},
         {4 * h + 35, QStringLiteral("Fecha Amortización: ") + Formats::Date(v.paymentDate)},
         {5 * h + 40, purchase ? QStringLiteral("CI. Y NOMBRE DEL PROVEEDOR") : QStringLiteral("CI. Y NOMBRE DEL CLIENTE")},
         {6 * h + 45, v.nitCi},

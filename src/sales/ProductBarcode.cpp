@@ -24,14 +24,22 @@ Match Find(const QString& typed)
     if (rows.isEmpty())
         match.refusal = QStringLiteral("No existe un producto con el codigo \"%1\"").arg(code);
     else if (rows.count() > 1)
-        match.refusal = QStringLiteral("El codigo \"%1\" lo tienen varios productos; corrija el codigo en el Almacen")
-                            .arg(code);
+        match.refusal =
+            QStringLiteral("El codigo \"%1\" lo tienen varios productos; corrija el codigo en el Almacen").arg(code);
     else if (rows.integer(11) != 1)
         match.refusal = QStringLiteral("El producto %1 (codigo \"%2\") esta deshabilitado").arg(rows.text(3), code);
     else
-        match.product = {rows.text(0), rows.text(1), rows.text(2), rows.text(3), rows.text(4), rows.text(5),
-                         Formats::General(rows.number(6)), Formats::General(rows.number(7)),
-                         Formats::General(rows.number(8)), rows.text(9), Formats::General(rows.number(10))};
+        match.product = {rows.text(0),
+                         rows.text(1),
+                         rows.text(2),
+                         rows.text(3),
+                         rows.text(4),
+                         rows.text(5),
+                         Formats::General(rows.number(6)),
+                         Formats::General(rows.number(7)),
+                         Formats::General(rows.number(8)),
+                         rows.text(9),
+                         Formats::General(rows.number(10))};
     return match;
 }
 

@@ -10,7 +10,7 @@ struct Match {
     // The product's columns in the order of the register's product list: IdProducto, IdCategoria,
     // Marca, Producto, Presentacion, UMedida, StockM, PVenta, PVentaIVA, CodigoB, Stock.
     QStringList product;
-    QString refusal; // why the code adds nothing, for the cashier; empty when found
+    QString refusal;  // why the code adds nothing, for the cashier; empty when found
 };
 
 // `typed` is looked up as typed, without the blanks around it. Throws DatabaseError.

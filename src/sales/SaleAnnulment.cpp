@@ -15,11 +15,11 @@ namespace {
 
 const QString kSession = QStringLiteral("SELECT IdCaja FROM Ventas WHERE IdVenta=?");
 // Only a valid sale changes: a second annulment (another counter, a stale screen) finds nothing.
-const QString kAnnulSale = QStringLiteral(
-    "UPDATE Ventas SET Estado='A', NitCI='0', Cliente='ANULADO', TotalF=0, TotalE=0, Saldo=0, Neto=0, IVA=0, "
-    "CodigoC='0' WHERE IdVenta=? AND Estado='V'");
-const QString kLines = QStringLiteral(
-    "SELECT IdProducto, Cantidad FROM DetalleV WHERE IdVenta=? AND Estado='V' ORDER BY IdDetalleV");
+const QString kAnnulSale =
+    QStringLiteral("UPDATE Ventas SET Estado='A', NitCI='0', Cliente='ANULADO', TotalF=0, TotalE=0, Saldo=0, Neto=0, IVA=0, "
+                   "CodigoC='0' WHERE IdVenta=? AND Estado='V'");
+const QString kLines =
+    QStringLiteral("SELECT IdProducto, Cantidad FROM DetalleV WHERE IdVenta=? AND Estado='V' ORDER BY IdDetalleV");
 const QString kAnnulLines = QStringLiteral("UPDATE DetalleV SET PrecioU=0, PrecioT=0, Estado='A' WHERE IdVenta=?");
 
 SaleAnnulment::Result Refused(const QString& message) { return {false, message}; }

@@ -55,8 +55,8 @@ QString Validate(const SaleInput& in, CheckedSale* sale, bool* conversion)
         return QStringLiteral("Inserte Productos a Vender");
     for (const SaleLine& line : in.lines) {
         double quantity = 0, price = 0;
-        if (!Formats::ParseAmount(line.quantity, &quantity) || quantity <= 0
-            || !Formats::ParseAmount(line.unitPrice, &price) || price < 0) {
+        if (!Formats::ParseAmount(line.quantity, &quantity) || quantity <= 0 || !Formats::ParseAmount(line.unitPrice, &price)
+            || price < 0) {
             *conversion = true;
             return QStringLiteral("Cantidad o precio no valido en %1").arg(line.productName);
         }
@@ -143,7 +143,8 @@ void TakeInvoiceNumber(const SaleInput& in, SaleRecord& record)
     bool digits = false;
     in.authorizationNumber.toLongLong(&digits);
     if (!digits)
-        throw Refusal{QStringLiteral("El Nro. de Autorizacion de la Dosificación no es valido: %1").arg(in.authorizationNumber)};
+        throw Refusal{
+            QStringLiteral("El Nro. de Autorizacion de la Dosificación no es valido: %1").arg(in.authorizationNumber)};
     record.InvoiceNumber = ReadInvoiceCounter();
     QString error;
     record.SaleControlCode = ControlCode::GenerateControlCode(
@@ -164,9 +165,25 @@ void InsertSale(const QString& key, const SaleInput& in, const SaleRecord& r)
                                 "TotalE, Saldo, Neto, IVA, CodigoC, Sucursal, HoraV, FormaP, Comprobante, IdCaja, "
                                 "IdDosificacion, Obs, Cajero) "
                                 "VALUES(?, ?, ?, ?, 'V', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                 {key, Formats::IsoDate(r.SaleDate), r.InvoiceNumber, authorization, r.ClientNit, r.ClientName,
-                  r.Total, r.AmountSettled, r.Balance, r.NetAmount, r.VatAmount, r.SaleControlCode, in.branchNumber,
-                  r.SaleTime, r.PaymentForm, r.VoucherKind, in.cashSessionId, in.dosageId, in.observation,
+                 {key,
+                  Formats::IsoDate(r.SaleDate),
+                  r.InvoiceNumber,
+                  authorization,
+                  r.ClientNit,
+                  r.ClientName,
+                  r.Total,
+                  r.AmountSettled,
+                  r.Balance,
+                  r.NetAmount,
+                  r.VatAmount,
+                  r.SaleControlCode,
+                  in.branchNumber,
+                  r.SaleTime,
+                  r.PaymentForm,
+                  r.VoucherKind,
+                  in.cashSessionId,
+                  in.dosageId,
+                  in.observation,
                   in.cashier});
 }
 
@@ -176,8 +193,8 @@ void InsertLines(const QString& key, const SaleInput& in, const CheckedSale& sal
         const SaleLine& line = in.lines.at(i);
         Db().execute(QStringLiteral("INSERT INTO DetalleV(Cantidad, IdProducto, PrecioU, PrecioT, IdVenta, IdCategoria) "
                                     "VALUES(?, ?, ?, ?, ?, ?)"),
-                     {sale.quantities.at(i), line.productId, sale.unitPrices.at(i), sale.lineTotals.at(i).toDouble(),
-                      key, line.categoryId});
+                     {sale.quantities.at(i), line.productId, sale.unitPrices.at(i), sale.lineTotals.at(i).toDouble(), key,
+                      line.categoryId});
         if (!StockMoves::AddOutflow(line.productId, sale.quantities.at(i)))
             throw Refusal{QStringLiteral("El producto %1 ya no existe, quitelo de la venta").arg(line.productName)};
     }
@@ -198,8 +215,7 @@ void RecordClient(const SaleInput& in, const SaleRecord& r)
         // No name typed: the stored name stays rather than being wiped out.
         Db().execute(QStringLiteral("UPDATE Clientes SET NVentas=NVentas+1 WHERE NitCI=?"), {nit});
     } else {
-        Db().execute(QStringLiteral("UPDATE Clientes SET Cliente=?, NVentas=NVentas+1 WHERE NitCI=?"),
-                     {in.clientName, nit});
+        Db().execute(QStringLiteral("UPDATE Clientes SET Cliente=?, NVentas=NVentas+1 WHERE NitCI=?"), {in.clientName, nit});
     }
 }
 
@@ -268,10 +284,7 @@ SaleVoucher MakeVoucher(const SaleInput& in, const CheckedSale& sale, const Sale
 
 }
 
-QStringList SaleCommit::ReadStatements()
-{
-    return {kClientCredits, kOpenCredits, kActiveDosage, kKeyStored, kClientStored};
-}
+QStringList SaleCommit::ReadStatements() { return {kClientCredits, kOpenCredits, kActiveDosage, kKeyStored, kClientStored}; }
 
 SaleInput SaleInput::fromSession()
 {

@@ -22,12 +22,12 @@ struct SaleLine {
 struct SaleInput {
     QString saleNumberText;  // the sale number field; a sale is refused while it is empty
     QList<SaleLine> lines;
-    int paymentForm = 1;     // 0 free, 1 cash, 2 credit, 3 card or cheque
-    int voucherKind = 0;     // 1 = invoice
+    int paymentForm = 1;  // 0 free, 1 cash, 2 credit, 3 card or cheque
+    int voucherKind = 0;  // 1 = invoice
     QString cashText;
     QString nitCi;
     QString clientName;
-    QString clientCompany;   // printed on the delivery note
+    QString clientCompany;  // printed on the delivery note
     QString observation;
 
     QString cashSessionId;

@@ -17,7 +17,7 @@ struct TicketStyle {
     QString jobTitle;
     bool ownerLine;
     QString thanks;
-    bool newSale; // a reprint never opens the drawer
+    bool newSale;  // a reprint never opens the drawer
 };
 
 QString Print(const SaleVoucher& sale, const TicketStyle& style)

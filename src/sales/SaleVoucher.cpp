@@ -12,10 +12,7 @@ QString SaleVoucher::orderNumber() const { return QString::number(saleId.mid(1).
 
 QString SaleVoucher::saleNumberText() const { return saleId.mid(1); }
 
-QDate SaleVoucher::invoiceDeadline() const
-{
-    return dosage ? dosage->deadline : SessionState::current().InvoiceDeadline;
-}
+QDate SaleVoucher::invoiceDeadline() const { return dosage ? dosage->deadline : SessionState::current().InvoiceDeadline; }
 
 QString SaleVoucher::invoiceLegend() const
 {

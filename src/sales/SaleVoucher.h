@@ -28,10 +28,10 @@ struct VoucherDosage {
 // same voucher. The taxpayer comes from the session record at printing time, and so does the
 // dosage, unless the voucher carries the sale's own (a stored invoice printed again).
 struct SaleVoucher {
-    QString saleId;                // "V000000123"
+    QString saleId;  // "V000000123"
     QDate date;
-    QString time;                  // hh:mm:ss
-    int voucherKind = 0;           // 1 = invoice
+    QString time;         // hh:mm:ss
+    int voucherKind = 0;  // 1 = invoice
     qint64 invoiceNumber = 0;
     QString authorization;
     QString controlCode;
@@ -39,11 +39,11 @@ struct SaleVoucher {
     QString clientName;            // as stored ("S/N" for an anonymous client)
     bool clientNameTyped = false;  // the sale ticket names the client only when a name was typed
     QString clientCompany;
-    int paymentForm = 1;           // 0 free, 1 cash, 2 credit, 3 card or cheque
+    int paymentForm = 1;  // 0 free, 1 cash, 2 credit, 3 card or cheque
     QString paymentFormText;
     double total = 0;
     double cashReceived = 0;
-    double changeOrBalance = 0;    // the change, or for a credit sale the balance still owed
+    double changeOrBalance = 0;  // the change, or for a credit sale the balance still owed
     QString observation;
     QString cashier;
     QList<SaleVoucherLine> lines;

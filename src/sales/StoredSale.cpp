@@ -10,15 +10,15 @@ const QString kSale = QStringLiteral(
     "SELECT IdVenta, FechaV, NroFact, NroAut, Estado, NitCI, Cliente, TotalF, TotalE, Saldo, CodigoC, Sucursal, "
     "HoraV, FormaP, Comprobante, IdCaja, IdDosificacion, Obs, Cajero FROM Ventas WHERE IdVenta=?");
 // A line keeps its quantity and prices even when its product was deleted since.
-const QString kLines = QStringLiteral(
-    "SELECT D.Cantidad, D.IdProducto, COALESCE(P.IdCategoria, D.IdCategoria) AS IdCategoria, P.Marca, "
-    "COALESCE(P.Producto, D.Producto) AS Producto, P.Presentacion, P.UMedida, P.StockM, D.PrecioU, D.PrecioT, "
-    "P.CodigoB FROM DetalleV D LEFT JOIN Productos P ON P.IdProducto=D.IdProducto "
-    "WHERE D.IdVenta=? ORDER BY D.IdDetalleV");
+const QString kLines =
+    QStringLiteral("SELECT D.Cantidad, D.IdProducto, COALESCE(P.IdCategoria, D.IdCategoria) AS IdCategoria, P.Marca, "
+                   "COALESCE(P.Producto, D.Producto) AS Producto, P.Presentacion, P.UMedida, P.StockM, D.PrecioU, D.PrecioT, "
+                   "P.CodigoB FROM DetalleV D LEFT JOIN Productos P ON P.IdProducto=D.IdProducto "
+                   "WHERE D.IdVenta=? ORDER BY D.IdDetalleV");
 const QString kCompany = QStringLiteral("SELECT Empresa FROM Clientes WHERE NitCI=?");
 // A re-entered authorization number is read as its latest dosage.
-const QString kDosage = QStringLiteral(
-    "SELECT FLimiteE, Leyenda FROM Dosificaciones WHERE NAutorizacion=? ORDER BY IdDosificacion DESC LIMIT 1");
+const QString kDosage =
+    QStringLiteral("SELECT FLimiteE, Leyenda FROM Dosificaciones WHERE NAutorizacion=? ORDER BY IdDosificacion DESC LIMIT 1");
 
 TDataModule1& Db() { return TDataModule1::instance(); }
 
@@ -51,8 +51,8 @@ QList<StoredSaleLine> ReadLines(const QString& saleId)
 {
     QList<StoredSaleLine> lines;
     for (SqlRows r = Db().query(kLines, {saleId}); !r.atEnd(); r.next())
-        lines.append(StoredSaleLine{r.number(0), r.text(1), int(r.integer(2)), r.text(3), r.text(4), r.text(5),
-                                    r.text(6), r.number(7), r.amount(8), r.amount(9), r.text(10)});
+        lines.append(StoredSaleLine{r.number(0), r.text(1), int(r.integer(2)), r.text(3), r.text(4), r.text(5), r.text(6),
+                                    r.number(7), r.amount(8), r.amount(9), r.text(10)});
     return lines;
 }
 
@@ -90,8 +90,8 @@ SaleVoucher StoredSale::voucher() const
     v.observation = Obs;
     v.cashier = Cajero;
     for (const StoredSaleLine& line : lines)
-        v.lines.append(SaleVoucherLine{Formats::General(line.quantity), line.product, line.unit, line.unitPrice,
-                                       line.lineTotal});
+        v.lines.append(
+            SaleVoucherLine{Formats::General(line.quantity), line.product, line.unit, line.unitPrice, line.lineTotal});
     v.dosage = dosage;
     return v;
 }

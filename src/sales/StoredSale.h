@@ -13,7 +13,7 @@ struct StoredSaleLine {
     QString productId;
     int categoryId = 0;
     QString brand;
-    QString product;       // empty when the product was deleted since
+    QString product;  // empty when the product was deleted since
     QString presentation;
     QString unit;
     double minimumStock = 0;
@@ -28,8 +28,8 @@ struct StoredSale {
     QString IdVenta;
     QDate FechaV;
     qint64 NroFact = 0;
-    QString NroAut;            // "0" without invoice
-    QString Estado;            // "V" valid, "A" annulled
+    QString NroAut;  // "0" without invoice
+    QString Estado;  // "V" valid, "A" annulled
     QString NitCI;
     QString Cliente;
     double TotalF = 0;

@@ -14,10 +14,9 @@ namespace BookLines {
 
 QStringList MonthNames()
 {
-    return {QStringLiteral("ANUAL"),   QStringLiteral("ENERO"),      QStringLiteral("FEBRERO"),
-            QStringLiteral("MARZO"),   QStringLiteral("ABRIL"),      QStringLiteral("MAYO"),
-            QStringLiteral("JUNIO"),   QStringLiteral("JULIO"),      QStringLiteral("AGOSTO"),
-            QStringLiteral("SEPTIEMBRE"), QStringLiteral("OCTUBRE"), QStringLiteral("NOVIEMBRE"),
+    return {QStringLiteral("ANUAL"),    QStringLiteral("ENERO"),      QStringLiteral("FEBRERO"), QStringLiteral("MARZO"),
+            QStringLiteral("ABRIL"),    QStringLiteral("MAYO"),       QStringLiteral("JUNIO"),   QStringLiteral("JULIO"),
+            QStringLiteral("AGOSTO"),   QStringLiteral("SEPTIEMBRE"), QStringLiteral("OCTUBRE"), QStringLiteral("NOVIEMBRE"),
             QStringLiteral("DICIEMBRE")};
 }
 
@@ -97,8 +96,8 @@ QString FileLine(const QStringList& cells, int fields)
     for (int i = 0; i < fields; ++i) {
         QString cell = cells.value(i);
         for (QChar& c : cell)
-            if (c == QLatin1Char('|') || c == QLatin1Char('\r') || c == QLatin1Char('\n')
-                || c == QChar(0x2028) || c == QChar(0x2029) || c == QChar(0x0085))
+            if (c == QLatin1Char('|') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar(0x2028)
+                || c == QChar(0x2029) || c == QChar(0x0085))
                 c = QLatin1Char(' ');
         kept << cell;
     }

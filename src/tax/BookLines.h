@@ -34,12 +34,45 @@ QString FileName(BookKind kind, const BookPeriod& period, const QString& nit);
 
 // List columns of each book, in list order, and how many of them the text file takes.
 enum SalesColumn {
-    SEsp, SNro, SFecha, SNroFact, SNroAut, SEstado, SNitCI, SNombre, STotal, SIce, SExentos, SGravamen,
-    SSubTotal, SDescuentos, SNeto, SIva, SCodigoC, SSucursal, SIdVenta, SalesColumnCount
+    SEsp,
+    SNro,
+    SFecha,
+    SNroFact,
+    SNroAut,
+    SEstado,
+    SNitCI,
+    SNombre,
+    STotal,
+    SIce,
+    SExentos,
+    SGravamen,
+    SSubTotal,
+    SDescuentos,
+    SNeto,
+    SIva,
+    SCodigoC,
+    SSucursal,
+    SIdVenta,
+    SalesColumnCount
 };
 enum PurchasesColumn {
-    CEsp, CNro, CFecha, CNitCI, CProveedor, CNroFact, CNroDui, CNroAut, CTotal, CExentos, CSubTotal,
-    CDescuentos, CImpBase, CCreditoF, CCodigoC, CTipoC, PurchasesColumnCount
+    CEsp,
+    CNro,
+    CFecha,
+    CNitCI,
+    CProveedor,
+    CNroFact,
+    CNroDui,
+    CNroAut,
+    CTotal,
+    CExentos,
+    CSubTotal,
+    CDescuentos,
+    CImpBase,
+    CCreditoF,
+    CCodigoC,
+    CTipoC,
+    PurchasesColumnCount
 };
 int FileFields(BookKind kind);
 

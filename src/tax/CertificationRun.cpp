@@ -46,8 +46,7 @@ QString caseDate(const QString& text)
 // The amount ("35958,6" or "35958.6") rounded as a sale rounds it; empty when it is not a number.
 QString caseAmount(const QString& text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^[0-9]{1,%1}([.,][0-9]+)?$").arg(kMaxAmountDigits));
+    static const QRegularExpression pattern(QStringLiteral("^[0-9]{1,%1}([.,][0-9]+)?$").arg(kMaxAmountDigits));
     if (!pattern.match(text).hasMatch())
         return {};
     QString decimal = text;
@@ -88,8 +87,7 @@ QString firstDifference(const QStringList& fields, const ControlCode::ControlCod
     };
     for (const auto& value : values)
         if (value.expected != value.computed)
-            return QStringLiteral("%1 esperado %2, calculado %3")
-                .arg(QLatin1String(value.name), value.expected, value.computed);
+            return QStringLiteral("%1 esperado %2, calculado %3").arg(QLatin1String(value.name), value.expected, value.computed);
     return {};
 }
 
@@ -100,15 +98,12 @@ QString checkCase(const QStringList& fields)
     QString amount;
     if (const QString problem = malformation(fields, &date, &amount); !problem.isEmpty())
         return problem;
-    const ControlCode::ControlCodeSteps steps = ControlCode::ComputeControlCodeSteps(
-        fields[Invoice], fields[NitCi], date, amount, fields[Key], fields[Authorization]);
+    const ControlCode::ControlCodeSteps steps =
+        ControlCode::ComputeControlCodeSteps(fields[Invoice], fields[NitCi], date, amount, fields[Key], fields[Authorization]);
     return firstDifference(fields, steps);
 }
 
-bool isHeader(const QStringList& fields)
-{
-    return !isAllDigits(fields.first());
-}
+bool isHeader(const QStringList& fields) { return !isAllDigits(fields.first()); }
 
 }
 

@@ -26,7 +26,8 @@ QImage fromFile(const QString& file, QString* error)
     const QImage picture = reader.read();
     if (picture.isNull()) {
         if (error)
-            *error = QStringLiteral("No se puede abrir la imagen %1: %2").arg(QDir::toNativeSeparators(file), reader.errorString());
+            *error =
+                QStringLiteral("No se puede abrir la imagen %1: %2").arg(QDir::toNativeSeparators(file), reader.errorString());
         return {};
     }
     return picture.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -38,8 +39,8 @@ QString save(const QImage& picture)
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         return QStringLiteral("No se pudo crear la carpeta %1").arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath()));
     const QImage sized = picture.size() == QSize(kWidth, kHeight)
-        ? picture
-        : picture.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                             ? picture
+                             : picture.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!sized.save(file, "JPEG"))
         return QStringLiteral("No se pudo guardar el logo en %1").arg(QDir::toNativeSeparators(file));
     return {};

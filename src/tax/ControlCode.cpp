@@ -141,8 +141,7 @@ qint64 RoundInvoiceAmount(double amount)
     return qint64(whole) + (cents >= 50 ? 1 : 0);
 }
 
-QString ValidateControlCodeInput(const QString& invoiceNumber, const QString& nitCi,
-                                 const QString& date, const QString& amount)
+QString ValidateControlCodeInput(const QString& invoiceNumber, const QString& nitCi, const QString& date, const QString& amount)
 {
     if (QString error = numberError(invoiceNumber, QStringLiteral("El numero de factura")); !error.isEmpty())
         return error;
@@ -153,9 +152,8 @@ QString ValidateControlCodeInput(const QString& invoiceNumber, const QString& ni
     return numberError(amount, QStringLiteral("El monto"));
 }
 
-ControlCodeSteps ComputeControlCodeSteps(const QString& invoiceNumber, const QString& nitCi,
-                                         const QString& date, const QString& amount,
-                                         const QString& dosageKey, const QString& authorizationNumber)
+ControlCodeSteps ComputeControlCodeSteps(const QString& invoiceNumber, const QString& nitCi, const QString& date,
+                                         const QString& amount, const QString& dosageKey, const QString& authorizationNumber)
 {
     ControlCodeSteps steps;
     steps.error = ValidateControlCodeInput(invoiceNumber, nitCi, date, amount);
@@ -203,12 +201,10 @@ ControlCodeSteps ComputeControlCodeSteps(const QString& invoiceNumber, const QSt
     return steps;
 }
 
-QString GenerateControlCode(const QString& invoiceNumber, const QString& nitCi, const QString& date,
-                            const QString& amount, const QString& dosageKey,
-                            const QString& authorizationNumber, QString* error)
+QString GenerateControlCode(const QString& invoiceNumber, const QString& nitCi, const QString& date, const QString& amount,
+                            const QString& dosageKey, const QString& authorizationNumber, QString* error)
 {
-    const ControlCodeSteps steps =
-        ComputeControlCodeSteps(invoiceNumber, nitCi, date, amount, dosageKey, authorizationNumber);
+    const ControlCodeSteps steps = ComputeControlCodeSteps(invoiceNumber, nitCi, date, amount, dosageKey, authorizationNumber);
     if (error)
         *error = steps.error;
     return steps.code;

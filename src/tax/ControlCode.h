@@ -35,17 +35,15 @@ qint64 RoundInvoiceAmount(double amount);
 
 // Empty when invoice number, NIT/CI, date (YYYYMMDD) and amount can enter the code, else the
 // message to show. Checked before anything of a sale is stored.
-QString ValidateControlCodeInput(const QString& invoiceNumber, const QString& nitCi,
-                                 const QString& date, const QString& amount);
+QString ValidateControlCodeInput(const QString& invoiceNumber, const QString& nitCi, const QString& date,
+                                 const QString& amount);
 
 // Every step of the code; steps.error is set (and nothing else) when the inputs are refused.
-ControlCodeSteps ComputeControlCodeSteps(const QString& invoiceNumber, const QString& nitCi,
-                                         const QString& date, const QString& amount,
-                                         const QString& dosageKey, const QString& authorizationNumber);
+ControlCodeSteps ComputeControlCodeSteps(const QString& invoiceNumber, const QString& nitCi, const QString& date,
+                                         const QString& amount, const QString& dosageKey, const QString& authorizationNumber);
 
 // The control code, or an empty text when the inputs are refused (the reason goes to *error).
-QString GenerateControlCode(const QString& invoiceNumber, const QString& nitCi, const QString& date,
-                            const QString& amount, const QString& dosageKey,
-                            const QString& authorizationNumber, QString* error = nullptr);
+QString GenerateControlCode(const QString& invoiceNumber, const QString& nitCi, const QString& date, const QString& amount,
+                            const QString& dosageKey, const QString& authorizationNumber, QString* error = nullptr);
 
 }

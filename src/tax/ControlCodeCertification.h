@@ -8,8 +8,8 @@ struct ControlCodeCertification {
     QString key;
     QString invoiceNumber;
     QString nitCi;
-    QString date;   // dd/MM/yyyy
-    QString amount; // "." or "," before the decimals
+    QString date;    // dd/MM/yyyy
+    QString amount;  // "." or "," before the decimals
 
     // Exactly one of the three is set: the code; a refusal of missing data; or an error (a value
     // that is not a number or a date).

@@ -22,7 +22,7 @@ bool AllDigits(const QString& text)
 
 DosageInput Trimmed(const DosageInput& in)
 {
-    return {in.authorization.trimmed(), in.key.trimmed(), in.deadline.trimmed(), in.legend.trimmed(),
+    return {in.authorization.trimmed(), in.key.trimmed(),     in.deadline.trimmed(), in.legend.trimmed(),
             in.phone.trimmed(),         in.address.trimmed(), in.city.trimmed()};
 }
 
@@ -47,12 +47,12 @@ qint64 GreatestIssuedUnderActiveDosage()
 
 QList<Dosage> Latest()
 {
-    SqlRows rows = TDataModule1::instance().query(
-        QStringLiteral("SELECT * FROM Dosificaciones ORDER BY IdDosificacion DESC LIMIT 30"));
+    SqlRows rows =
+        TDataModule1::instance().query(QStringLiteral("SELECT * FROM Dosificaciones ORDER BY IdDosificacion DESC LIMIT 30"));
     QList<Dosage> list;
     for (rows.first(); !rows.atEnd(); rows.next())
-        list << Dosage{int(rows.integer(0)), rows.date(1),  rows.text(2),  rows.text(3),  rows.date(4),
-                       rows.text(5),         rows.text(6),  rows.text(7),  rows.text(8),  rows.text(9),
+        list << Dosage{int(rows.integer(0)), rows.date(1),  rows.text(2),         rows.text(3), rows.date(4),
+                       rows.text(5),         rows.text(6),  rows.text(7),         rows.text(8), rows.text(9),
                        rows.text(10),        rows.text(11), rows.integer(12) == 1};
     return list;
 }
@@ -65,13 +65,13 @@ QString Check(const DosageInput& typed, bool* error)
             *error = isError;
         return text;
     };
-    if (in.address.isEmpty() || in.city.isEmpty() || in.authorization.isEmpty() || in.key.isEmpty()
-        || in.deadline.isEmpty() || in.legend.isEmpty())
+    if (in.address.isEmpty() || in.city.isEmpty() || in.authorization.isEmpty() || in.key.isEmpty() || in.deadline.isEmpty()
+        || in.legend.isEmpty())
         return refuse(kMissing, false);
     if (!AllDigits(in.authorization))
-        return refuse(QStringLiteral("'%1' no es un Numero de Autorizacion valido: solo puede tener digitos")
-                          .arg(in.authorization),
-                      true);
+        return refuse(
+            QStringLiteral("'%1' no es un Numero de Autorizacion valido: solo puede tener digitos").arg(in.authorization),
+            true);
     if (!Formats::ParseDate(in.deadline).isValid())
         return refuse(QStringLiteral("'%1' no es una fecha valida (DD/MM/AAAA)").arg(in.deadline), true);
     return refuse({}, false);

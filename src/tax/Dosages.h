@@ -10,14 +10,14 @@ namespace Dosages {
 
 struct Dosage {
     int id = 0;
-    QDate registered;        // FechaR
-    QString authorization;   // NAutorizacion
-    QString key;             // Dosificacion
-    QDate deadline;          // FLimiteE
-    QString legend;          // Leyenda
+    QDate registered;       // FechaR
+    QString authorization;  // NAutorizacion
+    QString key;            // Dosificacion
+    QDate deadline;         // FLimiteE
+    QString legend;         // Leyenda
     QString branchPhone, branchAddress, branchCity;
     QString headPhone, headAddress, headCity;
-    bool active = false;     // Estado 1
+    bool active = false;  // Estado 1
 };
 
 // What the dosage tab holds, as typed. Phone, address and city are the branch's at a branch and
@@ -25,7 +25,7 @@ struct Dosage {
 struct DosageInput {
     QString authorization;
     QString key;
-    QString deadline; // dd/MM/yyyy
+    QString deadline;  // dd/MM/yyyy
     QString legend;
     QString phone;
     QString address;

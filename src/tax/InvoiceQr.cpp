@@ -14,13 +14,20 @@ constexpr int kQuietZoneModules = 4;
 }
 
 QString BuildInvoiceQrText(const QString& issuerNit, qint64 invoiceNumber, const QString& authorizationNumber,
-                           const QDate& date, double total, const QString& controlCode,
-                           const QString& buyerNitCi)
+                           const QDate& date, double total, const QString& controlCode, const QString& buyerNitCi)
 {
     const QString amount = Formats::Money(total);
-    const QStringList fields = {issuerNit,  QString::number(invoiceNumber), authorizationNumber,
-                                Formats::Date(date), amount, amount, controlCode, buyerNitCi,
-                                QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+    const QStringList fields = {issuerNit,
+                                QString::number(invoiceNumber),
+                                authorizationNumber,
+                                Formats::Date(date),
+                                amount,
+                                amount,
+                                controlCode,
+                                buyerNitCi,
+                                QStringLiteral("0"),
+                                QStringLiteral("0"),
+                                QStringLiteral("0"),
                                 QStringLiteral("0")};
     return fields.join(QLatin1Char('|'));
 }

@@ -9,8 +9,7 @@
 // authorization number, date DD/MM/YYYY, the total twice ("0.00"), control code, buyer NIT/CI and
 // the four zero amounts of the tail "|0|0|0|0".
 QString BuildInvoiceQrText(const QString& issuerNit, qint64 invoiceNumber, const QString& authorizationNumber,
-                           const QDate& date, double total, const QString& controlCode,
-                           const QString& buyerNitCi);
+                           const QDate& date, double total, const QString& controlCode, const QString& buyerNitCi);
 
 // The symbol of the text (error correction M, versions chosen by the encoder) with its quiet zone
 // of four modules, stretched over a 200 x 200 picture, black on white with hard module edges.

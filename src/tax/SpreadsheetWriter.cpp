@@ -98,8 +98,7 @@ QString SpreadsheetWriter::save(const QString& path, const std::function<void(in
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
     FormatCache formats(book);
     for (const Column& c : m_columns)
-        worksheet_set_column(sheet, lxw_col_t(c.first), lxw_col_t(c.last), c.width,
-                             formats.get(c.style, NumberFormat::None));
+        worksheet_set_column(sheet, lxw_col_t(c.first), lxw_col_t(c.last), c.width, formats.get(c.style, NumberFormat::None));
     const int total = int(m_cells.size());
     for (int i = 0; i < total; ++i) {
         const Cell& c = m_cells.at(i);
@@ -108,11 +107,14 @@ QString SpreadsheetWriter::save(const QString& path, const std::function<void(in
         switch (c.kind) {
         case Kind::Blank: worksheet_write_blank(sheet, row, column, formats.get(c.style, NumberFormat::None)); break;
         case Kind::Text:
-            worksheet_write_string(sheet, row, column, c.text.toUtf8().constData(),
-                                   formats.get(c.style, NumberFormat::None));
+            worksheet_write_string(sheet, row, column, c.text.toUtf8().constData(), formats.get(c.style, NumberFormat::None));
             break;
-        case Kind::Number: worksheet_write_number(sheet, row, column, c.number, formats.get(c.style, NumberFormat::None)); break;
-        case Kind::Money: worksheet_write_number(sheet, row, column, c.number, formats.get(c.style, NumberFormat::Money)); break;
+        case Kind::Number:
+            worksheet_write_number(sheet, row, column, c.number, formats.get(c.style, NumberFormat::None));
+            break;
+        case Kind::Money:
+            worksheet_write_number(sheet, row, column, c.number, formats.get(c.style, NumberFormat::Money));
+            break;
         case Kind::Date: {
             lxw_datetime when{c.date.year(), uint8_t(c.date.month()), uint8_t(c.date.day()), 0, 0, 0};
             worksheet_write_datetime(sheet, row, column, &when, formats.get(c.style, NumberFormat::Date));

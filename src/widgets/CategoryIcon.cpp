@@ -12,7 +12,7 @@ QPixmap Make(const QByteArray& storedIcon, int category, const QString& name, in
         return QPixmap::fromImage(icon.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     static const QColor colours[] = {{46, 125, 50}, {30, 90, 150}, {0, 131, 143}, {106, 27, 154},
-                                     {198, 40, 40}, {239, 108, 0}, {93, 64, 55}, {69, 90, 100}};
+                                     {198, 40, 40}, {239, 108, 0}, {93, 64, 55},  {69, 90, 100}};
     QPixmap picture(size, size);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);

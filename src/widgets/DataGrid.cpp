@@ -174,10 +174,7 @@ int DataGrid::addColumn(const QString& title, ColumnType type, int width, bool h
     return column;
 }
 
-DataGrid::ColumnType DataGrid::columnType(int column) const
-{
-    return m_types.value(column, ColumnType::Text);
-}
+DataGrid::ColumnType DataGrid::columnType(int column) const { return m_types.value(column, ColumnType::Text); }
 
 void DataGrid::setColumnFooter(int column, Footer footer)
 {
@@ -204,8 +201,7 @@ void DataGrid::setColumnEditable(int column)
     if (column < 0 || column >= m_editable.size())
         return;
     m_editable[column] = true;
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                    | QAbstractItemView::AnyKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     for (int row = 0; row < rowCount(); ++row)
         if (QTableWidgetItem* item = itemAt(column, row))
             item->setFlags(item->flags() | Qt::ItemIsEditable);
@@ -323,10 +319,7 @@ bool DataGrid::inRange(int column, int row) const
     return row >= 0 && row < rowCount() && column >= 0 && column < columnCount();
 }
 
-QTableWidgetItem* DataGrid::itemAt(int column, int row) const
-{
-    return inRange(column, row) ? item(row, column) : nullptr;
-}
+QTableWidgetItem* DataGrid::itemAt(int column, int row) const { return inRange(column, row) ? item(row, column) : nullptr; }
 
 QString DataGrid::cell(int column, int row) const
 {

@@ -32,8 +32,7 @@ public:
     ~DataGrid() override;
 
     // Appends a column and answers its index.
-    int addColumn(const QString& title, ColumnType type = ColumnType::Text, int width = 80,
-                  bool hidden = false);
+    int addColumn(const QString& title, ColumnType type = ColumnType::Text, int width = 80, bool hidden = false);
     ColumnType columnType(int column) const;
     void setColumnFooter(int column, Footer footer);
     // The picture every cell of an image column shows unless given its own.

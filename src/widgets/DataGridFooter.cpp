@@ -28,8 +28,7 @@ void DataGridFooter::paintEvent(QPaintEvent*)
         const QString text = m_grid->footerText(column);
         if (text.isEmpty())
             continue;
-        const QRect cell(header->sectionViewportPosition(column) + 3, 1, header->sectionSize(column) - 6,
-                         height() - 1);
+        const QRect cell(header->sectionViewportPosition(column) + 3, 1, header->sectionSize(column) - 6, height() - 1);
         painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, text);
     }
 }

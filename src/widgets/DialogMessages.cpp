@@ -14,9 +14,8 @@ void DialogMessages::information(const QString& text)
 
 bool DialogMessages::question(const QString& title, const QString& text)
 {
-    return QMessageBox::question(QApplication::activeWindow(), title, text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    return QMessageBox::question(QApplication::activeWindow(), title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 void DialogMessages::error(const QString& text)

@@ -19,7 +19,8 @@ QString objectText(const QObject* object)
 }
 
 GuardedApplication::GuardedApplication(int& argc, char** argv, ErrorLog log)
-    : QApplication(argc, argv), m_log(std::move(log))
+    : QApplication(argc, argv)
+    , m_log(std::move(log))
 {
 }
 
@@ -57,7 +58,7 @@ QString GuardedApplication::messageFor(const QString& detail, const QString& log
     QString text = QStringLiteral("Ocurrió un error inesperado y la operación en curso no se completó. "
                                   "Los datos quedan como estaban antes de ella y puede seguir trabajando.\n\n"
                                   "Detalle para el soporte técnico: ")
-        + detail + QStringLiteral("\n\n");
+                   + detail + QStringLiteral("\n\n");
     text += logged ? QStringLiteral("El error quedó anotado en ") + logPath
                    : QStringLiteral("No se pudo anotar el error en ") + logPath;
     return text;
@@ -82,6 +83,6 @@ void GuardedApplication::rollBackTo(int depth)
         const int before = db.transactionDepth();
         db.rollback();
         if (db.transactionDepth() == before)
-            break; // the connection is closed: nothing of the transaction was kept
+            break;  // the connection is closed: nothing of the transaction was kept
     }
 }

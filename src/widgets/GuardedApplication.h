@@ -25,5 +25,5 @@ private:
     static void rollBackTo(int depth);
 
     ErrorLog m_log;
-    bool m_telling = false; // a box is up: a fault while it shows is logged only
+    bool m_telling = false;  // a box is up: a fault while it shows is logged only
 };

@@ -25,18 +25,18 @@ QChar Upper(QChar c)
 {
     if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
         return c.toUpper();
-    return c == QChar(0x00F1) ? QChar(0x00D1) : c; // ñ -> Ñ
+    return c == QChar(0x00F1) ? QChar(0x00D1) : c;  // ñ -> Ñ
 }
 
 bool IsPlainLetter(QChar c)
 {
-    return IsDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QChar(0x00D1)
-        || c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('.');
+    return IsDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QChar(0x00D1) || c == QLatin1Char(' ')
+           || c == QLatin1Char('-') || c == QLatin1Char('.');
 }
 
 struct Rule {
     Mode mode;
-    QString others; // the characters DigitsAnd lets through besides digits
+    QString others;  // the characters DigitsAnd lets through besides digits
 
     // The text a field of this rule keeps from `text`.
     QString clean(const QString& text) const

@@ -4,15 +4,13 @@
 #include <QInputDialog>
 #include <QLineEdit>
 
-QString QtFileDialogs::openFile(QWidget* parent, const QString& caption, const QString& startFolder,
-                                const QString& filter)
+QString QtFileDialogs::openFile(QWidget* parent, const QString& caption, const QString& startFolder, const QString& filter)
 {
     // The dialog only returns files that exist.
     return QFileDialog::getOpenFileName(parent, caption, startFolder, filter);
 }
 
-QString QtFileDialogs::saveFile(QWidget* parent, const QString& caption, const QString& startPath,
-                                const QString& filter)
+QString QtFileDialogs::saveFile(QWidget* parent, const QString& caption, const QString& startPath, const QString& filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, startPath, filter);
 }

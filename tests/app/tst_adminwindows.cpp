@@ -154,7 +154,7 @@ private slots:
         QWidget* cash = main.child(WindowClass::Cash);
         QVERIFY(cash);
         QCOMPARE(cash->windowTitle(), QStringLiteral("Abrir CAJA"));
-        QTRY_VERIFY(!main.child(WindowClass::Dosages)); // "Abrir Caja" closes the others
+        QTRY_VERIFY(!main.child(WindowClass::Dosages));  // "Abrir Caja" closes the others
         QVERIFY(!main.window.loginWindow()->isVisible());
         Drive::click(*cash, "BAbrirC");
         QCOMPARE(shop.messages.infos.last(), QStringLiteral("La CAJA se abrio correctamente"));

@@ -36,7 +36,10 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QStringList copiesIn(const QString& folder) { return QDir(folder).entryList({QStringLiteral("*.sqlite")}, QDir::Files, QDir::Name); }
+QStringList copiesIn(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.sqlite")}, QDir::Files, QDir::Name);
+}
 
 // `count` copies of the database `source` in `folder`, named from session `firstSession` on and
 // written (by their time stamps) a day apart from `firstWritten` on.
@@ -172,11 +175,16 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing folder") << "dbzelto.sqlite" << "no-existe" << 1 << "no existe";
-        QTest::newRow("missing database") << "otra.sqlite" << "." << 3 << "No se encuentra el archivo";
-        QTest::newRow("not a shop database") << "nota.txt" << "." << 3 << "no es una base de datos del sistema";
-        QTest::newRow("server shop") << "postgresql://caja@servidor/tienda" << "." << 1 << "servidor";
-        QTest::newRow("folder left out") << "dbzelto.sqlite" << "" << 2 << "Uso:";
+        QTest::newRow("missing folder") << "dbzelto.sqlite"
+                                        << "no-existe" << 1 << "no existe";
+        QTest::newRow("missing database") << "otra.sqlite"
+                                          << "." << 3 << "No se encuentra el archivo";
+        QTest::newRow("not a shop database") << "nota.txt"
+                                             << "." << 3 << "no es una base de datos del sistema";
+        QTest::newRow("server shop") << "postgresql://caja@servidor/tienda"
+                                     << "." << 1 << "servidor";
+        QTest::newRow("folder left out") << "dbzelto.sqlite"
+                                         << "" << 2 << "Uso:";
     }
     void backupRefusals()
     {
@@ -240,11 +248,21 @@ private slots:
         QTest::addColumn<QString>("copy");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("message");
-        QTest::newRow("existing target") << "buena" << "dbzelto.sqlite" << "ya existe y no se sobrescribe";
-        QTest::newRow("corrupt copy") << "danada" << "nueva.sqlite" << "no es una copia valida";
-        QTest::newRow("not a database") << "texto" << "nueva.sqlite" << "no es una copia valida";
-        QTest::newRow("missing copy") << "ninguna" << "nueva.sqlite" << "no se encuentra el archivo";
-        QTest::newRow("missing target folder") << "buena" << "no-existe/nueva.sqlite" << "no existe la carpeta";
+        QTest::newRow("existing target") << "buena"
+                                         << "dbzelto.sqlite"
+                                         << "ya existe y no se sobrescribe";
+        QTest::newRow("corrupt copy") << "danada"
+                                      << "nueva.sqlite"
+                                      << "no es una copia valida";
+        QTest::newRow("not a database") << "texto"
+                                        << "nueva.sqlite"
+                                        << "no es una copia valida";
+        QTest::newRow("missing copy") << "ninguna"
+                                      << "nueva.sqlite"
+                                      << "no se encuentra el archivo";
+        QTest::newRow("missing target folder") << "buena"
+                                               << "no-existe/nueva.sqlite"
+                                               << "no existe la carpeta";
     }
     void restoreRefusals()
     {

@@ -62,7 +62,8 @@ bool onFile(const QString& path, const QString& sql)
 }
 
 const QFile::Permissions kReadOnlyFile = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-const QFile::Permissions kReadOnlyFolder = kReadOnlyFile | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+const QFile::Permissions kReadOnlyFolder =
+    kReadOnlyFile | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
 
 }
 
@@ -123,7 +124,8 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QStringLiteral("Estado de salida");
         QTest::newRow("short help") << QStringList{QStringLiteral("-h")} << QStringLiteral("--import-products");
-        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << QStringLiteral("cvi-zelto " CVI_PROGRAM_VERSION);
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")}
+                                 << QStringLiteral("cvi-zelto " CVI_PROGRAM_VERSION);
     }
     void answers()
     {
@@ -141,9 +143,9 @@ private slots:
     {
         QTemporaryDir folder;
         const Run run = runProgram({QStringLiteral("--help")}, folder.path());
-        for (const char* option : {"--create-database", "--demo", "--days", "--nit", "--name", "--simulate", "--sales-per-day",
-                                   "--from", "--seed", "--check", "--certify", "--migrate", "--backup", "--restore",
-                                   "--import-products", "--version", "PGPASSWORD"})
+        for (const char* option : {"--create-database", "--demo", "--days", "--nit", "--name", "--simulate",
+                                   "--sales-per-day", "--from", "--seed", "--check", "--certify", "--migrate", "--backup",
+                                   "--restore", "--import-products", "--version", "PGPASSWORD"})
             QVERIFY2(run.out.contains(QLatin1String(option)), option);
     }
 

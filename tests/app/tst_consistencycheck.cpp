@@ -50,8 +50,7 @@ struct TradedShop {
 QByteArray digest(const QString& path)
 {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-                                       : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : QByteArray();
 }
 
 }
@@ -83,8 +82,7 @@ private slots:
             << QStringList{"DELETE FROM DetalleEI WHERE IdEntrega='{delivery}'"} << "Entrega sin lineas"
             << "{delivery}";
         QTest::newRow("a total that differs from its lines")
-            << QStringList{"UPDATE Ventas SET TotalF=TotalF+1, TotalE=TotalE+1 WHERE IdVenta='{sale}'"}
-            << "Total de venta"
+            << QStringList{"UPDATE Ventas SET TotalF=TotalF+1, TotalE=TotalE+1 WHERE IdVenta='{sale}'"} << "Total de venta"
             << "{sale}";
         QTest::newRow("a line left valid in an annulled sale")
             << QStringList{"UPDATE DetalleV SET Estado='A' WHERE IdDetalleV=(SELECT MIN(IdDetalleV) FROM DetalleV "
@@ -99,9 +97,8 @@ private slots:
                            "FechaV FROM Ventas WHERE IdVenta='{credit}'"}
             << "Deuda de venta"
             << "{credit}";
-        QTest::newRow("a sale counter behind its keys")
-            << QStringList{"UPDATE Codigos SET IdVenta=IdVenta-1"} << "Contador"
-            << "Codigos.IdVenta";
+        QTest::newRow("a sale counter behind its keys") << QStringList{"UPDATE Codigos SET IdVenta=IdVenta-1"} << "Contador"
+                                                        << "Codigos.IdVenta";
         QTest::newRow("a session counter behind its keys") << QStringList{"UPDATE Codigos SET IdCaja=1"} << "Contador"
                                                            << "Codigos.IdCaja";
         QTest::newRow("an invoice counter behind its invoices")

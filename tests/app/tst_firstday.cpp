@@ -138,16 +138,17 @@ void TstFirstDay::leavingWithoutOwnPasswordKeepsTheShopClosed()
 void TstFirstDay::loginShowsTheShippedPasswordOfANewShop()
 {
     ShopFixture shop(true, ShopFixture::Place::File);
-    const QString hint = QStringLiteral("Primera vez en esta tienda: usuario admin, clave admin (luego elegirá una clave propia)");
+    const QString hint =
+        QStringLiteral("Primera vez en esta tienda: usuario admin, clave admin (luego elegirá una clave propia)");
     TFIniciarS login;
     SessionState::current().LoginMode = TFIniciarS::LoginModeLogin;
     login.show();
     auto* server = Drive::control<QLineEdit>(login, "edtServer");
     auto* label = Drive::control<QLabel>(login, "LPista");
 
-    server->setText(shop.databasePath()); // a shop in use: its administrator has his own password
+    server->setText(shop.databasePath());  // a shop in use: its administrator has his own password
     QVERIFY(!label->isVisible());
-    shop.keepShippedPassword(); // as the demo shop comes
+    shop.keepShippedPassword();  // as the demo shop comes
     server->setText(QString());
     server->setText(shop.databasePath());
     QVERIFY(label->isVisible());
@@ -212,7 +213,7 @@ void TstFirstDay::assistantUntilTheFirstInvoice()
     next(*wizard);
 
     QCOMPARE(wizard->currentId(), int(TFAsistente::PasswordPage));
-    next(*wizard); // his own password was chosen at the login
+    next(*wizard);  // his own password was chosen at the login
 
     QCOMPARE(wizard->currentId(), int(TFAsistente::UsersPage));
     Drive::type(*wizard, "ELogin", QStringLiteral("maria"));
@@ -291,7 +292,7 @@ void TstFirstDay::assistantLeftHalfwayKeepsWhatWasSaved()
     Drive::type(*wizard, "ECiudadM", QStringLiteral("ORURO"));
     next(*wizard);
     QCOMPARE(wizard->currentId(), int(TFAsistente::InvoicingPage));
-    press(*wizard, QWizard::CancelButton); // "Dejar para después"
+    press(*wizard, QWizard::CancelButton);  // "Dejar para después"
     QTRY_VERIFY(!openChild(window, WindowClass::Setup));
     QCOMPARE(SessionState::current().HeadOfficeCity, QStringLiteral("ORURO"));
     QCOMPARE(shop.db().query(QStringLiteral("SELECT CiudadM FROM DatosC")).text(0), QStringLiteral("ORURO"));

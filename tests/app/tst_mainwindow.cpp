@@ -32,8 +32,7 @@ namespace {
 // A child window that holds unsaved work or not.
 class HeldWork : public QWidget, public UnsavedWork {
 public:
-    explicit HeldWork(bool held)
-        : m_held(held)
+    explicit HeldWork(bool held) : m_held(held)
     {
         setObjectName(QStringLiteral("HeldWork"));
         setWindowTitle(QStringLiteral("Registrar Ventas"));
@@ -47,8 +46,7 @@ private:
 
 // The main window over a fresh shop; the automatic login is left to the tests that want it.
 struct MainWindow {
-    explicit MainWindow(ShopFixture& shop)
-        : shop(shop)
+    explicit MainWindow(ShopFixture& shop) : shop(shop)
     {
         window.loginTimer()->stop();
         SessionState::current().AppFolder = shop.folder();
@@ -101,12 +99,18 @@ struct MainWindow {
 int modeOf(const QString& name)
 {
     const SessionState& s = SessionState::current();
-    if (name == QLatin1String("WindowMode")) return s.WindowMode;
-    if (name == QLatin1String("PurchaseMode")) return s.PurchaseMode;
-    if (name == QLatin1String("MasterMode")) return s.MasterMode;
-    if (name == QLatin1String("CashMode")) return s.CashMode;
-    if (name == QLatin1String("DataMode")) return s.DataMode;
-    if (name == QLatin1String("AdminMode")) return s.AdminMode;
+    if (name == QLatin1String("WindowMode"))
+        return s.WindowMode;
+    if (name == QLatin1String("PurchaseMode"))
+        return s.PurchaseMode;
+    if (name == QLatin1String("MasterMode"))
+        return s.MasterMode;
+    if (name == QLatin1String("CashMode"))
+        return s.CashMode;
+    if (name == QLatin1String("DataMode"))
+        return s.DataMode;
+    if (name == QLatin1String("AdminMode"))
+        return s.AdminMode;
     return -1;
 }
 
@@ -141,7 +145,7 @@ private slots:
 
     void rightsEnableTheirCommands_data()
     {
-        QTest::addColumn<QStringList>("rights"); // M1..M5
+        QTest::addColumn<QStringList>("rights");  // M1..M5
         QTest::addColumn<QStringList>("enabled");
         QTest::newRow("one then nineteen zeros") << QStringList{"10000000000000000000", "", "", "", ""} << QStringList{"V1"};
         QTest::newRow("short string") << QStringList{"01", "1", "", "", ""} << QStringList{"V2", "C1"};
@@ -149,7 +153,8 @@ private slots:
         QTest::newRow("cash position 5 is no command") << QStringList{"", "", "", "00001", ""} << QStringList{};
         QTest::newRow("last positions") << QStringList{"000000001", "00000000001", "000001", "001", "00000001"}
                                         << QStringList{"V9", "C11", "H6", "J3", "S8"};
-        QTest::newRow("everything") << QStringList{"11111111111111111111", "11111111111111111111", "111111", "11111", "11111111"}
+        QTest::newRow("everything") << QStringList{"11111111111111111111", "11111111111111111111", "111111", "11111",
+                                                   "11111111"}
                                     << PermissionTable::commands();
     }
     void rightsEnableTheirCommands()
@@ -219,11 +224,12 @@ private slots:
         QTest::addColumn<int>("daysLeft");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("opens");
-        const QString expired = QStringLiteral("La Fecha Limite de Facturacion ha Vencido el %1 por tanto no puede seguir Facturando");
+        const QString expired =
+            QStringLiteral("La Fecha Limite de Facturacion ha Vencido el %1 por tanto no puede seguir Facturando");
         const QString warning = QStringLiteral("La Fecha Limite de Facturacion Vence en %1 Dia(s) [%2]");
         QTest::newRow("cash closed") << 0 << "S" << 1 << true << 100 << QStringList{"La CAJA no esta Abierta"} << false;
-        QTest::newRow("store closed before invoicing") << 1 << "N" << 0 << false << 100
-                                                       << QStringList{"Almacen cerrado ya no puede seguir vendiendo"} << false;
+        QTest::newRow("store closed before invoicing")
+            << 1 << "N" << 0 << false << 100 << QStringList{"Almacen cerrado ya no puede seguir vendiendo"} << false;
         QTest::newRow("invoicing off, no dosage") << 1 << "S" << 0 << false << -30 << QStringList{} << true;
         QTest::newRow("no dosage") << 1 << "S" << 1 << false << 100
                                    << QStringList{"No existe Dosificación de Facturas, antes Dosifique para poder Facturar..."}
@@ -233,7 +239,8 @@ private slots:
         QTest::newRow("deadline today") << 1 << "S" << 1 << true << 0
                                         << QStringList{warning.arg(0).arg("09/12/2026"), expired.arg("09/12/2026")} << false;
         QTest::newRow("deadline passed") << 1 << "S" << 1 << true << -3
-                                         << QStringList{warning.arg(-3).arg("06/12/2026"), expired.arg("06/12/2026")} << false;
+                                         << QStringList{warning.arg(-3).arg("06/12/2026"), expired.arg("06/12/2026")}
+                                         << false;
     }
     void salesGate()
     {
@@ -303,10 +310,14 @@ private slots:
         MainWindow main(shop);
         main.login();
         bool gateAsked = false;
-        main.window.dispatcher()->addRoute(QStringLiteral("X1"),
-                                           CommandRoute{QStringLiteral("TFSinVentana"), Placement::Fresh, 10,
-                                                        &SessionState::WindowMode, 3, CloseAll::Never,
-                                                        [&gateAsked] { return gateAsked = true; }, {}});
+        main.window.dispatcher()->addRoute(QStringLiteral("X1"), CommandRoute{QStringLiteral("TFSinVentana"),
+                                                                              Placement::Fresh,
+                                                                              10,
+                                                                              &SessionState::WindowMode,
+                                                                              3,
+                                                                              CloseAll::Never,
+                                                                              [&gateAsked] { return gateAsked = true; },
+                                                                              {}});
         QVERIFY(!main.window.dispatcher()->isWired(QStringLiteral("X1")));
         main.window.dispatcher()->run(QStringLiteral("X1"));
         QVERIFY(!gateAsked);
@@ -343,16 +354,17 @@ private slots:
 
         SessionState::current().CashMode = 7;
         main.window.command(QStringLiteral("J1"))->trigger();
-        const QStringList expected = address.isEmpty()
-            ? QStringList{QStringLiteral("Complete los Datos del Contribuyente (Ciudad, Actividad Economica y Direccion) "
-                                         "antes de abrir la Caja")}
-            : QStringList{};
+        const QStringList expected =
+            address.isEmpty()
+                ? QStringList{QStringLiteral("Complete los Datos del Contribuyente (Ciudad, Actividad Economica y Direccion) "
+                                             "antes de abrir la Caja")}
+                : QStringList{};
         QCOMPARE(shop.messages.infos, expected);
         QCOMPARE(main.openCount(WindowClass::Cash), opened == WindowClass::Cash ? 1 : 0);
         QCOMPARE(main.openCount(WindowClass::Dosages), opened == WindowClass::Dosages ? 1 : 0);
         if (opened == WindowClass::Cash) {
             QCOMPARE(SessionState::current().CashMode, 0);
-            QCOMPARE(main.openCount(WindowClass::Products), 0); // closed first
+            QCOMPARE(main.openCount(WindowClass::Products), 0);  // closed first
         }
         if (opened == WindowClass::Dosages)
             QCOMPARE(SessionState::current().DataMode, 2);
@@ -411,9 +423,10 @@ private slots:
         QStringList lastFirst;
         for (QMdiSubWindow* sub : main.window.mdiArea()->subWindowList(QMdiArea::CreationOrder)) {
             lastFirst.prepend(sub->widget()->objectName());
-            connect(sub->widget(), &QObject::destroyed, this, [&closed, name = sub->widget()->objectName()] { closed << name; });
+            connect(sub->widget(), &QObject::destroyed, this,
+                    [&closed, name = sub->widget()->objectName()] { closed << name; });
         }
-        QCOMPARE(lastFirst, (QStringList{WindowClass::Debts, WindowClass::Products})); // the debts window was renewed
+        QCOMPARE(lastFirst, (QStringList{WindowClass::Debts, WindowClass::Products}));  // the debts window was renewed
         d->run(QStringLiteral("S5"));
         QTRY_COMPARE(closed, lastFirst);
         QCOMPARE(main.window.mdiArea()->subWindowList().size(), 1);
@@ -490,11 +503,16 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("bar");
-        QTest::newRow("operations") << "VR4" << "ToolB1";
-        QTest::newRow("reports") << "VR5" << "ToolB2";
-        QTest::newRow("utilities") << "VR6" << "ToolB3";
-        QTest::newRow("status") << "VR7" << "SBar1";
-        QTest::newRow("control") << "VR8" << "ControlBar";
+        QTest::newRow("operations") << "VR4"
+                                    << "ToolB1";
+        QTest::newRow("reports") << "VR5"
+                                 << "ToolB2";
+        QTest::newRow("utilities") << "VR6"
+                                   << "ToolB3";
+        QTest::newRow("status") << "VR7"
+                                << "SBar1";
+        QTest::newRow("control") << "VR8"
+                                 << "ControlBar";
     }
     void viewTogglesBars()
     {
@@ -538,9 +556,9 @@ private slots:
 
         field->setText(QStringLiteral("PIL"));
         field->selectAll();
-        main.window.command(QStringLiteral("E2"))->trigger(); // Copiar from the menu
+        main.window.command(QStringLiteral("E2"))->trigger();  // Copiar from the menu
         field->clear();
-        main.window.command(QStringLiteral("E3"))->trigger(); // Pegar
+        main.window.command(QStringLiteral("E3"))->trigger();  // Pegar
         QCOMPARE(field->text(), QStringLiteral("PIL"));
 
         main.window.mdiArea()->setFocus();

@@ -51,11 +51,26 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("panel");
         QTest::addColumn<int>("top");
-        QTest::newRow("S1 Gestionar Almacen") << "S1" << "FProductosC" << "Gestionar Almacen" << "TSProductos" << 20;
-        QTest::newRow("V7 Gestionar Clientes") << "V7" << "FProveedores" << "Clientes" << "PClientes" << 10;
-        QTest::newRow("V8 Comprobantes") << "V8" << "FProveedores" << "Comprobantes de Venta" << "PComprobanteV" << 10;
-        QTest::newRow("C10 Gestionar Proveedores") << "C10" << "FProveedores" << "Proveedores" << "PProveedores" << 10;
-        QTest::newRow("C11 Comprobantes") << "C11" << "FProveedores" << "Comprobantes de Compra" << "PComprobanteC" << 10;
+        QTest::newRow("S1 Gestionar Almacen") << "S1"
+                                              << "FProductosC"
+                                              << "Gestionar Almacen"
+                                              << "TSProductos" << 20;
+        QTest::newRow("V7 Gestionar Clientes") << "V7"
+                                               << "FProveedores"
+                                               << "Clientes"
+                                               << "PClientes" << 10;
+        QTest::newRow("V8 Comprobantes") << "V8"
+                                         << "FProveedores"
+                                         << "Comprobantes de Venta"
+                                         << "PComprobanteV" << 10;
+        QTest::newRow("C10 Gestionar Proveedores") << "C10"
+                                                   << "FProveedores"
+                                                   << "Proveedores"
+                                                   << "PProveedores" << 10;
+        QTest::newRow("C11 Comprobantes") << "C11"
+                                          << "FProveedores"
+                                          << "Comprobantes de Compra"
+                                          << "PComprobanteC" << 10;
     }
     void commandsOpenTheirPanels()
     {

@@ -156,9 +156,12 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM Usuario WHERE Login='ADMIN'")), 1);
         const QString key = AllocateKey(SaleCounter, [&](const QString& k) {
             TDataModule1::instance().execute(
-                QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, IdCaja) VALUES(?, '2026-12-09', (SELECT MAX(IdCaja) FROM Caja))"), {k});
+                QStringLiteral(
+                    "INSERT INTO Ventas(IdVenta, FechaV, IdCaja) VALUES(?, '2026-12-09', (SELECT MAX(IdCaja) FROM Caja))"),
+                {k});
             TDataModule1::instance().execute(
-                QStringLiteral("INSERT INTO DetalleV(Cantidad, IdProducto, PrecioU, PrecioT, IdVenta, IdCategoria) VALUES(1, 'P000000001', 1, 1, ?, 1)"),
+                QStringLiteral(
+                    "INSERT INTO DetalleV(Cantidad, IdProducto, PrecioU, PrecioT, IdVenta, IdCategoria) VALUES(1, 'P000000001', 1, 1, ?, 1)"),
                 {k});
         });
         QCOMPARE(key, QStringLiteral("V000000010"));
@@ -237,7 +240,8 @@ private slots:
             // tables before them were filled.
             QCOMPARE(file.db().open(source), QString());
             file.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha) VALUES('C000000001', '2026-12-09')"));
-            file.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, IdCaja) VALUES('V000000001', '0000-01-01', 'C000000001')"));
+            file.db().execute(QStringLiteral(
+                "INSERT INTO Ventas(IdVenta, FechaV, IdCaja) VALUES('V000000001', '0000-01-01', 'C000000001')"));
             file.db().close();
         } else if (case_ == QLatin1String("newer")) {
             QCOMPARE(file.db().open(source), QString());
@@ -269,7 +273,8 @@ private slots:
                                       "ORDER BY table_name"));
                 while (q.next())
                     seen << q.value(0).toString();
-                if (seen.contains(QStringLiteral("ventas")) && q.exec(QStringLiteral("SELECT COUNT(*) FROM Ventas")) && q.next())
+                if (seen.contains(QStringLiteral("ventas")) && q.exec(QStringLiteral("SELECT COUNT(*) FROM Ventas"))
+                    && q.next())
                     seen << q.value(0).toString();
             }
             EngineConnection::remove(name);

@@ -18,14 +18,22 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("V6") << "V6" << "Libro de Ventas";
-        QTest::newRow("C9") << "C9" << "Libro de Compras";
-        QTest::newRow("V4") << "V4" << "Reporte de Ventas";
-        QTest::newRow("V5") << "V5" << "Reporte de Deudores";
-        QTest::newRow("S3") << "S3" << "Reporte Entrega de Insumos";
-        QTest::newRow("C5") << "C5" << "Consulta Compra de Productos a la Venta";
-        QTest::newRow("C6") << "C6" << "Consulta Compra de Insumos (Materia Prima)";
-        QTest::newRow("C7") << "C7" << "Consulta Compra de Servicios";
+        QTest::newRow("V6") << "V6"
+                            << "Libro de Ventas";
+        QTest::newRow("C9") << "C9"
+                            << "Libro de Compras";
+        QTest::newRow("V4") << "V4"
+                            << "Reporte de Ventas";
+        QTest::newRow("V5") << "V5"
+                            << "Reporte de Deudores";
+        QTest::newRow("S3") << "S3"
+                            << "Reporte Entrega de Insumos";
+        QTest::newRow("C5") << "C5"
+                            << "Consulta Compra de Productos a la Venta";
+        QTest::newRow("C6") << "C6"
+                            << "Consulta Compra de Insumos (Materia Prima)";
+        QTest::newRow("C7") << "C7"
+                            << "Consulta Compra de Servicios";
     }
     void commandsOpenTheirWindows()
     {

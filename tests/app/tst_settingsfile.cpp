@@ -51,9 +51,18 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("expectedUser");
         QTest::addColumn<QString>("expectedPassword");
-        QTest::newRow("typed upper-case") << "CAJERO" << "ClaVe9" << "cajero" << "clave9";
-        QTest::newRow("password not remembered") << "admin" << "" << "admin" << "";
-        QTest::newRow("signs kept") << "juan.perez" << "a-b_c:1" << "juan.perez" << "a-b_c:1";
+        QTest::newRow("typed upper-case") << "CAJERO"
+                                          << "ClaVe9"
+                                          << "cajero"
+                                          << "clave9";
+        QTest::newRow("password not remembered") << "admin"
+                                                 << ""
+                                                 << "admin"
+                                                 << "";
+        QTest::newRow("signs kept") << "juan.perez"
+                                    << "a-b_c:1"
+                                    << "juan.perez"
+                                    << "a-b_c:1";
     }
     void fileRoundTrip()
     {
@@ -75,8 +84,8 @@ private slots:
 
     void fileHoldsNoClearText()
     {
-        QVERIFY(SettingsFile::write({QStringLiteral("/srv/dbzelto.sqlite"), QStringLiteral("secreto"),
-                                     QStringLiteral("admin")}));
+        QVERIFY(
+            SettingsFile::write({QStringLiteral("/srv/dbzelto.sqlite"), QStringLiteral("secreto"), QStringLiteral("admin")}));
         QSettings ini(SettingsFile::readPath(), QSettings::IniFormat);
         QCOMPARE(ini.childGroups(), QStringList{QStringLiteral("ConfigDB")});
         ini.beginGroup(QStringLiteral("ConfigDB"));
@@ -92,7 +101,8 @@ private slots:
     // The settings file and its key are for the owner and the shop's group only.
     void filesAreForOwnerAndGroup()
     {
-        QVERIFY(SettingsFile::write({QStringLiteral("/srv/dbzelto.sqlite"), QStringLiteral("secreto"), QStringLiteral("admin")}));
+        QVERIFY(
+            SettingsFile::write({QStringLiteral("/srv/dbzelto.sqlite"), QStringLiteral("secreto"), QStringLiteral("admin")}));
         QVERIFY(SettingsFile::write({QStringLiteral("/srv/dbzelto.sqlite"), QStringLiteral("otra"), QStringLiteral("admin")}));
         const auto others = QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
         const QFile::Permissions settings = QFileInfo(SettingsFile::writePath()).permissions();
@@ -108,7 +118,8 @@ private slots:
     // a file of an older program still gives back its scrambled one.
     void passwordNeedsTheKey()
     {
-        QVERIFY(SettingsFile::write({QStringLiteral("/srv/dbzelto.sqlite"), QStringLiteral("secreto"), QStringLiteral("admin")}));
+        QVERIFY(
+            SettingsFile::write({QStringLiteral("/srv/dbzelto.sqlite"), QStringLiteral("secreto"), QStringLiteral("admin")}));
         QVERIFY(QFile::remove(SettingsFile::keyPath(SettingsFile::writePath())));
         QCOMPARE(SettingsFile::read().password, QString());
         QCOMPARE(SettingsFile::read().user, QStringLiteral("admin"));

@@ -26,10 +26,11 @@ QStringList problemLines(ShopFixture& shop)
 QStringList shopState(TDataModule1& db)
 {
     QStringList state;
-    for (const char* table : {"Caja", "Ventas", "DetalleV", "Compras", "DetalleC", "DetalleS", "EntregaI",
-                              "DetalleEI", "SaldoV", "SaldoC", "Clientes"})
-        state << QStringLiteral("%1 %2").arg(QLatin1String(table)).arg(
-            db.query(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).integer(0));
+    for (const char* table : {"Caja", "Ventas", "DetalleV", "Compras", "DetalleC", "DetalleS", "EntregaI", "DetalleEI",
+                              "SaldoV", "SaldoC", "Clientes"})
+        state << QStringLiteral("%1 %2")
+                     .arg(QLatin1String(table))
+                     .arg(db.query(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))).integer(0));
     const QStringList statements = {"SELECT IdCaja, IdVenta, IdCompra, IdProducto, IdEgreso, StockVD FROM Codigos",
                                     "SELECT NFactura FROM DatosC",
                                     "SELECT IdProducto, Ingreso, Egreso FROM Productos ORDER BY IdProducto"};
@@ -85,8 +86,8 @@ private slots:
         const QHash<QString, double> before = stockOf(shop.db());
         SimulationSummary summary;
         QStringList progress;
-        const QString refusal = ShopSimulator::Run(days(4, 40, QDate(2026, 12, 1), 5), &summary,
-                                                   [&](const QString& line) { progress << line; });
+        const QString refusal =
+            ShopSimulator::Run(days(4, 40, QDate(2026, 12, 1), 5), &summary, [&](const QString& line) { progress << line; });
         QVERIFY2(refusal.isEmpty(), qPrintable(refusal));
 
         QCOMPARE(problemLines(shop), QStringList());
@@ -103,10 +104,8 @@ private slots:
         // The summary says what was stored.
         QCOMPARE(shop.db().query("SELECT COUNT(*) FROM Ventas").integer(0), qint64(summary.sales));
         QCOMPARE(summary.sales, 160);
-        QCOMPARE(shop.db().query("SELECT COUNT(*) FROM Ventas WHERE Comprobante=1").integer(0),
-                 qint64(summary.invoices));
-        QCOMPARE(shop.db().query("SELECT COUNT(*) FROM Ventas WHERE Estado='A'").integer(0),
-                 qint64(summary.annulledSales));
+        QCOMPARE(shop.db().query("SELECT COUNT(*) FROM Ventas WHERE Comprobante=1").integer(0), qint64(summary.invoices));
+        QCOMPARE(shop.db().query("SELECT COUNT(*) FROM Ventas WHERE Estado='A'").integer(0), qint64(summary.annulledSales));
         QCOMPARE(shop.db().query("SELECT COUNT(*) FROM Compras").integer(0),
                  qint64(summary.purchases - summary.deletedPurchases));
         QCOMPARE(shop.db().query("SELECT COUNT(*) FROM EntregaI").integer(0), qint64(summary.deliveries));

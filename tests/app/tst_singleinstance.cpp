@@ -14,7 +14,7 @@ private slots:
     {
         const QString name = uniqueName();
         SingleInstance first(name);
-        QVERIFY(!first.notifyRunningCopy(200)); // nobody there yet: this copy runs
+        QVERIFY(!first.notifyRunningCopy(200));  // nobody there yet: this copy runs
         QVERIFY(first.listen());
         QSignalSpy asked(&first, &SingleInstance::activationRequested);
 

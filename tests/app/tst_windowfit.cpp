@@ -81,9 +81,8 @@ private slots:
     void listWindowsShowEveryColumn_data()
     {
         QTest::addColumn<QString>("command");
-        for (const char* command : {"J3", "V1", "V2", "V3", "V4", "V5", "V6", "V7", "V8", "C1", "C2", "C3", "C4", "C5",
-                                    "C6", "C7", "C9", "C10", "C11", "S1", "S2", "S3", "S4", "S5", "S6", "S7", "S8",
-                                    "H2"})
+        for (const char* command : {"J3", "V1", "V2", "V3",  "V4",  "V5", "V6", "V7", "V8", "C1", "C2", "C3", "C4", "C5",
+                                    "C6", "C7", "C9", "C10", "C11", "S1", "S2", "S3", "S4", "S5", "S6", "S7", "S8", "H2"})
             QTest::newRow(command) << QString::fromLatin1(command);
     }
     void listWindowsShowEveryColumn()
@@ -96,8 +95,10 @@ private slots:
         QCOMPARE(SideScrolling(window), QStringList());
         const QRect room = frame.window.mdiArea()->viewport()->rect();
         QVERIFY2(room.contains(window->geometry()), qPrintable(QStringLiteral("%1 x %2 in %3 x %4")
-                                                                     .arg(window->width()).arg(window->height())
-                                                                     .arg(room.width()).arg(room.height())));
+                                                                   .arg(window->width())
+                                                                   .arg(window->height())
+                                                                   .arg(room.width())
+                                                                   .arg(room.height())));
     }
 
     // Tiled side by side or stacked, no window is squeezed below what its controls need: the
@@ -124,8 +125,10 @@ private slots:
             QVERIFY2(window->widget()->width() >= needed.width() && window->widget()->height() >= needed.height(),
                      qPrintable(QStringLiteral("%1: %2 x %3 for %4 x %5")
                                     .arg(window->windowTitle())
-                                    .arg(window->widget()->width()).arg(window->widget()->height())
-                                    .arg(needed.width()).arg(needed.height())));
+                                    .arg(window->widget()->width())
+                                    .arg(window->widget()->height())
+                                    .arg(needed.width())
+                                    .arg(needed.height())));
         }
     }
 
@@ -153,9 +156,9 @@ private slots:
             QSKIP("CVI_SNAPSHOT_DIR not set");
         Frame frame;
         QVERIFY(frame.window.grab().save(folder + QStringLiteral("/principal.png")));
-        for (const char* command : {"J1", "J3", "V1", "V2", "V3", "V4", "V5", "V6", "V7", "V8", "C1", "C2", "C3",
-                                    "C4", "C5", "C6", "C7", "C9", "C10", "C11", "S1", "S2", "S3", "S4", "S5", "S6",
-                                    "S7", "S8", "H2", "H3", "H4", "H5", "H6", "H7"}) {
+        for (const char* command :
+             {"J1", "J3",  "V1",  "V2", "V3", "V4", "V5", "V6", "V7", "V8", "C1", "C2", "C3", "C4", "C5", "C6", "C7",
+              "C9", "C10", "C11", "S1", "S2", "S3", "S4", "S5", "S6", "S7", "S8", "H2", "H3", "H4", "H5", "H6", "H7"}) {
             if (!frame.open(QString::fromLatin1(command)))
                 continue;
             QVERIFY(frame.window.grab().save(folder + QStringLiteral("/%1.png").arg(QLatin1String(command))));

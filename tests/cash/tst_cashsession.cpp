@@ -35,8 +35,9 @@ struct Booking {
     }
     void salePayment(const QString& caja, const QString& sale, double amount, int estado = 1)
     {
-        shop.db().execute(QStringLiteral("INSERT INTO SaldoV(TotalE, IdVenta, IdCaja, FechaR, Estado) VALUES(?, ?, ?, '2026-12-09', ?)"),
-                          {amount, sale, caja, estado});
+        shop.db().execute(
+            QStringLiteral("INSERT INTO SaldoV(TotalE, IdVenta, IdCaja, FechaR, Estado) VALUES(?, ?, ?, '2026-12-09', ?)"),
+            {amount, sale, caja, estado});
     }
     void purchasePayment(const QString& caja, const QString& purchase, double amount)
     {
@@ -80,8 +81,8 @@ private slots:
         QTest::addColumn<QString>("refusal");
         QTest::newRow("same date as the latest session")
             << QDate(2026, 12, 9) << "La Caja ya ha sido abierta y cerrada en esa Fecha";
-        QTest::newRow("earlier date")
-            << QDate(2026, 12, 8) << "No se puede Abrir Caja en fechas anteriores a la ultima apertura realizada";
+        QTest::newRow("earlier date") << QDate(2026, 12, 8)
+                                      << "No se puede Abrir Caja en fechas anteriores a la ultima apertura realizada";
         QTest::newRow("next day") << QDate(2026, 12, 10) << "";
     }
     void openingDates()
@@ -90,7 +91,8 @@ private slots:
         QFETCH(QString, refusal);
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
-        shop.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, Saldo, Estado) VALUES('C000000001', '2026-12-09', 120.5, 0)"));
+        shop.db().execute(
+            QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, Saldo, Estado) VALUES('C000000001', '2026-12-09', 120.5, 0)"));
         shop.db().execute(QStringLiteral("UPDATE Codigos SET IdCaja=1"));
 
         QCOMPARE(CashOpening::CheckDate(date), refusal);
@@ -100,7 +102,7 @@ private slots:
         if (refusal.isEmpty()) {
             rows.next();
             QCOMPARE(rows.text(0), QStringLiteral("C000000002"));
-            QCOMPARE(rows.amount(1), 130.5); // what the till kept plus what was added
+            QCOMPARE(rows.amount(1), 130.5);  // what the till kept plus what was added
         }
     }
 
@@ -109,8 +111,9 @@ private slots:
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         QCOMPARE(CashOpening::Open(QDate(2026, 12, 9), 0, QStringLiteral("otro")), QString());
-        SessionState::current().CashOpen = 0; // this station never saw it
-        QVERIFY(CashOpening::Open(QDate(2026, 12, 10), 0, QStringLiteral("admin")).startsWith(QStringLiteral("Ya existe una CAJA abierta")));
+        SessionState::current().CashOpen = 0;  // this station never saw it
+        QVERIFY(CashOpening::Open(QDate(2026, 12, 10), 0, QStringLiteral("admin"))
+                    .startsWith(QStringLiteral("Ya existe una CAJA abierta")));
         QCOMPARE(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja")).integer(0), 1);
     }
 
@@ -123,7 +126,8 @@ private slots:
         QTest::addColumn<double>("stored");
         QTest::newRow("zero keeps the balance") << 1 << 0.0 << "" << 150.0;
         QTest::newRow("cents stay exact") << 1 << 25.1 << "" << 175.1;
-        QTest::newRow("closed meanwhile") << 0 << 25.0 << "La CAJA C000000001 ya no esta abierta; no se actualizo el Saldo Inicial"
+        QTest::newRow("closed meanwhile") << 0 << 25.0
+                                          << "La CAJA C000000001 ya no esta abierta; no se actualizo el Saldo Inicial"
                                           << 150.0;
     }
     void topUpAddsToTheStoredBalance()
@@ -162,9 +166,10 @@ private slots:
         QVERIFY2(other.ok(), qPrintable(other.error()));
         QString otherSale = QStringLiteral("not tried");
         const auto sellElsewhere = [&](int position) {
-            if (position == 2) // VentasEf is read, NVentasEf not yet
+            if (position == 2)  // VentasEf is read, NVentasEf not yet
                 otherSale = other.execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, FormaP, IdCaja) "
-                                                         "VALUES('V000000099', '2026-12-09', 30, 30, 1, ?)"), {caja});
+                                                         "VALUES('V000000099', '2026-12-09', 30, 30, 1, ?)"),
+                                          {caja});
         };
 
         ClosingFigures f;
@@ -180,7 +185,8 @@ private slots:
         if (closing) {
             QVERIFY2(otherSale.contains(QStringLiteral("locked")), qPrintable(otherSale));
             QCOMPARE(rows.integer(0), 1);
-            SqlRows stored = shop.db().query(QStringLiteral("SELECT VentasEf, NVentasEf, Estado FROM Caja WHERE IdCaja=?"), {caja});
+            SqlRows stored =
+                shop.db().query(QStringLiteral("SELECT VentasEf, NVentasEf, Estado FROM Caja WHERE IdCaja=?"), {caja});
             QCOMPARE(stored.amount(0), 30.0);
             QCOMPARE(stored.integer(1), 1);
             QCOMPARE(stored.integer(2), 0);
@@ -199,14 +205,14 @@ private slots:
         QTest::newRow("cash sale") << 0 << QVariantMap{{"VentasEf", 30.0}, {"NVentasEf", 1}, {"SobFal", 0.0}};
         QTest::newRow("credit sale: down payment is cash, the rest is owed")
             << 1 << QVariantMap{{"VentasEf", 40.0}, {"PCobrar", 60.0}, {"NVentasCr", 1}, {"SobFal", 0.0}};
-        QTest::newRow("payment of an older credit sale")
-            << 2 << QVariantMap{{"VentasCr", 25.0}, {"SobFal", 0.0}};
+        QTest::newRow("payment of an older credit sale") << 2 << QVariantMap{{"VentasCr", 25.0}, {"SobFal", 0.0}};
         QTest::newRow("card, cheque and free sales stay out of the cash")
             << 3 << QVariantMap{{"VentasDo", 80.0}, {"NVentasDo", 1}, {"NVentasSC", 1}, {"SobFal", 0.0}};
         QTest::newRow("receipt purchase paid with more cash counts what left the till, not the change")
             << 4 << QVariantMap{{"ComprasEf", 45.1}, {"NComprasEf", 2}, {"SobFal", 0.0}};
         QTest::newRow("credit purchase and a payment on an older one")
-            << 5 << QVariantMap{{"ComprasEf", 10.0}, {"ComprasCr", 5.0}, {"PPagar", 20.0}, {"NComprasCr", 1}, {"SobFal", 0.0}};
+            << 5
+            << QVariantMap{{"ComprasEf", 10.0}, {"ComprasCr", 5.0}, {"PPagar", 20.0}, {"NComprasCr", 1}, {"SobFal", 0.0}};
         QTest::newRow("annulled rows are only counted")
             << 6 << QVariantMap{{"NVentasA", 1}, {"NComprasA", 1}, {"SobFal", 0.0}};
         QTest::newRow("cheque and free purchases stay out of the cash")
@@ -229,17 +235,30 @@ private slots:
         Booking book{shop};
         double cashIn = 0, cashOut = 0, counted = 0;
         switch (scenario) {
-        case 0: book.sale(caja, 1, 30, 30, 0); cashIn = 30; break;
-        case 1: book.sale(caja, 2, 100, 40, 60); cashIn = 40; break;
+        case 0:
+            book.sale(caja, 1, 30, 30, 0);
+            cashIn = 30;
+            break;
+        case 1:
+            book.sale(caja, 2, 100, 40, 60);
+            cashIn = 40;
+            break;
         case 2: {
             const QString credit = book.sale(old, 2, 100, 40, 60);
             book.salePayment(caja, credit, 25);
-            book.salePayment(caja, credit, 7, 0); // not valid: never summed
+            book.salePayment(caja, credit, 7, 0);  // not valid: never summed
             cashIn = 25;
             break;
         }
-        case 3: book.sale(caja, 3, 80, 80, 0); book.sale(caja, 0, 15, 0, 0); break;
-        case 4: book.purchase(caja, 1, 45, 50, 5); book.purchase(caja, 1, 0.1, 0.3, 0.2); cashOut = 45.1; break;
+        case 3:
+            book.sale(caja, 3, 80, 80, 0);
+            book.sale(caja, 0, 15, 0, 0);
+            break;
+        case 4:
+            book.purchase(caja, 1, 45, 50, 5);
+            book.purchase(caja, 1, 0.1, 0.3, 0.2);
+            cashOut = 45.1;
+            break;
         case 5: {
             book.purchase(caja, 2, 30, 10, 20);
             const QString older = book.purchase(old, 2, 40, 0, 40);
@@ -247,11 +266,29 @@ private slots:
             cashOut = 15;
             break;
         }
-        case 6: book.sale(caja, 1, 30, 30, 0, "A"); book.purchase(caja, 1, 20, 20, 0, "A"); break;
-        case 7: book.purchase(caja, 3, 70, 70, 0); book.purchase(caja, 0, 9, 0, 0); break;
-        case 8: book.sale(caja, 1, 30, 30, 0); cashIn = 30; counted = -12.5; break;
-        case 9: book.sale(caja, 1, 30, 30, 0); cashIn = 30; counted = 3; break;
-        case 10: for (int i = 0; i < 3; ++i) book.sale(caja, 1, 0.1, 0.1, 0); cashIn = 0.3; break;
+        case 6:
+            book.sale(caja, 1, 30, 30, 0, "A");
+            book.purchase(caja, 1, 20, 20, 0, "A");
+            break;
+        case 7:
+            book.purchase(caja, 3, 70, 70, 0);
+            book.purchase(caja, 0, 9, 0, 0);
+            break;
+        case 8:
+            book.sale(caja, 1, 30, 30, 0);
+            cashIn = 30;
+            counted = -12.5;
+            break;
+        case 9:
+            book.sale(caja, 1, 30, 30, 0);
+            cashIn = 30;
+            counted = 3;
+            break;
+        case 10:
+            for (int i = 0; i < 3; ++i)
+                book.sale(caja, 1, 0.1, 0.1, 0);
+            cashIn = 0.3;
+            break;
         }
         counted += 100 + cashIn - cashOut;
 
@@ -261,11 +298,11 @@ private slots:
         QCOMPARE(bar.first(), 2);
         QCOMPARE(bar.last(), 21);
 
-        const QVariantMap actual{{"VentasEf", f.VentasEf}, {"VentasCr", f.VentasCr}, {"VentasDo", f.VentasDo},
-                                 {"PCobrar", f.PCobrar}, {"NVentasEf", f.NVentasEf}, {"NVentasCr", f.NVentasCr},
-                                 {"NVentasDo", f.NVentasDo}, {"NVentasSC", f.NVentasSC}, {"NVentasA", f.NVentasA},
-                                 {"ComprasEf", f.ComprasEf}, {"ComprasCr", f.ComprasCr}, {"ComprasDo", f.ComprasDo},
-                                 {"PPagar", f.PPagar}, {"NComprasEf", f.NComprasEf}, {"NComprasCr", f.NComprasCr},
+        const QVariantMap actual{{"VentasEf", f.VentasEf},     {"VentasCr", f.VentasCr},     {"VentasDo", f.VentasDo},
+                                 {"PCobrar", f.PCobrar},       {"NVentasEf", f.NVentasEf},   {"NVentasCr", f.NVentasCr},
+                                 {"NVentasDo", f.NVentasDo},   {"NVentasSC", f.NVentasSC},   {"NVentasA", f.NVentasA},
+                                 {"ComprasEf", f.ComprasEf},   {"ComprasCr", f.ComprasCr},   {"ComprasDo", f.ComprasDo},
+                                 {"PPagar", f.PPagar},         {"NComprasEf", f.NComprasEf}, {"NComprasCr", f.NComprasCr},
                                  {"NComprasDo", f.NComprasDo}, {"NComprasSC", f.NComprasSC}, {"NComprasA", f.NComprasA},
                                  {"SobFal", f.SobFal}};
         for (auto it = actual.begin(); it != actual.end(); ++it)
@@ -293,8 +330,12 @@ private slots:
         QCOMPARE(row.amount(QStringLiteral("SobFal")), -12.5);
         QCOMPARE(row.integer(QStringLiteral("NVentasEf")), 1);
         QCOMPARE(row.integer(QStringLiteral("Estado")), 0);
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT Ingreso, Egreso FROM Productos WHERE IdProducto='P000000001'")).number(0), 7.0);
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT Ingreso, Egreso FROM Productos WHERE IdProducto='P000000001'")).number(1), 0.0);
+        QCOMPARE(
+            shop.db().query(QStringLiteral("SELECT Ingreso, Egreso FROM Productos WHERE IdProducto='P000000001'")).number(0),
+            7.0);
+        QCOMPARE(
+            shop.db().query(QStringLiteral("SELECT Ingreso, Egreso FROM Productos WHERE IdProducto='P000000001'")).number(1),
+            0.0);
         QCOMPARE(shop.db().query(QStringLiteral("SELECT Egreso FROM Productos WHERE IdProducto='P000000002'")).number(0), 3.0);
 
         // A second closing of the same session (another station) changes nothing.
@@ -316,10 +357,24 @@ private slots:
         f.VentasCr = 20;
         f.VentasDo = 80;
         f.PCobrar = 60;
-        f.NVentasEf = 5; f.NVentasCr = 1; f.NVentasDo = 1; f.NVentasSC = 2; f.NVentasA = 1;
-        f.ComprasEf = 45; f.ComprasCr = 5; f.ComprasDo = 1234.5; f.PPagar = 20;
-        f.NComprasEf = 1; f.NComprasCr = 1; f.NComprasDo = 1; f.NComprasSC = 0; f.NComprasA = 12345;
-        f.CountedCash = 308; f.Traspaso = 200; f.Saldo = 108; f.SobFal = -12.5;
+        f.NVentasEf = 5;
+        f.NVentasCr = 1;
+        f.NVentasDo = 1;
+        f.NVentasSC = 2;
+        f.NVentasA = 1;
+        f.ComprasEf = 45;
+        f.ComprasCr = 5;
+        f.ComprasDo = 1234.5;
+        f.PPagar = 20;
+        f.NComprasEf = 1;
+        f.NComprasCr = 1;
+        f.NComprasDo = 1;
+        f.NComprasSC = 0;
+        f.NComprasA = 12345;
+        f.CountedCash = 308;
+        f.Traspaso = 200;
+        f.Saldo = 108;
+        f.SobFal = -12.5;
         data.taxpayerName = QStringLiteral("COMERCIAL LA ESQUINA");
         data.workDate = QDate(2026, 12, 9);
         data.cashier = QStringLiteral("admin");
@@ -382,7 +437,8 @@ private slots:
     {
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("amounts") << ClosingTwoFigureRow("CONTADO", "1.00", "2.00", 9) << "CONTADO                    1.00     2.00";
+        QTest::newRow("amounts") << ClosingTwoFigureRow("CONTADO", "1.00", "2.00", 9)
+                                 << "CONTADO                    1.00     2.00";
         QTest::newRow("counts") << ClosingTwoFigureRow("TOTAL", "12", "3", 5) << "TOTAL                            12    3";
         QTest::newRow("figures wider than the row are not cut")
             << ClosingTwoFigureRow("TARJETA o CHEQUE", "123456789.00", "1234567890.00", 9)

@@ -62,7 +62,7 @@ private slots:
         QVERIFY(Drive::control<QWidget>(window, "PAbrirC")->isVisible());
         QVERIFY(!Drive::control<QWidget>(window, "PCerrarC")->isVisible());
 
-        Drive::type(window, "ESaldoI", QStringLiteral("15x0.5")); // the letter never gets in
+        Drive::type(window, "ESaldoI", QStringLiteral("15x0.5"));  // the letter never gets in
         QCOMPARE(Drive::control<QLineEdit>(window, "ESaldoT")->text(), QStringLiteral("150.5"));
         Drive::control<QDateEdit>(window, "DTFechaC")->setDate(QDate(2026, 12, 10));
         Drive::click(window, "BAbrirC");
@@ -84,10 +84,12 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("initial");
         QTest::addColumn<QString>("message");
-        QTest::newRow("same date") << QDate(2026, 12, 5) << "0" << "La Caja ya ha sido abierta y cerrada en esa Fecha";
+        QTest::newRow("same date") << QDate(2026, 12, 5) << "0"
+                                   << "La Caja ya ha sido abierta y cerrada en esa Fecha";
         QTest::newRow("earlier date") << QDate(2026, 12, 1) << "0"
                                       << "No se puede Abrir Caja en fechas anteriores a la ultima apertura realizada";
-        QTest::newRow("empty amount") << QDate(2026, 12, 9) << "" << "Seleccione y/o llene correctamente los datos requeridos";
+        QTest::newRow("empty amount") << QDate(2026, 12, 9) << ""
+                                      << "Seleccione y/o llene correctamente los datos requeridos";
     }
     void refusedOpenings()
     {
@@ -95,7 +97,8 @@ private slots:
         QFETCH(QString, initial);
         QFETCH(QString, message);
         CashShop c;
-        c.shop.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, Saldo, Estado) VALUES('C000000001', '2026-12-05', 80, 0)"));
+        c.shop.db().execute(
+            QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, Saldo, Estado) VALUES('C000000001', '2026-12-05', 80, 0)"));
         const QDate workDate(2026, 12, 20);
         SessionState::current().WorkDate = workDate;
         TFCaja window;
@@ -106,7 +109,7 @@ private slots:
         Drive::click(window, "BAbrirC");
         QCOMPARE(c.shop.messages.infos, QStringList{message});
         QCOMPARE(c.shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Caja")).integer(0), 1);
-        QCOMPARE(SessionState::current().WorkDate, workDate); // a refusal changes nothing
+        QCOMPARE(SessionState::current().WorkDate, workDate);  // a refusal changes nothing
         QVERIFY(window.isVisible());
     }
 
@@ -167,7 +170,7 @@ private slots:
         const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
         TFCaja window;
         window.show();
-        c.shop.db().execute(QStringLiteral("UPDATE Caja SET Estado=0, SobFal=0")); // another station closed it
+        c.shop.db().execute(QStringLiteral("UPDATE Caja SET Estado=0, SobFal=0"));  // another station closed it
         Drive::type(window, "ESaldoI", QStringLiteral("20"));
         Drive::click(window, "BAbrirC");
         QCOMPARE(c.shop.messages.infos,
@@ -186,7 +189,8 @@ private slots:
         SecondStation other(c.shop.databasePath());
         QVERIFY2(other.ok(), qPrintable(other.error()));
         QCOMPARE(other.execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial, Saldo, Estado) "
-                                              "VALUES('C000000001', '2026-12-09', 50, 80, 0)")), QString());
+                                              "VALUES('C000000001', '2026-12-09', 50, 80, 0)")),
+                 QString());
         QCOMPARE(other.execute(QStringLiteral("UPDATE Codigos SET IdCaja=1")), QString());
 
         Drive::control<QDateEdit>(window, "DTFechaC")->setDate(QDate(2026, 12, 10));
@@ -214,9 +218,14 @@ private slots:
         QTest::addColumn<QString>("counted");
         QTest::addColumn<QString>("transfer");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no counted cash") << "" << "0" << "Inserte el Total Efectivo ingresado del Dia";
-        QTest::newRow("no transfer") << "100" << "" << "Inserte Total Traspaso a realizar del Dia";
-        QTest::newRow("transfer above the counted cash") << "100" << "100.01"
+        QTest::newRow("no counted cash") << ""
+                                         << "0"
+                                         << "Inserte el Total Efectivo ingresado del Dia";
+        QTest::newRow("no transfer") << "100"
+                                     << ""
+                                     << "Inserte Total Traspaso a realizar del Dia";
+        QTest::newRow("transfer above the counted cash") << "100"
+                                                         << "100.01"
                                                          << "Su Saldo no puede ser negativo, revise sus Datos";
     }
     void closingValidation()
@@ -267,7 +276,8 @@ private slots:
         CashShop c;
         const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
         c.shop.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, FormaP, IdCaja) "
-                                           "VALUES('V000000001', '2026-12-09', 30, 30, 1, ?)"), {caja});
+                                           "VALUES('V000000001', '2026-12-09', 30, 30, 1, ?)"),
+                            {caja});
         SessionState::current().PrintFormat = 0;
         SessionState::current().CashMode = 1;
         TFCaja window;
@@ -288,7 +298,8 @@ private slots:
         QCOMPARE(c.print.label("Lsf"), QStringLiteral("12.50"));
         QCOMPARE(c.print.label("LFechaI"), QStringLiteral("Fecha y Hora de Impresión: 09/12/2026 10:30:00"));
         if (const QByteArray dir = qgetenv("CVI_SAMPLE_DIR"); !dir.isEmpty())
-            QCOMPARE(c.print.previews.writePdf(0, QString::fromLocal8Bit(dir) + QStringLiteral("/cierre-de-caja.pdf")), QString());
+            QCOMPARE(c.print.previews.writePdf(0, QString::fromLocal8Bit(dir) + QStringLiteral("/cierre-de-caja.pdf")),
+                     QString());
     }
 
     void closingPrintsTheTicketAndEndsTheProgram()
@@ -386,7 +397,8 @@ private slots:
         CashShop c;
         const QString caja = c.shop.openCashSession(QDate(2026, 12, 9), 100);
         c.shop.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, FormaP, IdCaja) "
-                                           "VALUES('V000000001', '2026-12-09', 30, 30, 1, ?)"), {caja});
+                                           "VALUES('V000000001', '2026-12-09', 30, 30, 1, ?)"),
+                            {caja});
         SecondStation other(c.shop.databasePath());
         QCOMPARE(other.execute(QStringLiteral("UPDATE Caja SET CInicial=150 WHERE IdCaja=?"), {caja}), QString());
         SessionState::current().CashMode = 1;
@@ -421,7 +433,7 @@ private slots:
         SessionState::current().CashMode = 1;
         TFCaja window;
         window.show();
-        c.shop.db().execute(QStringLiteral("UPDATE Caja SET Estado=0, Saldo=55")); // another station closed it
+        c.shop.db().execute(QStringLiteral("UPDATE Caja SET Estado=0, Saldo=55"));  // another station closed it
         Drive::type(window, "EEfectivo", QStringLiteral("100"));
         Drive::type(window, "ETraspaso", QStringLiteral("0"));
         Drive::click(window, "BCerrarC");
@@ -464,7 +476,8 @@ private slots:
         QList<QVariantList> rows;
         QString error;
         QVERIFY2(ReadRows(copy.connection(), QStringLiteral("SELECT Estado, Saldo, CInicial FROM Caja WHERE IdCaja=?"),
-                          {caja}, &rows, &error), qPrintable(error));
+                          {caja}, &rows, &error),
+                 qPrintable(error));
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0][0].toInt(), 0);
         QCOMPARE(rows[0][1].toDouble(), 60.0);
@@ -502,7 +515,7 @@ private slots:
         QVERIFY2(message.contains(reason) && message.contains(QStringLiteral("El cierre de caja si quedo guardado")),
                  qPrintable(message));
         QCOMPARE(c.shop.programEnd.requests, 1);
-        QCOMPARE(QFileInfo::exists(usb), folderExists); // an unplugged disk's folder is never made here
+        QCOMPARE(QFileInfo::exists(usb), folderExists);  // an unplugged disk's folder is never made here
         if (folderExists)
             QVERIFY(filesIn(usb).isEmpty());
         QVERIFY(!QFileInfo::exists(c.backups()));
@@ -518,7 +531,9 @@ private slots:
         QFile(c.backups() + QStringLiteral("/notas.txt")).open(QIODevice::WriteOnly);
         const QDateTime written(QDate(2026, 11, 1), QTime(22, 0));
         for (int session = 1; session <= 30; ++session) {
-            before << QStringLiteral("C%1-2026-11-%2.sqlite").arg(session, 9, 10, QLatin1Char('0')).arg(session, 2, 10, QLatin1Char('0'));
+            before << QStringLiteral("C%1-2026-11-%2.sqlite")
+                          .arg(session, 9, 10, QLatin1Char('0'))
+                          .arg(session, 2, 10, QLatin1Char('0'));
             QFile copy(c.backups() + QLatin1Char('/') + before.last());
             QVERIFY(QFile::copy(c.shop.databasePath(), copy.fileName()));
             QVERIFY(copy.open(QIODevice::ReadWrite));

@@ -98,11 +98,9 @@ private slots:
         const Session d{QStringLiteral("C000000004"), QStringLiteral("2027-01-01")};
         const Session open{QStringLiteral("C000000005"), QStringLiteral("2026-12-31"), 1};
         QTest::newRow("year without sessions") << QList<Session>{a, d} << "2026" << QStringList{};
-        QTest::newRow("only the chosen year, newest first")
-            << QList<Session>{a, b, c, d} << "2026" << QStringList{c.id, b.id};
+        QTest::newRow("only the chosen year, newest first") << QList<Session>{a, b, c, d} << "2026" << QStringList{c.id, b.id};
         QTest::newRow("another year") << QList<Session>{a, b, c, d} << "2025" << QStringList{a.id};
-        QTest::newRow("the open session is never listed")
-            << QList<Session>{b, c, open} << "2026" << QStringList{c.id, b.id};
+        QTest::newRow("the open session is never listed") << QList<Session>{b, c, open} << "2026" << QStringList{c.id, b.id};
         QTest::newRow("newest by session, not by date")
             << QList<Session>{{QStringLiteral("C000000001"), QStringLiteral("2026-05-01")},
                               {QStringLiteral("C000000002"), QStringLiteral("2026-02-01")}}
@@ -149,9 +147,10 @@ private slots:
         TFRCajaDiaria window;
         DataGrid* grid = listOf(window);
         QCOMPARE(grid->rowCount(), 1);
-        const QStringList expected{"1", "C000000007", "09/dic/2026", "100.00", "230.50", "20.00", "80.00", "45.00",
-                                   "5.00", "70.00", "200.00", "87.50", "-12.50", "60.00", "20.00", "7", "2", "1", "1",
-                                   "3", "1", "1", "1", "1", "2", "ana"};
+        const QStringList expected{"1",     "C000000007", "09/dic/2026", "100.00", "230.50", "20.00",  "80.00",
+                                   "45.00", "5.00",       "70.00",       "200.00", "87.50",  "-12.50", "60.00",
+                                   "20.00", "7",          "2",           "1",      "1",      "3",      "1",
+                                   "1",     "1",          "1",           "2",      "ana"};
         for (int column = 0; column < expected.size(); ++column)
             QCOMPARE(grid->cell(column, 0), expected.at(column));
         QCOMPARE(grid->horizontalHeaderItem(Col::ColSobFal)->text(), QStringLiteral("Sob. o Falt."));
@@ -167,9 +166,12 @@ private slots:
         QTest::addColumn<double>("sobFal");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("difference");
-        QTest::newRow("shortage") << -12.5 << "Faltante" << "12.50";
-        QTest::newRow("surplus") << 3.0 << "Sobrante" << "3.00";
-        QTest::newRow("exact") << 0.0 << "" << "";
+        QTest::newRow("shortage") << -12.5 << "Faltante"
+                                  << "12.50";
+        QTest::newRow("surplus") << 3.0 << "Sobrante"
+                                 << "3.00";
+        QTest::newRow("exact") << 0.0 << ""
+                               << "";
     }
     void printCellReprintsTheClosingReport()
     {
@@ -288,7 +290,6 @@ private slots:
         QApplication::sendEvent(&window, &activate);
         QCOMPARE(MainStatus::text(3), QStringLiteral("Operacion: Reporte Caja Diaria"));
     }
-
 };
 
 QTEST_MAIN(TstURCajaDiaria)

@@ -39,40 +39,49 @@ private slots:
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("columns");
         QTest::newRow("Codigos") << "Codigos"
-            << QStringList{"IdC", "IdCaja", "IdVenta", "IdCompra", "IdProducto", "IdEgreso", "Facturar", "ImprimirTC",
-                           "Parametro1", "StockVD", "CarpetaCopias", "ImpresoraDirecta", "PaginaCodigos", "AbrirCajon", "IdTienda"};
-        QTest::newRow("DatosC") << "DatosC"
-            << QStringList{"NIT", "RazonSocial", "Sucursal", "TelefonoM", "DireccionM", "CiudadM", "ActividadE", "NFactura", "Propietario"};
+                                 << QStringList{"IdC",           "IdCaja",     "IdVenta",       "IdCompra",
+                                                "IdProducto",    "IdEgreso",   "Facturar",      "ImprimirTC",
+                                                "Parametro1",    "StockVD",    "CarpetaCopias", "ImpresoraDirecta",
+                                                "PaginaCodigos", "AbrirCajon", "IdTienda"};
+        QTest::newRow("DatosC") << "DatosC" << QStringList{"NIT",     "RazonSocial", "Sucursal", "TelefonoM",  "DireccionM",
+                                                           "CiudadM", "ActividadE",  "NFactura", "Propietario"};
         QTest::newRow("Dosificaciones") << "Dosificaciones"
-            << QStringList{"IdDosificacion", "FechaR", "NAutorizacion", "Dosificacion", "FLimiteE", "Leyenda", "TelefonoS",
-                           "DireccionS", "CiudadS", "TelefonoM", "DireccionM", "CiudadM", "Estado"};
+                                        << QStringList{"IdDosificacion", "FechaR",    "NAutorizacion", "Dosificacion",
+                                                       "FLimiteE",       "Leyenda",   "TelefonoS",     "DireccionS",
+                                                       "CiudadS",        "TelefonoM", "DireccionM",    "CiudadM",
+                                                       "Estado"};
         QTest::newRow("Usuario") << "Usuario"
-            << QStringList{"Login", "Clave", "Nombre", "Ocupacion", "Estado", "M1", "M2", "M3", "M4", "M5", "M6",
-                           "CambiarClave", "ClaveHash"};
-        QTest::newRow("Caja") << "Caja"
-            << QStringList{"IdCaja", "Fecha", "CInicial", "VentasEf", "VentasCr", "VentasDo", "ComprasEf", "ComprasCr",
-                           "ComprasDo", "Traspaso", "Saldo", "SobFal", "PCobrar", "PPagar", "NVentasEf", "NVentasCr",
-                           "NVentasDo", "NVentasSC", "NComprasEf", "NComprasCr", "NComprasDo", "NComprasSC", "NVentasA",
-                           "NComprasA", "Cajero", "Estado"};
+                                 << QStringList{"Login", "Clave", "Nombre", "Ocupacion", "Estado",       "M1",       "M2",
+                                                "M3",    "M4",    "M5",     "M6",        "CambiarClave", "ClaveHash"};
+        QTest::newRow("Caja") << "Caja" << QStringList{"IdCaja",     "Fecha",      "CInicial",  "VentasEf",   "VentasCr",
+                                                       "VentasDo",   "ComprasEf",  "ComprasCr", "ComprasDo",  "Traspaso",
+                                                       "Saldo",      "SobFal",     "PCobrar",   "PPagar",     "NVentasEf",
+                                                       "NVentasCr",  "NVentasDo",  "NVentasSC", "NComprasEf", "NComprasCr",
+                                                       "NComprasDo", "NComprasSC", "NVentasA",  "NComprasA",  "Cajero",
+                                                       "Estado"};
         QTest::newRow("Ventas") << "Ventas"
-            << QStringList{"IdVenta", "FechaV", "NroFact", "NroAut", "Estado", "NitCI", "Cliente", "TotalF", "TotalE", "Saldo",
-                           "ICE", "Exentos", "Neto", "IVA", "CodigoC", "Sucursal", "HoraV", "FormaP", "Comprobante", "IdCaja",
-                           "IdDosificacion", "Obs", "Cajero"};
+                                << QStringList{"IdVenta",     "FechaV", "NroFact",        "NroAut",   "Estado", "NitCI",
+                                               "Cliente",     "TotalF", "TotalE",         "Saldo",    "ICE",    "Exentos",
+                                               "Neto",        "IVA",    "CodigoC",        "Sucursal", "HoraV",  "FormaP",
+                                               "Comprobante", "IdCaja", "IdDosificacion", "Obs",      "Cajero"};
         QTest::newRow("Compras") << "Compras"
-            << QStringList{"IdCompra", "FechaC", "NitCI", "Proveedor", "NroFact", "NroDUI", "NroAut", "TotalF", "TotalE",
-                           "Saldo", "Exentos", "SubTotal", "Descuentos", "ImpBase", "CreditoF", "CodigoC", "TipoC", "FormaP",
-                           "Comprobante", "Inventario", "Cajero", "IdCaja", "Estado"};
-        QTest::newRow("EntregaI") << "EntregaI"
-            << QStringList{"IdEntrega", "FechaE", "NitCI", "Cliente", "HoraE", "Obs", "Sucursal", "Cajero", "IdCaja", "Estado"};
-        QTest::newRow("Productos") << "Productos"
-            << QStringList{"IdProducto", "Inventario", "IdCategoria", "Marca", "Producto", "Presentacion", "UMedida", "StockM",
-                           "PCompra", "PVenta", "PVentaIVA", "CodigoB", "Ingreso", "Egreso", "Usuario", "Estado"};
-        QTest::newRow("Categorias") << "Categorias" << QStringList{"IdCategoria", "Inventario", "Categoria", "Icono", "Estado"};
-        QTest::newRow("Clientes") << "Clientes"
-            << QStringList{"NitCI", "Cliente", "Direccion", "Telefono", "Celular", "Empresa", "NVentas", "NCreditos", "Usuario", "Estado"};
+                                 << QStringList{"IdCompra",    "FechaC",     "NitCI",    "Proveedor", "NroFact", "NroDUI",
+                                                "NroAut",      "TotalF",     "TotalE",   "Saldo",     "Exentos", "SubTotal",
+                                                "Descuentos",  "ImpBase",    "CreditoF", "CodigoC",   "TipoC",   "FormaP",
+                                                "Comprobante", "Inventario", "Cajero",   "IdCaja",    "Estado"};
+        QTest::newRow("EntregaI") << "EntregaI" << QStringList{"IdEntrega", "FechaE",   "NitCI",  "Cliente", "HoraE",
+                                                               "Obs",       "Sucursal", "Cajero", "IdCaja",  "Estado"};
+        QTest::newRow("Productos") << "Productos" << QStringList{"IdProducto", "Inventario",   "IdCategoria", "Marca",
+                                                                 "Producto",   "Presentacion", "UMedida",     "StockM",
+                                                                 "PCompra",    "PVenta",       "PVentaIVA",   "CodigoB",
+                                                                 "Ingreso",    "Egreso",       "Usuario",     "Estado"};
+        QTest::newRow("Categorias") << "Categorias"
+                                    << QStringList{"IdCategoria", "Inventario", "Categoria", "Icono", "Estado"};
+        QTest::newRow("Clientes") << "Clientes" << QStringList{"NitCI",   "Cliente", "Direccion", "Telefono", "Celular",
+                                                               "Empresa", "NVentas", "NCreditos", "Usuario",  "Estado"};
         QTest::newRow("Proveedores") << "Proveedores"
-            << QStringList{"NitCI", "RSocial", "Telefono", "Celular", "CBancaria", "Representante", "Direccion", "Email",
-                           "Usuario", "Estado"};
+                                     << QStringList{"NitCI",         "RSocial",   "Telefono", "Celular", "CBancaria",
+                                                    "Representante", "Direccion", "Email",    "Usuario", "Estado"};
     }
     void columnOrder()
     {
@@ -120,7 +129,8 @@ private slots:
         QCOMPARE(taxpayer.integer(0), 0);
         QCOMPARE(taxpayer.integer(1), 1);
 
-        SqlRows categories = db.query(QStringLiteral("SELECT IdCategoria, Inventario, Estado, Categoria FROM Categorias ORDER BY IdCategoria"));
+        SqlRows categories =
+            db.query(QStringLiteral("SELECT IdCategoria, Inventario, Estado, Categoria FROM Categorias ORDER BY IdCategoria"));
         QList<int> ids;
         for (; !categories.atEnd(); categories.next()) {
             ids << int(categories.integer(0));
@@ -134,7 +144,8 @@ private slots:
         QCOMPARE(db.query(QStringLiteral("SELECT Comprobante FROM ComprobanteV ORDER BY IdCompV LIMIT 1 OFFSET 1")).text(0),
                  QStringLiteral("FACTURA"));
         QVERIFY(db.query(QStringLiteral("SELECT Comprobante FROM ComprobanteC ORDER BY IdCompC LIMIT 1 OFFSET 1"))
-                    .text(0).startsWith(QStringLiteral("FACTURA")));
+                    .text(0)
+                    .startsWith(QStringLiteral("FACTURA")));
 
         SqlRows admin = db.query(QStringLiteral("SELECT M1, M2, M3, M4, M5, Estado FROM Usuario WHERE Login=?"),
                                  {QString::fromLatin1(DatabaseCreator::kAdminLogin)});
@@ -149,7 +160,8 @@ private slots:
         ShopFixture shop(true);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         auto& db = shop.db();
-        QVERIFY(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Productos WHERE Inventario=1 AND Estado=1 AND PVenta>0")) >= 12);
+        QVERIFY(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Productos WHERE Inventario=1 AND Estado=1 AND PVenta>0"))
+                >= 12);
         QVERIFY(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Productos WHERE Inventario=2")) >= 1);
         QVERIFY(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Clientes WHERE NCreditos>0")) >= 1);
         QVERIFY(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Proveedores")) >= 1);
@@ -174,21 +186,25 @@ private slots:
         ShopFixture shop(false);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         auto& db = shop.db();
-        db.execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial, Cajero) VALUES('C000000001', '2026-12-09', 100, 'admin')"));
+        db.execute(QStringLiteral(
+            "INSERT INTO Caja(IdCaja, Fecha, CInicial, Cajero) VALUES('C000000001', '2026-12-09', 100, 'admin')"));
         SqlRows open = db.query(QStringLiteral("SELECT IdCaja, Fecha, CInicial FROM Caja WHERE Estado=1"));
         QCOMPARE(open.text(0), QStringLiteral("C000000001"));
 
-        db.execute(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, NroFact, TotalF, TotalE, Saldo, FormaP, "
-                                  "Comprobante, Inventario, Cajero, IdCaja) "
-                                  "VALUES('P000000001', '2026-12-09', '123', 'X', 5, 10, 10, 0, 1, 0, 1, 'admin', 'C000000001')"));
-        SqlRows purchase = db.query(QStringLiteral("SELECT Exentos, SubTotal, Descuentos, ImpBase, CreditoF, TipoC, NroDUI, NroAut, "
-                                                   "CodigoC, Estado FROM Compras"));
+        db.execute(
+            QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, NroFact, TotalF, TotalE, Saldo, FormaP, "
+                           "Comprobante, Inventario, Cajero, IdCaja) "
+                           "VALUES('P000000001', '2026-12-09', '123', 'X', 5, 10, 10, 0, 1, 0, 1, 'admin', 'C000000001')"));
+        SqlRows purchase =
+            db.query(QStringLiteral("SELECT Exentos, SubTotal, Descuentos, ImpBase, CreditoF, TipoC, NroDUI, NroAut, "
+                                    "CodigoC, Estado FROM Compras"));
         for (int i = 0; i < 6; ++i)
             QCOMPARE(purchase.number(i), 0.0);
         QVERIFY(!purchase.value(6).isNull() && purchase.text(6).isEmpty());
         QCOMPARE(purchase.text(9), QStringLiteral("V"));
 
-        db.execute(QStringLiteral("INSERT INTO Productos(IdProducto, Inventario, IdCategoria, Producto) VALUES('P000000001', 1, 1, 'PAN')"));
+        db.execute(QStringLiteral(
+            "INSERT INTO Productos(IdProducto, Inventario, IdCategoria, Producto) VALUES('P000000001', 1, 1, 'PAN')"));
         SqlRows product = db.query(QStringLiteral("SELECT (Ingreso - Egreso) AS Stock FROM Productos WHERE Estado=1"));
         QCOMPARE(product.count(), 1);
         QCOMPARE(product.number(0), 0.0);
@@ -219,8 +235,8 @@ private slots:
             db.execute(QString::fromLatin1(sql));
 
         db.execute(QStringLiteral("DELETE FROM Caja"));
-        for (const char* table : {"Caja", "Ventas", "DetalleV", "SaldoV", "Compras", "DetalleC", "DetalleS", "SaldoC",
-                                  "EntregaI", "DetalleEI"})
+        for (const char* table :
+             {"Caja", "Ventas", "DetalleV", "SaldoV", "Compras", "DetalleC", "DetalleS", "SaldoC", "EntregaI", "DetalleEI"})
             QCOMPARE(countOf(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))), 0);
         QVERIFY(countOf(db, QStringLiteral("SELECT COUNT(*) FROM Productos")) > 0);
     }
@@ -234,15 +250,21 @@ private slots:
         for (const char* id : {"P000000001", "P000000002"}) {
             db.execute(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, IdCaja) VALUES(?, '2026-12-09', 'C000000001')"),
                        {QString::fromLatin1(id)});
-            db.execute(QStringLiteral("INSERT INTO DetalleC(IdProducto, IdCompra) VALUES('P000000001', ?)"), {QString::fromLatin1(id)});
+            db.execute(QStringLiteral("INSERT INTO DetalleC(IdProducto, IdCompra) VALUES('P000000001', ?)"),
+                       {QString::fromLatin1(id)});
             db.execute(QStringLiteral("INSERT INTO DetalleS(Concepto, IdCompra) VALUES('X', ?)"), {QString::fromLatin1(id)});
-            db.execute(QStringLiteral("INSERT INTO SaldoC(TotalE, IdCompra, IdCaja, FechaR) VALUES(1, ?, 'C000000001', '2026-12-09')"),
+            db.execute(QStringLiteral(
+                           "INSERT INTO SaldoC(TotalE, IdCompra, IdCaja, FechaR) VALUES(1, ?, 'C000000001', '2026-12-09')"),
                        {QString::fromLatin1(id)});
         }
         db.execute(QStringLiteral("DELETE FROM Compras WHERE IdCompra=?"), {QStringLiteral("P000000001")});
         for (const char* table : {"DetalleC", "DetalleS", "SaldoC"}) {
-            QCOMPARE(countOf(db, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE IdCompra='P000000001'").arg(QLatin1String(table))), 0);
-            QCOMPARE(countOf(db, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE IdCompra='P000000002'").arg(QLatin1String(table))), 1);
+            QCOMPARE(
+                countOf(db, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE IdCompra='P000000001'").arg(QLatin1String(table))),
+                0);
+            QCOMPARE(
+                countOf(db, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE IdCompra='P000000002'").arg(QLatin1String(table))),
+                1);
         }
     }
 
@@ -271,14 +293,16 @@ private slots:
         QFETCH(QString, message);
         ShopFixture shop(true);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
-        const qint64 before = countOf(shop.db(), QStringLiteral("SELECT (SELECT COUNT(*) FROM Clientes) + (SELECT COUNT(*) FROM Caja)"));
+        const qint64 before =
+            countOf(shop.db(), QStringLiteral("SELECT (SELECT COUNT(*) FROM Clientes) + (SELECT COUNT(*) FROM Caja)"));
         try {
             shop.db().execute(sql, values);
             QFAIL("the statement was accepted");
         } catch (const DatabaseError& e) {
             QCOMPARE(e.text(), message);
         }
-        QCOMPARE(countOf(shop.db(), QStringLiteral("SELECT (SELECT COUNT(*) FROM Clientes) + (SELECT COUNT(*) FROM Caja)")), before);
+        QCOMPARE(countOf(shop.db(), QStringLiteral("SELECT (SELECT COUNT(*) FROM Clientes) + (SELECT COUNT(*) FROM Caja)")),
+                 before);
     }
 
     void apostropheIsStoredAsTyped()
@@ -294,8 +318,8 @@ private slots:
     {
         ShopFixture shop(true);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
-        const SqlRows admin = shop.db().query(QStringLiteral("SELECT ClaveHash FROM Usuario WHERE Login=?"),
-                                              {QStringLiteral("AdMiN")});
+        const SqlRows admin =
+            shop.db().query(QStringLiteral("SELECT ClaveHash FROM Usuario WHERE Login=?"), {QStringLiteral("AdMiN")});
         QCOMPARE(admin.count(), 1);
         QVERIFY(PasswordHash::Matches(QStringLiteral("AdMiN"), admin.text(0)));
     }
@@ -348,11 +372,16 @@ private slots:
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("message");
-        QTest::newRow("malformed text") << "malformed" << "El texto de conexion no es valido";
-        QTest::newRow("nobody listens on the port") << "port" << "No se puede conectar con el servidor de base de datos";
-        QTest::newRow("unknown user") << "user" << "No se puede conectar con el servidor de base de datos";
-        QTest::newRow("no such database") << "database" << "No se puede conectar con el servidor de base de datos";
-        QTest::newRow("a database that is no shop") << "empty" << "La base de datos del servidor no es una base de datos del sistema";
+        QTest::newRow("malformed text") << "malformed"
+                                        << "El texto de conexion no es valido";
+        QTest::newRow("nobody listens on the port") << "port"
+                                                    << "No se puede conectar con el servidor de base de datos";
+        QTest::newRow("unknown user") << "user"
+                                      << "No se puede conectar con el servidor de base de datos";
+        QTest::newRow("no such database") << "database"
+                                          << "No se puede conectar con el servidor de base de datos";
+        QTest::newRow("a database that is no shop") << "empty"
+                                                    << "La base de datos del servidor no es una base de datos del sistema";
     }
     void openingRefusesABadServer()
     {
@@ -366,7 +395,7 @@ private slots:
         if (change == QLatin1String("malformed")) {
             text = QStringLiteral("postgresql://%1:secreto@%2/").arg(address.user, address.host);
         } else if (change == QLatin1String("port")) {
-            address.port = 1; // a privileged port nobody serves on this computer
+            address.port = 1;  // a privileged port nobody serves on this computer
             text = address.text();
         } else if (change == QLatin1String("user")) {
             address.user = QStringLiteral("nadie");
@@ -383,9 +412,9 @@ private slots:
         QVERIFY2(error.startsWith(message), qPrintable(error));
         QVERIFY(timer.elapsed() < 8000);
         QVERIFY(!TDataModule1::instance().isOpen());
-        QVERIFY(!error.contains(QStringLiteral("secreto"))); // a password is never shown
+        QVERIFY(!error.contains(QStringLiteral("secreto")));  // a password is never shown
         if (change == QLatin1String("empty")) {
-            QVERIFY(TDataModule1::instance().open(text).startsWith(message)); // still empty: nothing written
+            QVERIFY(TDataModule1::instance().open(text).startsWith(message));  // still empty: nothing written
             TestServer::dropDatabase(text);
         }
     }

@@ -122,7 +122,8 @@ private slots:
                     WriteTransaction step;
                     shop.db().execute(statement);
                 } catch (const DatabaseError& e) {
-                    QVERIFY2(e.text().contains(QStringLiteral("duplicate column")) || e.text().contains(QStringLiteral("already exists")),
+                    QVERIFY2(e.text().contains(QStringLiteral("duplicate column"))
+                                 || e.text().contains(QStringLiteral("already exists")),
                              qPrintable(QStringLiteral("step %1: %2: %3").arg(version).arg(statement, e.text())));
                 }
             }
@@ -138,7 +139,7 @@ private slots:
 
         const PlanAhead ahead({{old + 1, QStringLiteral("-- a step; with a comment\nCREATE INDEX StepOne ON Ventas(Cliente);")},
                                {old + 2, QStringLiteral("CREATE INDEX StepTwo ON Compras(Proveedor);\n"
-                                                         "ALTER TABLE Marcas ADD COLUMN Nota TEXT DEFAULT '';")}});
+                                                        "ALTER TABLE Marcas ADD COLUMN Nota TEXT DEFAULT '';")}});
         QCOMPARE(shop.db().open(shop.databasePath()), QString());
         QCOMPARE(versionOf(shop.db()), old + 2);
         QVERIFY(hasIndex(shop.db(), QStringLiteral("StepOne")));
@@ -166,7 +167,12 @@ private slots:
         ShopFixture shop;
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         const QString caja = shop.openCashSession(QDate(2026, 12, 9));
-        struct Row { const char* id; double paid, owed; const char* state; int formAfter; };
+        struct Row {
+            const char* id;
+            double paid, owed;
+            const char* state;
+            int formAfter;
+        };
         const Row rows[] = {{"000000001", 40, 0, "V", 1}, {"000000002", 30, 10, "V", 2}, {"000000003", 40, 0, "A", 2}};
         for (const Row& r : rows) {
             shop.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, TotalF, TotalE, Saldo, FormaP, Estado, IdCaja) "
@@ -181,10 +187,16 @@ private slots:
         QCOMPARE(shop.db().open(shop.databasePath()), QString());
         QCOMPARE(versionOf(shop.db()), SchemaUpgrade::currentPlan().version);
         for (const Row& r : rows) {
-            QCOMPARE(shop.db().query(QStringLiteral("SELECT FormaP FROM Ventas WHERE IdVenta=?"),
-                                     {QStringLiteral("V") + QLatin1String(r.id)}).integer(0), r.formAfter);
-            QCOMPARE(shop.db().query(QStringLiteral("SELECT FormaP FROM Compras WHERE IdCompra=?"),
-                                     {QStringLiteral("P") + QLatin1String(r.id)}).integer(0), r.formAfter);
+            QCOMPARE(shop.db()
+                         .query(QStringLiteral("SELECT FormaP FROM Ventas WHERE IdVenta=?"),
+                                {QStringLiteral("V") + QLatin1String(r.id)})
+                         .integer(0),
+                     r.formAfter);
+            QCOMPARE(shop.db()
+                         .query(QStringLiteral("SELECT FormaP FROM Compras WHERE IdCompra=?"),
+                                {QStringLiteral("P") + QLatin1String(r.id)})
+                         .integer(0),
+                     r.formAfter);
         }
     }
 
@@ -230,7 +242,7 @@ private slots:
         const PlanAhead ahead({{old + 1, QStringLiteral("CREATE INDEX StepOne ON Ventas(Cliente)")}});
         QCOMPARE(shop.db().open(shop.databasePath()), QString());
         shop.db().close();
-        QCOMPARE(shop.db().open(shop.databasePath()), QString()); // the index exists: a second run would fail
+        QCOMPARE(shop.db().open(shop.databasePath()), QString());  // the index exists: a second run would fail
         QCOMPARE(copiesBeside(shop).size(), 1);
     }
 
@@ -242,10 +254,11 @@ private slots:
         const int old = versionOf(shop.db());
         shop.db().close();
         const PlanAhead ahead({{old + 1, QStringLiteral("ALTER TABLE Codigos ADD COLUMN CarpetaCopias TEXT NOT NULL DEFAULT '';\n"
-                                                         "alter table Marcas add Nota TEXT DEFAULT '';")}});
+                                                        "alter table Marcas add Nota TEXT DEFAULT '';")}});
         QCOMPARE(shop.db().open(shop.databasePath()), QString());
         QCOMPARE(versionOf(shop.db()), old + 1);
-        QCOMPARE(shop.db().tableColumns(QStringLiteral("Marcas")).filter(QStringLiteral("Nota"), Qt::CaseInsensitive).size(), 1);
+        QCOMPARE(shop.db().tableColumns(QStringLiteral("Marcas")).filter(QStringLiteral("Nota"), Qt::CaseInsensitive).size(),
+                 1);
     }
 
     void failedStepLeavesTheDatabaseAsItWas()
@@ -254,7 +267,7 @@ private slots:
         const int old = versionOf(shop.db());
         shop.db().close();
         const PlanAhead ahead({{old + 1, QStringLiteral("CREATE INDEX StepOne ON Ventas(Cliente);\n"
-                                                         "CREATE INDEX StepBad ON NoSuchTable(Nada);")}});
+                                                        "CREATE INDEX StepBad ON NoSuchTable(Nada);")}});
         const QString refusal = shop.db().open(shop.databasePath());
         QVERIFY2(refusal.contains(QStringLiteral("No se pudo actualizar la base de datos")), qPrintable(refusal));
         QVERIFY(refusal.contains(QStringLiteral("antes-de-actualizar")));
@@ -270,9 +283,12 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("new file") << "copia.sqlite" << "";
-        QTest::newRow("existing file") << "existente.sqlite" << "no se escribe sobre un archivo existente";
-        QTest::newRow("missing folder") << "no-existe/copia.sqlite" << "No existe la carpeta";
+        QTest::newRow("new file") << "copia.sqlite"
+                                  << "";
+        QTest::newRow("existing file") << "existente.sqlite"
+                                       << "no se escribe sobre un archivo existente";
+        QTest::newRow("missing folder") << "no-existe/copia.sqlite"
+                                        << "No existe la carpeta";
     }
 
     void consistentCopy()
@@ -293,7 +309,8 @@ private slots:
             QCOMPARE(error, QString());
             shop.db().close();
             QCOMPARE(shop.db().open(path), QString());
-            QCOMPARE(shop.db().query(QStringLiteral("SELECT RazonSocial FROM DatosC")).text(0), QStringLiteral("TIENDA O'HARA"));
+            QCOMPARE(shop.db().query(QStringLiteral("SELECT RazonSocial FROM DatosC")).text(0),
+                     QStringLiteral("TIENDA O'HARA"));
         } else {
             QVERIFY2(error.contains(refusal), qPrintable(error));
             QCOMPARE(fileBytes(path), before);

@@ -15,11 +15,16 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<int>("estado");
         QTest::addColumn<bool>("found");
-        QTest::newRow("typed lower, stored upper") << "cajero" << "secreto" << 1 << true;
-        QTest::newRow("typed mixed") << "CaJeRo" << "SeCrEtO" << 1 << true;
-        QTest::newRow("wrong password") << "cajero" << "otra" << 1 << false;
-        QTest::newRow("blocked") << "cajero" << "secreto" << 0 << false;
-        QTest::newRow("quote in the password") << "cajero" << "' OR '1'='1" << 1 << false;
+        QTest::newRow("typed lower, stored upper") << "cajero"
+                                                   << "secreto" << 1 << true;
+        QTest::newRow("typed mixed") << "CaJeRo"
+                                     << "SeCrEtO" << 1 << true;
+        QTest::newRow("wrong password") << "cajero"
+                                        << "otra" << 1 << false;
+        QTest::newRow("blocked") << "cajero"
+                                 << "secreto" << 0 << false;
+        QTest::newRow("quote in the password") << "cajero"
+                                               << "' OR '1'='1" << 1 << false;
     }
     void findsOnlyActiveUsersIgnoringCase()
     {
@@ -30,8 +35,10 @@ private slots:
         ShopFixture shop(false);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         static const QString hash = PasswordHash::Make(QStringLiteral("SECRETO"));
-        shop.db().execute(QStringLiteral("INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado) VALUES('CAJERO', ?, 'ANA', 'CAJERA', ?)"),
-                          {hash, estado});
+        shop.db().execute(
+            QStringLiteral(
+                "INSERT INTO Usuario(Login, ClaveHash, Nombre, Ocupacion, Estado) VALUES('CAJERO', ?, 'ANA', 'CAJERA', ?)"),
+            {hash, estado});
         QCOMPARE(!SessionLoader::FindActiveUser(login, password).isEmpty(), found);
     }
 
@@ -65,7 +72,7 @@ private slots:
     {
         ShopFixture shop(true);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
-        const QString address = QStringLiteral("AV. BUENOS AIRES 1234 ENTRE C. 5 Y C. 6"); // 39
+        const QString address = QStringLiteral("AV. BUENOS AIRES 1234 ENTRE C. 5 Y C. 6");  // 39
         const QString longest = address + QLatin1Char('X');
         shop.db().execute(QStringLiteral("UPDATE Dosificaciones SET DireccionS=?, CiudadS=? WHERE Estado=1"),
                           {longest, QStringLiteral("SANTA CRUZ DE LA SIE")});

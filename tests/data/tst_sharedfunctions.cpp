@@ -71,10 +71,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("trailing") << "ABC   " << "ABC";
-        QTest::newRow("leading kept") << "  ABC " << "  ABC";
-        QTest::newRow("all blanks") << "    " << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("trailing") << "ABC   "
+                                  << "ABC";
+        QTest::newRow("leading kept") << "  ABC "
+                                      << "  ABC";
+        QTest::newRow("all blanks") << "    "
+                                    << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void trimRight()
     {
@@ -107,7 +111,8 @@ private slots:
 
     void legendLineEndsWithTheWholeWord()
     {
-        const QString legend = QStringLiteral("LEY Nº 453: \"Usted tiene derecho a recibir informacion sobre las caracteristicas\"");
+        const QString legend =
+            QStringLiteral("LEY Nº 453: \"Usted tiene derecho a recibir informacion sobre las caracteristicas\"");
         const QStringList lines = WrapText(legend, 30);
         QVERIFY(legend.at(29) != QLatin1Char(' '));
         QCOMPARE(lines.first(), QStringLiteral("LEY Nº 453: \"Usted tiene derecho"));
@@ -134,8 +139,9 @@ private slots:
         ShopFixture shop(false);
         QVERIFY2(shop.ok(), qPrintable(shop.error()));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, AllocateKey(CashSessionCounter, [&](const QString& key) {
-            shop.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha) VALUES(?, 'no es fecha')"), {key});
-        }));
+                                     shop.db().execute(
+                                         QStringLiteral("INSERT INTO Caja(IdCaja, Fecha) VALUES(?, 'no es fecha')"), {key});
+                                 }));
         QCOMPARE(NextCounterId(CashSessionCounter), QStringLiteral("000000001"));
     }
 
@@ -175,8 +181,10 @@ private slots:
         QCOMPARE(s.WorkDate, QDate(2026, 1, 2));
         QVERIFY(s.CashSessionId.isEmpty());
 
-        shop.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial, Estado) VALUES('C000000001', '2026-11-30', 5, 0)"));
-        shop.db().execute(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial) VALUES('C000000002', '2026-12-01', 150.5)"));
+        shop.db().execute(
+            QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial, Estado) VALUES('C000000001', '2026-11-30', 5, 0)"));
+        shop.db().execute(
+            QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial) VALUES('C000000002', '2026-12-01', 150.5)"));
         QVERIFY(FindOpenCashSession());
         QCOMPARE(s.CashSessionId, QStringLiteral("C000000002"));
         QCOMPARE(s.WorkDate, QDate(2026, 12, 1));

@@ -50,7 +50,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    std::printf("%-52s %6lld ms\n", "opening the database (with any schema upgrade)", static_cast<long long>(opening.elapsed()));
+    std::printf("%-52s %6lld ms\n", "opening the database (with any schema upgrade)",
+                static_cast<long long>(opening.elapsed()));
     SessionState& s = SessionState::current();
     s.UserLogin = QStringLiteral("admin");
     s.SalesListGroup = 1;
@@ -65,10 +66,13 @@ int main(int argc, char** argv)
         });
     }
     TFBusquedas picker;
-    const struct { int mode; bool debtors; const char* what; } lists[] = {
-        {PickerModes::SaleClient, false, "picker, clients"},
-        {PickerModes::ReportClient, true, "picker, debtors"},
-        {PickerModes::PurchaseSupplier, false, "picker, suppliers"}};
+    const struct {
+        int mode;
+        bool debtors;
+        const char* what;
+    } lists[] = {{PickerModes::SaleClient, false, "picker, clients"},
+                 {PickerModes::ReportClient, true, "picker, debtors"},
+                 {PickerModes::PurchaseSupplier, false, "picker, suppliers"}};
     for (const auto& list : lists)
         BestOfThree(list.what, [&] {
             picker.start(list.mode, list.debtors);
@@ -92,12 +96,13 @@ int main(int argc, char** argv)
         return rowsOf(window, "Vec0");
     });
 
-    const SqlRows busiest = TDataModule1::instance().query(QStringLiteral(
-        "SELECT IdProducto, COUNT(*) FROM DetalleV GROUP BY IdProducto ORDER BY COUNT(*) DESC LIMIT 1"));
+    const SqlRows busiest = TDataModule1::instance().query(
+        QStringLiteral("SELECT IdProducto, COUNT(*) FROM DetalleV GROUP BY IdProducto ORDER BY COUNT(*) DESC LIMIT 1"));
     const QString id = busiest.text(0);
     SqlRows row = TDataModule1::instance().query(QStringLiteral("SELECT * FROM Productos WHERE IdProducto=?"), {id});
-    ProductStore::Product p{id, int(row.integer(1)), int(row.integer(2)), row.text(3), row.text(4), row.text(5),
-                            row.text(6), row.number(7), row.number(8), row.number(9), row.number(10), row.text(11)};
+    ProductStore::Product p{
+        id,          int(row.integer(1)), int(row.integer(2)), row.text(3),   row.text(4),    row.text(5),
+        row.text(6), row.number(7),       row.number(8),       row.number(9), row.number(10), row.text(11)};
     BestOfThree("category change of the busiest product (lines moved)", [&] {
         p.IdCategoria = p.IdCategoria % 8 + 1;
         ProductStore::Update(p, p.Producto);

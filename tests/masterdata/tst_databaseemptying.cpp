@@ -24,8 +24,8 @@ const QString kSummary = QStringLiteral(
 const QString kEmptied = QStringLiteral("La Base de Datos ha sido vaciada correctamente, el Sistema se Cerrara");
 
 // Every table the emptying clears, and those it must leave alone.
-const QStringList kCleared = {"Caja", "Ventas", "DetalleV", "Compras", "DetalleC", "DetalleS",
-                              "EntregaI", "DetalleEI", "SaldoV", "SaldoC"};
+const QStringList kCleared = {"Caja",     "Ventas",   "DetalleV",  "Compras", "DetalleC",
+                              "DetalleS", "EntregaI", "DetalleEI", "SaldoV",  "SaldoC"};
 const QStringList kKept = {"Dosificaciones", "Usuario", "Clientes", "Proveedores", "Productos", "Categorias", "DatosC"};
 
 // A shop with a closed and an open session: a cash sale, a credit sale paid in part in the next
@@ -43,30 +43,35 @@ struct BusyShop {
         const QString open = shop.openCashSession(QDate(2026, 12, 9), 50);
         const int dosage = SessionState::current().DosageId;
 
-        const QString sale = QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, NroFact, NroAut, TotalF, TotalE, Saldo, "
-                                            "FormaP, Comprobante, IdCaja, IdDosificacion) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        const QString sale =
+            QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, NroFact, NroAut, TotalF, TotalE, Saldo, "
+                           "FormaP, Comprobante, IdCaja, IdDosificacion) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         db.execute(sale, {"V000000001", "2026-12-08", 0, 0, 25, 25, 0, 1, 0, closed, 0});
         db.execute(sale, {"V000000002", "2026-12-08", 0, 0, 40, 10, 30, 2, 0, closed, 0});
         db.execute(sale, {"V000000003", "2026-12-09", 7, 29040011007LL, 12.5, 12.5, 0, 1, 1, open, dosage});
-        const QString line = QStringLiteral("INSERT INTO DetalleV(Cantidad, IdProducto, PrecioU, PrecioT, IdVenta, IdCategoria) "
-                                            "VALUES(?, 'P000000001', 12.5, ?, ?, 1)");
+        const QString line =
+            QStringLiteral("INSERT INTO DetalleV(Cantidad, IdProducto, PrecioU, PrecioT, IdVenta, IdCategoria) "
+                           "VALUES(?, 'P000000001', 12.5, ?, ?, 1)");
         db.execute(line, {2, 25, "V000000001"});
         db.execute(line, {3.2, 40, "V000000002"});
         db.execute(line, {1, 12.5, "V000000003"});
-        db.execute(QStringLiteral("INSERT INTO SaldoV(TotalE, IdVenta, IdCaja, FechaR) VALUES(5, 'V000000002', ?, '2026-12-09')"),
-                   {open});
+        db.execute(
+            QStringLiteral("INSERT INTO SaldoV(TotalE, IdVenta, IdCaja, FechaR) VALUES(5, 'V000000002', ?, '2026-12-09')"),
+            {open});
 
         const QString purchase = QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, NitCI, TotalF, TotalE, Saldo, FormaP, "
                                                 "Inventario, IdCaja) VALUES(?, ?, '1023456027', ?, ?, ?, ?, ?, ?)");
         db.execute(purchase, {"P000000001", "2026-12-08", 95, 95, 0, 1, 1, closed});
         db.execute(purchase, {"P000000002", "2026-12-09", 60, 20, 40, 2, 2, open});
         db.execute(purchase, {"P000000003", "2026-12-09", 30, 30, 0, 1, 3, open});
-        db.execute(QStringLiteral("INSERT INTO DetalleC(IdCategoria, IdProducto, CEntrante, PrecioU, PrecioT, IdCompra) "
-                                  "VALUES(1, 'P000000001', 10, 9.5, 95, 'P000000001'), (17, 'P000000012', 10, 6, 60, 'P000000002')"));
+        db.execute(QStringLiteral(
+            "INSERT INTO DetalleC(IdCategoria, IdProducto, CEntrante, PrecioU, PrecioT, IdCompra) "
+            "VALUES(1, 'P000000001', 10, 9.5, 95, 'P000000001'), (17, 'P000000012', 10, 6, 60, 'P000000002')"));
         db.execute(QStringLiteral("INSERT INTO DetalleS(Cantidad, Concepto, PrecioT, IdCompra) "
                                   "VALUES(1, 'REPARACION DE CONGELADORA', 30, 'P000000003')"));
-        db.execute(QStringLiteral("INSERT INTO SaldoC(TotalE, IdCompra, IdCaja, FechaR) VALUES(10, 'P000000002', ?, '2026-12-09')"),
-                   {open});
+        db.execute(
+            QStringLiteral("INSERT INTO SaldoC(TotalE, IdCompra, IdCaja, FechaR) VALUES(10, 'P000000002', ?, '2026-12-09')"),
+            {open});
 
         db.execute(QStringLiteral("INSERT INTO EntregaI(IdEntrega, FechaE, Cliente, IdCaja) VALUES('E000000001', '2026-12-09', "
                                   "'PANADERO', ?)"),
@@ -118,7 +123,7 @@ struct BusyShop {
         ServerAddress server;
         const bool onServer = ServerAddress::parse(shop.databasePath(), &server, nullptr);
         return shop.folder() + (onServer ? server.database : QStringLiteral("dbzelto"))
-            + "-antes-de-vaciar-20261209-103000.sqlite";
+               + "-antes-de-vaciar-20261209-103000.sqlite";
     }
 };
 
@@ -135,8 +140,8 @@ private slots:
         auto window = b.open();
         Drive::click(*window, "SBVaciarDB");
 
-        QCOMPARE(b.shop.messages.questions,
-                 (QList<QPair<QString, QString>>{{"Vaciar Base de Datos", kFirstQuestion}, {"Vaciar Base de Datos", kSummary}}));
+        QCOMPARE(b.shop.messages.questions, (QList<QPair<QString, QString>>{{"Vaciar Base de Datos", kFirstQuestion},
+                                                                            {"Vaciar Base de Datos", kSummary}}));
         QVERIFY2(b.shop.messages.errors.isEmpty(), qPrintable(b.shop.messages.errors.join('\n')));
         QCOMPARE(b.shop.messages.infos,
                  (QStringList{kEmptied, QStringLiteral("Copia de seguridad: ") + QDir::toNativeSeparators(b.copyPath())}));
@@ -144,8 +149,8 @@ private slots:
 
         for (const QString& table : kCleared)
             QVERIFY2(b.rows(table) == 0, qPrintable(table));
-        const SqlRows counters =
-            b.shop.db().query(QStringLiteral("SELECT IdCaja, IdVenta, IdCompra, IdEgreso, IdProducto FROM Codigos WHERE IdC=1"));
+        const SqlRows counters = b.shop.db().query(
+            QStringLiteral("SELECT IdCaja, IdVenta, IdCompra, IdEgreso, IdProducto FROM Codigos WHERE IdC=1"));
         QCOMPARE((QList<qint64>{counters.integer(0), counters.integer(1), counters.integer(2), counters.integer(3)}),
                  (QList<qint64>{0, 0, 0, 0}));
         QCOMPARE(counters.integer(4), products);
@@ -161,8 +166,9 @@ private slots:
             copy.setDatabaseName(b.copyPath());
             QVERIFY(copy.open());
             QSqlQuery q(copy);
-            QVERIFY(q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM Ventas), (SELECT COUNT(*) FROM DetalleEI), "
-                                          "(SELECT IdVenta FROM Codigos), (SELECT Egreso FROM Productos WHERE IdProducto='P000000012')")));
+            QVERIFY(q.exec(QStringLiteral(
+                "SELECT (SELECT COUNT(*) FROM Ventas), (SELECT COUNT(*) FROM DetalleEI), "
+                "(SELECT IdVenta FROM Codigos), (SELECT Egreso FROM Productos WHERE IdProducto='P000000012')")));
             QVERIFY(q.next());
             QCOMPARE(q.value(0).toInt(), 3);
             QCOMPARE(q.value(1).toInt(), 1);
@@ -177,7 +183,7 @@ private slots:
     void nothingChangesUnlessItAllHappens_data()
     {
         QTest::addColumn<QList<bool>>("answers");
-        QTest::addColumn<QString>("failure"); // "", "copy" or "write"
+        QTest::addColumn<QString>("failure");  // "", "copy" or "write"
         QTest::addColumn<bool>("copied");
         QTest::newRow("no at the first question") << QList<bool>{false} << "" << false;
         QTest::newRow("no at the summary") << QList<bool>{true, false} << "" << false;

@@ -69,7 +69,8 @@ private slots:
         shop.db().close();
         QCOMPARE(shop.db().open(shop.databasePath()), QString());
         QCOMPARE(shop.db().query(QStringLiteral("PRAGMA user_version")).integer(0), SchemaUpgrade::currentPlan().version);
-        QCOMPARE(shop.db().query(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name='Ventas_Deudores'")).integer(0), 1);
+        QCOMPARE(
+            shop.db().query(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name='Ventas_Deudores'")).integer(0), 1);
     }
 };
 

@@ -13,19 +13,26 @@
 
 namespace {
 
-const QStringList kTitles = {QStringLiteral("Nombre"), QStringLiteral("Marca"), QStringLiteral("Presentación"),
-                             QStringLiteral("Unidad"), QStringLiteral("Categoría"), QStringLiteral("Costo"),
-                             QStringLiteral("Precio"), QStringLiteral("Stock Mínimo"),
+const QStringList kTitles = {QStringLiteral("Nombre"),           QStringLiteral("Marca"),
+                             QStringLiteral("Presentación"),     QStringLiteral("Unidad"),
+                             QStringLiteral("Categoría"),        QStringLiteral("Costo"),
+                             QStringLiteral("Precio"),           QStringLiteral("Stock Mínimo"),
                              QStringLiteral("Código de Barras"), QStringLiteral("Stock Inicial")};
 
 // Row i of a big list: ten brands, four units, three categories of which two the empty shop lacks.
 QStringList bigRow(int i)
 {
     const char* categories[] = {"BEBIDAS", "FERRETERIA", "ELECTRICOS"};
-    return {QStringLiteral("ARTICULO %1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("MARCA %1").arg(i % 10),
-            QStringLiteral("CAJA"), QStringLiteral("UNIDAD %1").arg(i % 4), QLatin1String(categories[i % 3]),
-            QStringLiteral("%1.25").arg(i % 50), QStringLiteral("%1.50").arg(i % 50 + 1), QStringLiteral("2"),
-            QString::number(7790000000000LL + i), QString::number(i % 7)};
+    return {QStringLiteral("ARTICULO %1").arg(i, 5, 10, QLatin1Char('0')),
+            QStringLiteral("MARCA %1").arg(i % 10),
+            QStringLiteral("CAJA"),
+            QStringLiteral("UNIDAD %1").arg(i % 4),
+            QLatin1String(categories[i % 3]),
+            QStringLiteral("%1.25").arg(i % 50),
+            QStringLiteral("%1.50").arg(i % 50 + 1),
+            QStringLiteral("2"),
+            QString::number(7790000000000LL + i),
+            QString::number(i % 7)};
 }
 
 QString csvLine(const QStringList& cells, QChar separator)
@@ -33,7 +40,8 @@ QString csvLine(const QStringList& cells, QChar separator)
     QStringList quoted;
     for (const QString& cell : cells)
         quoted << (cell.contains(separator) || cell.contains(QLatin1Char('"'))
-                       ? QLatin1Char('"') + QString(cell).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + QLatin1Char('"')
+                       ? QLatin1Char('"') + QString(cell).replace(QStringLiteral("\""), QStringLiteral("\"\""))
+                             + QLatin1Char('"')
                        : cell);
     return quoted.join(separator);
 }
@@ -133,9 +141,9 @@ void TestProductImport::bigListComesInWhole()
         stock += i % 7;
     }
     const QString path = kind == QLatin1String("xlsx") ? writeXlsx(shop.folder() + QStringLiteral("lista.xlsx"), rows)
-        : kind == QLatin1String("csv1252")
-        ? writeCsv(shop.folder() + QStringLiteral("lista.csv"), rows, QLatin1Char(';'), true)
-        : writeCsv(shop.folder() + QStringLiteral("lista.csv"), rows);
+                         : kind == QLatin1String("csv1252")
+                             ? writeCsv(shop.folder() + QStringLiteral("lista.csv"), rows, QLatin1Char(';'), true)
+                             : writeCsv(shop.folder() + QStringLiteral("lista.csv"), rows);
 
     QElapsedTimer timer;
     timer.start();
@@ -154,10 +162,11 @@ void TestProductImport::bigListComesInWhole()
     QCOMPARE(db.query(QStringLiteral("SELECT COUNT(*) FROM Marcas WHERE Marca LIKE 'MARCA %'")).integer(0), 10);
     QCOMPARE(db.query(QStringLiteral("SELECT COUNT(*) FROM UMedida WHERE UMedida LIKE 'UNIDAD %'")).integer(0), 4);
     // Two names the shop lacked took the two first unused sale categories after BEBIDAS.
-    QCOMPARE(db.query(QStringLiteral("SELECT Categoria FROM Categorias WHERE IdCategoria IN (1, 2, 3) ORDER BY IdCategoria"))
-                 .count(),
-             3);
-    const SqlRows names = db.query(QStringLiteral("SELECT Categoria FROM Categorias WHERE IdCategoria<=3 ORDER BY IdCategoria"));
+    QCOMPARE(
+        db.query(QStringLiteral("SELECT Categoria FROM Categorias WHERE IdCategoria IN (1, 2, 3) ORDER BY IdCategoria")).count(),
+        3);
+    const SqlRows names =
+        db.query(QStringLiteral("SELECT Categoria FROM Categorias WHERE IdCategoria<=3 ORDER BY IdCategoria"));
     QStringList categoryNames;
     for (SqlRows r = names; !r.atEnd(); r.next())
         categoryNames << r.text(0);
@@ -168,7 +177,7 @@ void TestProductImport::bigListComesInWhole()
                                                 "WHERE Producto='ARTICULO 00004'"));
     QCOMPARE(one.text(0), QStringLiteral("P000000005"));
     QCOMPARE(one.integer(1), 1);
-    QCOMPARE(one.integer(2), 2); // FERRETERIA
+    QCOMPARE(one.integer(2), 2);  // FERRETERIA
     QCOMPARE(one.text(3), QStringLiteral("MARCA 4"));
     QCOMPARE(one.text(4), QStringLiteral("CAJA"));
     QCOMPARE(one.text(5), QStringLiteral("UNIDAD 0"));
@@ -207,21 +216,20 @@ void TestProductImport::badRowsStopTheWholeFile()
     QCOMPARE(db.query(QStringLiteral("SELECT COUNT(*) FROM Marcas")).integer(0), 0);
     QCOMPARE(db.query(QStringLiteral("SELECT COUNT(*) FROM UMedida")).integer(0), 0);
     QCOMPARE(db.query(QStringLiteral("SELECT IdProducto FROM Codigos WHERE IdC=1")).integer(0), 0);
-    QCOMPARE(db.query(QStringLiteral("SELECT Categoria FROM Categorias WHERE IdCategoria=2")).text(0), QStringLiteral("ABARROTES"));
+    QCOMPARE(db.query(QStringLiteral("SELECT Categoria FROM Categorias WHERE IdCategoria=2")).text(0),
+             QStringLiteral("ABARROTES"));
 }
 
 void TestProductImport::windows1252AccentsAreRead()
 {
     ShopFixture shop(false);
     QVERIFY2(shop.ok(), qPrintable(shop.error()));
-    const QString path = writeCsv(shop.folder() + QStringLiteral("acentos.csv"),
-                                  {{QStringLiteral("Descripción"), QStringLiteral("Categoría"), QStringLiteral("Precio"),
-                                    QStringLiteral("Marca")},
-                                   {QStringLiteral("café de altura"), QStringLiteral("Bebidas"), QStringLiteral("25,50"),
-                                    QStringLiteral("Ñandú")},
-                                   {QStringLiteral("Piña en almíbar"), QStringLiteral("ABARROTES"), QStringLiteral("12"),
-                                    QString()}},
-                                  QLatin1Char(';'), true);
+    const QString path = writeCsv(
+        shop.folder() + QStringLiteral("acentos.csv"),
+        {{QStringLiteral("Descripción"), QStringLiteral("Categoría"), QStringLiteral("Precio"), QStringLiteral("Marca")},
+         {QStringLiteral("café de altura"), QStringLiteral("Bebidas"), QStringLiteral("25,50"), QStringLiteral("Ñandú")},
+         {QStringLiteral("Piña en almíbar"), QStringLiteral("ABARROTES"), QStringLiteral("12"), QString()}},
+        QLatin1Char(';'), true);
     const ProductImport::Outcome outcome = importFile(path);
     QVERIFY2(outcome.written, qPrintable(outcome.report().join(QLatin1Char('\n'))));
     const QStringList stored = StatementRows(shop.db(), QStringLiteral("SELECT Producto, Marca, PVenta, IdCategoria "
@@ -237,25 +245,24 @@ void TestProductImport::barcodeAlreadyUsed_data()
     QTest::newRow("a product of the shop has it")
         << QStringList{QStringLiteral("7751234000011"), QStringLiteral("111")}
         << QStringLiteral("Línea 2: el código de barras 7751234000011 ya es del producto \"COCA COLA 2L\"");
-    QTest::newRow("an earlier row has it")
-        << QStringList{QStringLiteral("222"), QStringLiteral("222")}
-        << QStringLiteral("Línea 3: el código de barras 222 ya está en la línea 2");
+    QTest::newRow("an earlier row has it") << QStringList{QStringLiteral("222"), QStringLiteral("222")}
+                                           << QStringLiteral("Línea 3: el código de barras 222 ya está en la línea 2");
 }
 
 void TestProductImport::barcodeAlreadyUsed()
 {
     QFETCH(QStringList, codes);
     QFETCH(QString, problem);
-    ShopFixture shop; // the demo shop, whose products carry bar codes
+    ShopFixture shop;  // the demo shop, whose products carry bar codes
     QVERIFY2(shop.ok(), qPrintable(shop.error()));
     const qint64 before = shop.db().query(QStringLiteral("SELECT COUNT(*) FROM Productos")).integer(0);
-    const QString path = writeCsv(shop.folder() + QStringLiteral("codigos.csv"),
-                                  {{QStringLiteral("Nombre"), QStringLiteral("Categoria"), QStringLiteral("Precio"),
-                                    QStringLiteral("Codigo")},
-                                   {QStringLiteral("NUEVO UNO"), QStringLiteral("VARIOS"), QStringLiteral("1"), codes[0]},
-                                   {QStringLiteral("NUEVO DOS"), QStringLiteral("VARIOS"), QStringLiteral("1"), codes[1]},
-                                   {QStringLiteral("SIN CODIGO"), QStringLiteral("VARIOS"), QStringLiteral("1"), QStringLiteral("0")},
-                                   {QStringLiteral("SIN CODIGO 2"), QStringLiteral("VARIOS"), QStringLiteral("1"), QString()}});
+    const QString path =
+        writeCsv(shop.folder() + QStringLiteral("codigos.csv"),
+                 {{QStringLiteral("Nombre"), QStringLiteral("Categoria"), QStringLiteral("Precio"), QStringLiteral("Codigo")},
+                  {QStringLiteral("NUEVO UNO"), QStringLiteral("VARIOS"), QStringLiteral("1"), codes[0]},
+                  {QStringLiteral("NUEVO DOS"), QStringLiteral("VARIOS"), QStringLiteral("1"), codes[1]},
+                  {QStringLiteral("SIN CODIGO"), QStringLiteral("VARIOS"), QStringLiteral("1"), QStringLiteral("0")},
+                  {QStringLiteral("SIN CODIGO 2"), QStringLiteral("VARIOS"), QStringLiteral("1"), QString()}});
     const ProductImport::Outcome outcome = importFile(path);
     QVERIFY(!outcome.written);
     QCOMPARE(outcome.report().mid(1), QStringList{problem});
@@ -334,9 +341,9 @@ void TestProductImport::noPlaceLeftForANewCategory()
 
 void TestProductImport::columnsFoundByTitle()
 {
-    const ImportColumns::Map map = ImportColumns::Guess({QStringLiteral(" CÓDIGO DE BARRAS "), QStringLiteral("Descripción"),
-                                                         QStringLiteral("P. Venta"), QStringLiteral("Rubro"),
-                                                         QStringLiteral("Existencias"), QStringLiteral("Observaciones")});
+    const ImportColumns::Map map =
+        ImportColumns::Guess({QStringLiteral(" CÓDIGO DE BARRAS "), QStringLiteral("Descripción"), QStringLiteral("P. Venta"),
+                              QStringLiteral("Rubro"), QStringLiteral("Existencias"), QStringLiteral("Observaciones")});
     QCOMPARE(map[ImportColumns::Barcode], 0);
     QCOMPARE(map[ImportColumns::Name], 1);
     QCOMPARE(map[ImportColumns::Price], 2);
@@ -357,7 +364,7 @@ void TestProductImport::commandLineImports()
     QList<QStringList> rows{kTitles};
     for (int i = 0; i < 5; ++i)
         rows << bigRow(i);
-    rows[2][6] = QString(); // line 3: no price
+    rows[2][6] = QString();  // line 3: no price
     const QString bad = writeCsv(shop.folder() + QStringLiteral("mala.csv"), rows);
     rows[2][6] = QStringLiteral("4");
     const QString good = writeXlsx(shop.folder() + QStringLiteral("buena.xlsx"), rows);

@@ -27,20 +27,26 @@ struct PickerShop {
         db.execute(QStringLiteral("INSERT INTO Proveedores(NitCI, RSocial, Estado) VALUES('222', 'AAA INACTIVO', 0)"));
         const QString sale = QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, Estado, NitCI, Cliente, TotalF, TotalE, "
                                             "Saldo, FormaP, IdCaja) VALUES(?, '2026-12-09', ?, ?, 'X', 100, ?, ?, ?, ?)");
-        struct Sale { const char* id; const char* estado; const char* nit; double paid, owed; int form; };
+        struct Sale {
+            const char* id;
+            const char* estado;
+            const char* nit;
+            double paid, owed;
+            int form;
+        };
         const Sale sales[] = {
-            {"V000000001", "V", "4567890", 20, 80, 2},    // MARIA owes
-            {"V000000002", "V", "4567890", 0, 100, 2},    // MARIA owes again
-            {"V000000003", "V", "4567890", 50, 50, 2},    // and a third time
-            {"V000000004", "V", "4567890", 100, 0, 1},    // a cash sale
-            {"V000000005", "V", "1020304025", 100, 0, 1}, // the restaurant paid its credit off
-            {"V000000006", "A", "3344556", 0, 100, 2},    // CARLOS's credit sale was annulled
-            {"V000000007", "V", "111", 0, 100, 2},        // a disabled client owes
-            {"V000000008", "V", "3344556", 100, 0, 2},    // paid, but still marked credit
+            {"V000000001", "V", "4567890", 20, 80, 2},     // MARIA owes
+            {"V000000002", "V", "4567890", 0, 100, 2},     // MARIA owes again
+            {"V000000003", "V", "4567890", 50, 50, 2},     // and a third time
+            {"V000000004", "V", "4567890", 100, 0, 1},     // a cash sale
+            {"V000000005", "V", "1020304025", 100, 0, 1},  // the restaurant paid its credit off
+            {"V000000006", "A", "3344556", 0, 100, 2},     // CARLOS's credit sale was annulled
+            {"V000000007", "V", "111", 0, 100, 2},         // a disabled client owes
+            {"V000000008", "V", "3344556", 100, 0, 2},     // paid, but still marked credit
         };
         for (const Sale& s : sales)
-            db.execute(sale, {QString::fromLatin1(s.id), QString::fromLatin1(s.estado), QString::fromLatin1(s.nit),
-                              s.paid, s.owed, s.form, caja});
+            db.execute(sale, {QString::fromLatin1(s.id), QString::fromLatin1(s.estado), QString::fromLatin1(s.nit), s.paid,
+                              s.owed, s.form, caja});
     }
 
     qint64 changes() { return shop.db().query(QStringLiteral("SELECT total_changes()")).integer(0); }
@@ -136,24 +142,49 @@ private slots:
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("nit");
-        QTest::addColumn<QString>("name");    // the caller's name edit afterwards
-        QTest::addColumn<QString>("focus");   // the caller's edit that has the focus afterwards
-        QTest::addColumn<bool>("selected");   // the NIT/CI text selected afterwards
-        QTest::newRow("1 Enter on the grid: NIT/CI and name")
-            << 1 << false << "" << "grid" << "1029384011" << "DISTRIBUIDORA LA CANASTA" << "ENitCI" << true;
-        QTest::newRow("1 Enter in the search: NIT/CI only")
-            << 1 << false << "andina" << "search" << "1023456027" << "ANTERIOR" << "ENitCI" << true;
-        QTest::newRow("5 double-click: NIT/CI and name")
-            << 5 << false << "" << "double-click second" << "1023456027" << "EMBOTELLADORA ANDINA SA" << "ENitCI" << true;
-        QTest::newRow("2 Enter on the grid, focus to the name")
-            << 2 << false << "" << "grid" << "3344556" << "ANTERIOR" << "ENombreC" << false;
-        QTest::newRow("2 Enter in the search")
-            << 2 << false << "SoL" << "search" << "1020304025" << "ANTERIOR" << "ENombreC" << false;
-        QTest::newRow("3 the row moved to is picked, selected")
-            << 3 << false << "" << "down then grid" << "4567890" << "ANTERIOR" << "ENitCI" << true;
-        QTest::newRow("3 debtors") << 3 << true << "" << "grid" << "4567890" << "ANTERIOR" << "ENitCI" << true;
-        QTest::newRow("4 double-click, focus to the name")
-            << 4 << false << "" << "double-click second" << "4567890" << "ANTERIOR" << "ENombreC" << false;
+        QTest::addColumn<QString>("name");   // the caller's name edit afterwards
+        QTest::addColumn<QString>("focus");  // the caller's edit that has the focus afterwards
+        QTest::addColumn<bool>("selected");  // the NIT/CI text selected afterwards
+        QTest::newRow("1 Enter on the grid: NIT/CI and name") << 1 << false << ""
+                                                              << "grid"
+                                                              << "1029384011"
+                                                              << "DISTRIBUIDORA LA CANASTA"
+                                                              << "ENitCI" << true;
+        QTest::newRow("1 Enter in the search: NIT/CI only") << 1 << false << "andina"
+                                                            << "search"
+                                                            << "1023456027"
+                                                            << "ANTERIOR"
+                                                            << "ENitCI" << true;
+        QTest::newRow("5 double-click: NIT/CI and name") << 5 << false << ""
+                                                         << "double-click second"
+                                                         << "1023456027"
+                                                         << "EMBOTELLADORA ANDINA SA"
+                                                         << "ENitCI" << true;
+        QTest::newRow("2 Enter on the grid, focus to the name") << 2 << false << ""
+                                                                << "grid"
+                                                                << "3344556"
+                                                                << "ANTERIOR"
+                                                                << "ENombreC" << false;
+        QTest::newRow("2 Enter in the search") << 2 << false << "SoL"
+                                               << "search"
+                                               << "1020304025"
+                                               << "ANTERIOR"
+                                               << "ENombreC" << false;
+        QTest::newRow("3 the row moved to is picked, selected") << 3 << false << ""
+                                                                << "down then grid"
+                                                                << "4567890"
+                                                                << "ANTERIOR"
+                                                                << "ENitCI" << true;
+        QTest::newRow("3 debtors") << 3 << true << ""
+                                   << "grid"
+                                   << "4567890"
+                                   << "ANTERIOR"
+                                   << "ENitCI" << true;
+        QTest::newRow("4 double-click, focus to the name") << 4 << false << ""
+                                                           << "double-click second"
+                                                           << "4567890"
+                                                           << "ANTERIOR"
+                                                           << "ENombreC" << false;
     }
     void pickReachesTheCaller()
     {
@@ -306,10 +337,15 @@ private slots:
         QDir().mkpath(folder);
         PickerShop p;
         TFBusquedas picker;
-        const struct { int mode; bool debtors; const char* file; } shots[] = {
-            {1, false, "buscar-1-proveedores.png"}, {2, false, "buscar-2-clientes.png"},
-            {3, true, "buscar-3-deudores.png"},     {4, false, "buscar-4-clientes.png"},
-            {5, false, "buscar-5-proveedores.png"}};
+        const struct {
+            int mode;
+            bool debtors;
+            const char* file;
+        } shots[] = {{1, false, "buscar-1-proveedores.png"},
+                     {2, false, "buscar-2-clientes.png"},
+                     {3, true, "buscar-3-deudores.png"},
+                     {4, false, "buscar-4-clientes.png"},
+                     {5, false, "buscar-5-proveedores.png"}};
         for (const auto& shot : shots) {
             picker.start(shot.mode, shot.debtors);
             if (shot.mode == 2)

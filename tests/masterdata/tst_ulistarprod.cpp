@@ -15,8 +15,8 @@ namespace {
 
 using Col = TFListarProd::Column;
 
-void addProduct(ShopFixture& shop, const QString& id, int category, const QString& name, double ingreso,
-                double egreso, double minimum, int estado = 1)
+void addProduct(ShopFixture& shop, const QString& id, int category, const QString& name, double ingreso, double egreso,
+                double minimum, int estado = 1)
 {
     shop.db().execute(QStringLiteral("INSERT INTO Productos(IdProducto, Inventario, IdCategoria, Producto, StockM, PCompra, "
                                      "Ingreso, Egreso, Estado) VALUES(?, ?, ?, ?, ?, 1.5, ?, ?, ?)"),
@@ -45,7 +45,7 @@ QColor iconCentre(const QToolButton* button)
 bool near(const QColor& a, const QColor& b)
 {
     return a.isValid() && b.isValid() && qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24
-        && qAbs(a.blue() - b.blue()) < 24;
+           && qAbs(a.blue() - b.blue()) < 24;
 }
 
 QStringList names(const DataGrid* grid)
@@ -77,13 +77,20 @@ private slots:
         QTest::addColumn<double>("minimum");
         QTest::addColumn<QString>("stock");
         QTest::addColumn<QString>("colour");
-        QTest::newRow("exhausted: red") << 5.0 << 5.0 << 0.0 << "0" << "red";
-        QTest::newRow("below nothing: red") << 2.0 << 5.0 << 3.0 << "-3" << "red";
-        QTest::newRow("3 under a minimum of 5: yellow") << 3.0 << 0.0 << 5.0 << "3" << "yellow";
-        QTest::newRow("3 with no minimum: plain") << 3.0 << 0.0 << 0.0 << "3" << "plain";
-        QTest::newRow("at the minimum: plain") << 5.0 << 0.0 << 5.0 << "5" << "plain";
-        QTest::newRow("0.3 - 0.1 is 0.2, not under 0.2") << 0.3 << 0.1 << 0.2 << "0.2" << "plain";
-        QTest::newRow("a fraction left") << 10.0 << 9.75 << 0.0 << "0.25" << "plain";
+        QTest::newRow("exhausted: red") << 5.0 << 5.0 << 0.0 << "0"
+                                        << "red";
+        QTest::newRow("below nothing: red") << 2.0 << 5.0 << 3.0 << "-3"
+                                            << "red";
+        QTest::newRow("3 under a minimum of 5: yellow") << 3.0 << 0.0 << 5.0 << "3"
+                                                        << "yellow";
+        QTest::newRow("3 with no minimum: plain") << 3.0 << 0.0 << 0.0 << "3"
+                                                  << "plain";
+        QTest::newRow("at the minimum: plain") << 5.0 << 0.0 << 5.0 << "5"
+                                               << "plain";
+        QTest::newRow("0.3 - 0.1 is 0.2, not under 0.2") << 0.3 << 0.1 << 0.2 << "0.2"
+                                                         << "plain";
+        QTest::newRow("a fraction left") << 10.0 << 9.75 << 0.0 << "0.25"
+                                         << "plain";
     }
     void stockAndItsColour()
     {
@@ -104,8 +111,8 @@ private slots:
                                                                     : QColor();
         for (int column : {int(Col::ColNumero), int(Col::ColProducto), int(Col::ColStock)}) {
             const QColor shown = grid->cellColor(column, 0);
-            QVERIFY2(expected.isValid() ? shown == expected : shown != TFListarProd::ExhaustedColour()
-                                                                  && shown != TFListarProd::LowColour(),
+            QVERIFY2(expected.isValid() ? shown == expected
+                                        : shown != TFListarProd::ExhaustedColour() && shown != TFListarProd::LowColour(),
                      qPrintable(QStringLiteral("column %1 is %2").arg(column).arg(shown.name())));
         }
     }
@@ -130,7 +137,7 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QStringList>("inLines");
-        QTest::addColumn<QString>("chosen"); // empty: nothing comes back
+        QTest::addColumn<QString>("chosen");  // empty: nothing comes back
         QTest::newRow("Enter on the selected row") << "enter third" << QStringList{} << "P000000001";
         QTest::newRow("double-click") << "double-click third" << QStringList{"P000000003"} << "P000000001";
         QTest::newRow("already among the lines") << "enter third" << QStringList{"P000000009", "p000000001"} << "";
@@ -200,7 +207,7 @@ private slots:
         list.reject();
 
         list.start(10, {});
-        QCOMPARE(names(Drive::control<DataGrid>(list, "VecP")).size(), 4); // the products keep their own
+        QCOMPARE(names(Drive::control<DataGrid>(list, "VecP")).size(), 4);  // the products keep their own
         list.reject();
         list.start(11, {});
         QCOMPARE(names(grid), QStringList{"BOLSA PLASTICA MEDIANA"});
@@ -212,7 +219,7 @@ private slots:
     void eachButtonShowsItsOwnCategory()
     {
         ShopFixture shop;
-        shop.db().execute(QStringLiteral("UPDATE Categorias SET Icono=NULL")); // the demo's pictures out of the way
+        shop.db().execute(QStringLiteral("UPDATE Categorias SET Icono=NULL"));  // the demo's pictures out of the way
         shop.db().execute(QStringLiteral("UPDATE Categorias SET Estado=0 WHERE IdCategoria=2"));
         setIcon(shop, 2, Qt::blue);
         setIcon(shop, 3, Qt::red);

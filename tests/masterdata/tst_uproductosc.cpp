@@ -160,7 +160,8 @@ private slots:
         Drive::type(c.w(), "EPresentacion", QStringLiteral("LATA"));
         Drive::click(c.w(), "SBActualizarP");
         QCOMPARE(c.shop.messages.infos, QStringList{"Producto Actualizado Correctamente"});
-        const SqlRows stored = c.query(QStringLiteral("SELECT Producto, PCompra, Presentacion FROM Productos WHERE IdProducto='P000000001'"));
+        const SqlRows stored =
+            c.query(QStringLiteral("SELECT Producto, PCompra, Presentacion FROM Productos WHERE IdProducto='P000000001'"));
         QCOMPARE(stored.text(0), longName);
         QCOMPARE(stored.number(1), 10000.25);
         QCOMPARE(stored.text(2), QStringLiteral("LATA"));
@@ -178,8 +179,9 @@ private slots:
         Drive::type(c.w(), "EPCompra", QStringLiteral("180.5"));
         Drive::click(c.w(), "SBInsertarP");
         QVERIFY2(c.shop.messages.all.isEmpty(), qPrintable(c.shop.messages.all.join('|')));
-        const SqlRows stored = c.query(QStringLiteral("SELECT Inventario, IdCategoria, PVenta, PVentaIVA, PCompra FROM Productos "
-                                                      "WHERE Producto='ACEITE VEGETAL 20L'"));
+        const SqlRows stored =
+            c.query(QStringLiteral("SELECT Inventario, IdCategoria, PVenta, PVentaIVA, PCompra FROM Productos "
+                                   "WHERE Producto='ACEITE VEGETAL 20L'"));
         QCOMPARE(stored.integer(0), 2);
         QCOMPARE(stored.integer(1), 19);
         QCOMPARE(stored.number(2), 0.0);
@@ -244,16 +246,36 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no inventory") << "< Seleccione Inventario >" << 0 << "NUEVO" << "" << "" << kIncomplete;
-        QTest::newRow("no category") << kProducts << 0 << "NUEVO" << "" << "" << kIncomplete;
-        QTest::newRow("no name") << kProducts << 1 << "" << "" << "" << kIncomplete;
-        QTest::newRow("minimum stock empty") << kProducts << 1 << "NUEVO" << "EStockM" << "" << kIncomplete;
-        QTest::newRow("a point alone") << kProducts << 1 << "NUEVO" << "EStockM" << "." << kIncomplete;
-        QTest::newRow("two points") << kProducts << 1 << "NUEVO" << "EPCompra" << "1.2.3" << kIncomplete;
-        QTest::newRow("a point at the end") << kProducts << 1 << "NUEVO" << "EPventaIVA" << "7." << kIncomplete;
-        QTest::newRow("a name taken") << kProducts << 2 << "coca cola 2l" << "" << "" << kNameTaken;
-        QTest::newRow("a name taken in lower case") << kProducts << 2 << "agua de mesa" << "" << "" << kNameTaken;
-        QTest::newRow("the name of a disabled supply") << kProducts << 1 << "sal fina" << "" << "" << kNameTaken;
+        QTest::newRow("no inventory") << "< Seleccione Inventario >" << 0 << "NUEVO"
+                                      << ""
+                                      << "" << kIncomplete;
+        QTest::newRow("no category") << kProducts << 0 << "NUEVO"
+                                     << ""
+                                     << "" << kIncomplete;
+        QTest::newRow("no name") << kProducts << 1 << ""
+                                 << ""
+                                 << "" << kIncomplete;
+        QTest::newRow("minimum stock empty") << kProducts << 1 << "NUEVO"
+                                             << "EStockM"
+                                             << "" << kIncomplete;
+        QTest::newRow("a point alone") << kProducts << 1 << "NUEVO"
+                                       << "EStockM"
+                                       << "." << kIncomplete;
+        QTest::newRow("two points") << kProducts << 1 << "NUEVO"
+                                    << "EPCompra"
+                                    << "1.2.3" << kIncomplete;
+        QTest::newRow("a point at the end") << kProducts << 1 << "NUEVO"
+                                            << "EPventaIVA"
+                                            << "7." << kIncomplete;
+        QTest::newRow("a name taken") << kProducts << 2 << "coca cola 2l"
+                                      << ""
+                                      << "" << kNameTaken;
+        QTest::newRow("a name taken in lower case") << kProducts << 2 << "agua de mesa"
+                                                    << ""
+                                                    << "" << kNameTaken;
+        QTest::newRow("the name of a disabled supply") << kProducts << 1 << "sal fina"
+                                                       << ""
+                                                       << "" << kNameTaken;
     }
     void refusedInserts()
     {
@@ -265,7 +287,8 @@ private slots:
         QFETCH(QString, message);
         Catalog c;
         c.exec(QStringLiteral("INSERT INTO Productos(IdProducto, Producto) VALUES('X1', 'agua de mesa')"));
-        c.exec(QStringLiteral("INSERT INTO Productos(IdProducto, Inventario, Producto, Estado) VALUES('X2', 2, 'SAL FINA', 0)"));
+        c.exec(
+            QStringLiteral("INSERT INTO Productos(IdProducto, Inventario, Producto, Estado) VALUES('X2', 2, 'SAL FINA', 0)"));
         const qint64 before = c.number(QStringLiteral("SELECT COUNT(*) FROM Productos"));
         c.open();
         c.startNew(inventory, category, name);
@@ -282,10 +305,18 @@ private slots:
         QTest::addColumn<QString>("price");
         QTest::addColumn<QString>("vat");
         QTest::addColumn<QString>("withVat");
-        QTest::newRow("10 with 13") << "10" << "13" << "11.30";
-        QTest::newRow("2.5 with 13: half a cent up") << "2.5" << "13" << "2.83";
-        QTest::newRow("no VAT") << "4.75" << "0" << "4.75";
-        QTest::newRow("no number yet leaves it") << "." << "13" << "0.00";
+        QTest::newRow("10 with 13") << "10"
+                                    << "13"
+                                    << "11.30";
+        QTest::newRow("2.5 with 13: half a cent up") << "2.5"
+                                                     << "13"
+                                                     << "2.83";
+        QTest::newRow("no VAT") << "4.75"
+                                << "0"
+                                << "4.75";
+        QTest::newRow("no number yet leaves it") << "."
+                                                 << "13"
+                                                 << "0.00";
     }
     void priceWithVat()
     {
@@ -338,11 +369,15 @@ private slots:
         const QString caja = c.shop.openCashSession(QDate(2026, 12, 9));
         c.exec(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, IdCaja) VALUES('V000000001', '2026-12-09', ?)"), {caja});
         c.exec(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, IdCaja) VALUES('P000000001', '2026-12-09', ?)"), {caja});
-        c.exec(QStringLiteral("INSERT INTO EntregaI(IdEntrega, FechaE, IdCaja) VALUES('E000000001', '2026-12-09', ?)"), {caja});
+        c.exec(QStringLiteral("INSERT INTO EntregaI(IdEntrega, FechaE, IdCaja) VALUES('E000000001', '2026-12-09', ?)"),
+               {caja});
         for (const char* product : {"P000000001", "P000000002"}) {
-            c.exec(QStringLiteral("INSERT INTO DetalleV(IdProducto, IdVenta, IdCategoria) VALUES(?, 'V000000001', 1)"), {QLatin1String(product)});
-            c.exec(QStringLiteral("INSERT INTO DetalleC(IdProducto, IdCompra, IdCategoria) VALUES(?, 'P000000001', 1)"), {QLatin1String(product)});
-            c.exec(QStringLiteral("INSERT INTO DetalleEI(IdProducto, IdEntrega, IdCategoria) VALUES(?, 'E000000001', 1)"), {QLatin1String(product)});
+            c.exec(QStringLiteral("INSERT INTO DetalleV(IdProducto, IdVenta, IdCategoria) VALUES(?, 'V000000001', 1)"),
+                   {QLatin1String(product)});
+            c.exec(QStringLiteral("INSERT INTO DetalleC(IdProducto, IdCompra, IdCategoria) VALUES(?, 'P000000001', 1)"),
+                   {QLatin1String(product)});
+            c.exec(QStringLiteral("INSERT INTO DetalleEI(IdProducto, IdEntrega, IdCategoria) VALUES(?, 'E000000001', 1)"),
+                   {QLatin1String(product)});
         }
         c.open();
         c.choose(1, QStringLiteral("COCA COLA 2L"));
@@ -383,7 +418,8 @@ private slots:
         c.clickCell("Vec0", row, Col::ColEstado);
         QCOMPARE(estado(), 1);
 
-        c.exec(QStringLiteral("CREATE TRIGGER NoChange BEFORE UPDATE ON Productos BEGIN SELECT RAISE(ABORT, 'bloqueado'); END"));
+        c.exec(
+            QStringLiteral("CREATE TRIGGER NoChange BEFORE UPDATE ON Productos BEGIN SELECT RAISE(ABORT, 'bloqueado'); END"));
         c.clickCell("Vec0", row, Col::ColEstado);
         QVERIFY(c.grid("Vec0")->isChecked(Col::ColEstado, row));
         QCOMPARE(c.shop.messages.errors, QStringList{"bloqueado"});
@@ -395,7 +431,8 @@ private slots:
         QCOMPARE(c.grid("Vec0")->rowCount(), rows);
         c.clickCell("Vec0", row, Col::ColBorrar);
         QCOMPARE(c.shop.messages.questions.last(),
-                 qMakePair(QStringLiteral("Eliminar Producto"), QStringLiteral("Esta Seguro que quiere Eliminar el Producto?...")));
+                 qMakePair(QStringLiteral("Eliminar Producto"),
+                           QStringLiteral("Esta Seguro que quiere Eliminar el Producto?...")));
         QCOMPARE(c.number(QStringLiteral("SELECT COUNT(*) FROM Productos WHERE IdProducto='P000000003'")), 0);
         QCOMPARE(c.grid("Vec0")->rowCount(), rows - 1);
         QCOMPARE(c.rowOf("Vec0", Col::ColIdProducto, QStringLiteral("P000000003")), -1);
@@ -410,9 +447,15 @@ private slots:
         QTest::addColumn<QString>("nuevo");
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("column");
-        QTest::newRow("products") << "Vec0" << "SBNuevoP" << "ENombreP" << int(Col::ColProducto);
-        QTest::newRow("brands") << "VecM" << "SBNuevoM" << "EMarca" << int(TFProductosC::NameColNombre);
-        QTest::newRow("units") << "VecUM" << "SBNuevoUM" << "EUMedida" << int(TFProductosC::NameColNombre);
+        QTest::newRow("products") << "Vec0"
+                                  << "SBNuevoP"
+                                  << "ENombreP" << int(Col::ColProducto);
+        QTest::newRow("brands") << "VecM"
+                                << "SBNuevoM"
+                                << "EMarca" << int(TFProductosC::NameColNombre);
+        QTest::newRow("units") << "VecUM"
+                               << "SBNuevoUM"
+                               << "EUMedida" << int(TFProductosC::NameColNombre);
     }
     void clickOnTheHighlightedRowShowsIt()
     {
@@ -454,7 +497,8 @@ private slots:
         const QString caja = c.shop.openCashSession(QDate(2026, 12, 9));
         c.exec(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, IdCaja) VALUES('V000000001', '2026-12-09', ?)"), {caja});
         c.exec(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, IdCaja) VALUES('P000000001', '2026-12-09', ?)"), {caja});
-        c.exec(QStringLiteral("INSERT INTO EntregaI(IdEntrega, FechaE, IdCaja) VALUES('E000000001', '2026-12-09', ?)"), {caja});
+        c.exec(QStringLiteral("INSERT INTO EntregaI(IdEntrega, FechaE, IdCaja) VALUES('E000000001', '2026-12-09', ?)"),
+               {caja});
         c.exec(line);
         c.open();
         c.choose(1, QStringLiteral("COCA COLA 2L"));
@@ -474,8 +518,8 @@ private slots:
         c.open();
         c.choose(1, QStringLiteral("COCA COLA 2L"));
         const DataGrid* list = c.grid("Vec0");
-        const int bebida = c.rowOf("Vec0", Col::ColProducto, QStringLiteral("AGUA VITAL 600ML"));   // category 1
-        const int abarrote = c.rowOf("Vec0", Col::ColProducto, QStringLiteral("AZUCAR 1KG"));       // category 2
+        const int bebida = c.rowOf("Vec0", Col::ColProducto, QStringLiteral("AGUA VITAL 600ML"));  // category 1
+        const int abarrote = c.rowOf("Vec0", Col::ColProducto, QStringLiteral("AZUCAR 1KG"));      // category 2
         QCOMPARE(list->cellColor(Col::ColProducto, abarrote), TFProductosC::EvenCategoryColour());
         QCOMPARE(list->cellColor(Col::ColEstado, abarrote), TFProductosC::EvenCategoryColour());
         QVERIFY(list->cellColor(Col::ColProducto, bebida) != TFProductosC::EvenCategoryColour());
@@ -514,7 +558,7 @@ private slots:
         const QImage saved(c.shop.folder() + QStringLiteral("img/P000000001.jpg"));
         QCOMPARE(saved.size(), MasterPictures::PhotoSize);
         QVERIFY(near(saved.pixelColor(148, 103), Qt::yellow));
-        QVERIFY(near(saved.pixelColor(5, 103), Qt::white)); // fitted, not stretched
+        QVERIFY(near(saved.pixelColor(5, 103), Qt::white));  // fitted, not stretched
     }
 
     void categories()
@@ -533,11 +577,13 @@ private slots:
 
         c.shop.messages.answerNext(false);
         Drive::click(c.w(), "SBActualizar");
-        QCOMPARE(c.query(QStringLiteral("SELECT Categoria FROM Categorias WHERE IdCategoria=20")).text(0), QStringLiteral("ENVASES"));
+        QCOMPARE(c.query(QStringLiteral("SELECT Categoria FROM Categorias WHERE IdCategoria=20")).text(0),
+                 QStringLiteral("ENVASES"));
 
         Drive::click(c.w(), "SBActualizar");
         QCOMPARE(c.shop.messages.questions.last().second, QStringLiteral("Esta seguro que quiere Actualizar el Registro?..."));
-        const SqlRows stored = c.query(QStringLiteral("SELECT Categoria, Estado, Icono, Inventario FROM Categorias WHERE IdCategoria=20"));
+        const SqlRows stored =
+            c.query(QStringLiteral("SELECT Categoria, Estado, Icono, Inventario FROM Categorias WHERE IdCategoria=20"));
         QCOMPARE(stored.text(0), QStringLiteral("BOLSAS Y ENVASES"));
         QCOMPARE(stored.integer(1), 0);
         QCOMPARE(stored.integer(3), 2);
@@ -545,14 +591,15 @@ private slots:
         QVERIFY(icon.loadFromData(stored.blob(2), "JPG"));
         QCOMPARE(icon.size(), MasterPictures::IconSize);
         QVERIFY(near(icon.pixelColor(26, 26), QColor(200, 30, 30)));
-        QCOMPARE(Drive::text(c.w(), "EIdC"), QStringLiteral("20")); // reselected
+        QCOMPARE(Drive::text(c.w(), "EIdC"), QStringLiteral("20"));  // reselected
         QVERIFY(c.shop.messages.infos.isEmpty());
 
         // Emptied name or no category chosen: refused.
         Drive::type(c.w(), "ENombreC", QString());
         Drive::click(c.w(), "SBActualizar");
         QCOMPARE(c.shop.messages.infos, QStringList{"Seleccione Inventario/Categoria a Actualizar"});
-        QCOMPARE(c.query(QStringLiteral("SELECT Categoria FROM Categorias WHERE IdCategoria=20")).text(0), QStringLiteral("BOLSAS Y ENVASES"));
+        QCOMPARE(c.query(QStringLiteral("SELECT Categoria FROM Categorias WHERE IdCategoria=20")).text(0),
+                 QStringLiteral("BOLSAS Y ENVASES"));
     }
 
     void theInsumosCategoryStaysAsItIs()
@@ -606,8 +653,9 @@ private slots:
         QCOMPARE(count(QStringLiteral("NUEVO")), 1);
         QCOMPARE(c.number(QStringLiteral("SELECT Estado FROM %1 WHERE %2='NUEVO'").arg(table, column)), 0);
         if (brand)
-            QCOMPARE(c.query(QStringLiteral("SELECT Procedencia FROM Marcas WHERE Marca='NUEVO'")).text(0), QStringLiteral("PERU"));
-        QVERIFY(Drive::control<QComboBox>(c.w(), combo)->findText(QStringLiteral("NUEVO")) >= 0); // disabled, still offered
+            QCOMPARE(c.query(QStringLiteral("SELECT Procedencia FROM Marcas WHERE Marca='NUEVO'")).text(0),
+                     QStringLiteral("PERU"));
+        QVERIFY(Drive::control<QComboBox>(c.w(), combo)->findText(QStringLiteral("NUEVO")) >= 0);  // disabled, still offered
         QVERIFY(c.rowOf(grid, TFProductosC::NameColNombre, QStringLiteral("NUEVO")) >= 0);
 
         // taken in any letter case, enabled or not
@@ -640,7 +688,8 @@ private slots:
         // delete
         const int rows = c.grid(grid)->rowCount();
         c.clickCell(grid, 0, TFProductosC::NameColBorrar);
-        QCOMPARE(c.shop.messages.questions.last().first, brand ? QStringLiteral("Eliminar Marca") : QStringLiteral("Eliminar Unidad de Medida"));
+        QCOMPARE(c.shop.messages.questions.last().first,
+                 brand ? QStringLiteral("Eliminar Marca") : QStringLiteral("Eliminar Unidad de Medida"));
         QCOMPARE(count(QStringLiteral("RENOMBRADA")), 0);
         QCOMPARE(c.grid(grid)->rowCount(), rows - 1);
         QCOMPARE(Drive::control<QComboBox>(c.w(), combo)->findText(QStringLiteral("RENOMBRADA")), -1);
@@ -661,7 +710,8 @@ private slots:
         QCOMPARE(Drive::control<QComboBox>(c.w(), "CBUMedida")->currentText(), QStringLiteral("UNIDAD"));
         Drive::type(c.w(), "EStockM", QStringLiteral("8"));
         Drive::click(c.w(), "SBActualizarP");
-        const SqlRows stored = c.query(QStringLiteral("SELECT Marca, UMedida, StockM FROM Productos WHERE IdProducto='P000000001'"));
+        const SqlRows stored =
+            c.query(QStringLiteral("SELECT Marca, UMedida, StockM FROM Productos WHERE IdProducto='P000000001'"));
         QCOMPARE(stored.text(0), QStringLiteral("COCA COLA"));
         QCOMPARE(stored.text(1), QStringLiteral("UNIDAD"));
         QCOMPARE(stored.number(2), 8.0);
@@ -671,7 +721,8 @@ private slots:
         QCOMPARE(Drive::control<QComboBox>(c.w(), "CBMarca")->findText(QStringLiteral("COCA COLA")), -1);
         Drive::choose(c.w(), "CBMarca", QStringLiteral("COCA-COLA CO"));
         Drive::click(c.w(), "SBActualizarP");
-        QCOMPARE(c.query(QStringLiteral("SELECT Marca FROM Productos WHERE IdProducto='P000000003'")).text(0), QStringLiteral("COCA-COLA CO"));
+        QCOMPARE(c.query(QStringLiteral("SELECT Marca FROM Productos WHERE IdProducto='P000000003'")).text(0),
+                 QStringLiteral("COCA-COLA CO"));
     }
 
     // Not a check: renders every tab when CVI_SNAPSHOT_DIR is set.

@@ -71,19 +71,27 @@ private slots:
         QTest::addColumn<QString>("mainStatus");
         QTest::addColumn<QString>("grid");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("1 suppliers") << 1 << "PProveedores" << "Proveedores" << "Gestionar Proveedore"
-                                     << "Gestionar Proveedores" << "VecP"
-                                     << QStringList{"DISTRIBUIDORA LA CANASTA", "EMBOTELLADORA ANDINA SA"};
-        QTest::newRow("2 clients") << 2 << "PClientes" << "Clientes" << "Gestionar Clientes" << "Gestionar Clientes"
+        QTest::newRow("1 suppliers") << 1 << "PProveedores"
+                                     << "Proveedores"
+                                     << "Gestionar Proveedore"
+                                     << "Gestionar Proveedores"
+                                     << "VecP" << QStringList{"DISTRIBUIDORA LA CANASTA", "EMBOTELLADORA ANDINA SA"};
+        QTest::newRow("2 clients") << 2 << "PClientes"
+                                   << "Clientes"
+                                   << "Gestionar Clientes"
+                                   << "Gestionar Clientes"
                                    << "VecC"
                                    << QStringList{"CARLOS O'BRIEN ROCA", "MARIA QUISPE CONDORI", "RESTAURANTE EL SOL SRL"};
-        QTest::newRow("3 sale vouchers") << 3 << "PComprobanteV" << "Comprobantes de Venta"
-                                         << "Gestionar Comprobantes de Venta" << "Gestionar Comprobantes de Venta"
+        QTest::newRow("3 sale vouchers") << 3 << "PComprobanteV"
+                                         << "Comprobantes de Venta"
+                                         << "Gestionar Comprobantes de Venta"
+                                         << "Gestionar Comprobantes de Venta"
                                          << "VecV" << QStringList{"NOTA DE VENTA", "FACTURA", "RECIBO"};
-        QTest::newRow("4 purchase vouchers") << 4 << "PComprobanteC" << "Comprobantes de Compra"
-                                             << "Gestionar Comprobantes de Compra" << "Gestionar Comprobantes de Compra"
-                                             << "VecCC"
-                                             << QStringList{"RECIBO", "FACTURA/POLIZA (DUI)", "NOTA DE COMPRA"};
+        QTest::newRow("4 purchase vouchers") << 4 << "PComprobanteC"
+                                             << "Comprobantes de Compra"
+                                             << "Gestionar Comprobantes de Compra"
+                                             << "Gestionar Comprobantes de Compra"
+                                             << "VecCC" << QStringList{"RECIBO", "FACTURA/POLIZA (DUI)", "NOTA DE COMPRA"};
     }
     void eachModeShowsItsPanel()
     {
@@ -116,11 +124,16 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString incomplete = QStringLiteral("Inserte almenos Nit/CI y Razon Social para registrar el Proveedor");
         const QString taken = QStringLiteral("El Proveedor con ese Numero de Nit/CI ya esta Registrado");
-        QTest::newRow("no NIT/CI") << "" << "NUEVO SRL" << incomplete;
-        QTest::newRow("no name") << "555" << "" << incomplete;
-        QTest::newRow("blank name") << "555" << "   " << incomplete;
-        QTest::newRow("NIT/CI of an enabled supplier") << "1023456027" << "OTRO" << taken;
-        QTest::newRow("NIT/CI of a disabled supplier") << "222" << "OTRO" << taken;
+        QTest::newRow("no NIT/CI") << ""
+                                   << "NUEVO SRL" << incomplete;
+        QTest::newRow("no name") << "555"
+                                 << "" << incomplete;
+        QTest::newRow("blank name") << "555"
+                                    << "   " << incomplete;
+        QTest::newRow("NIT/CI of an enabled supplier") << "1023456027"
+                                                       << "OTRO" << taken;
+        QTest::newRow("NIT/CI of a disabled supplier") << "222"
+                                                       << "OTRO" << taken;
     }
     void supplierInsertRefusals()
     {
@@ -161,11 +174,11 @@ private slots:
         QStringList values;
         for (int column = 0; column < 10; ++column)
             values << stored.text(column);
-        QCOMPARE(values, (QStringList{"4567.8", "FERRETERIA OHARA", "2201234", "71234567", "BNB 10-22", "JUAN",
-                                      "C. SUCRE 1", "o'brien@x.bo", "admin", "0"}));
+        QCOMPARE(values, (QStringList{"4567.8", "FERRETERIA OHARA", "2201234", "71234567", "BNB 10-22", "JUAN", "C. SUCRE 1",
+                                      "o'brien@x.bo", "admin", "0"}));
         const DataGrid* list = t.grid("VecP");
         QCOMPARE(list->rowCount(), 3);
-        QCOMPARE(list->cell(P::PColNitCI, 2), QStringLiteral("4567.8")); // appended at the end
+        QCOMPARE(list->cell(P::PColNitCI, 2), QStringLiteral("4567.8"));  // appended at the end
         QCOMPARE(list->cell(P::PColNro, 2), QStringLiteral("3"));
         QVERIFY(!list->isChecked(P::PColEstado, 2));
         // ready for the next one
@@ -194,7 +207,8 @@ private slots:
         Drive::choose(t.w(), "CBEstado", QStringLiteral("DESHABILITADO"));
         Drive::click(t.w(), "SBActualizar");
         QCOMPARE(t.shop.messages.infos, QStringList{"Registro Actualizado Correctamente"});
-        SqlRows stored = t.row(QStringLiteral("SELECT RSocial, Email, Estado, Usuario FROM Proveedores WHERE NitCI='1023456027'"));
+        SqlRows stored =
+            t.row(QStringLiteral("SELECT RSocial, Email, Estado, Usuario FROM Proveedores WHERE NitCI='1023456027'"));
         QCOMPARE(stored.text(0), QStringLiteral("EMBOTELLADORA DEL SUR"));
         QCOMPARE(stored.text(1), QStringLiteral("sur@x.bo"));
         QCOMPARE(stored.integer(2), 0);
@@ -246,7 +260,9 @@ private slots:
         QVERIFY(t.grid(gridName)->isChecked(column, 0));
 
         // A refused write puts the box back and says why.
-        t.shop.db().execute(QStringLiteral("CREATE TRIGGER NoChange BEFORE UPDATE ON %1 BEGIN SELECT RAISE(ABORT, 'registro bloqueado'); END").arg(table));
+        t.shop.db().execute(
+            QStringLiteral("CREATE TRIGGER NoChange BEFORE UPDATE ON %1 BEGIN SELECT RAISE(ABORT, 'registro bloqueado'); END")
+                .arg(table));
         t.clickCell(gridName, 0, column);
         QVERIFY(t.grid(gridName)->isChecked(column, 0));
         QCOMPARE(stored(), 1);
@@ -268,8 +284,12 @@ private slots:
         QTest::addColumn<QString>("grid");
         QTest::addColumn<QString>("nuevo");
         QTest::addColumn<QString>("field");
-        QTest::newRow("suppliers") << 1 << "VecP" << "SBNuevo" << "ERSocial";
-        QTest::newRow("clients") << 2 << "VecC" << "SBNuevoC" << "ECliente";
+        QTest::newRow("suppliers") << 1 << "VecP"
+                                   << "SBNuevo"
+                                   << "ERSocial";
+        QTest::newRow("clients") << 2 << "VecC"
+                                 << "SBNuevoC"
+                                 << "ECliente";
     }
     void clickOnTheHighlightedRowShowsIt()
     {
@@ -342,7 +362,7 @@ private slots:
         QCOMPARE(t.grid(gridName)->rowCount(), gone ? rows - 1 : rows);
         if (gone) {
             QCOMPARE(t.grid(gridName)->cell(0, 0), QStringLiteral("1"));
-            QVERIFY(Drive::text(t.w(), mode == 1 ? "ENitCI" : "ENitCIC") != first); // never the deleted one
+            QVERIFY(Drive::text(t.w(), mode == 1 ? "ENitCI" : "ENitCIC") != first);  // never the deleted one
         }
         QCOMPARE(t.count(QStringLiteral("Compras")) + t.count(QStringLiteral("Ventas")), 2);
     }
@@ -352,10 +372,18 @@ private slots:
         QTest::addColumn<QString>("nit");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no NIT/CI") << "" << "PEDRO" << "Inserte correctamente los Datos";
-        QTest::newRow("no name") << "777" << "" << "Inserte correctamente los Datos";
-        QTest::newRow("NIT/CI taken") << "4567890" << "OTRA" << "El Cliente con ese Numero de Nit/CI ya esta Registrado";
-        QTest::newRow("NIT/CI of a disabled client") << "111" << "OTRA" << "El Cliente con ese Numero de Nit/CI ya esta Registrado";
+        QTest::newRow("no NIT/CI") << ""
+                                   << "PEDRO"
+                                   << "Inserte correctamente los Datos";
+        QTest::newRow("no name") << "777"
+                                 << ""
+                                 << "Inserte correctamente los Datos";
+        QTest::newRow("NIT/CI taken") << "4567890"
+                                      << "OTRA"
+                                      << "El Cliente con ese Numero de Nit/CI ya esta Registrado";
+        QTest::newRow("NIT/CI of a disabled client") << "111"
+                                                     << "OTRA"
+                                                     << "El Cliente con ese Numero de Nit/CI ya esta Registrado";
     }
     void clientInsertRefusals()
     {
@@ -390,8 +418,8 @@ private slots:
         QStringList values;
         for (int column = 0; column < 10; ++column)
             values << stored.text(column);
-        QCOMPARE(values, (QStringList{"7788990", "ROSA MAMANI", "AV. BUENOS AIRES", "2456789", "60011223", "COTEL", "0",
-                                      "3", "admin", "1"}));
+        QCOMPARE(values, (QStringList{"7788990", "ROSA MAMANI", "AV. BUENOS AIRES", "2456789", "60011223", "COTEL", "0", "3",
+                                      "admin", "1"}));
         DataGrid* list = t.grid("VecC");
         const int row = list->rowCount() - 1;
         QCOMPARE(list->cell(C::CColNitCI, row), QStringLiteral("7788990"));
@@ -426,7 +454,7 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<qint64>("stored"); // the chosen kind's Numero afterwards
+        QTest::addColumn<qint64>("stored");  // the chosen kind's Numero afterwards
         const QString bad = QStringLiteral("Inserte correctamente los Datos");
         const QString done = QStringLiteral("Registro Actualizado Correctamente");
         QTest::newRow("purchase kind") << 4 << 1 << "150" << done << qint64(150);
@@ -456,7 +484,7 @@ private slots:
         Drive::click(t.w(), sales ? "SBActualizarCV" : "SBActualizarCC");
         QTEST(t.shop.messages.infos.value(0), "message");
         const SqlRows numbers = t.row(QStringLiteral("SELECT SUM(Numero), COUNT(*) FROM %1").arg(table));
-        QCOMPARE(numbers.integer(0), stored); // the chosen kind's number; the others stay 0
+        QCOMPARE(numbers.integer(0), stored);  // the chosen kind's number; the others stay 0
         QCOMPARE(t.row(QStringLiteral("SELECT SUM(Numero) FROM %1").arg(other)).integer(0), 0);
         if (row >= 0 && stored > 0)
             QCOMPARE(t.grid(grid)->cell(TFProveedores::VColNumero, row), QString::number(stored));
@@ -467,10 +495,14 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("number");
         QTest::addColumn<bool>("stored");
-        QTest::newRow("eleven digits") << "1" << "12345678901" << false;
-        QTest::newRow("negative") << "1" << "-5" << false;
-        QTest::newRow("a kind that is not there") << "9" << "5" << false;
-        QTest::newRow("fine") << "3" << "0012" << true;
+        QTest::newRow("eleven digits") << "1"
+                                       << "12345678901" << false;
+        QTest::newRow("negative") << "1"
+                                  << "-5" << false;
+        QTest::newRow("a kind that is not there") << "9"
+                                                  << "5" << false;
+        QTest::newRow("fine") << "3"
+                              << "0012" << true;
     }
     void voucherStoreRefusesWhatTheBoxCannotHold()
     {
@@ -510,7 +542,10 @@ private slots:
         QDir().mkpath(folder);
         for (int mode = 1; mode <= 4; ++mode) {
             Window t(mode);
-            if (DataGrid* list = t.w().findChild<DataGrid*>(mode == 1 ? "VecP" : mode == 2 ? "VecC" : mode == 3 ? "VecV" : "VecCC"))
+            if (DataGrid* list = t.w().findChild<DataGrid*>(mode == 1   ? "VecP"
+                                                            : mode == 2 ? "VecC"
+                                                            : mode == 3 ? "VecV"
+                                                                        : "VecCC"))
                 list->goToRow(1);
             QVERIFY(t.w().grab().save(folder + QStringLiteral("/proveedores-%1.png").arg(mode)));
         }

@@ -39,8 +39,8 @@ struct UsersShop {
                                               "M3, M4, M5, M6) VALUES(?, ?, ?, 'CAJERO', 1, ?, ?, ?, ?, ?, ?)");
         static const QString a1 = PasswordHash::Make(QStringLiteral("A1"));
         static const QString l1 = PasswordHash::Make(QStringLiteral("L1"));
-        shop.db().execute(insert, {"ANA", a1, "ANA ROJAS", "100000000", "00000000000", "000000", "11000",
-                                   "00000000", kNoRights});
+        shop.db().execute(insert,
+                          {"ANA", a1, "ANA ROJAS", "100000000", "00000000000", "000000", "11000", "00000000", kNoRights});
         shop.db().execute(insert, {"LUIS", l1, "LUIS MENDOZA", kNoRights, kNoRights, kNoRights, kNoRights, kNoRights,
                                    "11110000000000000000"});
         shop.login();
@@ -72,10 +72,7 @@ struct UsersShop {
 
 DataGrid* grid(QWidget& window) { return Drive::control<DataGrid>(window, "Vec0"); }
 
-int rowOf(QWidget& window, const QString& login)
-{
-    return grid(window)->findRow(ColLogin, login);
-}
+int rowOf(QWidget& window, const QString& login) { return grid(window)->findRow(ColLogin, login); }
 
 void chooseUser(QWidget& window, const QString& login) { grid(window)->goToRow(rowOf(window, login)); }
 
@@ -118,7 +115,7 @@ private slots:
         DataGrid* list = grid(*window);
         QCOMPARE(list->rowCount(), 3);
         QCOMPARE((QStringList{list->cell(ColLogin, 0), list->cell(ColLogin, 1), list->cell(ColLogin, 2)}),
-                 (QStringList{"ADMIN", "ANA", "LUIS"})); // ADMINISTRADOR, ANA ROJAS, LUIS MENDOZA
+                 (QStringList{"ADMIN", "ANA", "LUIS"}));  // ADMINISTRADOR, ANA ROJAS, LUIS MENDOZA
         QCOMPARE(Drive::text(*window, "ELogin"), QStringLiteral("ADMIN"));
         // Only a hash of the password is stored: the window never shows one.
         QCOMPARE(Drive::text(*window, "EClave1"), QString());
@@ -155,10 +152,21 @@ private slots:
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty name") << "PEDRO" << "P1" << "" << "Inserte los datos correctamente";
-        QTest::newRow("blank login") << "   " << "P1" << "PEDRO" << "Inserte los datos correctamente";
-        QTest::newRow("passwords differ") << "PEDRO" << "P2" << "PEDRO" << "Claves no coinciden";
-        QTest::newRow("login exists in another case") << "admin" << "P1" << "OTRO ADMIN"
+        QTest::newRow("empty name") << "PEDRO"
+                                    << "P1"
+                                    << ""
+                                    << "Inserte los datos correctamente";
+        QTest::newRow("blank login") << "   "
+                                     << "P1"
+                                     << "PEDRO"
+                                     << "Inserte los datos correctamente";
+        QTest::newRow("passwords differ") << "PEDRO"
+                                          << "P2"
+                                          << "PEDRO"
+                                          << "Claves no coinciden";
+        QTest::newRow("login exists in another case") << "admin"
+                                                      << "P1"
+                                                      << "OTRO ADMIN"
                                                       << "El Login ya existe en la Base de Datos";
     }
     void insertRefusals()
@@ -189,14 +197,14 @@ private slots:
         QVERIFY(u.shop.messages.all.isEmpty());
         const SqlRows row = u.user("PEDRO");
         QCOMPARE(row.text(0), QStringLiteral("PEDRO"));
-        QCOMPARE(row.text(1), QString()); // the password only as its hash
-        QVERIFY(PasswordHash::Matches(QStringLiteral("P1"), row.text(QStringLiteral("ClaveHash")))); // no apostrophe
+        QCOMPARE(row.text(1), QString());  // the password only as its hash
+        QVERIFY(PasswordHash::Matches(QStringLiteral("P1"), row.text(QStringLiteral("ClaveHash"))));  // no apostrophe
         QVERIFY(!PasswordHash::Matches(QStringLiteral("P'1"), row.text(QStringLiteral("ClaveHash"))));
         QCOMPARE(row.text(2), QStringLiteral("PEDRO POMA"));
         QCOMPARE(row.integer(4), 1);
         QCOMPARE(u.rights("PEDRO"), QStringList(6, kNoRights));
         QCOMPARE(grid(*window)->rowCount(), 4);
-        QCOMPARE(Drive::text(*window, "ELogin"), QString()); // ready for the next one
+        QCOMPARE(Drive::text(*window, "ELogin"), QString());  // ready for the next one
         QVERIFY(Drive::enabled(*window, "SBInsertar"));
     }
 
@@ -208,15 +216,14 @@ private slots:
         auto window = u.open(1);
         chooseUser(*window, "ANA");
         Drive::click(*window, "SBNuevo");
-        typeUser(*window, "AAA", "X", "X", "AAA PRIMERO", "CAJERO"); // listed before everybody
+        typeUser(*window, "AAA", "X", "X", "AAA PRIMERO", "CAJERO");  // listed before everybody
         Drive::click(*window, "SBInsertar");
         QCOMPARE(grid(*window)->cell(ColLogin, 0), QStringLiteral("AAA"));
         tick(*window, "CBC4");
         tick(*window, "CBS1");
         Drive::click(*window, "SBActualizarN");
         QCOMPARE(u.shop.messages.infos, QStringList{kRightsSaved});
-        QCOMPARE(u.rights("ANA").mid(0, 5),
-                 (QStringList{"100000000", "00010000000", "000000", "11000", "10000000"}));
+        QCOMPARE(u.rights("ANA").mid(0, 5), (QStringList{"100000000", "00010000000", "000000", "11000", "10000000"}));
         QCOMPARE(u.rights("AAA"), QStringList(6, kNoRights));
     }
 
@@ -228,8 +235,8 @@ private slots:
         chooseUser(*window, "LUIS");
         tick(*window, "CBTodo");
         Drive::click(*window, "SBActualizarN");
-        QCOMPARE(u.rights("LUIS"), (QStringList{"111111111", "11111111111", "111111", "11101", "11111111",
-                                               "11110000000000000000"}));
+        QCOMPARE(u.rights("LUIS"),
+                 (QStringList{"111111111", "11111111111", "111111", "11101", "11111111", "11110000000000000000"}));
         tick(*window, "CBTodo", false);
         QVERIFY(!Drive::control<QCheckBox>(*window, "CBH6")->isChecked());
     }
@@ -279,9 +286,12 @@ private slots:
     {
         QTest::addColumn<QString>("login");
         QTest::addColumn<QString>("message");
-        QTest::newRow("another user's login") << "LUIS" << "El Login ya existe en la Base de Datos";
-        QTest::newRow("own login in another case") << "ana" << "";
-        QTest::newRow("new login") << "ANITA" << "";
+        QTest::newRow("another user's login") << "LUIS"
+                                              << "El Login ya existe en la Base de Datos";
+        QTest::newRow("own login in another case") << "ana"
+                                                   << "";
+        QTest::newRow("new login") << "ANITA"
+                                   << "";
     }
     void updateUserData()
     {
@@ -294,7 +304,8 @@ private slots:
         Drive::type(*window, "ENombre", QStringLiteral("ANA R. DE PAZ"));
         Drive::click(*window, "SBActualizar");
         QCOMPARE(u.shop.messages.infos, message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(u.count(QStringLiteral("SELECT COUNT(*) FROM Usuario WHERE Nombre='ANA R. DE PAZ'")), message.isEmpty() ? 1 : 0);
+        QCOMPARE(u.count(QStringLiteral("SELECT COUNT(*) FROM Usuario WHERE Nombre='ANA R. DE PAZ'")),
+                 message.isEmpty() ? 1 : 0);
         if (message.isEmpty()) {
             QCOMPARE(u.user(login).text(0), login);
             QCOMPARE(grid(*window)->cell(ColLogin, 1), login);
@@ -310,11 +321,26 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("answersTo");
         QTest::addColumn<int>("mark");
-        QTest::newRow("left empty") << "" << "" << "" << "a1" << 1;
-        QTest::newRow("the same again") << "A1" << "A1" << "" << "a1" << 1;
-        QTest::newRow("a new one") << "NUEVA" << "NUEVA" << "" << "nueva" << 0;
-        QTest::newRow("confirmation differs") << "NUEVA" << "OTRA" << "Claves no coinciden" << "a1" << 1;
-        QTest::newRow("only one field") << "NUEVA" << "" << "Claves no coinciden" << "a1" << 1;
+        QTest::newRow("left empty") << ""
+                                    << ""
+                                    << ""
+                                    << "a1" << 1;
+        QTest::newRow("the same again") << "A1"
+                                        << "A1"
+                                        << ""
+                                        << "a1" << 1;
+        QTest::newRow("a new one") << "NUEVA"
+                                   << "NUEVA"
+                                   << ""
+                                   << "nueva" << 0;
+        QTest::newRow("confirmation differs") << "NUEVA"
+                                              << "OTRA"
+                                              << "Claves no coinciden"
+                                              << "a1" << 1;
+        QTest::newRow("only one field") << "NUEVA"
+                                        << ""
+                                        << "Claves no coinciden"
+                                        << "a1" << 1;
     }
     void updatePassword()
     {
@@ -386,11 +412,12 @@ private slots:
         chooseUser(*window, "LUIS");
         u.shop.messages.answerNext(answer);
         clickCell(*window, "LUIS", ColEliminar);
-        QCOMPARE(u.shop.messages.questions.value(0),
-                 qMakePair(QStringLiteral("Eliminar Usuario"), QStringLiteral("Esta Seguro que quiere Eliminar el Usuario?...")));
+        QCOMPARE(
+            u.shop.messages.questions.value(0),
+            qMakePair(QStringLiteral("Eliminar Usuario"), QStringLiteral("Esta Seguro que quiere Eliminar el Usuario?...")));
         QCOMPARE(u.count(QStringLiteral("SELECT COUNT(*) FROM Usuario WHERE Login='LUIS'")), answer ? 0 : 1);
         QCOMPARE(grid(*window)->rowCount(), answer ? 2 : 3);
-        if (answer) // the shown user is gone: the row now in his place is shown
+        if (answer)  // the shown user is gone: the row now in his place is shown
             QCOMPARE(Drive::text(*window, "ELogin"), QStringLiteral("ANA"));
     }
 
@@ -450,10 +477,11 @@ private slots:
         if (!printer.isEmpty())
             Drive::choose(*window, "CBImpresora", printer);
         Drive::click(*window, "SBActualizarF");
-        QCOMPARE(u.shop.messages.questions.value(0),
-                 qMakePair(QStringLiteral("Parametros de Sistema"), QStringLiteral("Esta seguro Actualizar los parametros?...")));
+        QCOMPARE(u.shop.messages.questions.value(0), qMakePair(QStringLiteral("Parametros de Sistema"),
+                                                               QStringLiteral("Esta seguro Actualizar los parametros?...")));
         QCOMPARE(u.shop.messages.infos, QStringList{"Parametros Actualizado Correctamente"});
-        const SqlRows row = u.shop.db().query(QStringLiteral("SELECT Facturar, ImprimirTC, Parametro1 FROM Codigos WHERE IdC=1"));
+        const SqlRows row =
+            u.shop.db().query(QStringLiteral("SELECT Facturar, ImprimirTC, Parametro1 FROM Codigos WHERE IdC=1"));
         QCOMPARE(row.integer(0), invoicing ? 1 : 0);
         QCOMPARE(row.integer(1), letter ? 1 : 0);
         QCOMPARE(row.integer(2), index);
@@ -471,9 +499,12 @@ private slots:
         QTest::addColumn<QString>("codePage");
         QTest::addColumn<bool>("drawer");
         QTest::addColumn<bool>("stored");
-        QTest::newRow("network printer, PC858, no drawer") << " 192.168.1.50:9100 " << "PC858" << false << true;
-        QTest::newRow("device file, PC850, drawer") << "/dev/usb/lp0" << "PC850" << true << true;
-        QTest::newRow("no address") << "  " << "PC850" << true << false;
+        QTest::newRow("network printer, PC858, no drawer") << " 192.168.1.50:9100 "
+                                                           << "PC858" << false << true;
+        QTest::newRow("device file, PC850, drawer") << "/dev/usb/lp0"
+                                                    << "PC850" << true << true;
+        QTest::newRow("no address") << "  "
+                                    << "PC850" << true << false;
     }
     void directPrinterSaved()
     {
@@ -486,7 +517,7 @@ private slots:
         auto window = u.open(2);
         QCOMPARE(Drive::control<QComboBox>(*window, "CBTipoImpresora")->currentIndex(), 0);
         QVERIFY(!Drive::visible(*window, "EImpresoraDirecta"));
-        QVERIFY(Drive::control<QCheckBox>(*window, "CBCajon")->isChecked()); // on by default
+        QVERIFY(Drive::control<QCheckBox>(*window, "CBCajon")->isChecked());  // on by default
         Drive::control<QComboBox>(*window, "CBTipoImpresora")->setCurrentIndex(1);
         QVERIFY(Drive::visible(*window, "EImpresoraDirecta"));
         QVERIFY(!Drive::visible(*window, "CBImpresora"));
@@ -494,11 +525,12 @@ private slots:
         Drive::choose(*window, "CBPaginaCodigos", codePage);
         tick(*window, "CBCajon", drawer);
         if (qEnvironmentVariableIsSet("CVI_SAMPLE_DIR") && stored && drawer)
-            QVERIFY(window->grab().save(QDir(qEnvironmentVariable("CVI_SAMPLE_DIR")).filePath("parametros-impresora-directa.png")));
+            QVERIFY(window->grab().save(
+                QDir(qEnvironmentVariable("CVI_SAMPLE_DIR")).filePath("parametros-impresora-directa.png")));
         Drive::click(*window, "SBActualizarF");
 
-        const SqlRows row = u.shop.db().query(
-            QStringLiteral("SELECT ImpresoraDirecta, PaginaCodigos, AbrirCajon FROM Codigos WHERE IdC=1"));
+        const SqlRows row =
+            u.shop.db().query(QStringLiteral("SELECT ImpresoraDirecta, PaginaCodigos, AbrirCajon FROM Codigos WHERE IdC=1"));
         const TicketPrinterSettings& session = TicketPrinterSettings::current();
         if (!stored) {
             QVERIFY(u.shop.messages.questions.isEmpty());
@@ -550,15 +582,18 @@ private slots:
 
     void backupFolderShownAndChosen_data()
     {
-        QTest::addColumn<QString>("chosen"); // inside the shop's folder; "" cancels
+        QTest::addColumn<QString>("chosen");  // inside the shop's folder; "" cancels
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a writable folder") << "usb" << false << "usb" << "Las copias de seguridad se guardaran en:";
+        QTest::newRow("a writable folder") << "usb" << false << "usb"
+                                           << "Las copias de seguridad se guardaran en:";
         QTest::newRow("a read-only folder") << "usb" << true << ""
                                             << "No se pueden guardar las copias en esa carpeta: no se puede escribir";
-        QTest::newRow("a folder that vanished") << "ya-no-existe" << false << "" << "no existe";
-        QTest::newRow("cancelled") << "" << false << "" << "";
+        QTest::newRow("a folder that vanished") << "ya-no-existe" << false << ""
+                                                << "no existe";
+        QTest::newRow("cancelled") << "" << false << ""
+                                   << "";
     }
     void backupFolderShownAndChosen()
     {

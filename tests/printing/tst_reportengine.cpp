@@ -37,13 +37,17 @@ struct RowSource {
     int resets = 0;
     void feed(ReportDefinition& report)
     {
-        report.setRowCallbacks([this] { counter = 0; ++resets; },
-                               [this, &report] {
-                                   if (counter >= rows.size())
-                                       return false;
-                                   report.label("Row")->setText(rows.at(counter++));
-                                   return true;
-                               });
+        report.setRowCallbacks(
+            [this] {
+                counter = 0;
+                ++resets;
+            },
+            [this, &report] {
+                if (counter >= rows.size())
+                    return false;
+                report.label("Row")->setText(rows.at(counter++));
+                return true;
+            });
     }
 };
 
@@ -59,7 +63,11 @@ QStringList Numbered(const QString& prefix, int count)
 class TstReportEngine : public QObject {
     Q_OBJECT
 private slots:
-    void init() { ReportPreview::install(&m_preview); m_preview = RecordingReportPreview(); }
+    void init()
+    {
+        ReportPreview::install(&m_preview);
+        m_preview = RecordingReportPreview();
+    }
     void cleanup() { ReportPreview::install(nullptr); }
 
     // A filling that names an element the layout does not hold stops at once, naming both, instead
@@ -113,8 +121,7 @@ private slots:
         ReportPreview::current().show(f.report);
         purchases.feed(f.report);
         ReportPreview::current().show(f.report);
-        QCOMPARE(m_preview.shown.at(0).allTexts(),
-                 QStringList({"TITULO", "ENCABEZADO", "VENTA 1", "VENTA 2", "RESUMEN"}));
+        QCOMPARE(m_preview.shown.at(0).allTexts(), QStringList({"TITULO", "ENCABEZADO", "VENTA 1", "VENTA 2", "RESUMEN"}));
         QCOMPARE(m_preview.shown.at(1).allTexts(), QStringList({"TITULO", "ENCABEZADO", "COMPRA 1", "RESUMEN"}));
     }
 
@@ -175,11 +182,11 @@ private slots:
         f.report.detailBand.addField("Sale", "IdVenta", QRect(0, 0, 100, 20));
         f.report.detailBand.find("Row")->setText(QString());
         f.report.setMasterTable(ReportTable({"IdVenta"}, {{"V1"}, {"V3"}}));
-        f.report.setDetailTable(ReportTable({"IdVenta", "Producto", "Precio"},
-                                            {{"V1", "PAN", 1.5}, {"V2", "QUESO", 9}, {"V1", "LECHE", 6}}),
-                                [](const ReportRow& master, const ReportRow& detail) {
-                                    return master.value("IdVenta") == detail.value("idventa");
-                                });
+        f.report.setDetailTable(
+            ReportTable({"IdVenta", "Producto", "Precio"}, {{"V1", "PAN", 1.5}, {"V2", "QUESO", 9}, {"V1", "LECHE", 6}}),
+            [](const ReportRow& master, const ReportRow& detail) {
+                return master.value("IdVenta") == detail.value("idventa");
+            });
         f.report.subDetailPrintsWhenEmpty = printWhenEmpty;
         ReportPreview::current().show(f.report);
         const ReportDocument& doc = m_preview.shown.first();
@@ -211,8 +218,8 @@ private slots:
             f.report.setDetailTable(lines, "IdVenta", "IdVenta");
         else
             f.report.setDetailTable(lines, [](const ReportRow& master, const ReportRow& detail) {
-                return master.value("IdVenta").toString().compare(detail.value("IdVenta").toString(),
-                                                                  Qt::CaseInsensitive) == 0;
+                return master.value("IdVenta").toString().compare(detail.value("IdVenta").toString(), Qt::CaseInsensitive)
+                       == 0;
             });
         ReportPreview::current().show(f.report);
         QCOMPARE(m_preview.shown.first().allTexts(),
@@ -289,7 +296,7 @@ private slots:
     {
         QTest::addColumn<bool>("company");
         QTest::addColumn<bool>("generic");
-        QTest::addColumn<int>("expectedWidth"); // 0: no logo, an error instead
+        QTest::addColumn<int>("expectedWidth");  // 0: no logo, an error instead
         QTest::newRow("company logo first") << true << true << 30;
         QTest::newRow("generic logo as fallback") << false << true << 20;
         QTest::newRow("neither: error") << false << false << 0;

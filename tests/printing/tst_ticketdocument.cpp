@@ -97,8 +97,7 @@ private slots:
         QCOMPARE(ticket.y(), 15);
         ticket.BodyLine("A");
         QVERIFY(ticket.End());
-        QCOMPARE(recorder.jobs.first().describe(),
-                 QStringList({QStringLiteral("image 10,500 8x8"), At(15, "A")}));
+        QCOMPARE(recorder.jobs.first().describe(), QStringList({QStringLiteral("image 10,500 8x8"), At(15, "A")}));
     }
 
     // The closing ticket places its rows at k*h + c from the exposed h and Skip.
@@ -114,9 +113,8 @@ private slots:
         ticket.Skip(2 * h + 45 - ticket.y());
         ticket.BodyLine(TicketText::CenterText("RESUMEN"));  // 2h + 45
         QVERIFY(ticket.End());
-        QCOMPARE(recorder.jobs.first().describe(),
-                 QStringList({At(15, "TIENDA"), At(h + 20, "CIERRE DE CAJA [09/12/2026]"),
-                              At(2 * h + 45, TicketText::CenterText("RESUMEN"))}));
+        QCOMPARE(recorder.jobs.first().describe(), QStringList({At(15, "TIENDA"), At(h + 20, "CIERRE DE CAJA [09/12/2026]"),
+                                                                At(2 * h + 45, TicketText::CenterText("RESUMEN"))}));
     }
 
     void everyTicketIsItsOwnJob()
@@ -304,8 +302,8 @@ private slots:
     void sampleTicketPdf()
     {
         QTemporaryDir tmp;
-        const QString folder = qEnvironmentVariableIsSet("CVI_SAMPLE_DIR")
-            ? qEnvironmentVariable("CVI_SAMPLE_DIR") : tmp.path();
+        const QString folder =
+            qEnvironmentVariableIsSet("CVI_SAMPLE_DIR") ? qEnvironmentVariable("CVI_SAMPLE_DIR") : tmp.path();
         const QString path = QDir(folder).filePath("sample-ticket.pdf");
         PdfTicketSink pdf(path);
         TicketSinkSeam::install(&pdf);

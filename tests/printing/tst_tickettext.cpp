@@ -46,11 +46,16 @@ private slots:
     {
         QTest::addColumn<QString>("amountText");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("half") << "12.5" << "12.50";
-        QTest::newRow("zero") << "0" << "0.00";
-        QTest::newRow("no thousands separator") << "1250" << "1250.00";
-        QTest::newRow("empty cell reads as zero") << "" << "0.00";
-        QTest::newRow("surrounding blanks") << " 7.1 " << "7.10";
+        QTest::newRow("half") << "12.5"
+                              << "12.50";
+        QTest::newRow("zero") << "0"
+                              << "0.00";
+        QTest::newRow("no thousands separator") << "1250"
+                                                << "1250.00";
+        QTest::newRow("empty cell reads as zero") << ""
+                                                  << "0.00";
+        QTest::newRow("surrounding blanks") << " 7.1 "
+                                            << "7.10";
     }
     void moneyText()
     {
@@ -69,24 +74,29 @@ private slots:
         QTest::addColumn<double>("total");
         QTest::addColumn<QString>("expected");
         QTest::newRow("coca cola fills 40 columns")
-            << "1" << "COCA COLA 2L" << 12.5 << 12.5
-            << "1 COCA COLA 2L" + Spaces(14) + "12.50" + "  " + "12.50";
-        QTest::newRow("price 5 takes a leading space")
-            << "2" << "PAN" << 5.0 << 10.0 << "2 PAN" + Spaces(23) + " 5.00" + "  10.00";
+            << "1"
+            << "COCA COLA 2L" << 12.5 << 12.5 << "1 COCA COLA 2L" + Spaces(14) + "12.50" + "  " + "12.50";
+        QTest::newRow("price 5 takes a leading space") << "2"
+                                                       << "PAN" << 5.0 << 10.0 << "2 PAN" + Spaces(23) + " 5.00" + "  10.00";
         QTest::newRow("price 150 one column further right")
-            << "1" << "TV" << 150.0 << 150.0 << "1 TV" + Spaces(24) + " 150.00" + " 150.00";
+            << "1"
+            << "TV" << 150.0 << 150.0 << "1 TV" + Spaces(24) + " 150.00" + " 150.00";
         QTest::newRow("total 1250 kept whole")
-            << "10" << "SILLA" << 125.0 << 1250.0 << "10 SILLA" + Spaces(20) + " 125.00" + " 1250.00";
+            << "10"
+            << "SILLA" << 125.0 << 1250.0 << "10 SILLA" + Spaces(20) + " 125.00" + " 1250.00";
         QTest::newRow("small total after three spaces")
-            << "1" << "CHICLE" << 0.5 << 0.5 << "1 CHICLE" + Spaces(20) + " 0.50" + "   0.50";
+            << "1"
+            << "CHICLE" << 0.5 << 0.5 << "1 CHICLE" + Spaces(20) + " 0.50" + "   0.50";
         QTest::newRow("fractional quantity as shown")
-            << "2.5" << "AZUCAR" << 8.0 << 20.0 << "2.5 AZUCAR" + Spaces(18) + " 8.00" + "  20.00";
+            << "2.5"
+            << "AZUCAR" << 8.0 << 20.0 << "2.5 AZUCAR" + Spaces(18) + " 8.00" + "  20.00";
         QTest::newRow("30-char name: no padding")
             << "1" << QString(30, 'N') << 12.5 << 12.5 << "1 " + QString(30, 'N') + "12.50" + "  12.50";
         QTest::newRow("exactly 28-char concept: no padding")
             << "1" << QString(26, 'N') << 12.5 << 12.5 << "1 " + QString(26, 'N') + "12.50" + "  12.50";
         QTest::newRow("trailing blanks count trimmed, padding goes after them")
-            << "1" << "PAN  " << 5.0 << 5.0 << "1 PAN  " + Spaces(23) + " 5.00" + "   5.00";
+            << "1"
+            << "PAN  " << 5.0 << 5.0 << "1 PAN  " + Spaces(23) + " 5.00" + "   5.00";
     }
     void itemLine()
     {

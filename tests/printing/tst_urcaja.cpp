@@ -4,7 +4,7 @@
 #include <QtTest>
 
 namespace {
-using Row = QStringList; // Nro, Cantidad, Producto, U. Medida, C/Unitario, Total
+using Row = QStringList;  // Nro, Cantidad, Producto, U. Medida, C/Unitario, Total
 
 // What a report window does: a counter over its grid rows, copied into the detail labels.
 struct ReportWindow {
@@ -12,15 +12,17 @@ struct ReportWindow {
     int counter = 0;
     void feed(ReportDefinition& report)
     {
-        report.setRowCallbacks([this] { counter = 0; }, [this, &report] {
-            if (counter >= grid.size())
-                return false;
-            const Row& row = grid.at(counter++);
-            const QStringList names = {"LNro", "LCantidad", "LProducto", "LUnidad", "LCUnitario", "LTotal"};
-            for (int c = 0; c < names.size(); ++c)
-                report.label(names.at(c))->setText(row.value(c));
-            return true;
-        });
+        report.setRowCallbacks([this] { counter = 0; },
+                               [this, &report] {
+                                   if (counter >= grid.size())
+                                       return false;
+                                   const Row& row = grid.at(counter++);
+                                   const QStringList names = {"LNro",    "LCantidad",  "LProducto",
+                                                              "LUnidad", "LCUnitario", "LTotal"};
+                                   for (int c = 0; c < names.size(); ++c)
+                                       report.label(names.at(c))->setText(row.value(c));
+                                   return true;
+                               });
     }
 };
 
@@ -49,7 +51,11 @@ QStringList Names(const ReportDocument& doc, const QString& name)
 class TstURCaja : public QObject {
     Q_OBJECT
 private slots:
-    void init() { ReportPreview::install(&m_preview); m_preview = RecordingReportPreview(); }
+    void init()
+    {
+        ReportPreview::install(&m_preview);
+        m_preview = RecordingReportPreview();
+    }
     void cleanup() { ReportPreview::install(nullptr); }
 
     void reportsCarryTheirPagesAndTitles_data()
@@ -57,9 +63,12 @@ private slots:
         QTest::addColumn<QString>("report");
         QTest::addColumn<QString>("title");
         QTest::addColumn<double>("margin");
-        QTest::newRow("sales") << "QRReporteI" << "REPORTE DE INGRESOS" << 15.0;
-        QTest::newRow("stock") << "QRReporteS" << "REPORTE STOCK" << 10.0;
-        QTest::newRow("services") << "QRServicios" << "Reporte Compra de Sericios" << 15.0;
+        QTest::newRow("sales") << "QRReporteI"
+                               << "REPORTE DE INGRESOS" << 15.0;
+        QTest::newRow("stock") << "QRReporteS"
+                               << "REPORTE STOCK" << 10.0;
+        QTest::newRow("services") << "QRServicios"
+                                  << "Reporte Compra de Sericios" << 15.0;
     }
     void reportsCarryTheirPagesAndTitles()
     {
@@ -81,13 +90,14 @@ private slots:
         QTest::addColumn<QString>("report");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("sales") << "QRReporteI"
-            << QStringList{"LTituloCV", "LCategoria", "LProdin", "LProductoR", "LRFechas", "LTotalCV", "LTotalI",
-                           "LNro", "LCantidad", "LProducto", "LUnidad", "LCUnitario", "LTotal", "LFechaImp"};
-        QTest::newRow("stock") << "QRReporteS"
-            << QStringList{"LTituloS", "LCategoriaS", "LMarcaS", "LInsupr", "LProductoI", "LNroS", "LProductoS",
-                           "LUnidadS", "LMinS", "LInicialS", "LEgresoS", "LStockS", "LFechaIS"};
-        QTest::newRow("services") << "QRServicios"
-            << QStringList{"LFechaS", "LTotalS", "QRNroS", "QRCantidadS", "QRConceptoS", "QRCTotalS", "LFechaSI"};
+                               << QStringList{"LTituloCV", "LCategoria", "LProdin", "LProductoR", "LRFechas",
+                                              "LTotalCV",  "LTotalI",    "LNro",    "LCantidad",  "LProducto",
+                                              "LUnidad",   "LCUnitario", "LTotal",  "LFechaImp"};
+        QTest::newRow("stock") << "QRReporteS" << QStringList{"LTituloS", "LCategoriaS", "LMarcaS",  "LInsupr", "LProductoI",
+                                                              "LNroS",    "LProductoS",  "LUnidadS", "LMinS",   "LInicialS",
+                                                              "LEgresoS", "LStockS",     "LFechaIS"};
+        QTest::newRow("services") << "QRServicios" << QStringList{"LFechaS",     "LTotalS",   "QRNroS",  "QRCantidadS",
+                                                                  "QRConceptoS", "QRCTotalS", "LFechaSI"};
     }
     void labelsAnswerToTheirNames()
     {
@@ -147,7 +157,7 @@ private slots:
     {
         QFETCH(QString, report);
         TFRCaja form;
-        ReportWindow window; // an empty grid still prints the summary band
+        ReportWindow window;  // an empty grid still prints the summary band
         window.feed(form.report(report));
         ReportPreview::current().show(form.report(report));
         for (const QString& text : m_preview.shown.first().allTexts())
@@ -163,8 +173,7 @@ private slots:
         supplies.feed(supplyForm.QRReporteI());
         ReportPreview::current().show(supplyForm.QRReporteI());
         ReportPreview::current().show(salesForm.QRReporteI());
-        QCOMPARE(Names(m_preview.shown.at(0), "LProducto"),
-                 QStringList({"LECHE PIL", "HUEVO", "ARROZ GRANO DE ORO 5KG"}));
+        QCOMPARE(Names(m_preview.shown.at(0), "LProducto"), QStringList({"LECHE PIL", "HUEVO", "ARROZ GRANO DE ORO 5KG"}));
         QCOMPARE(Names(m_preview.shown.at(1), "LProducto"), QStringList({"COCA COLA 2L", "PAN MARRAQUETA"}));
     }
 
@@ -191,8 +200,8 @@ private slots:
         QCOMPARE(Names(m_preview.shown.first(), "LNro"), QStringList({"1", "2", "3", "4", "5", "6", "7"}));
 
         QTemporaryDir tmp;
-        const QString folder = qEnvironmentVariableIsSet("CVI_SAMPLE_DIR")
-            ? qEnvironmentVariable("CVI_SAMPLE_DIR") : tmp.path();
+        const QString folder =
+            qEnvironmentVariableIsSet("CVI_SAMPLE_DIR") ? qEnvironmentVariable("CVI_SAMPLE_DIR") : tmp.path();
         const QString path = QDir(folder).filePath("sample-reporte-ingresos.pdf");
         QCOMPARE(m_preview.writePdf(0, path), QString());
         QVERIFY(QFileInfo(path).size() > 1000);

@@ -34,10 +34,7 @@ struct DeliveryShop {
         return db().query(QStringLiteral("SELECT Ingreso - Egreso FROM Productos WHERE IdProducto=?"), {supply}).number(0);
     }
     // Every row of a statement, each as its cells joined by "|".
-    QStringList table(const QString& sql, const QVariantList& values = {})
-    {
-        return StatementRows(db(), sql, values);
-    }
+    QStringList table(const QString& sql, const QVariantList& values = {}) { return StatementRows(db(), sql, values); }
     // Everything a delivery may write, so "nothing changed" is one comparison.
     QStringList state()
     {

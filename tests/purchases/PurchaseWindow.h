@@ -97,8 +97,8 @@ struct PurchaseWindow {
     // "+" and the item list: the item's category, then the item by name with Enter.
     void add(const QString& productId)
     {
-        const SqlRows item = p.row(QStringLiteral("SELECT IdCategoria, Producto FROM Productos WHERE IdProducto=?"),
-                                   {productId});
+        const SqlRows item =
+            p.row(QStringLiteral("SELECT IdCategoria, Producto FROM Productos WHERE IdProducto=?"), {productId});
         const int category = int(item.integer(0));
         const QString name = item.text(1);
         QTimer::singleShot(0, [category, name] {

@@ -30,8 +30,7 @@ QTextStream out(stdout);
 void Plan(const QString& sql, const QVariantList& values)
 {
     out << sql << "\n";
-    for (SqlRows r = TDataModule1::instance().query(QStringLiteral("EXPLAIN QUERY PLAN ") + sql, values); !r.atEnd();
-         r.next())
+    for (SqlRows r = TDataModule1::instance().query(QStringLiteral("EXPLAIN QUERY PLAN ") + sql, values); !r.atEnd(); r.next())
         out << "    " << r.text(3) << "\n";
 }
 
@@ -54,14 +53,15 @@ void Fill(int purchases)
         const int day = n * Sessions / purchases;
         const int kind = n % 10 < 7 ? 1 : n % 10 < 9 ? 2 : 3;
         const QString id = QStringLiteral("P%1").arg(n + 1, 9, 10, QLatin1Char('0'));
-        db.execute(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, NroFact, TotalF, TotalE, "
-                                  "Inventario, IdCaja) VALUES(?, ?, '1023456027', 'EMBOTELLADORA ANDINA SA', ?, 20, 20, ?, ?)"),
-                   {id, Formats::IsoDate(start.addDays(day)), n, kind,
-                    QStringLiteral("C%1").arg(day + 1, 9, 10, QLatin1Char('0'))});
+        db.execute(
+            QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, NroFact, TotalF, TotalE, "
+                           "Inventario, IdCaja) VALUES(?, ?, '1023456027', 'EMBOTELLADORA ANDINA SA', ?, 20, 20, ?, ?)"),
+            {id, Formats::IsoDate(start.addDays(day)), n, kind, QStringLiteral("C%1").arg(day + 1, 9, 10, QLatin1Char('0'))});
         for (int line = 0; line < 2; ++line) {
             if (kind == 3)
-                db.execute(QStringLiteral("INSERT INTO DetalleS(Cantidad, Concepto, PrecioT, IdCompra) VALUES(1, 'FLETE', 10, ?)"),
-                           {id});
+                db.execute(
+                    QStringLiteral("INSERT INTO DetalleS(Cantidad, Concepto, PrecioT, IdCompra) VALUES(1, 'FLETE', 10, ?)"),
+                    {id});
             else
                 db.execute(QStringLiteral("INSERT INTO DetalleC(IdCategoria, IdProducto, CInicial, CEntrante, PrecioU, "
                                           "PrecioT, IdCompra) VALUES(1, ?, 0, 1, 10, 10, ?)"),

@@ -40,24 +40,21 @@ int main(int argc, char** argv)
     s.UserLogin = QStringLiteral("admin");
     FindOpenCashSession();
     const int year = s.WorkDate.isValid() ? s.WorkDate.year() : QDate::currentDate().year();
-    const SqlRows count = TDataModule1::instance().query(QStringLiteral("SELECT COUNT(*), MIN(FechaE), MAX(FechaE) FROM EntregaI"));
+    const SqlRows count =
+        TDataModule1::instance().query(QStringLiteral("SELECT COUNT(*), MIN(FechaE), MAX(FechaE) FROM EntregaI"));
     std::printf("%lld deliveries from %s to %s; open session %s\n\n", count.integer(0), qPrintable(count.text(1)),
                 qPrintable(count.text(2)), qPrintable(s.CashSessionId));
 
-    PrintPlan("year list", SupplyDeliveries::YearListStatement(),
-              SupplyDeliveries::YearListValues(year, s.CashSessionId));
-    const QString busiest = TDataModule1::instance()
-                                .query(QStringLiteral("SELECT IdEntrega FROM EntregaI ORDER BY IdEntrega DESC LIMIT 1"))
-                                .text(0);
+    PrintPlan("year list", SupplyDeliveries::YearListStatement(), SupplyDeliveries::YearListValues(year, s.CashSessionId));
+    const QString busiest =
+        TDataModule1::instance().query(QStringLiteral("SELECT IdEntrega FROM EntregaI ORDER BY IdEntrega DESC LIMIT 1")).text(0);
     PrintPlan("a delivery's lines", SupplyDeliveries::LinesStatement(), {busiest});
     std::printf("\n");
 
-    BestOfThree("year list of the latest year, read", [&] {
-        return SupplyDeliveries::YearList(year, s.CashSessionId).count();
-    });
-    BestOfThree("year list of an earlier year, read", [&] {
-        return SupplyDeliveries::YearList(year - 5, s.CashSessionId).count();
-    });
+    BestOfThree("year list of the latest year, read",
+                [&] { return SupplyDeliveries::YearList(year, s.CashSessionId).count(); });
+    BestOfThree("year list of an earlier year, read",
+                [&] { return SupplyDeliveries::YearList(year - 5, s.CashSessionId).count(); });
     BestOfThree("a delivery's lines, read", [&] { return SupplyDeliveries::Lines(busiest).count(); });
     BestOfThree("Gestionar Insumos opened on the latest year", [&] {
         s.ListYear = year;

@@ -17,19 +17,27 @@ private slots:
     {
         QTest::addColumn<QString>("nit");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("storedName");   // the header's Cliente
-        QTest::addColumn<QStringList>("client");   // the Clientes row of the NIT/CI afterwards
+        QTest::addColumn<QString>("storedName");  // the header's Cliente
+        QTest::addColumn<QStringList>("client");  // the Clientes row of the NIT/CI afterwards
         QTest::addColumn<int>("clientsAdded");
-        QTest::newRow("no NIT/CI") << "" << "" << "" << QStringList{} << 0;
-        QTest::newRow("NIT/CI 0") << "0" << "PEDRO MAMANI" << "PEDRO MAMANI" << QStringList{} << 0;
-        QTest::newRow("new, apostrophe as typed") << "6012345" << "PEDRO O'HARA" << "PEDRO O'HARA"
-                                                  << QStringList{"6012345|PEDRO O'HARA|0|admin"} << 1;
-        QTest::newRow("known, renamed") << "4567890" << "MARIA QUISPE DE LUNA" << "MARIA QUISPE DE LUNA"
-                                        << QStringList{"4567890|MARIA QUISPE DE LUNA|0|admin"} << 0;
+        QTest::newRow("no NIT/CI") << ""
+                                   << ""
+                                   << "" << QStringList{} << 0;
+        QTest::newRow("NIT/CI 0") << "0"
+                                  << "PEDRO MAMANI"
+                                  << "PEDRO MAMANI" << QStringList{} << 0;
+        QTest::newRow("new, apostrophe as typed") << "6012345"
+                                                  << "PEDRO O'HARA"
+                                                  << "PEDRO O'HARA" << QStringList{"6012345|PEDRO O'HARA|0|admin"} << 1;
+        QTest::newRow("known, renamed") << "4567890"
+                                        << "MARIA QUISPE DE LUNA"
+                                        << "MARIA QUISPE DE LUNA" << QStringList{"4567890|MARIA QUISPE DE LUNA|0|admin"} << 0;
         // The name is left empty when the NIT/CI field was never left: the stored one is kept and
         // the delivery records it.
-        QTest::newRow("known, no name typed") << "4567890" << "" << "MARIA QUISPE CONDORI"
-                                              << QStringList{"4567890|MARIA QUISPE CONDORI|0|admin"} << 0;
+        QTest::newRow("known, no name typed")
+            << "4567890"
+            << ""
+            << "MARIA QUISPE CONDORI" << QStringList{"4567890|MARIA QUISPE CONDORI|0|admin"} << 0;
     }
     void registrationByRecipient()
     {
@@ -42,16 +50,18 @@ private slots:
         const qint64 clients = s.number("SELECT COUNT(*) FROM Clientes");
         QList<int> steps;
         const DeliveryResult result = DeliveryRegistration::Register(
-            DeliveryShop::delivery(nit, name, {DeliveryShop::line(DeliveryShop::Bags, "10"), DeliveryShop::line(DeliveryShop::Flour, "2.5")}),
+            DeliveryShop::delivery(
+                nit, name, {DeliveryShop::line(DeliveryShop::Bags, "10"), DeliveryShop::line(DeliveryShop::Flour, "2.5")}),
             [&](int step) { steps << step; });
         QVERIFY2(result.stored, qPrintable(result.message));
         QCOMPARE(result.voucher.deliveryId, QStringLiteral("E000000001"));
         QCOMPARE(result.voucher.recipient, storedName);
         QCOMPARE(steps, (QList<int>{2, 4, 4, 6, 8}));
 
-        QCOMPARE(s.table("SELECT * FROM EntregaI"),
-                 QStringList{QStringLiteral("E000000001|2026-12-09|%1|%2|10:30:00|HORNO 2|0|admin|%3|V")
-                                 .arg(nit, storedName, s.session)});
+        QCOMPARE(
+            s.table("SELECT * FROM EntregaI"),
+            QStringList{
+                QStringLiteral("E000000001|2026-12-09|%1|%2|10:30:00|HORNO 2|0|admin|%3|V").arg(nit, storedName, s.session)});
         QCOMPARE(s.table("SELECT * FROM DetalleEI"),
                  (QStringList{"10|P000000015|E000000001|20|V", "2.5|P000000013|E000000001|17|V"}));
         QCOMPARE(s.stock(DeliveryShop::Bags), 490.0);
@@ -71,13 +81,17 @@ private slots:
         QTest::addColumn<bool>("sessionClosed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("conversion");
-        QTest::newRow("no order number") << "" << "1" << false << false
-                                         << "Inserte y/o seleccione correctamente los Datos" << false;
-        QTest::newRow("no lines") << "000000001" << "1" << true << false << "Inserte Insumos a Entregar" << false;
-        QTest::newRow("quantity no number") << "000000001" << "." << false << false << "Cantidad no valida en INSUMO" << true;
-        QTest::newRow("quantity zero") << "000000001" << "0.0" << false << false << "Cantidad no valida en INSUMO" << true;
-        QTest::newRow("session closed at another counter") << "000000001" << "1" << false << true
-                                                           << "La CAJA no esta Abierta" << false;
+        QTest::newRow("no order number") << ""
+                                         << "1" << false << false << "Inserte y/o seleccione correctamente los Datos"
+                                         << false;
+        QTest::newRow("no lines") << "000000001"
+                                  << "1" << true << false << "Inserte Insumos a Entregar" << false;
+        QTest::newRow("quantity no number") << "000000001"
+                                            << "." << false << false << "Cantidad no valida en INSUMO" << true;
+        QTest::newRow("quantity zero") << "000000001"
+                                       << "0.0" << false << false << "Cantidad no valida en INSUMO" << true;
+        QTest::newRow("session closed at another counter") << "000000001"
+                                                           << "1" << false << true << "La CAJA no esta Abierta" << false;
     }
     void refusalsWriteNothing()
     {
@@ -108,8 +122,8 @@ private slots:
         DeliveryShop s;
         s.db().execute("DELETE FROM Productos WHERE IdProducto=?", {DeliveryShop::Sugar});
         const QStringList before = s.state();
-        DeliveryInput in = DeliveryShop::delivery("", "", {DeliveryShop::line(DeliveryShop::Flour, "1"),
-                                                             DeliveryShop::line(DeliveryShop::Sugar, "1")});
+        DeliveryInput in = DeliveryShop::delivery(
+            "", "", {DeliveryShop::line(DeliveryShop::Flour, "1"), DeliveryShop::line(DeliveryShop::Sugar, "1")});
         const DeliveryResult result = DeliveryRegistration::Register(in);
         QVERIFY(!result.stored);
         QCOMPARE(result.message, QStringLiteral("El insumo INSUMO ya no existe, quitelo de la entrega"));
@@ -130,16 +144,15 @@ private slots:
     void annulment()
     {
         DeliveryShop s;
-        const auto in = DeliveryShop::delivery("6012345", "PEDRO", {DeliveryShop::line(DeliveryShop::Flour, "4"),
-                                                                      DeliveryShop::line(DeliveryShop::Bags, "0.5")});
+        const auto in = DeliveryShop::delivery(
+            "6012345", "PEDRO", {DeliveryShop::line(DeliveryShop::Flour, "4"), DeliveryShop::line(DeliveryShop::Bags, "0.5")});
         const QString id = DeliveryRegistration::Register(in).voucher.deliveryId;
         QCOMPARE(s.stock(DeliveryShop::Flour), 246.0);
 
         QCOMPARE(DeliveryAnnulment::Annul(id), QString());
         QCOMPARE(s.stock(DeliveryShop::Flour), 250.0);
         QCOMPARE(s.stock(DeliveryShop::Bags), 500.0);
-        QCOMPARE(s.table("SELECT Estado, NitCI, Cliente FROM EntregaI WHERE IdEntrega=?", {id}),
-                 QStringList{"A|0|ANULADO"});
+        QCOMPARE(s.table("SELECT Estado, NitCI, Cliente FROM EntregaI WHERE IdEntrega=?", {id}), QStringList{"A|0|ANULADO"});
         QCOMPARE(s.table("SELECT Cantidad, Estado FROM DetalleEI WHERE IdEntrega=?", {id}), (QStringList{"4|A", "0.5|A"}));
 
         // A second annulment, as from another counter that still showed it valid, changes nothing.
@@ -237,11 +250,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("id");
-        QTest::newRow("short") << "12" << "E000000012";
-        QTest::newRow("leading zeros") << "0007" << "E000000007";
-        QTest::newRow("nine digits") << "123456789" << "E123456789";
-        QTest::newRow("no number") << "1A" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("short") << "12"
+                               << "E000000012";
+        QTest::newRow("leading zeros") << "0007"
+                                       << "E000000007";
+        QTest::newRow("nine digits") << "123456789"
+                                     << "E123456789";
+        QTest::newRow("no number") << "1A"
+                                   << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void deliveryIdFromTheOrderNumber()
     {

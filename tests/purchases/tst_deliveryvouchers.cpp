@@ -102,11 +102,15 @@ private slots:
         QTest::addColumn<QString>("supply");
         QTest::addColumn<QString>("itemLine");
         // 2.5, a blank and 20 characters: four blanks widen it to 28.
-        QTest::newRow("with recipient") << "PEDRO MAMANI" << "HARINA DE TRIGO 50KG"
+        QTest::newRow("with recipient") << "PEDRO MAMANI"
+                                        << "HARINA DE TRIGO 50KG"
                                         << "2.5 HARINA DE TRIGO 50KG    KILO";
-        QTest::newRow("without recipient") << "" << "HARINA DE TRIGO 50KG" << "2.5 HARINA DE TRIGO 50KG    KILO";
+        QTest::newRow("without recipient") << ""
+                                           << "HARINA DE TRIGO 50KG"
+                                           << "2.5 HARINA DE TRIGO 50KG    KILO";
         // 2.5, a blank and 26 characters: 30 characters, neither cut nor widened.
-        QTest::newRow("concept of 28 or more") << "PEDRO MAMANI" << "ACEITE VEGETAL EN BIDON 20L"
+        QTest::newRow("concept of 28 or more") << "PEDRO MAMANI"
+                                               << "ACEITE VEGETAL EN BIDON 20L"
                                                << "2.5 ACEITE VEGETAL EN BIDON 20LKILO";
     }
     void ticket()
@@ -160,7 +164,8 @@ private slots:
         PdfTicketSink pdf(QDir(qEnvironmentVariable("CVI_SAMPLE_DIR")).filePath("ticket-entrega-insumos.pdf"));
         TicketSinkSeam::install(&pdf);
         SupplyDeliveryVoucher delivery = Delivery(0);
-        delivery.lines = {{"2.5", "HARINA DE TRIGO 50KG", "KILO"}, {"100", "BOLSA PLASTICA MEDIANA", "UNIDAD"},
+        delivery.lines = {{"2.5", "HARINA DE TRIGO 50KG", "KILO"},
+                          {"100", "BOLSA PLASTICA MEDIANA", "UNIDAD"},
                           {"1", "ACEITE VEGETAL EN BIDON DE 20L", "UNIDAD"}};
         QCOMPARE(PrintSupplyDeliveryTicket(delivery), QString());
     }
@@ -218,7 +223,7 @@ private slots:
 
     void letterNoteWithoutLogoShowsNothing()
     {
-        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/"); // no pictures at all
+        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/");  // no pictures at all
         QVERIFY(!TFRVenta::instance().ShowSupplyDeliveryNote(Delivery(2).letterForm(QStringLiteral("000000012")), 2));
         QVERIFY(m_preview.shown.isEmpty());
         QCOMPARE(m_messages.errors.size(), 1);

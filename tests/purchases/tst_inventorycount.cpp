@@ -82,13 +82,27 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("written");
-        QTest::newRow("15 counted 12") << "COCA COLA 2L" << "12" << "COCA COLA 2L 20/8" << true;
-        QTest::newRow("15 counted 18") << "COCA COLA 2L" << "18" << "COCA COLA 2L 20/2" << true;
-        QTest::newRow("15 counted 0") << "COCA COLA 2L" << "0" << "COCA COLA 2L 20/20" << true;
-        QTest::newRow("-2 counted 3") << "FANTA NARANJA 2L" << "3" << "FANTA NARANJA 2L 10/7" << true;
-        QTest::newRow("as listed") << "COCA COLA 2L" << "15" << "COCA COLA 2L 20/5" << false;
-        QTest::newRow("same value, other text") << "COCA COLA 2L" << "015" << "COCA COLA 2L 20/5" << true;
-        QTest::newRow("whole number against decimals") << "AGUA VITAL 600ML" << "8" << "AGUA VITAL 600ML 7.5/-0.5" << true;
+        QTest::newRow("15 counted 12") << "COCA COLA 2L"
+                                       << "12"
+                                       << "COCA COLA 2L 20/8" << true;
+        QTest::newRow("15 counted 18") << "COCA COLA 2L"
+                                       << "18"
+                                       << "COCA COLA 2L 20/2" << true;
+        QTest::newRow("15 counted 0") << "COCA COLA 2L"
+                                      << "0"
+                                      << "COCA COLA 2L 20/20" << true;
+        QTest::newRow("-2 counted 3") << "FANTA NARANJA 2L"
+                                      << "3"
+                                      << "FANTA NARANJA 2L 10/7" << true;
+        QTest::newRow("as listed") << "COCA COLA 2L"
+                                   << "15"
+                                   << "COCA COLA 2L 20/5" << false;
+        QTest::newRow("same value, other text") << "COCA COLA 2L"
+                                                << "015"
+                                                << "COCA COLA 2L 20/5" << true;
+        QTest::newRow("whole number against decimals") << "AGUA VITAL 600ML"
+                                                       << "8"
+                                                       << "AGUA VITAL 600ML 7.5/-0.5" << true;
     }
     void count()
     {
@@ -107,9 +121,11 @@ private slots:
         QCOMPARE(c.counters(), expected);
         // Every row is walked, written or not; only the changed one says so.
         QCOMPARE(progress, (QList<int>{0, 1, 2, 3}));
-        const int row = int(std::find_if(c.listed.begin(), c.listed.end(), [&](const ListedStock& l) { return l.name == item; })
-                            - c.listed.begin());
-        QCOMPARE(result.written, (QList<bool>{row == 0 && written, row == 1 && written, row == 2 && written, row == 3 && written}));
+        const int row =
+            int(std::find_if(c.listed.begin(), c.listed.end(), [&](const ListedStock& l) { return l.name == item; })
+                - c.listed.begin());
+        QCOMPARE(result.written,
+                 (QList<bool>{row == 0 && written, row == 1 && written, row == 2 && written, row == 3 && written}));
         QCOMPARE(Formats::General(result.items.at(row).stock()), Formats::General(typed.toDouble()));
     }
 
@@ -201,8 +217,7 @@ private slots:
         QFETCH(QString, operation);
         CountShop c;
         CreateFailingTrigger(c.shop.db(), "BEFORE UPDATE ON Productos", "NEW.Producto='FANTA NARANJA 2L'");
-        QVERIFY_THROWS_EXCEPTION(DatabaseError,
-                                 Apply(operation, c, {{"COCA COLA 2L", "12"}, {"FANTA NARANJA 2L", "4"}}));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, Apply(operation, c, {{"COCA COLA 2L", "12"}, {"FANTA NARANJA 2L", "4"}}));
         QCOMPARE(c.counters(), c.untouched);
         QCOMPARE(c.shop.db().transactionDepth(), 0);
     }

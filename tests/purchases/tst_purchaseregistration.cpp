@@ -19,23 +19,40 @@ void Apply(PurchaseHeaderInput& in, const QVariantMap& fields)
     for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
         const QString& k = it.key();
         const QVariant& v = it.value();
-        if (k == "nitCi") in.nitCi = v.toString();
-        else if (k == "supplierName") in.supplierName = v.toString();
-        else if (k == "paymentForm") in.paymentForm = v.toInt();
-        else if (k == "voucherKind") in.voucherKind = v.toInt();
-        else if (k == "receiptNumber") in.receiptNumber = v.toString();
-        else if (k == "receiptTotal") in.receiptTotal = v.toString();
-        else if (k == "receiptCash") in.receiptCash = v.toString();
-        else if (k == "receiptBalance") in.receiptBalance = v.toString();
-        else if (k == "invoiceNumber") in.invoiceNumber = v.toString();
-        else if (k == "authorization") in.authorization = v.toString();
-        else if (k == "dui") in.dui = v.toString();
-        else if (k == "invoiceTotal") in.invoiceTotal = v.toString();
-        else if (k == "exempt") in.exempt = v.toString();
-        else if (k == "discounts") in.discounts = v.toString();
-        else if (k == "controlCode") in.controlCode = v.toString();
-        else if (k == "purchaseType") in.purchaseType = v.toInt();
-        else qFatal("no header field %s", qPrintable(k));
+        if (k == "nitCi")
+            in.nitCi = v.toString();
+        else if (k == "supplierName")
+            in.supplierName = v.toString();
+        else if (k == "paymentForm")
+            in.paymentForm = v.toInt();
+        else if (k == "voucherKind")
+            in.voucherKind = v.toInt();
+        else if (k == "receiptNumber")
+            in.receiptNumber = v.toString();
+        else if (k == "receiptTotal")
+            in.receiptTotal = v.toString();
+        else if (k == "receiptCash")
+            in.receiptCash = v.toString();
+        else if (k == "receiptBalance")
+            in.receiptBalance = v.toString();
+        else if (k == "invoiceNumber")
+            in.invoiceNumber = v.toString();
+        else if (k == "authorization")
+            in.authorization = v.toString();
+        else if (k == "dui")
+            in.dui = v.toString();
+        else if (k == "invoiceTotal")
+            in.invoiceTotal = v.toString();
+        else if (k == "exempt")
+            in.exempt = v.toString();
+        else if (k == "discounts")
+            in.discounts = v.toString();
+        else if (k == "controlCode")
+            in.controlCode = v.toString();
+        else if (k == "purchaseType")
+            in.purchaseType = v.toInt();
+        else
+            qFatal("no header field %s", qPrintable(k));
     }
 }
 
@@ -61,19 +78,19 @@ private slots:
     // and against the stock, a refused one against the whole shop, which must be as it was.
     void registration_data()
     {
-        QTest::addColumn<QString>("form");          // "receipt" or "invoice"
+        QTest::addColumn<QString>("form");  // "receipt" or "invoice"
         QTest::addColumn<QVariantMap>("fields");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("preset");
-        QTest::addColumn<QString>("refusal");       // empty: stored
-        QTest::addColumn<QVariantMap>("stored");    // Compras columns of the stored purchase
+        QTest::addColumn<QString>("refusal");     // empty: stored
+        QTest::addColumn<QVariantMap>("stored");  // Compras columns of the stored purchase
 
         const QStringList four{"P000000001|4|40"};
         QTest::newRow("cash receipt paid exactly")
             << "receipt" << Map{{"receiptTotal", "40.00"}, {"receiptCash", "40"}} << four << int(Nothing) << ""
-            << Map{{"TotalF", 40.0}, {"TotalE", 40.0}, {"Saldo", 0.0}, {"FormaP", 1}, {"Comprobante", 0},
+            << Map{{"TotalF", 40.0}, {"TotalE", 40.0},  {"Saldo", 0.0},    {"FormaP", 1},    {"Comprobante", 0},
                    {"NroFact", 501}, {"Inventario", 1}, {"SubTotal", 0.0}, {"ImpBase", 0.0}, {"CreditoF", 0.0},
-                   {"TipoC", 0}, {"NroAut", ""}, {"NroDUI", ""}};
+                   {"TipoC", 0},     {"NroAut", ""},    {"NroDUI", ""}};
         QTest::newRow("cash with change keeps what was handed over and the change")
             << "receipt" << Map{{"receiptTotal", "57.50"}, {"receiptCash", "60"}}
             << QStringList{"P000000001|4|40", "P000000008|2.5|17.5"} << int(Nothing) << ""
@@ -95,8 +112,7 @@ private slots:
                "la forma de pago EFECTIVO"
             << Map{};
         QTest::newRow("cheque") << "receipt" << Map{{"paymentForm", 3}, {"voucherKind", 2}} << four << int(Nothing) << ""
-                                << Map{{"TotalF", 40.0}, {"TotalE", 40.0}, {"Saldo", 0.0}, {"FormaP", 3},
-                                       {"Comprobante", 2}};
+                                << Map{{"TotalF", 40.0}, {"TotalE", 40.0}, {"Saldo", 0.0}, {"FormaP", 3}, {"Comprobante", 2}};
         QTest::newRow("free purchase of lines costing nothing")
             << "receipt" << Map{{"paymentForm", 0}, {"receiptTotal", "0.00"}, {"receiptCash", "0"}}
             << QStringList{"P000000001|6|0"} << int(Nothing) << ""
@@ -111,21 +127,22 @@ private slots:
             << "receipt" << Map{{"receiptTotal", "10"}, {"receiptCash", "10"}} << QStringList{"P000000008|4|10"}
             << int(Nothing) << "" << Map{{"TotalF", 10.0}};
 
-        QTest::newRow("invoice")
-            << "invoice" << Map{{"invoiceTotal", "115.35"}, {"exempt", "10"}, {"discounts", "5.05"}, {"purchaseType", 2}}
-            << QStringList{"P000000001|5|115.35"} << int(Nothing) << ""
-            << Map{{"TotalF", 115.35}, {"TotalE", 115.35}, {"Saldo", 0.0}, {"Exentos", 10.0}, {"SubTotal", 105.35},
-                   {"Descuentos", 5.05}, {"ImpBase", 100.3}, {"CreditoF", 13.04}, {"NroFact", 123},
-                   {"NroAut", "29040011007"}, {"CodigoC", "7B-F3-48-A8"}, {"TipoC", 2}, {"Comprobante", 1}};
+        QTest::newRow("invoice") << "invoice"
+                                 << Map{{"invoiceTotal", "115.35"}, {"exempt", "10"}, {"discounts", "5.05"}, {"purchaseType", 2}}
+                                 << QStringList{"P000000001|5|115.35"} << int(Nothing) << ""
+                                 << Map{{"TotalF", 115.35},        {"TotalE", 115.35},         {"Saldo", 0.0},
+                                        {"Exentos", 10.0},         {"SubTotal", 105.35},       {"Descuentos", 5.05},
+                                        {"ImpBase", 100.3},        {"CreditoF", 13.04},        {"NroFact", 123},
+                                        {"NroAut", "29040011007"}, {"CodigoC", "7B-F3-48-A8"}, {"TipoC", 2},
+                                        {"Comprobante", 1}};
         QTest::newRow("invoice already stored by a service purchase")
             << "invoice" << Map{} << four << int(ServiceInvoiceStored) << "La Compra con dicha Factura ya fue Registrada"
             << Map{};
         QTest::newRow("same invoice number under another authorisation")
             << "invoice" << Map{{"authorization", "29040011008"}} << four << int(ServiceInvoiceStored) << ""
             << Map{{"IdCompra", "P000000002"}, {"NroFact", 123}, {"NroAut", "29040011008"}};
-        QTest::newRow("a DUI of 20 characters is kept to 15")
-            << "invoice" << Map{{"dui", "12345678901234567890"}} << four << int(Nothing) << ""
-            << Map{{"NroDUI", "123456789012345"}};
+        QTest::newRow("a DUI of 20 characters is kept to 15") << "invoice" << Map{{"dui", "12345678901234567890"}} << four
+                                                              << int(Nothing) << "" << Map{{"NroDUI", "123456789012345"}};
         QTest::newRow("invoice on credit") << "invoice" << Map{{"paymentForm", 2}} << four << int(Nothing)
                                            << "Una compra SIN COSTO (Gratis) o a CREDITO solo se registra con el "
                                               "primer Comprobante (Recibo)"
@@ -141,22 +158,17 @@ private slots:
             << int(SupplierWithApostrophe) << "" << Map{{"Proveedor", "IMPORTADORA O'HARA"}, {"NitCI", "5566778"}};
         QTest::newRow("receipt without its number") << "receipt" << Map{{"receiptNumber", ""}} << four << int(Nothing)
                                                     << "Llene correctamente los Datos del Recibo" << Map{};
-        QTest::newRow("receipt number not whole")
-            << "receipt" << Map{{"receiptNumber", "50.1"}} << four << int(Nothing)
-            << "El Nro. de Recibo debe ser un numero entero: \"50.1\"" << Map{};
-        QTest::newRow("invoice number not whole")
-            << "invoice" << Map{{"invoiceNumber", "1.5"}} << four << int(Nothing)
-            << "El Nro. de Factura debe ser un numero entero: \"1.5\"" << Map{};
-        QTest::newRow("invoice without its control code")
-            << "invoice" << Map{{"controlCode", ""}} << four << int(Nothing)
-            << "Llene correctamente los Datos de la Factura" << Map{};
-        QTest::newRow("invoice without a purchase type")
-            << "invoice" << Map{{"purchaseType", 0}} << four << int(Nothing)
-            << "Llene correctamente los Datos de la Factura" << Map{};
+        QTest::newRow("receipt number not whole") << "receipt" << Map{{"receiptNumber", "50.1"}} << four << int(Nothing)
+                                                  << "El Nro. de Recibo debe ser un numero entero: \"50.1\"" << Map{};
+        QTest::newRow("invoice number not whole") << "invoice" << Map{{"invoiceNumber", "1.5"}} << four << int(Nothing)
+                                                  << "El Nro. de Factura debe ser un numero entero: \"1.5\"" << Map{};
+        QTest::newRow("invoice without its control code") << "invoice" << Map{{"controlCode", ""}} << four << int(Nothing)
+                                                          << "Llene correctamente los Datos de la Factura" << Map{};
+        QTest::newRow("invoice without a purchase type") << "invoice" << Map{{"purchaseType", 0}} << four << int(Nothing)
+                                                         << "Llene correctamente los Datos de la Factura" << Map{};
         QTest::newRow("cash with two points")
             << "receipt" << Map{{"receiptCash", "1.2.3"}} << four << int(Nothing)
-            << "El monto de Efectivo a Pagar no es valido: \"1.2.3\" (escriba un numero con hasta dos decimales)"
-            << Map{};
+            << "El monto de Efectivo a Pagar no es valido: \"1.2.3\" (escriba un numero con hasta dos decimales)" << Map{};
         QTest::newRow("a total that is only a point")
             << "receipt" << Map{{"receiptTotal", "."}} << four << int(Nothing)
             << "El monto de Total Compra Bs. no es valido: \".\" (escriba un numero con hasta dos decimales)" << Map{};
@@ -231,7 +243,8 @@ private slots:
         }
         // Each line as entered; the item's intake rises by the quantity and its cost is the line's.
         SqlRows stock = p.row("SELECT IdProducto, CEntrante, PrecioU, PrecioT, CInicial FROM DetalleC WHERE IdCompra=? "
-                              "ORDER BY IdDetalleC", {id});
+                              "ORDER BY IdDetalleC",
+                              {id});
         QCOMPARE(stock.count(), goods.size());
         for (const GoodsLineInput& line : goods) {
             const double quantity = line.quantity.toDouble(), cost = line.lineCost.toDouble();
@@ -258,8 +271,7 @@ private slots:
         const PurchaseRegistrationResult result = PurchaseRegistration::RegisterGoods(empty, {});
         QCOMPARE(result.outcome, PurchaseRegistrationResult::Outcome::NoLines);
         QCOMPARE(result.message, QString());
-        QCOMPARE(PurchaseRegistration::RegisterServices(empty, {}).outcome,
-                 PurchaseRegistrationResult::Outcome::NoLines);
+        QCOMPARE(PurchaseRegistration::RegisterServices(empty, {}).outcome, PurchaseRegistrationResult::Outcome::NoLines);
         QCOMPARE(PurchaseState::read(p.db()), before);
     }
 
@@ -270,9 +282,9 @@ private slots:
         PurchaseShop p;
         CreateFailingTrigger(p.db(), "BEFORE INSERT ON DetalleC", "NEW.IdProducto='P000000008'", "disco lleno");
         const PurchaseState before = PurchaseState::read(p.db());
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, PurchaseRegistration::RegisterGoods(
-                                                    PurchaseShop::receipt("50"),
-                                                    Lines({"P000000001|4|40", "P000000008|1|10"})));
+        QVERIFY_THROWS_EXCEPTION(
+            DatabaseError,
+            PurchaseRegistration::RegisterGoods(PurchaseShop::receipt("50"), Lines({"P000000001|4|40", "P000000008|1|10"})));
         QCOMPARE(p.db().transactionDepth(), 0);
         QCOMPARE(PurchaseState::read(p.db()), before);
         DropFailingTrigger(p.db(), "DetalleC");
@@ -297,8 +309,8 @@ private slots:
         const PurchaseRegistrationResult stored = PurchaseRegistration::RegisterServices(
             credit, {{"1", "FLETE LA PAZ - EL ALTO", "100"}, {"2", "ESTIBADORES O'BRIEN", "50"}});
         QVERIFY2(stored.stored(), qPrintable(stored.message));
-        SqlRows row = p.row("SELECT Inventario, TotalF, TotalE, Saldo, FormaP FROM Compras WHERE IdCompra=?",
-                            {stored.purchaseId});
+        SqlRows row =
+            p.row("SELECT Inventario, TotalF, TotalE, Saldo, FormaP FROM Compras WHERE IdCompra=?", {stored.purchaseId});
         QCOMPARE(row.integer(0), 3);
         QCOMPARE(row.amount(1), 150.0);
         QCOMPARE(row.amount(2), 0.0);
@@ -387,7 +399,7 @@ private slots:
             QVERIFY(p.count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE IdCompra=?").arg(table), {id}) > 0);
         QCOMPARE(p.intake("P000000001"), 52.0);
 
-        p.db().execute("DELETE FROM SaldoC WHERE IdCompra=?", {id}); // both annulled
+        p.db().execute("DELETE FROM SaldoC WHERE IdCompra=?", {id});  // both annulled
         QCOMPARE(PurchaseDeletion::Delete(id), QString());
         QCOMPARE(p.intake("P000000001"), 48.0);
     }
@@ -404,15 +416,14 @@ private slots:
         QCOMPARE(products.size(), 30);
         QCOMPARE(products.first().value(StoredPurchases::ColIdCompra), QStringLiteral("P000000032"));
         QCOMPARE(products.last().value(StoredPurchases::ColIdCompra), QStringLiteral("P000000001"));
-        QCOMPARE(products.first(),
-                 (QStringList{"P000000032", "09/12/2026", "1", "X", "32", "", "", "12.5", "20", "7.5", "0", "0", "",
-                              "0", "1", "0", "", p.session}));
+        QCOMPARE(products.first(), (QStringList{"P000000032", "09/12/2026", "1", "X", "32", "", "", "12.5", "20", "7.5", "0",
+                                                "0", "", "0", "1", "0", "", p.session}));
         const QList<QStringList> supplies = StoredPurchases::Recent(PurchaseCodes::Supplies);
         QCOMPARE(supplies.size(), 3);
         QCOMPARE(supplies.first().value(StoredPurchases::ColIdCompra), QStringLiteral("P000000033"));
 
         if (p.db().onServer())
-            return; // query plans are checked on the file; a server plans by its own statistics
+            return;  // query plans are checked on the file; a server plans by its own statistics
         const auto plan = [&](const QString& sql, const QVariantList& values) {
             QString detail;
             for (SqlRows r = p.db().query("EXPLAIN QUERY PLAN " + sql, values); !r.atEnd(); r.next())

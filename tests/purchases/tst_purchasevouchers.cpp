@@ -170,9 +170,14 @@ private slots:
         QFETCH(int, lines);
         PurchaseWindow w;
         TFRVenta::instance().ShowDeliveryNote(CreditSale().deliveryNote(CreditSale().saleNumberText()), 2);
-        const QList<ServiceLineInput> all = {{"1", "FLETE LA PAZ - EL ALTO", "100"}, {"2", "ESTIBADORES", "50"},
-                                             {"0.5", "LIMPIEZA DE DEPOSITO", "12.5"}, {"1", "S4", "1"},
-                                             {"1", "S5", "1"}, {"1", "S6", "1"}, {"1", "S7", "1"}, {"1", "S8", "1"}};
+        const QList<ServiceLineInput> all = {{"1", "FLETE LA PAZ - EL ALTO", "100"},
+                                             {"2", "ESTIBADORES", "50"},
+                                             {"0.5", "LIMPIEZA DE DEPOSITO", "12.5"},
+                                             {"1", "S4", "1"},
+                                             {"1", "S5", "1"},
+                                             {"1", "S6", "1"},
+                                             {"1", "S7", "1"},
+                                             {"1", "S8", "1"}};
         const QList<ServiceLineInput> chosen = all.mid(0, lines);
         double total = 0;
         for (const ServiceLineInput& line : chosen)

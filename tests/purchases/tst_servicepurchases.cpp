@@ -119,7 +119,8 @@ private slots:
             PurchaseRegistration::RegisterServices(PurchaseShop::receipt(), {{"1", "FLETE", "40"}});
         });
         QCOMPARE(w.window->windowTitle(), QStringLiteral("Compra de Servicios"));
-        QCOMPARE(Drive::control<WindowStatusBar>(*w.window, "SBar1")->caption(), QStringLiteral("Registrar Compra de Servicios"));
+        QCOMPARE(Drive::control<WindowStatusBar>(*w.window, "SBar1")->caption(),
+                 QStringLiteral("Registrar Compra de Servicios"));
         QCOMPARE(MainStatus::text(3), QStringLiteral("Operacion: Registrar Compra de Servicios"));
         QCOMPARE(w.panel().objectName(), QStringLiteral("PCompraS"));
         QCOMPARE(w.panel().state(), ServicePurchasePanel::State::Browsing);
@@ -138,7 +139,8 @@ private slots:
         const QString stockBefore = stock();
         w.enter({"1|FLETE LA PAZ - EL ALTO|100", "2|ESTIBADORES|50", "ESC", "0.5|LIMPIEZA|12.5"});
         QCOMPARE(w.field("EProveedor"), QString::fromLatin1(PurchaseShop::AndinaName));
-        QCOMPARE(w.column(ServicePurchasePanel::SConcepto), (QStringList{"FLETE LA PAZ - EL ALTO", "ESTIBADORES", "LIMPIEZA"}));
+        QCOMPARE(w.column(ServicePurchasePanel::SConcepto),
+                 (QStringList{"FLETE LA PAZ - EL ALTO", "ESTIBADORES", "LIMPIEZA"}));
         QCOMPARE(w.column(ServicePurchasePanel::SCantidad), (QStringList{"1", "2", "0.5"}));
         QCOMPARE(w.column(ServicePurchasePanel::STotal), (QStringList{"100", "50", "12.5"}));
         QCOMPARE(w.field("ETotalR"), QStringLiteral("162.50"));
@@ -146,8 +148,9 @@ private slots:
 
         w.p.shop.messages.answerNext(false);
         Drive::clickCell(*w.window, "VecS", 1, ServicePurchasePanel::SBorrar);
-        QCOMPARE(w.p.shop.messages.questions.last(),
-                 qMakePair(QStringLiteral("Eliminar Detalle"), QStringLiteral("Esta seguro que quiere Eliminar el Detalle?...")));
+        QCOMPARE(
+            w.p.shop.messages.questions.last(),
+            qMakePair(QStringLiteral("Eliminar Detalle"), QStringLiteral("Esta seguro que quiere Eliminar el Detalle?...")));
         QCOMPARE(w.lines()->rowCount(), 3);
         Drive::clickCell(*w.window, "VecS", 1, ServicePurchasePanel::SBorrar);
         QCOMPARE(w.lines()->rowCount(), 2);

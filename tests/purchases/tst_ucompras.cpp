@@ -55,10 +55,14 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QString>("listed");
-        QTest::newRow("products") << 10 << "Compra de Productos para la Venta" << "Realizar Compra de Productos"
-                                  << "Operacion: Gestionar Compra de Productos" << "P000000002";
-        QTest::newRow("supplies") << 11 << "Compra de Insumos (Materia Prima)" << "Realizar Compra de Insumos"
-                                  << "Operacion: Gestionar Compra de Insumos" << "P000000001";
+        QTest::newRow("products") << 10 << "Compra de Productos para la Venta"
+                                  << "Realizar Compra de Productos"
+                                  << "Operacion: Gestionar Compra de Productos"
+                                  << "P000000002";
+        QTest::newRow("supplies") << 11 << "Compra de Insumos (Materia Prima)"
+                                  << "Realizar Compra de Insumos"
+                                  << "Operacion: Gestionar Compra de Insumos"
+                                  << "P000000001";
     }
     void opening()
     {
@@ -87,8 +91,8 @@ private slots:
         QCOMPARE(w.list()->rowCount(), 1);
         QCOMPARE(w.list()->cell(0, 0), listed);
         QCOMPARE(Visible(w.list()), (QStringList{"Proveedor", "Fecha", "Total"}));
-        QCOMPARE(Visible(w.lines()), (QStringList{"#", "Producto", "U. Medida", "C.Ini.", "C.Entr.", "Stock", "P.Unit.",
-                                                  "Total Bs.", ""}));
+        QCOMPARE(Visible(w.lines()),
+                 (QStringList{"#", "Producto", "U. Medida", "C.Ini.", "C.Entr.", "Stock", "P.Unit.", "Total Bs.", ""}));
         QCOMPARE(w.combo("CBComprobante")->count(), 3);
         QCOMPARE(w.combo("CBComprobante")->currentText(), QStringLiteral("RECIBO"));
         QCOMPARE(w.combo("CBFormaP")->currentText(), QStringLiteral("EFECTIVO"));
@@ -112,9 +116,12 @@ private slots:
         QTest::addColumn<int>("leftPurchase");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("products after a stock query") << 20 << 0 << "C1" << "Compra de Productos para la Venta";
-        QTest::newRow("supplies after an inventory count") << 31 << 10 << "C2" << "Compra de Insumos (Materia Prima)";
-        QTest::newRow("products after supplies") << 0 << 11 << "C1" << "Compra de Productos para la Venta";
+        QTest::newRow("products after a stock query") << 20 << 0 << "C1"
+                                                      << "Compra de Productos para la Venta";
+        QTest::newRow("supplies after an inventory count") << 31 << 10 << "C2"
+                                                           << "Compra de Insumos (Materia Prima)";
+        QTest::newRow("products after supplies") << 0 << 11 << "C1"
+                                                 << "Compra de Productos para la Venta";
     }
     void theCommandThatOpensItDecidesTheMode()
     {
@@ -271,10 +278,18 @@ private slots:
         QTest::addColumn<QString>("cash");
         QTest::addColumn<QString>("balanceCaption");
         QTest::addColumn<QString>("balance");
-        QTest::newRow("free") << "SIN COSTO (Gratis)" << false << false << "0" << "Saldo:" << "40.00";
-        QTest::newRow("cash") << "EFECTIVO" << true << true << "50" << "Cambio:" << "10.00";
-        QTest::newRow("credit") << "CREDITO" << false << true << "15" << "Saldo:" << "25.00";
-        QTest::newRow("cheque") << "CHEQUE/DEPOSITO" << true << true << "40" << "Cambio:" << "0.00";
+        QTest::newRow("free") << "SIN COSTO (Gratis)" << false << false << "0"
+                              << "Saldo:"
+                              << "40.00";
+        QTest::newRow("cash") << "EFECTIVO" << true << true << "50"
+                              << "Cambio:"
+                              << "10.00";
+        QTest::newRow("credit") << "CREDITO" << false << true << "15"
+                                << "Saldo:"
+                                << "25.00";
+        QTest::newRow("cheque") << "CHEQUE/DEPOSITO" << true << true << "40"
+                                << "Cambio:"
+                                << "0.00";
     }
     void paymentFormsAndVoucherKinds()
     {
@@ -361,9 +376,9 @@ private slots:
     void deletionFromTwoWindows()
     {
         PurchaseWindow w(PurchasePanel::ProductsMode, [](PurchaseShop&) {
-            PurchaseRegistration::RegisterGoods(PurchaseShop::receipt("57.5"),
-                                                {PurchaseShop::line("P000000001", "4", "40"),
-                                                 PurchaseShop::line("P000000008", "2.5", "17.5")});
+            PurchaseRegistration::RegisterGoods(
+                PurchaseShop::receipt("57.5"),
+                {PurchaseShop::line("P000000001", "4", "40"), PurchaseShop::line("P000000008", "2.5", "17.5")});
         });
         std::unique_ptr<TFCompras> other = PurchaseWindow::open(PurchasePanel::ProductsMode);
         w.click("SBPrimero");

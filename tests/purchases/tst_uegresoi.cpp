@@ -139,8 +139,8 @@ private slots:
         Window w(20, [](DeliveryShop& s) {
             MoreFlours(s);
             s.db().execute("UPDATE Productos SET Ingreso=100 WHERE Producto='HARINA DE TRIGO 50KG'");  // at the minimum
-            s.db().execute("UPDATE Productos SET Ingreso=0 WHERE Producto='INSUMO A'");               // none left
-            s.db().execute("UPDATE Productos SET Ingreso=-2 WHERE Producto='INSUMO B'");              // below zero
+            s.db().execute("UPDATE Productos SET Ingreso=0 WHERE Producto='INSUMO A'");                // none left
+            s.db().execute("UPDATE Productos SET Ingreso=-2 WHERE Producto='INSUMO B'");               // below zero
             s.db().execute("UPDATE Categorias SET Estado=0 WHERE IdCategoria=19");
         });
         TFEgresoI& window = *w.window;
@@ -201,18 +201,18 @@ private slots:
         const QStringList sixNames{"INSUMO A", "INSUMO B", "INSUMO C", "INSUMO D", "INSUMO E", "INSUMO F"};
         const QStringList ones(6, "1");
         const QStringList refused{"Numero de Items permitidos 6"};
-        QTest::newRow("seventh supply refused") << six + QStringList{"add HARINA DE TRIGO 50KG 1"} << ones << sixNames
-                                                << 6 << refused;
-        QTest::newRow("more of one of six refused") << six + QStringList{"add INSUMO A 4"} << ones << sixNames << 6
-                                                    << refused;
+        QTest::newRow("seventh supply refused")
+            << six + QStringList{"add HARINA DE TRIGO 50KG 1"} << ones << sixNames << 6 << refused;
+        QTest::newRow("more of one of six refused") << six + QStringList{"add INSUMO A 4"} << ones << sixNames << 6 << refused;
         QTest::newRow("2 and 3 of one supply") << QStringList{"add INSUMO A 2", "add INSUMO A 3"} << QStringList{"5"}
                                                << QStringList{"INSUMO A"} << 2 << QStringList{};
         QTest::newRow("0.1 and 0.2 of one supply") << QStringList{"add INSUMO A 0.1", "add INSUMO A 0.2"}
                                                    << QStringList{"0.3"} << QStringList{"INSUMO A"} << 2 << QStringList{};
         QTest::newRow("edit") << QStringList{"add INSUMO A 2", "add INSUMO B 1", "edit 0 7.5"} << QStringList{"7.5", "1"}
                               << QStringList{"INSUMO A", "INSUMO B"} << 3 << QStringList{};
-        QTest::newRow("edit refused keeps the quantity") << QStringList{"add INSUMO A 2", "edit 0 0", "edit 0 .", "edit 0 ESC"}
-                                                         << QStringList{"2"} << QStringList{"INSUMO A"} << 4 << QStringList{};
+        QTest::newRow("edit refused keeps the quantity")
+            << QStringList{"add INSUMO A 2", "edit 0 0", "edit 0 .", "edit 0 ESC"} << QStringList{"2"}
+            << QStringList{"INSUMO A"} << 4 << QStringList{};
         QTest::newRow("delete") << QStringList{"add INSUMO A 2", "add INSUMO B 1", "add INSUMO C 3", "delete 1"}
                                 << QStringList{"2", "3"} << QStringList{"INSUMO A", "INSUMO C"} << 3 << QStringList{};
         QTest::newRow("the dialog takes no quantity that is not above 0")
@@ -255,10 +255,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("length");
-        QTest::newRow("NIT/CI: digits only") << "ENitCI" << "12a-3 4" << "1234" << 12;
-        QTest::newRow("order number: digits only") << "EIdEgreso" << "9x8" << "98" << 9;
-        QTest::newRow("name: upper case, quotes kept") << "ENombreC" << "pedro o'hara" << "PEDRO O'HARA" << 50;
-        QTest::newRow("observation") << "EObs" << "Horno 2" << "Horno 2" << 40;
+        QTest::newRow("NIT/CI: digits only") << "ENitCI"
+                                             << "12a-3 4"
+                                             << "1234" << 12;
+        QTest::newRow("order number: digits only") << "EIdEgreso"
+                                                   << "9x8"
+                                                   << "98" << 9;
+        QTest::newRow("name: upper case, quotes kept") << "ENombreC"
+                                                       << "pedro o'hara"
+                                                       << "PEDRO O'HARA" << 50;
+        QTest::newRow("observation") << "EObs"
+                                     << "Horno 2"
+                                     << "Horno 2" << 40;
     }
     void fieldsTakeWhatTheyShould()
     {
@@ -495,12 +503,19 @@ private slots:
         QTest::addColumn<QString>("hint");
         QTest::addColumn<bool>("mayAnnul");
         QTest::addColumn<int>("lines");
-        QTest::newRow("unknown") << "99" << "000000099" << "No existe Venta con ese Nº de Orden" << QColor(Qt::white)
-                                 << "" << false << 0;
-        QTest::newRow("another cash session") << "5" << "000000005" << "El Nº de Orden pertenece a otra Fecha (Caja)"
-                                              << QColor(Qt::white) << "" << false << 0;
-        QTest::newRow("valid") << "1" << "000000001" << "" << QColor(Qt::green) << "" << true << 2;
-        QTest::newRow("annulled") << "002" << "000000002" << "" << QColor(Qt::red) << "Venta Anulada" << false << 1;
+        QTest::newRow("unknown") << "99"
+                                 << "000000099"
+                                 << "No existe Venta con ese Nº de Orden" << QColor(Qt::white) << "" << false << 0;
+        QTest::newRow("another cash session")
+            << "5"
+            << "000000005"
+            << "El Nº de Orden pertenece a otra Fecha (Caja)" << QColor(Qt::white) << "" << false << 0;
+        QTest::newRow("valid") << "1"
+                               << "000000001"
+                               << "" << QColor(Qt::green) << "" << true << 2;
+        QTest::newRow("annulled") << "002"
+                                  << "000000002"
+                                  << "" << QColor(Qt::red) << "Venta Anulada" << false << 1;
     }
     void search()
     {
@@ -512,10 +527,12 @@ private slots:
         QFETCH(bool, mayAnnul);
         QFETCH(int, lines);
         Window w(20, [](DeliveryShop& s) {
-            DeliveryRegistration::Register(DeliveryShop::delivery("4567890", "MARIA QUISPE", {
-                DeliveryShop::line(DeliveryShop::Flour, "4"), DeliveryShop::line(DeliveryShop::Bags, "20")}));
-            const QString annulled = DeliveryRegistration::Register(DeliveryShop::delivery("", "", {
-                DeliveryShop::line(DeliveryShop::Sugar, "1")})).voucher.deliveryId;
+            DeliveryRegistration::Register(DeliveryShop::delivery(
+                "4567890", "MARIA QUISPE",
+                {DeliveryShop::line(DeliveryShop::Flour, "4"), DeliveryShop::line(DeliveryShop::Bags, "20")}));
+            const QString annulled =
+                DeliveryRegistration::Register(DeliveryShop::delivery("", "", {DeliveryShop::line(DeliveryShop::Sugar, "1")}))
+                    .voucher.deliveryId;
             DeliveryAnnulment::Annul(annulled);
             s.storeOld("E000000005", "2026-12-01", "PEDRO", "C000000050");
         });

@@ -88,7 +88,8 @@ struct StockWindow {
             if (open->isVisible())
                 editor = open;
         if (!editor)
-            qFatal("typing on the count did not open its editor (row %d, focus %d, active %d)", rowOf(item), vec->hasFocus(), window->isActiveWindow());
+            qFatal("typing on the count did not open its editor (row %d, focus %d, active %d)", rowOf(item), vec->hasFocus(),
+                   window->isActiveWindow());
         QTest::keyClicks(editor, typed.mid(1));
         if (enter)
             QTest::keyClick(editor, Qt::Key_Return);
@@ -125,18 +126,30 @@ private slots:
         QTest::addColumn<QString>("firstCategory");
         const QStringList query{"#", "Producto", "U. Medida", "Min/S", "Ingreso", "Egreso", "Stock"};
         const QStringList count{"#", "Producto", "U. Medida", "Inicial", "Egreso", "Stock", "Fisico"};
-        QTest::newRow("20") << 20 << "Consultar Stock de Productos" << "Inventario/Stock Productos"
-                            << "Operacion: Consultar Stock de Productos" << "Operacion: Consultar Stock Productos"
-                            << "PInventario" << query << "TODOS LOS PRODUCTOS" << "BEBIDAS";
-        QTest::newRow("21") << 21 << "Consultar Stock de Insumos" << "Inventario/Stock Insumos"
-                            << "Operacion: Consultar Stock de Insumos" << "Operacion: Consultar Stock Insumos"
-                            << "PInventario" << query << "TODOS LOS INSUMOS" << "HARINAS";
-        QTest::newRow("30") << 30 << "Arqueo Inventario de Productos" << "Inventario Productos"
-                            << "Operacion: Arqueo Inventario de Productos" << "Operacion: Arqueo Inventario de Productos"
-                            << "PArqueo" << count << "TODOS LOS PRODUCTOS" << "BEBIDAS";
-        QTest::newRow("31") << 31 << "Arqueo Inventario de Insumos" << "Inventario Insumos"
-                            << "Operacion: Arqueo Inventario de Insumos" << "Operacion: Arqueo Inventario de Insumos"
-                            << "PArqueo" << count << "TODOS LOS INSUMOS" << "HARINAS";
+        QTest::newRow("20") << 20 << "Consultar Stock de Productos"
+                            << "Inventario/Stock Productos"
+                            << "Operacion: Consultar Stock de Productos"
+                            << "Operacion: Consultar Stock Productos"
+                            << "PInventario" << query << "TODOS LOS PRODUCTOS"
+                            << "BEBIDAS";
+        QTest::newRow("21") << 21 << "Consultar Stock de Insumos"
+                            << "Inventario/Stock Insumos"
+                            << "Operacion: Consultar Stock de Insumos"
+                            << "Operacion: Consultar Stock Insumos"
+                            << "PInventario" << query << "TODOS LOS INSUMOS"
+                            << "HARINAS";
+        QTest::newRow("30") << 30 << "Arqueo Inventario de Productos"
+                            << "Inventario Productos"
+                            << "Operacion: Arqueo Inventario de Productos"
+                            << "Operacion: Arqueo Inventario de Productos"
+                            << "PArqueo" << count << "TODOS LOS PRODUCTOS"
+                            << "BEBIDAS";
+        QTest::newRow("31") << 31 << "Arqueo Inventario de Insumos"
+                            << "Inventario Insumos"
+                            << "Operacion: Arqueo Inventario de Insumos"
+                            << "Operacion: Arqueo Inventario de Insumos"
+                            << "PArqueo" << count << "TODOS LOS INSUMOS"
+                            << "HARINAS";
     }
     void opening()
     {
@@ -241,34 +254,33 @@ private slots:
         QTest::addColumn<QStringList>("listed");
         const QString all = "TODAS LAS CATEGORIAS", anyBrand = "TODAS LAS MARCAS", products = "TODOS LOS PRODUCTOS",
                       supplies = "TODOS LOS INSUMOS";
-        QTest::newRow("every product")
-            << 20 << all << anyBrand << products << QStringList{}
-            << QStringList{"AGUA VITAL 600ML", "CERVEZA PACENA 620ML", "COCA COLA 2L", "FANTA NARANJA 2L",
-                           "ACEITE FINO 1L", "AZUCAR 1KG", "FIDEO TALLARIN 400G", "GALLETA D'ONOFRIO", "LECHE PIL 1L",
-                           "YOGURT FRUTILLA 1L", "DETERGENTE OLA 900G", "CHOCOLATE ARCOR 100G"};
+        QTest::newRow("every product") << 20 << all << anyBrand << products << QStringList{}
+                                       << QStringList{"AGUA VITAL 600ML",    "CERVEZA PACENA 620ML", "COCA COLA 2L",
+                                                      "FANTA NARANJA 2L",    "ACEITE FINO 1L",       "AZUCAR 1KG",
+                                                      "FIDEO TALLARIN 400G", "GALLETA D'ONOFRIO",    "LECHE PIL 1L",
+                                                      "YOGURT FRUTILLA 1L",  "DETERGENTE OLA 900G",  "CHOCOLATE ARCOR 100G"};
         QTest::newRow("third category") << 20 << "LACTEOS" << anyBrand << products
                                         << QStringList{"LECHE PIL 1L", "YOGURT FRUTILLA 1L"}
                                         << QStringList{"LECHE PIL 1L", "YOGURT FRUTILLA 1L"};
-        QTest::newRow("second supply category is 18") << 21 << "AZUCARES" << anyBrand << supplies
-                                                      << QStringList{"AZUCAR GRANULADA 50KG"}
-                                                      << QStringList{"AZUCAR GRANULADA 50KG"};
-        QTest::newRow("brand of products") << 20 << all << "PIL" << products
-                                           << QStringList{"AGUA VITAL 600ML", "LECHE PIL 1L", "YOGURT FRUTILLA 1L"}
-                                           << QStringList{"AGUA VITAL 600ML", "LECHE PIL 1L", "YOGURT FRUTILLA 1L"};
-        QTest::newRow("brand of supplies only") << 21 << all << "LA ESPANOLA" << supplies
-                                                << QStringList{"HARINA D'ORO 25KG", "HARINA DE TRIGO 50KG"}
-                                                << QStringList{"HARINA D'ORO 25KG", "HARINA DE TRIGO 50KG"};
-        QTest::newRow("category and brand") << 20 << "LACTEOS" << "PIL" << "YOGURT FRUTILLA 1L"
-                                            << QStringList{"LECHE PIL 1L", "YOGURT FRUTILLA 1L"}
+        QTest::newRow("second supply category is 18")
+            << 21 << "AZUCARES" << anyBrand << supplies << QStringList{"AZUCAR GRANULADA 50KG"}
+            << QStringList{"AZUCAR GRANULADA 50KG"};
+        QTest::newRow("brand of products")
+            << 20 << all << "PIL" << products << QStringList{"AGUA VITAL 600ML", "LECHE PIL 1L", "YOGURT FRUTILLA 1L"}
+            << QStringList{"AGUA VITAL 600ML", "LECHE PIL 1L", "YOGURT FRUTILLA 1L"};
+        QTest::newRow("brand of supplies only")
+            << 21 << all << "LA ESPANOLA" << supplies << QStringList{"HARINA D'ORO 25KG", "HARINA DE TRIGO 50KG"}
+            << QStringList{"HARINA D'ORO 25KG", "HARINA DE TRIGO 50KG"};
+        QTest::newRow("category and brand") << 20 << "LACTEOS"
+                                            << "PIL"
+                                            << "YOGURT FRUTILLA 1L" << QStringList{"LECHE PIL 1L", "YOGURT FRUTILLA 1L"}
                                             << QStringList{"YOGURT FRUTILLA 1L"};
-        QTest::newRow("item alone") << 30 << all << anyBrand << "COCA COLA 2L" << QStringList{}
-                                    << QStringList{"COCA COLA 2L"};
-        QTest::newRow("brand with an apostrophe") << 20 << all << "D'ONOFRIO" << products
-                                                  << QStringList{"GALLETA D'ONOFRIO"}
-                                                  << QStringList{"GALLETA D'ONOFRIO"};
-        QTest::newRow("name with an apostrophe") << 31 << "HARINAS" << anyBrand << "HARINA D'ORO 25KG"
-                                                 << QStringList{"HARINA D'ORO 25KG", "HARINA DE TRIGO 50KG"}
-                                                 << QStringList{"HARINA D'ORO 25KG"};
+        QTest::newRow("item alone") << 30 << all << anyBrand << "COCA COLA 2L" << QStringList{} << QStringList{"COCA COLA 2L"};
+        QTest::newRow("brand with an apostrophe")
+            << 20 << all << "D'ONOFRIO" << products << QStringList{"GALLETA D'ONOFRIO"} << QStringList{"GALLETA D'ONOFRIO"};
+        QTest::newRow("name with an apostrophe")
+            << 31 << "HARINAS" << anyBrand << "HARINA D'ORO 25KG" << QStringList{"HARINA D'ORO 25KG", "HARINA DE TRIGO 50KG"}
+            << QStringList{"HARINA D'ORO 25KG"};
     }
     void lists()
     {
@@ -319,7 +331,9 @@ private slots:
             const char* item;
             const char* stock;
             bool fuchsia;
-        } expected[] = {{"FANTA NARANJA 2L", "-2", true}, {"AGUA VITAL 600ML", "0", true}, {"COCA COLA 2L", "15", false},
+        } expected[] = {{"FANTA NARANJA 2L", "-2", true},
+                        {"AGUA VITAL 600ML", "0", true},
+                        {"COCA COLA 2L", "15", false},
                         {"CERVEZA PACENA 620ML", "72", false}};
         for (const auto& e : expected) {
             const int row = w.rowOf(e.item);
@@ -469,8 +483,8 @@ private slots:
         const struct {
             const char* button;
             int row;
-        } steps[] = {{"SBUltimo", last}, {"SBSiguiente", last}, {"SBAnterior", last - 1}, {"SBPrimero", 0},
-                     {"SBAnterior", 0}, {"SBSiguiente", 1}};
+        } steps[] = {{"SBUltimo", last}, {"SBSiguiente", last}, {"SBAnterior", last - 1},
+                     {"SBPrimero", 0},   {"SBAnterior", 0},     {"SBSiguiente", 1}};
         for (const auto& step : steps) {
             w.click(step.button);
             QCOMPARE(w.grid()->selectedRow(), step.row);

@@ -39,9 +39,10 @@ struct ReportShop {
             total += l.quantity * l.price;
         const double cash = paid < 0 ? total : paid;
         const QString state = lines.isEmpty() || lines.first().state == QLatin1String("V") ? "V" : "A";
-        shop.db().execute(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, NroFact, Estado, NitCI, Cliente, TotalF, "
-                                         "TotalE, Saldo, FormaP, Comprobante, IdCaja) VALUES(?, ?, 0, ?, ?, ?, ?, ?, ?, ?, 0, ?)"),
-                          {id, date, state, nit, name, total, cash, total - cash, form, this->cash});
+        shop.db().execute(
+            QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, NroFact, Estado, NitCI, Cliente, TotalF, "
+                           "TotalE, Saldo, FormaP, Comprobante, IdCaja) VALUES(?, ?, 0, ?, ?, ?, ?, ?, ?, ?, 0, ?)"),
+            {id, date, state, nit, name, total, cash, total - cash, form, this->cash});
         for (const Line& l : lines)
             shop.db().execute(QStringLiteral("INSERT INTO DetalleV(Cantidad, IdProducto, PrecioU, PrecioT, IdVenta, "
                                              "IdCategoria, Estado) SELECT ?, ?, ?, ?, ?, IdCategoria, ? FROM Productos "
@@ -51,8 +52,9 @@ struct ReportShop {
     void delivery(const QString& id, const QString& date, const QString& product, double quantity,
                   const QString& state = QStringLiteral("V"))
     {
-        shop.db().execute(QStringLiteral("INSERT INTO EntregaI(IdEntrega, FechaE, Cliente, IdCaja, Estado) VALUES(?, ?, 'ALMACEN', ?, ?)"),
-                          {id, date, cash, state});
+        shop.db().execute(
+            QStringLiteral("INSERT INTO EntregaI(IdEntrega, FechaE, Cliente, IdCaja, Estado) VALUES(?, ?, 'ALMACEN', ?, ?)"),
+            {id, date, cash, state});
         shop.db().execute(QStringLiteral("INSERT INTO DetalleEI(Cantidad, IdProducto, IdEntrega, IdCategoria, Estado) "
                                          "SELECT ?, ?, ?, IdCategoria, ? FROM Productos WHERE IdProducto = ?"),
                           {quantity, product, id, state, product});
@@ -63,20 +65,25 @@ struct ReportShop {
         double total = 0;
         for (const Line& l : lines)
             total += l.quantity * l.price;
-        shop.db().execute(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, NroFact, TotalF, TotalE, "
-                                         "FormaP, Comprobante, Inventario, IdCaja) VALUES(?, ?, '1023456027', 'ANDINA', 1, ?, ?, 1, 0, ?, ?)"),
-                          {id, date, total, total, inventory, cash});
+        shop.db().execute(
+            QStringLiteral(
+                "INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, NroFact, TotalF, TotalE, "
+                "FormaP, Comprobante, Inventario, IdCaja) VALUES(?, ?, '1023456027', 'ANDINA', 1, ?, ?, 1, 0, ?, ?)"),
+            {id, date, total, total, inventory, cash});
         for (const Line& l : lines)
-            shop.db().execute(QStringLiteral("INSERT INTO DetalleC(IdCategoria, IdProducto, CInicial, CEntrante, PrecioU, "
-                                             "PrecioT, IdCompra) SELECT IdCategoria, ?, 0, ?, ?, ?, ? FROM Productos WHERE IdProducto = ?"),
-                              {l.product, l.quantity, l.price, l.quantity * l.price, id, l.product});
+            shop.db().execute(
+                QStringLiteral("INSERT INTO DetalleC(IdCategoria, IdProducto, CInicial, CEntrante, PrecioU, "
+                               "PrecioT, IdCompra) SELECT IdCategoria, ?, 0, ?, ?, ?, ? FROM Productos WHERE IdProducto = ?"),
+                {l.product, l.quantity, l.price, l.quantity * l.price, id, l.product});
     }
     // A service purchase with lines {concept, quantity, total}.
     void services(const QString& id, const QString& date, const QList<Line>& lines)
     {
-        shop.db().execute(QStringLiteral("INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, NroFact, TotalF, TotalE, "
-                                         "FormaP, Comprobante, Inventario, IdCaja) VALUES(?, ?, '1023456027', 'ANDINA', 1, 0, 0, 1, 0, 3, ?)"),
-                          {id, date, cash});
+        shop.db().execute(
+            QStringLiteral(
+                "INSERT INTO Compras(IdCompra, FechaC, NitCI, Proveedor, NroFact, TotalF, TotalE, "
+                "FormaP, Comprobante, Inventario, IdCaja) VALUES(?, ?, '1023456027', 'ANDINA', 1, 0, 0, 1, 0, 3, ?)"),
+            {id, date, cash});
         for (const Line& l : lines)
             shop.db().execute(QStringLiteral("INSERT INTO DetalleS(Cantidad, Concepto, PrecioT, IdCompra) VALUES(?, ?, ?, ?)"),
                               {l.quantity, l.product, l.price, id});

@@ -26,12 +26,12 @@ private slots:
         const QList<QPair<const char*, ItemFilter>> filters{
             {"all", {}}, {"category", {1, {}}}, {"category and item", {1, "P000000001"}}, {"item", {0, "P000000001"}}};
         for (const auto& [name, filter] : filters) {
-            QTest::addRow("sales, %s", name) << ReportQueries::ProductTable(1, from, to, filter)
-                                             << "V USING INDEX Ventas_FechaV";
-            QTest::addRow("deliveries, %s", name) << ReportQueries::ProductTable(6, from, to, filter)
-                                                  << "E USING INDEX EntregaI_FechaE";
-            QTest::addRow("purchases, %s", name) << ReportQueries::PurchaseTable(1, from, to, filter)
-                                                 << "C USING INDEX Compras_FechaC";
+            QTest::addRow("sales, %s", name)
+                << ReportQueries::ProductTable(1, from, to, filter) << "V USING INDEX Ventas_FechaV";
+            QTest::addRow("deliveries, %s", name)
+                << ReportQueries::ProductTable(6, from, to, filter) << "E USING INDEX EntregaI_FechaE";
+            QTest::addRow("purchases, %s", name)
+                << ReportQueries::PurchaseTable(1, from, to, filter) << "C USING INDEX Compras_FechaC";
         }
         // The credit sales of the range, through the index of credit sales by date.
         QTest::newRow("debtors") << ReportQueries::SalesByPaymentForm(from, to, {}, 2, true)

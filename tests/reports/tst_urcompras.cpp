@@ -42,21 +42,27 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QList<QStringList>>("rows");
         QTest::newRow("supplies: range edges in, two unit costs two rows, deleted purchase out")
-            << 11 << "TODAS LAS CATEGORIA" << "TODOS LOS INSUMOS"
+            << 11 << "TODAS LAS CATEGORIA"
+            << "TODOS LOS INSUMOS"
             << QList<QStringList>{{"1", "10", "AZUCAR GRANULADA 50KG", "KILO", "5.60", "56.00"},
                                   {"2", "4", "HARINA DE TRIGO 50KG", "KILO", "2.50", "10.00"},
                                   {"3", "6", "HARINA DE TRIGO 50KG", "KILO", "3.00", "18.00"}};
-        QTest::newRow("one supply") << 11 << "TODAS LAS CATEGORIA" << "HARINA DE TRIGO 50KG"
+        QTest::newRow("one supply") << 11 << "TODAS LAS CATEGORIA"
+                                    << "HARINA DE TRIGO 50KG"
                                     << QList<QStringList>{{"1", "4", "HARINA DE TRIGO 50KG", "KILO", "2.50", "10.00"},
                                                           {"2", "6", "HARINA DE TRIGO 50KG", "KILO", "3.00", "18.00"}};
-        QTest::newRow("category: the stored line category counts") << 11 << "HARINAS" << "TODOS LOS INSUMOS"
-                                    << QList<QStringList>{{"1", "4", "HARINA DE TRIGO 50KG", "KILO", "2.50", "10.00"},
-                                                          {"2", "6", "HARINA DE TRIGO 50KG", "KILO", "3.00", "18.00"}};
-        QTest::newRow("products") << 10 << "TODAS LAS CATEGORIA" << "TODOS LOS PRODUCTOS"
+        QTest::newRow("category: the stored line category counts")
+            << 11 << "HARINAS"
+            << "TODOS LOS INSUMOS"
+            << QList<QStringList>{{"1", "4", "HARINA DE TRIGO 50KG", "KILO", "2.50", "10.00"},
+                                  {"2", "6", "HARINA DE TRIGO 50KG", "KILO", "3.00", "18.00"}};
+        QTest::newRow("products") << 10 << "TODAS LAS CATEGORIA"
+                                  << "TODOS LOS PRODUCTOS"
                                   << QList<QStringList>{{"1", "24", "COCA COLA 2L", "UNIDAD", "9.50", "228.00"},
                                                         {"2", "12", "LECHE PIL 1L", "UNIDAD", "5.50", "66.00"}};
-        QTest::newRow("category and item") << 10 << "LACTEOS" << "LECHE PIL 1L"
-                                           << QList<QStringList>{{"1", "12", "LECHE PIL 1L", "UNIDAD", "5.50", "66.00"}};
+        QTest::newRow("category and item")
+            << 10 << "LACTEOS"
+            << "LECHE PIL 1L" << QList<QStringList>{{"1", "12", "LECHE PIL 1L", "UNIDAD", "5.50", "66.00"}};
     }
     void purchaseTable()
     {
@@ -101,9 +107,8 @@ private slots:
         setRange(window, "DTFechaIS", "DTFechaFS", QDate(2026, 1, 1), QDate(2026, 1, 31));
         Drive::click(window, "SBGenerarS");
         DataGrid* grid = Drive::control<DataGrid>(window, "VecS");
-        QCOMPARE(GridRows(grid, 4), (QList<QStringList>{{"1", "1", "AGUA", "40.00"},
-                                                        {"2", "3", "LUZ", "220.50"},
-                                                        {"3", "1", "Luz", "30.00"}}));
+        QCOMPARE(GridRows(grid, 4),
+                 (QList<QStringList>{{"1", "1", "AGUA", "40.00"}, {"2", "3", "LUZ", "220.50"}, {"3", "1", "Luz", "30.00"}}));
         QCOMPARE(grid->footerText(3), QStringLiteral("290.50"));
         Drive::click(window, "SBReporteS");
         QCOMPARE(m_preview.shown.size(), 1);
@@ -146,11 +151,14 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("operation");
-        QTest::newRow("products") << 10 << "Consulta Compra de Productos a la Venta" << "Consulta Compras de Productos"
+        QTest::newRow("products") << 10 << "Consulta Compra de Productos a la Venta"
+                                  << "Consulta Compras de Productos"
                                   << "Operacion: Consulta Compra de productos a la Venta";
-        QTest::newRow("supplies") << 11 << "Consulta Compra de Insumos (Materia Prima)" << "Consulta Compras de Insumos"
+        QTest::newRow("supplies") << 11 << "Consulta Compra de Insumos (Materia Prima)"
+                                  << "Consulta Compras de Insumos"
                                   << "Operacion: Consulta Compra de Insumos";
-        QTest::newRow("services") << 12 << "Consulta Compra de Servicios" << "Consulta Compras de Servicios"
+        QTest::newRow("services") << 12 << "Consulta Compra de Servicios"
+                                  << "Consulta Compras de Servicios"
                                   << "Operacion: Consulta Compra de Servicios";
     }
     void modes()
@@ -190,15 +198,14 @@ private slots:
             SessionState::current().WindowMode = mode;
             TFRCompras window;
             const bool services = mode == 12;
-            setRange(window, services ? "DTFechaIS" : "DTFechaI", services ? "DTFechaFS" : "DTFechaF",
-                     QDate(2026, 1, 1), QDate(2026, 1, 31));
+            setRange(window, services ? "DTFechaIS" : "DTFechaI", services ? "DTFechaFS" : "DTFechaF", QDate(2026, 1, 1),
+                     QDate(2026, 1, 31));
             Drive::click(window, services ? "SBGenerarS" : "SBGenerar");
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QVERIFY(window.grab().save(folder + QStringLiteral("/compras-%1.png").arg(mode)));
             Drive::click(window, services ? "SBReporteS" : "SBReporte");
-            QCOMPARE(m_preview.writePdf(int(m_preview.shown.size()) - 1,
-                                        folder + QStringLiteral("/compras-%1.pdf").arg(mode)),
+            QCOMPARE(m_preview.writePdf(int(m_preview.shown.size()) - 1, folder + QStringLiteral("/compras-%1.pdf").arg(mode)),
                      QString());
         }
     }

@@ -18,8 +18,8 @@
 namespace {
 
 using Line = ReportShop::Line;
-const QString Coca = "P000000001", Aceite = "P000000005", Leche = "P000000008", Pan = "P000000012",
-              Harina = "P000000013", Bolsa = "P000000015";
+const QString Coca = "P000000001", Aceite = "P000000005", Leche = "P000000008", Pan = "P000000012", Harina = "P000000013",
+              Bolsa = "P000000015";
 
 void setRange(QWidget& window, const char* from, const char* to, const QDate& a, const QDate& b)
 {
@@ -58,17 +58,21 @@ private slots:
         QTest::addColumn<QList<QStringList>>("rows");
         const QStringList coca1{"1", "2", "COCA COLA 2L", "UNIDAD", "12.50", "25.00"};
         QTest::newRow("everything: one row per price, annulled lines out, range edges in")
-            << "TODAS LAS CATEGORIAS" << "TODOS LOS PRODUCTOS"
+            << "TODAS LAS CATEGORIAS"
+            << "TODOS LOS PRODUCTOS"
             << QList<QStringList>{coca1,
                                   {"2", "1", "COCA COLA 2L", "UNIDAD", "13.00", "13.00"},
                                   {"3", "3", "LECHE PIL 1L", "UNIDAD", "7.00", "21.00"},
                                   {"4", "10", "PAN MARRAQUETA", "UNIDAD", "0.50", "5.00"}};
-        QTest::newRow("category only") << "BEBIDAS" << "TODOS LOS PRODUCTOS"
+        QTest::newRow("category only") << "BEBIDAS"
+                                       << "TODOS LOS PRODUCTOS"
                                        << QList<QStringList>{coca1, {"2", "1", "COCA COLA 2L", "UNIDAD", "13.00", "13.00"}};
-        QTest::newRow("product only") << "TODAS LAS CATEGORIAS" << "LECHE PIL 1L"
+        QTest::newRow("product only") << "TODAS LAS CATEGORIAS"
+                                      << "LECHE PIL 1L"
                                       << QList<QStringList>{{"1", "3", "LECHE PIL 1L", "UNIDAD", "7.00", "21.00"}};
         QTest::newRow("category and product: lines of the product's category only")
-            << "LACTEOS" << "LECHE PIL 1L" << QList<QStringList>{{"1", "3", "LECHE PIL 1L", "UNIDAD", "7.00", "21.00"}};
+            << "LACTEOS"
+            << "LECHE PIL 1L" << QList<QStringList>{{"1", "3", "LECHE PIL 1L", "UNIDAD", "7.00", "21.00"}};
     }
     void productTable()
     {
@@ -79,7 +83,8 @@ private slots:
         january(r);
         // A line stored under another category than the product's.
         r.shop.db().execute("INSERT INTO DetalleV(Cantidad, IdProducto, PrecioU, PrecioT, IdVenta, IdCategoria) "
-                            "VALUES(4, ?, 7, 28, 'V000000001', 8)", {Leche});
+                            "VALUES(4, ?, 7, 28, 'V000000001', 8)",
+                            {Leche});
         if (product == "TODOS LOS PRODUCTOS" || category != "LACTEOS")
             r.shop.db().execute("DELETE FROM DetalleV WHERE IdCategoria = 8");
         SessionState::current().WindowMode = 1;
@@ -110,8 +115,7 @@ private slots:
         Drive::choose(window, "CBCategoria", "LACTEOS");
         QCOMPARE(Drive::control<QComboBox>(window, "CBProductos")->count(), 3);  // first + milk + yogurt
         Drive::click(window, "SBGenerar2");
-        QCOMPARE(GridRows(Drive::control<DataGrid>(window, "VecI"), 3),
-                 (QList<QStringList>{{"1", "2", "LECHE PIL 1L"}}));
+        QCOMPARE(GridRows(Drive::control<DataGrid>(window, "VecI"), 3), (QList<QStringList>{{"1", "2", "LECHE PIL 1L"}}));
     }
 
     void newCategoryReloadsTheProducts()
@@ -215,18 +219,30 @@ private slots:
         QTest::addColumn<QString>("order");
         QTest::addColumn<QList<QStringList>>("rows");
         QTest::newRow("credit: days from the sale to today")
-            << "CREDITO" << "" << "ORDEN CRONOLOGICO"
+            << "CREDITO"
+            << ""
+            << "ORDEN CRONOLOGICO"
             << QList<QStringList>{{"1", "01/12/2026", "4567890", "MARIA QUISPE", "25.00", "5.00", "20.00", "10"},
                                   {"2", "11/12/2026", "3344556", "CARLOS ROCA", "13.00", "0.00", "13.00", "0"}};
-        QTest::newRow("by name") << "CREDITO" << "" << "NOMBRE"
-                                 << QList<QStringList>{{"1", "11/12/2026", "3344556", "CARLOS ROCA", "13.00", "0.00", "13.00", "0"},
-                                                       {"2", "01/12/2026", "4567890", "MARIA QUISPE", "25.00", "5.00", "20.00", "10"}};
+        QTest::newRow("by name") << "CREDITO"
+                                 << ""
+                                 << "NOMBRE"
+                                 << QList<QStringList>{
+                                        {"1", "11/12/2026", "3344556", "CARLOS ROCA", "13.00", "0.00", "13.00", "0"},
+                                        {"2", "01/12/2026", "4567890", "MARIA QUISPE", "25.00", "5.00", "20.00", "10"}};
         QTest::newRow("cash sales have no days")
-            << "EFECTIVO" << "" << "ORDEN CRONOLOGICO"
+            << "EFECTIVO"
+            << ""
+            << "ORDEN CRONOLOGICO"
             << QList<QStringList>{{"1", "05/12/2026", "4567890", "MARIA QUISPE", "7.00", "7.00", "0.00", "0"}};
-        QTest::newRow("one client") << "CREDITO" << "3344556" << "ORDEN CRONOLOGICO"
-                                    << QList<QStringList>{{"1", "11/12/2026", "3344556", "CARLOS ROCA", "13.00", "0.00", "13.00", "0"}};
-        QTest::newRow("unknown NIT/CI") << "CREDITO" << "999" << "ORDEN CRONOLOGICO" << QList<QStringList>{};
+        QTest::newRow("one client") << "CREDITO"
+                                    << "3344556"
+                                    << "ORDEN CRONOLOGICO"
+                                    << QList<QStringList>{
+                                           {"1", "11/12/2026", "3344556", "CARLOS ROCA", "13.00", "0.00", "13.00", "0"}};
+        QTest::newRow("unknown NIT/CI") << "CREDITO"
+                                        << "999"
+                                        << "ORDEN CRONOLOGICO" << QList<QStringList>{};
     }
     void debtors()
     {
@@ -269,8 +285,10 @@ private slots:
     {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("picked");
-        QTest::newRow("credit lists who owes") << "CREDITO" << "4567890";
-        QTest::newRow("otherwise every client") << "EFECTIVO" << "3344556";
+        QTest::newRow("credit lists who owes") << "CREDITO"
+                                               << "4567890";
+        QTest::newRow("otherwise every client") << "EFECTIVO"
+                                                << "3344556";
     }
     void spaceInTheNitPicksAClient()
     {
@@ -322,10 +340,30 @@ private slots:
                  QString::fromUtf8("\nDirección:\nAV. 6 DE AGOSTO NRO 1234\n Telf.: 2245678\nLA PAZ - Bolivia"));
         QCOMPARE(label(report, "LFechaI"), QString::fromUtf8("Fecha/Hora de Impresión: 11/12/2026 18:00:00"));
         const QStringList texts = m_preview.shown.at(0).allTexts();
-        const QStringList sale1{"CANTIDAD", "PRODUCTO", "C/UNITARIO", "C/TOTAL", "2", "COCA COLA 2L", "12.50", "25.00",
-                                "4", "PAN MARRAQUETA", "0.50", "2.00", "Cliente:", "MARIA QUISPE - 4567890",
-                                "Total Bs.:", "27.00", "Fecha de Entrega:", "01/12/2026", "Total Cancelado Bs.:", "5.00",
-                                "Dias de Mora:", "10", "Saldo Bs.:", "22.00"};
+        const QStringList sale1{"CANTIDAD",
+                                "PRODUCTO",
+                                "C/UNITARIO",
+                                "C/TOTAL",
+                                "2",
+                                "COCA COLA 2L",
+                                "12.50",
+                                "25.00",
+                                "4",
+                                "PAN MARRAQUETA",
+                                "0.50",
+                                "2.00",
+                                "Cliente:",
+                                "MARIA QUISPE - 4567890",
+                                "Total Bs.:",
+                                "27.00",
+                                "Fecha de Entrega:",
+                                "01/12/2026",
+                                "Total Cancelado Bs.:",
+                                "5.00",
+                                "Dias de Mora:",
+                                "10",
+                                "Saldo Bs.:",
+                                "22.00"};
         const qsizetype at = texts.indexOf("CANTIDAD");
         QVERIFY(at > 0);
         QCOMPARE(texts.mid(at, sale1.size()), sale1);
@@ -345,14 +383,14 @@ private slots:
         const QString path = r.shop.folder() + "deudores.xlsx";
         r.shop.files.paths << path;
         Drive::click(window, "SBExportarXLS");
-        QCOMPARE(r.shop.files.requests.value(0),
-                 r.shop.folder() + "Deudores_11112026_11122026.xlsx|Libro de Excel (*.xlsx)");
+        QCOMPARE(r.shop.files.requests.value(0), r.shop.folder() + "Deudores_11112026_11122026.xlsx|Libro de Excel (*.xlsx)");
         QCOMPARE(r.shop.desktop.opened, QStringList{path});
         SheetReader sheet;
         QCOMPARE(sheet.read(path), QString());
         QCOMPARE(sheet.cell("A1").value.toString(), QStringLiteral("REPORTE DE INGRESOS"));
         QCOMPARE(sheet.cell("A2").value.toString(), QStringLiteral("Rango Fecha Desde 11/11/2026 Hata 11/12/2026"));
-        const QStringList headings{"Nro", "Fecha", "NIT/CI", "Nombre Cliente", "Total Bs.", "Efectivo Bs.", "Saldo Bs.", "Dias/Mora"};
+        const QStringList headings{"Nro",       "Fecha",        "NIT/CI",    "Nombre Cliente",
+                                   "Total Bs.", "Efectivo Bs.", "Saldo Bs.", "Dias/Mora"};
         const double widths[] = {4, 12, 12, 30, 10, 10, 10, 10};
         for (int c = 0; c < 8; ++c) {
             const QString column(QChar('A' + c));
@@ -411,8 +449,8 @@ private slots:
         january(r);
         for (int n = 10; n < 40; ++n)
             r.sale(QStringLiteral("V0000000%1").arg(n), QStringLiteral("2026-01-%1").arg(n % 28 + 1, 2, 10, QChar('0')),
-                   {{Coca, double(n % 4 + 1), 12.5}, {Leche, 2, 7}, {Pan, 6, 0.5}}, 2,
-                   QStringLiteral("45%1").arg(n), QStringLiteral("CLIENTE NUMERO %1").arg(n), n % 3 * 5.0);
+                   {{Coca, double(n % 4 + 1), 12.5}, {Leche, 2, 7}, {Pan, 6, 0.5}}, 2, QStringLiteral("45%1").arg(n),
+                   QStringLiteral("CLIENTE NUMERO %1").arg(n), n % 3 * 5.0);
         r.delivery("E000000001", "2026-01-05", Harina, 5);
         r.delivery("E000000002", "2026-01-06", Bolsa, 150);
         for (int mode : {1, 6, 2}) {
@@ -426,8 +464,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QVERIFY(window.grab().save(folder + QStringLiteral("/ingresos-%1.png").arg(mode)));
             Drive::click(window, debtors ? "SBReporteM" : "SBReporte");
-            QCOMPARE(m_preview.writePdf(int(m_preview.shown.size()) - 1,
-                                        folder + QStringLiteral("/ingresos-%1.pdf").arg(mode)),
+            QCOMPARE(m_preview.writePdf(int(m_preview.shown.size()) - 1, folder + QStringLiteral("/ingresos-%1.pdf").arg(mode)),
                      QString());
         }
         QVERIFY(m_preview.shown.last().pageCount() >= 2);

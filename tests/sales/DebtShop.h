@@ -49,8 +49,7 @@ struct DebtShop {
         const SqlRows r = db().query(QStringLiteral("SELECT TotalE, Saldo, FormaP, Estado FROM %1 WHERE %2=?")
                                          .arg(QLatin1String(t.table), QLatin1String(t.key)),
                                      {key});
-        return QStringLiteral("%1|%2|%3|%4")
-            .arg(Formats::Money(r.amount(0)), Formats::Money(r.amount(1)), r.text(2), r.text(3));
+        return QStringLiteral("%1|%2|%3|%4").arg(Formats::Money(r.amount(0)), Formats::Money(r.amount(1)), r.text(2), r.text(3));
     }
     // The payment rows of a side as "amount|key|session|date|cashier|state", oldest first.
     QStringList payments(DebtSide side)
@@ -68,15 +67,16 @@ struct DebtShop {
     qint64 lastPaymentId(DebtSide side)
     {
         const DebtTables& t = TablesOf(side);
-        return db().query(QStringLiteral("SELECT MAX(%1) FROM %2").arg(QLatin1String(t.paymentKey), QLatin1String(t.payments)))
+        return db()
+            .query(QStringLiteral("SELECT MAX(%1) FROM %2").arg(QLatin1String(t.paymentKey), QLatin1String(t.payments)))
             .integer(0);
     }
     // Everything an instalment or its annulment may write, read whole.
     QStringList state()
     {
         return StatementRows(db(), {"SELECT IdVenta, TotalE, Saldo, FormaP, Estado FROM Ventas ORDER BY IdVenta",
-                                      "SELECT IdCompra, TotalE, Saldo, FormaP FROM Compras ORDER BY IdCompra",
-                                      "SELECT IdSaldoV, TotalE FROM SaldoV ORDER BY IdSaldoV",
-                                      "SELECT IdSaldoC, TotalE FROM SaldoC ORDER BY IdSaldoC"});
+                                    "SELECT IdCompra, TotalE, Saldo, FormaP FROM Compras ORDER BY IdCompra",
+                                    "SELECT IdSaldoV, TotalE FROM SaldoV ORDER BY IdSaldoV",
+                                    "SELECT IdSaldoC, TotalE FROM SaldoC ORDER BY IdSaldoC"});
     }
 };

@@ -9,8 +9,7 @@
 namespace SaleSamples {
 
 // A legend of exactly 70 characters.
-inline const QString kLegend =
-    QStringLiteral("Ley 453: El proveedor debe exhibir sus precios en moneda nacional hoy.");
+inline const QString kLegend = QStringLiteral("Ley 453: El proveedor debe exhibir sus precios en moneda nacional hoy.");
 
 inline void FillShop(int branch, const QString& owner, const QString& legend)
 {

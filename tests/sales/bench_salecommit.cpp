@@ -65,15 +65,14 @@ int main(int argc, char** argv)
     Plan(QStringLiteral("SELECT Cliente, Empresa, NCreditos FROM Clientes WHERE NitCI=?"));
     out << "\n";
 
-    const SqlRows busiest = db.query(QStringLiteral(
-        "SELECT NitCI, COUNT(*) AS n FROM Ventas WHERE NitCI<>'0' GROUP BY NitCI ORDER BY n DESC LIMIT 1"));
+    const SqlRows busiest = db.query(
+        QStringLiteral("SELECT NitCI, COUNT(*) AS n FROM Ventas WHERE NitCI<>'0' GROUP BY NitCI ORDER BY n DESC LIMIT 1"));
     const QString client = busiest.text(0);
     db.execute(QStringLiteral("UPDATE Clientes SET NCreditos=9 WHERE NitCI=?"), {client});
     QElapsedTimer timer;
     timer.start();
-    const qint64 open = db.query(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE NitCI=? AND Estado='V' AND FormaP=2"),
-                                 {client})
-                            .integer(0);
+    const qint64 open =
+        db.query(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE NitCI=? AND Estado='V' AND FormaP=2"), {client}).integer(0);
     out << "open credits of " << client << " (" << busiest.integer(1) << " sales): " << open << " counted in "
         << timer.nsecsElapsed() / 1000 << " us\n";
     // Room for the credit sales below.

@@ -55,8 +55,8 @@ int main(int argc, char** argv)
     BestOfThree("payments made, read", [&] { return DebtLists::Payments(DebtSide::Purchases, year).count(); });
     SessionState& s = SessionState::current();
     s.ListYear = year;
-    for (const auto& [mode, what] : {std::pair{3, "\"Cobrar Deudas\" opened (both lists)"},
-                                     std::pair{5, "\"Pagar Deudas\" opened (both lists)"}})
+    for (const auto& [mode, what] :
+         {std::pair{3, "\"Cobrar Deudas\" opened (both lists)"}, std::pair{5, "\"Pagar Deudas\" opened (both lists)"}})
         BestOfThree(what, [mode = mode] {
             SessionState::current().WindowMode = mode;
             TFSaldarD window;

@@ -116,11 +116,10 @@ private slots:
 
         QTemporaryDir raster;
         Run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
-                                          QStringLiteral("-png"), job.path, raster.filePath(QStringLiteral("page"))});
+                                         QStringLiteral("-png"), job.path, raster.filePath(QStringLiteral("page"))});
         const QStringList pages = QDir(raster.path()).entryList({QStringLiteral("*.png")});
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(QrDecoder::Decode(QImage(raster.filePath(pages.first()))),
-                 QStringList{sale.printedInvoice().qrText});
+        QCOMPARE(QrDecoder::Decode(QImage(raster.filePath(pages.first()))), QStringList{sale.printedInvoice().qrText});
     }
 
     // A long ticket is one page as long as itself, never cut by a paper size.

@@ -51,12 +51,12 @@ struct Controls {
     const char *list, *year, *search, *order, *date, *nit, *name, *total, *paid, *owed, *amount, *pay;
     const char *hList, *hYear, *hOrder, *hDate, *hAmount, *hPaymentDate, *annul;
 };
-const Controls kSales{"VecD", "EAnio", "EBuscar", "ENOrden", "EFechaV", "ENitCI", "ECliente", "ETotalF", "ETotalE",
-                   "ESaldo", "EAmortizar", "SBSaldar", "VecHS", "EAnio2", "ENOrden2", "EFechaV2", "ETotalA2",
-                   "EFechaA2", "SBAnular2"};
-const Controls kPurchases{"VecP", "EAnioP", "EBuscarP", "ENOrdenC", "EFechaC", "ENitCIP", "ENombreP", "ETotalP",
-                       "EEfectivoP", "ESaldoP", "EAmortizarP", "SBSaldarP", "VecHP", "EAnio3", "ENOrden3", "EFechaC3",
-                       "ETotalA3", "EFechaA3", "SBAnular3"};
+const Controls kSales{"VecD",     "EAnio",    "EBuscar",  "ENOrden",    "EFechaV",  "ENitCI", "ECliente",
+                      "ETotalF",  "ETotalE",  "ESaldo",   "EAmortizar", "SBSaldar", "VecHS",  "EAnio2",
+                      "ENOrden2", "EFechaV2", "ETotalA2", "EFechaA2",   "SBAnular2"};
+const Controls kPurchases{"VecP",     "EAnioP",     "EBuscarP", "ENOrdenC",    "EFechaC",   "ENitCIP", "ENombreP",
+                          "ETotalP",  "EEfectivoP", "ESaldoP",  "EAmortizarP", "SBSaldarP", "VecHP",   "EAnio3",
+                          "ENOrden3", "EFechaC3",   "ETotalA3", "EFechaA3",    "SBAnular3"};
 const Controls& ControlsOf(DebtSide side) { return side == DebtSide::Sales ? kSales : kPurchases; }
 
 DataGrid* Grid(const QWidget& w, const char* name) { return Drive::control<DataGrid>(w, name); }
@@ -101,11 +101,11 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QStringList>("tabs");
         QTest::addColumn<QStringList>("listed");
-        QTest::newRow("3") << DebtSide::Sales << "Cobrar Deudas" << "PSaldarD"
-                           << QStringList{"Saldar Deudas", "Historial Saldos Amortizados"}
+        QTest::newRow("3") << DebtSide::Sales << "Cobrar Deudas"
+                           << "PSaldarD" << QStringList{"Saldar Deudas", "Historial Saldos Amortizados"}
                            << QStringList{kCarlosName, "MARIA QUISPE CONDORI"};
-        QTest::newRow("5") << DebtSide::Purchases << "Pagar Deudas" << "PPorPagar"
-                           << QStringList{"Pagar Deudas", "Historial Deudas Pagadas"}
+        QTest::newRow("5") << DebtSide::Purchases << "Pagar Deudas"
+                           << "PPorPagar" << QStringList{"Pagar Deudas", "Historial Deudas Pagadas"}
                            << QStringList{"EMBOTELLADORA ANDINA SA"};
     }
     void opening()
@@ -181,14 +181,21 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("above");
-        QTest::newRow("client") << DebtSide::Sales << "V000000001"
-                                << QStringList{"000000001", "09 de diciembre de 2026", "4567890", "MARIA QUISPE CONDORI",
-                                               "68.00", "20.00", "48.00"}
-                                << "Saldar Deuda" << "30.00|38.00|2|V" << "48.01";
+        QTest::newRow("client") << DebtSide::Sales << "V000000001" << QStringList{"000000001", "09 de diciembre de 2026",
+                                                                                  "4567890",   "MARIA QUISPE CONDORI",
+                                                                                  "68.00",     "20.00",
+                                                                                  "48.00"}
+                                << "Saldar Deuda"
+                                << "30.00|38.00|2|V"
+                                << "48.01";
         QTest::newRow("supplier") << DebtSide::Purchases << "P000000001"
-                                  << QStringList{"000000001", "09 de diciembre de 2026", "1023456027",
-                                                 "EMBOTELLADORA ANDINA SA", "100.00", "40.00", "60.00"}
-                                  << "Pagar Deuda" << "50.00|50.00|2|V" << "60.01";
+                                  << QStringList{"000000001",  "09 de diciembre de 2026",
+                                                 "1023456027", "EMBOTELLADORA ANDINA SA",
+                                                 "100.00",     "40.00",
+                                                 "60.00"}
+                                  << "Pagar Deuda"
+                                  << "50.00|50.00|2|V"
+                                  << "60.01";
     }
     void collecting()
     {
@@ -219,7 +226,8 @@ private slots:
         QCOMPARE(t.print.tickets.jobs.size(), 0);
 
         Drive::click(*w, n.pay);
-        QCOMPARE(t.d.shop.messages.questions.last(), (QPair<QString, QString>{title, "Esta Seguro de Amortizar esta Deuda?..."}));
+        QCOMPARE(t.d.shop.messages.questions.last(),
+                 (QPair<QString, QString>{title, "Esta Seguro de Amortizar esta Deuda?..."}));
         QCOMPARE(t.d.debt(side, key), stored);
         QCOMPARE(t.print.tickets.jobs.size(), 1);
         QCOMPARE(t.print.tickets.jobs.first().title, QStringLiteral("Ticket Amortizacion"));

@@ -22,13 +22,13 @@ const QString kCoca = QStringLiteral("P000000001");
 
 // One ticket as the printer reads it.
 struct PrintedBytes {
-    QList<QByteArray> lines; // text, in the printer's code page
-    QList<QByteArray> qr;    // the data of each stored QR symbol
+    QList<QByteArray> lines;  // text, in the printer's code page
+    QList<QByteArray> qr;     // the data of each stored QR symbol
     int qrPrinted = 0;
     int cuts = 0;
     int drawerPulses = 0;
-    int codePage = -1;      // ESC t n
-    bool unknown = false;   // a byte sequence the reader does not know
+    int codePage = -1;     // ESC t n
+    bool unknown = false;  // a byte sequence the reader does not know
 
     static PrintedBytes read(const QByteArray& b)
     {
@@ -105,7 +105,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("codePage");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("Spanish letters, 850") << "ÑñáéíóúÁÉÍÓÚü" << 850 << QByteArray("\xa5\xa4\xa0\x82\xa1\xa2\xa3\xb5\x90\xd6\xe0\xe9\x81");
+        QTest::newRow("Spanish letters, 850")
+            << "ÑñáéíóúÁÉÍÓÚü" << 850 << QByteArray("\xa5\xa4\xa0\x82\xa1\xa2\xa3\xb5\x90\xd6\xe0\xe9\x81");
         QTest::newRow("number signs") << "Nº 1ª ¿¡" << 850 << QByteArray("N\xa7 1\xa6 \xa8\xad");
         QTest::newRow("euro in 858") << "10 €" << 858 << QByteArray("10 \xd5");
         QTest::newRow("no euro in 850") << "10 €" << 850 << QByteArray("10 ?");
@@ -147,8 +148,8 @@ private slots:
         TicketSinkSeam::install(&sink);
         TicketPrinterSettings::current() = TicketPrinterSettings{printer.address(), codePage, drawer};
 
-        const SaleCommitResult r = SaleCommit::Commit(
-            SalesShop::sale(PaymentForms::Cash, 1, "50", kMaria, QStringLiteral("MARIA PEÑA"), {SalesShop::line(kCoca, "2", "12.5")}));
+        const SaleCommitResult r = SaleCommit::Commit(SalesShop::sale(
+            PaymentForms::Cash, 1, "50", kMaria, QStringLiteral("MARIA PEÑA"), {SalesShop::line(kCoca, "2", "12.5")}));
         QVERIFY(r.stored());
         QVERIFY(PrintSaleVoucher(r.voucher));
         QVERIFY2(s.shop.messages.errors.isEmpty(), qPrintable(s.shop.messages.errors.join('\n')));
@@ -162,7 +163,8 @@ private slots:
         QCOMPARE(invoice.qr, QList<QByteArray>{stored->voucher().printedInvoice().qrText.toUtf8()});
         QCOMPARE(invoice.qrPrinted, 1);
         QCOMPARE(invoice.codePage, codePage == 858 ? 19 : 2);
-        QVERIFY(invoice.hasLine("NOMBRE: MARIA PE\xa5" "A"));
+        QVERIFY(invoice.hasLine("NOMBRE: MARIA PE\xa5"
+                                "A"));
         QVERIFY(invoice.hasLine("FACTURA N\xa7: "));
         QVERIFY(!invoice.unknown && !ticket.unknown);
         QCOMPARE(invoice.cuts, 1);
@@ -179,9 +181,9 @@ private slots:
         SystemTicketSink sink;
         TicketSinkSeam::install(&sink);
         TicketPrinterSettings::current().directPrinter = printer.address();
-        const SaleCommitResult r = SaleCommit::Commit(SalesShop::sale(PaymentForms::Credit, 0, "5", kMaria,
-                                                                      QStringLiteral("MARIA QUISPE CONDORI"),
-                                                                      {SalesShop::line(kCoca, "2", "12.5")}));
+        const SaleCommitResult r =
+            SaleCommit::Commit(SalesShop::sale(PaymentForms::Credit, 0, "5", kMaria, QStringLiteral("MARIA QUISPE CONDORI"),
+                                               {SalesShop::line(kCoca, "2", "12.5")}));
         QVERIFY(r.stored());
         QVERIFY(PrintSaleVoucher(r.voucher));
         const QList<QByteArray> jobs = printer.jobs(1);
@@ -229,15 +231,16 @@ private slots:
         TicketSinkSeam::install(&sink);
         const QString address = listening ? silent.address() : QStringLiteral("127.0.0.1:%1").arg(closedPort);
         TicketPrinterSettings::current().directPrinter = address;
-        const SaleCommitResult r = SaleCommit::Commit(
-            SalesShop::sale(PaymentForms::Cash, 0, "50", kMaria, QStringLiteral("MARIA"), {SalesShop::line(kCoca, "1", "12.5")}));
+        const SaleCommitResult r = SaleCommit::Commit(SalesShop::sale(
+            PaymentForms::Cash, 0, "50", kMaria, QStringLiteral("MARIA"), {SalesShop::line(kCoca, "1", "12.5")}));
         QVERIFY(r.stored());
         QElapsedTimer clock;
         clock.start();
         QVERIFY(!PrintSaleVoucher(r.voucher));
         QVERIFY2(clock.elapsed() < 8000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(s.shop.messages.errors.size(), 1);
-        QVERIFY2(s.shop.messages.errors.first().contains(address + " no responde"), qPrintable(s.shop.messages.errors.first()));
+        QVERIFY2(s.shop.messages.errors.first().contains(address + " no responde"),
+                 qPrintable(s.shop.messages.errors.first()));
         QCOMPARE(s.number("SELECT COUNT(*) FROM Ventas"), 1);
     }
 };

@@ -92,27 +92,25 @@ private slots:
         QTest::addColumn<QString>("figures");
         const DebtSide sales = DebtSide::Sales, purchases = DebtSide::Purchases;
         const QString row = "%1|%2|C000000002|10/12/2026|admin|1";
-        QTest::newRow("sale of an earlier session") << sales << false << 68.0 << 20.0 << QStringList{"10"}
-                                                    << "30.00|38.00|2|V" << QStringList{row.arg("10.00", kSale)}
-                                                    << "0.00 10.00 0.00";
-        QTest::newRow("sale of the open session") << sales << true << 68.0 << 20.0 << QStringList{"10"}
-                                                  << "30.00|38.00|2|V" << QStringList{} << "30.00 0.00 38.00";
-        QTest::newRow("the whole debt, open session") << sales << true << 68.0 << 20.0 << QStringList{"48"}
-                                                      << "68.00|0.00|1|V" << QStringList{} << "68.00 0.00 0.00";
-        QTest::newRow("the whole debt, earlier session") << sales << false << 68.0 << 20.0 << QStringList{"48.00"}
-                                                         << "68.00|0.00|1|V" << QStringList{row.arg("48.00", kSale)}
-                                                         << "0.00 48.00 0.00";
-        QTest::newRow("0.10 then 0.20 on 0.30") << sales << false << 0.3 << 0.0 << QStringList{"0.10", "0.20"}
-                                                << "0.30|0.00|1|V"
-                                                << QStringList{row.arg("0.10", kSale), row.arg("0.20", kSale)}
-                                                << "0.00 0.30 0.00";
+        QTest::newRow("sale of an earlier session") << sales << false << 68.0 << 20.0 << QStringList{"10"} << "30.00|38.00|2|V"
+                                                    << QStringList{row.arg("10.00", kSale)} << "0.00 10.00 0.00";
+        QTest::newRow("sale of the open session") << sales << true << 68.0 << 20.0 << QStringList{"10"} << "30.00|38.00|2|V"
+                                                  << QStringList{} << "30.00 0.00 38.00";
+        QTest::newRow("the whole debt, open session")
+            << sales << true << 68.0 << 20.0 << QStringList{"48"} << "68.00|0.00|1|V" << QStringList{} << "68.00 0.00 0.00";
+        QTest::newRow("the whole debt, earlier session")
+            << sales << false << 68.0 << 20.0 << QStringList{"48.00"} << "68.00|0.00|1|V"
+            << QStringList{row.arg("48.00", kSale)} << "0.00 48.00 0.00";
+        QTest::newRow("0.10 then 0.20 on 0.30")
+            << sales << false << 0.3 << 0.0 << QStringList{"0.10", "0.20"} << "0.30|0.00|1|V"
+            << QStringList{row.arg("0.10", kSale), row.arg("0.20", kSale)} << "0.00 0.30 0.00";
         QTest::newRow(".1 then 0.2 on 0.30, open session") << sales << true << 0.3 << 0.0 << QStringList{".1", "0.2"}
                                                            << "0.30|0.00|1|V" << QStringList{} << "0.30 0.00 0.00";
         QTest::newRow("nothing") << sales << false << 68.0 << 20.0 << QStringList{"0"} << "20.00|48.00|2|V"
                                  << QStringList{row.arg("0.00", kSale)} << "0.00 0.00 0.00";
-        QTest::newRow("purchase of an earlier session") << purchases << false << 100.0 << 40.0 << QStringList{"25.5"}
-                                                        << "65.50|34.50|2|V" << QStringList{row.arg("25.50", kPurchase)}
-                                                        << "0.00 25.50 0.00";
+        QTest::newRow("purchase of an earlier session")
+            << purchases << false << 100.0 << 40.0 << QStringList{"25.5"} << "65.50|34.50|2|V"
+            << QStringList{row.arg("25.50", kPurchase)} << "0.00 25.50 0.00";
         QTest::newRow("purchase of the open session") << purchases << true << 100.0 << 40.0 << QStringList{"25.5"}
                                                       << "65.50|34.50|2|V" << QStringList{} << "65.50 0.00 34.50";
         QTest::newRow("purchase paid off") << purchases << true << 100.0 << 40.0 << QStringList{"60"} << "100.00|0.00|1|V"
@@ -129,8 +127,7 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, figures);
         DebtShop d;
-        d.credit(side, KeyOf(side), ofOpenSession ? d.open : d.earlier, QDate(2026, 12, ofOpenSession ? 10 : 9), total,
-                 paid);
+        d.credit(side, KeyOf(side), ofOpenSession ? d.open : d.earlier, QDate(2026, 12, ofOpenSession ? 10 : 9), total, paid);
         InstalmentResult last;
         for (const QString& amount : amounts) {
             last = Pay(side, amount);
@@ -163,19 +160,31 @@ private slots:
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("conversion");
-        QTest::newRow("two points") << "" << "1.2.3" << "'1.2.3' no es un monto valido" << true;
-        QTest::newRow("a point") << "" << "." << "'.' no es un monto valido" << true;
-        QTest::newRow("three decimals") << "" << "1.005" << "'1.005' no es un monto valido" << true;
-        QTest::newRow("above the debt") << "" << "48.01"
+        QTest::newRow("two points") << ""
+                                    << "1.2.3"
+                                    << "'1.2.3' no es un monto valido" << true;
+        QTest::newRow("a point") << ""
+                                 << "."
+                                 << "'.' no es un monto valido" << true;
+        QTest::newRow("three decimals") << ""
+                                        << "1.005"
+                                        << "'1.005' no es un monto valido" << true;
+        QTest::newRow("above the debt") << ""
+                                        << "48.01"
                                         << "El monto a amortizar (48.01) es mayor que el saldo de la deuda (48.00)" << false;
-        QTest::newRow("paid off meanwhile") << "pay 48" << "10"
+        QTest::newRow("paid off meanwhile") << "pay 48"
+                                            << "10"
                                             << "La deuda de la venta con Nº de Orden 000000001 ya fue saldada" << false;
-        QTest::newRow("partly paid meanwhile") << "pay 40" << "10"
-                                               << "El monto a amortizar (10.00) es mayor que el saldo de la deuda (8.00)"
-                                               << false;
-        QTest::newRow("sale annulled meanwhile") << "annul" << "10"
+        QTest::newRow("partly paid meanwhile")
+            << "pay 40"
+            << "10"
+            << "El monto a amortizar (10.00) es mayor que el saldo de la deuda (8.00)" << false;
+        QTest::newRow("sale annulled meanwhile") << "annul"
+                                                 << "10"
                                                  << "La venta con Nº de Orden 000000001 fue anulada" << false;
-        QTest::newRow("session closed meanwhile") << "close" << "10" << "La CAJA no esta Abierta" << false;
+        QTest::newRow("session closed meanwhile") << "close"
+                                                  << "10"
+                                                  << "La CAJA no esta Abierta" << false;
     }
     void refusals()
     {
@@ -290,7 +299,8 @@ private slots:
         QCOMPARE(CashClosing::Close(d.open, 10, 0, &closed), QString());
         QCOMPARE(closed.VentasCr, 10.0);
         // A window left open on the closed session annuls nothing.
-        QCOMPARE(InstalmentAnnulment::Annul(DebtSide::Sales, payment, d.open).message, QStringLiteral("La CAJA no esta Abierta"));
+        QCOMPARE(InstalmentAnnulment::Annul(DebtSide::Sales, payment, d.open).message,
+                 QStringLiteral("La CAJA no esta Abierta"));
         const QString next = d.shop.openCashSession(QDate(2026, 12, 11));
         QVERIFY(InstalmentAnnulment::Annul(DebtSide::Sales, payment, next).annulled);
         QCOMPARE(d.debt(DebtSide::Sales, kSale), QStringLiteral("20.00|48.00|2|V"));
@@ -321,15 +331,15 @@ private slots:
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QVariantList>("values");
         QTest::addColumn<QString>("start");
-        QTest::newRow("debts of clients") << DebtLists::DebtsStatement(DebtSide::Sales) << DebtLists::DebtsValues(2026)
-                                          << "SEARCH Ventas USING INDEX Ventas_Credito (FormaP=? AND Estado=? AND FechaV>? AND FechaV<?)";
-        QTest::newRow("debts to suppliers") << DebtLists::DebtsStatement(DebtSide::Purchases) << DebtLists::DebtsValues(2026)
-                                            << "SEARCH Compras USING INDEX Compras_Credito (FormaP=? AND Estado=? AND FechaC>? AND FechaC<?)";
-        QTest::newRow("payments received") << DebtLists::PaymentsStatement(DebtSide::Sales)
-                                           << DebtLists::PaymentsValues(2026)
+        QTest::newRow("debts of clients")
+            << DebtLists::DebtsStatement(DebtSide::Sales) << DebtLists::DebtsValues(2026)
+            << "SEARCH Ventas USING INDEX Ventas_Credito (FormaP=? AND Estado=? AND FechaV>? AND FechaV<?)";
+        QTest::newRow("debts to suppliers")
+            << DebtLists::DebtsStatement(DebtSide::Purchases) << DebtLists::DebtsValues(2026)
+            << "SEARCH Compras USING INDEX Compras_Credito (FormaP=? AND Estado=? AND FechaC>? AND FechaC<?)";
+        QTest::newRow("payments received") << DebtLists::PaymentsStatement(DebtSide::Sales) << DebtLists::PaymentsValues(2026)
                                            << "SEARCH S USING INDEX SaldoV_FechaR (FechaR>? AND FechaR<?)";
-        QTest::newRow("payments made") << DebtLists::PaymentsStatement(DebtSide::Purchases)
-                                       << DebtLists::PaymentsValues(2026)
+        QTest::newRow("payments made") << DebtLists::PaymentsStatement(DebtSide::Purchases) << DebtLists::PaymentsValues(2026)
                                        << "SEARCH S USING INDEX SaldoC_FechaR (FechaR>? AND FechaR<?)";
     }
     void yearListsUseTheirIndexes()

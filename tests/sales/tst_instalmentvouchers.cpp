@@ -74,15 +74,23 @@ private slots:
         QTest::addColumn<bool>("purchase");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("client") << false
-                                << QStringList{"COMPROBANTE PAGOS POR VENTA A CREDITO", "Fecha de Venta: 09/12/2026",
-                                               "CI. Y NOMBRE DEL CLIENTE", "4567890", "MARIA QUISPE CONDORI",
-                                               "DATOS DE LA VENTA", "TOTAL VENTA                        68.00",
+                                << QStringList{"COMPROBANTE PAGOS POR VENTA A CREDITO",
+                                               "Fecha de Venta: 09/12/2026",
+                                               "CI. Y NOMBRE DEL CLIENTE",
+                                               "4567890",
+                                               "MARIA QUISPE CONDORI",
+                                               "DATOS DE LA VENTA",
+                                               "TOTAL VENTA                        68.00",
                                                "CANCELADO                          20.00",
                                                "SALDO                              37.50"};
         QTest::newRow("supplier") << true
-                                  << QStringList{"COMPROBANTE PAGOS POR COMPRA A CREDITO", "Fecha de Compra: 09/12/2026",
-                                                 "CI. Y NOMBRE DEL PROVEEDOR", "1023456027", "EMBOTELLADORA ANDINA SA",
-                                                 "DATOS DE LA COMPRA", "TOTAL COMPRA                      100.00",
+                                  << QStringList{"COMPROBANTE PAGOS POR COMPRA A CREDITO",
+                                                 "Fecha de Compra: 09/12/2026",
+                                                 "CI. Y NOMBRE DEL PROVEEDOR",
+                                                 "1023456027",
+                                                 "EMBOTELLADORA ANDINA SA",
+                                                 "DATOS DE LA COMPRA",
+                                                 "TOTAL COMPRA                      100.00",
                                                  "CANCELADO                          40.00",
                                                  "SALDO                              49.50"};
     }
@@ -170,13 +178,27 @@ private slots:
         QTest::addColumn<bool>("purchase");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("client") << false
-                                << QStringList{"COMPROBANTE PAGOS POR VENTA A CREDITO", "Fecha de Venta:", "     Cliente:",
-                                               "MARIA QUISPE CONDORI [4567890]", "DATOS DE LA VENTA", "TOTAL VENTA:",
-                                               "68.00", "20.00", "10.50", "37.50"};
+                                << QStringList{"COMPROBANTE PAGOS POR VENTA A CREDITO",
+                                               "Fecha de Venta:",
+                                               "     Cliente:",
+                                               "MARIA QUISPE CONDORI [4567890]",
+                                               "DATOS DE LA VENTA",
+                                               "TOTAL VENTA:",
+                                               "68.00",
+                                               "20.00",
+                                               "10.50",
+                                               "37.50"};
         QTest::newRow("supplier") << true
-                                  << QStringList{"COMPROBANTE PAGOS POR COMPRA A CREDITO", "Fecha de Compra:", "Proveedor:",
-                                                 "EMBOTELLADORA ANDINA SA [1023456027]", "DATOS DE LA COMPRA",
-                                                 "TOTAL COMPRA:", "100.00", "40.00", "10.50", "49.50"};
+                                  << QStringList{"COMPROBANTE PAGOS POR COMPRA A CREDITO",
+                                                 "Fecha de Compra:",
+                                                 "Proveedor:",
+                                                 "EMBOTELLADORA ANDINA SA [1023456027]",
+                                                 "DATOS DE LA COMPRA",
+                                                 "TOTAL COMPRA:",
+                                                 "100.00",
+                                                 "40.00",
+                                                 "10.50",
+                                                 "49.50"};
     }
     void letterVoucher()
     {

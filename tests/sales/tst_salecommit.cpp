@@ -108,20 +108,22 @@ private slots:
         QTest::addColumn<QString>("storedName");
         QTest::addColumn<double>("change");  // what the vouchers print as change or balance
 
-        QTest::newRow("cash") << int(PaymentForms::Cash) << 0 << "50" << kMaria << kMariaName << "1" << "45.5"
-                              << 45.5 << 45.5 << 0.0 << kMaria << kMariaName << 4.5;
-        QTest::newRow("card") << int(PaymentForms::Card) << 2 << "45.5" << kMaria << kMariaName << "1" << "45.5"
-                              << 45.5 << 45.5 << 0.0 << kMaria << kMariaName << 0.0;
-        QTest::newRow("credit 100/30") << int(PaymentForms::Credit) << 0 << "30" << kMaria << kMariaName << "1" << "100"
-                                       << 100.0 << 30.0 << 70.0 << kMaria << kMariaName << 70.0;
-        QTest::newRow("credit without down payment") << int(PaymentForms::Credit) << 0 << "0" << kMaria << kMariaName
-                                                     << "2" << "12.5" << 25.0 << 0.0 << 25.0 << kMaria << kMariaName
-                                                     << 25.0;
-        QTest::newRow("free, no client") << int(PaymentForms::Free) << 0 << "0.00" << "" << "" << "3" << "0"
-                                         << 0.0 << 0.0 << 0.0 << "0" << "S/N" << 0.0;
-        QTest::newRow("line total without binary noise") << int(PaymentForms::Cash) << 0 << "5" << kMaria << kMariaName
-                                                          << "3" << "1.1" << 3.3 << 3.3 << 0.0 << kMaria
-                                                          << kMariaName << 1.7;
+        QTest::newRow("cash") << int(PaymentForms::Cash) << 0 << "50" << kMaria << kMariaName << "1"
+                              << "45.5" << 45.5 << 45.5 << 0.0 << kMaria << kMariaName << 4.5;
+        QTest::newRow("card") << int(PaymentForms::Card) << 2 << "45.5" << kMaria << kMariaName << "1"
+                              << "45.5" << 45.5 << 45.5 << 0.0 << kMaria << kMariaName << 0.0;
+        QTest::newRow("credit 100/30") << int(PaymentForms::Credit) << 0 << "30" << kMaria << kMariaName << "1"
+                                       << "100" << 100.0 << 30.0 << 70.0 << kMaria << kMariaName << 70.0;
+        QTest::newRow("credit without down payment") << int(PaymentForms::Credit) << 0 << "0" << kMaria << kMariaName << "2"
+                                                     << "12.5" << 25.0 << 0.0 << 25.0 << kMaria << kMariaName << 25.0;
+        QTest::newRow("free, no client") << int(PaymentForms::Free) << 0 << "0.00"
+                                         << ""
+                                         << ""
+                                         << "3"
+                                         << "0" << 0.0 << 0.0 << 0.0 << "0"
+                                         << "S/N" << 0.0;
+        QTest::newRow("line total without binary noise") << int(PaymentForms::Cash) << 0 << "5" << kMaria << kMariaName << "3"
+                                                         << "1.1" << 3.3 << 3.3 << 0.0 << kMaria << kMariaName << 1.7;
     }
     void storedRows()
     {
@@ -141,7 +143,8 @@ private slots:
         SalesShop s;
         const qint64 salesBefore = nit.isEmpty() ? 0 : s.number("SELECT NVentas FROM Clientes WHERE NitCI=?", {nit});
         const int clients = int(s.number("SELECT COUNT(*) FROM Clientes"));
-        SaleInput in = SalesShop::sale(form, voucher, cash, nit, name, {SalesShop::line(kCoca, quantity, price, "COCA COLA 2L")});
+        SaleInput in =
+            SalesShop::sale(form, voucher, cash, nit, name, {SalesShop::line(kCoca, quantity, price, "COCA COLA 2L")});
         in.observation = QStringLiteral("ENTREGAR EN PUERTA");
 
         const SaleCommitResult result = SaleCommit::Commit(in);
@@ -171,7 +174,7 @@ private slots:
         QCOMPARE(v.integer("FormaP"), form);
         QCOMPARE(v.integer("Comprobante"), voucher);
         QCOMPARE(v.text("IdCaja"), s.session);
-        QCOMPARE(v.integer("IdDosificacion"), SessionState::current().DosageId); // for every sale
+        QCOMPARE(v.integer("IdDosificacion"), SessionState::current().DosageId);  // for every sale
         QVERIFY(SessionState::current().DosageId > 0);
         QCOMPARE(v.text("Obs"), QStringLiteral("ENTREGAR EN PUERTA"));
         QCOMPARE(v.text("Cajero"), QStringLiteral("admin"));
@@ -187,7 +190,7 @@ private slots:
         QCOMPARE(d.text(6), QStringLiteral("V"));
         QCOMPARE(s.stock(kCoca), 48 - quantity.toDouble());
         QCOMPARE(s.number("SELECT IdVenta FROM Codigos"), 1);
-        QCOMPARE(s.number("SELECT NFactura FROM DatosC"), 1); // no invoice, no number
+        QCOMPARE(s.number("SELECT NFactura FROM DatosC"), 1);  // no invoice, no number
 
         QCOMPARE(s.number("SELECT COUNT(*) FROM Clientes"), clients);
         if (!nit.isEmpty())
@@ -202,8 +205,9 @@ private slots:
     {
         SalesShop s;
         const SessionState& session = SessionState::current();
-        SaleInput in = SalesShop::sale(PaymentForms::Cash, 1, "50", kMaria, kMariaName,
-                                       {SalesShop::line(kCoca, "2", "12.5"), SalesShop::line(kLeche, "1", "20.5", "LECHE", 3)});
+        SaleInput in =
+            SalesShop::sale(PaymentForms::Cash, 1, "50", kMaria, kMariaName,
+                            {SalesShop::line(kCoca, "2", "12.5"), SalesShop::line(kLeche, "1", "20.5", "LECHE", 3)});
         const SaleCommitResult result = SaleCommit::Commit(in);
         QVERIFY2(result.stored(), qPrintable(result.message));
 
@@ -224,16 +228,16 @@ private slots:
                                {v.integer("IdDosificacion")});
         const QString amount = QString::number(qint64(std::floor(v.value("TotalF").toDouble() + 0.5)));
         QCOMPARE(amount, QStringLiteral("46"));
-        const QString code = ControlCode::GenerateControlCode(
-            v.text("NroFact"), v.text("NitCI"), v.date("FechaV").toString("yyyyMMdd"), amount, dosage.text(0),
-            dosage.text(1));
+        const QString code =
+            ControlCode::GenerateControlCode(v.text("NroFact"), v.text("NitCI"), v.date("FechaV").toString("yyyyMMdd"),
+                                             amount, dosage.text(0), dosage.text(1));
         QVERIFY(!code.isEmpty());
         QCOMPARE(v.text("CodigoC"), code);
         QCOMPARE(result.voucher.controlCode, code);
         QCOMPARE(result.voucher.invoiceNumber, 1);
         QCOMPARE(s.stock(kCoca), 46.0);
         QCOMPARE(s.stock(kLeche), 29.0);
-        QCOMPARE(s.row("SELECT IdProducto FROM DetalleV ORDER BY IdDetalleV").text(0), kCoca); // cart order
+        QCOMPARE(s.row("SELECT IdProducto FROM DetalleV ORDER BY IdDetalleV").text(0), kCoca);  // cart order
     }
 
     void twoInvoicesInARow()
@@ -277,11 +281,12 @@ private slots:
         QTest::addColumn<int>("form");
         QTest::addColumn<QString>("storedName");
         QTest::addColumn<int>("sales");
-        QTest::newRow("new client, apostrophe as typed") << "7654321" << "O'BRIEN" << int(PaymentForms::Cash)
-                                                         << "O'BRIEN" << 1;
+        QTest::newRow("new client, apostrophe as typed") << "7654321"
+                                                         << "O'BRIEN" << int(PaymentForms::Cash) << "O'BRIEN" << 1;
         QTest::newRow("known client renamed") << kMaria << "MARIA QUISPE" << int(PaymentForms::Cash) << "MARIA QUISPE" << 1;
         QTest::newRow("known client, no name typed keeps it") << kMaria << "" << int(PaymentForms::Free) << kMariaName << 1;
-        QTest::newRow("NIT 0 is no client") << "0" << "" << int(PaymentForms::Free) << "" << 0;
+        QTest::newRow("NIT 0 is no client") << "0"
+                                            << "" << int(PaymentForms::Free) << "" << 0;
     }
     void clientRow()
     {
@@ -294,7 +299,8 @@ private slots:
         const int clients = int(s.number("SELECT COUNT(*) FROM Clientes"));
         const QString price = form == PaymentForms::Free ? "0" : "12.5";
         const QString cash = form == PaymentForms::Free ? "0.00" : "20";
-        const SaleCommitResult r = SaleCommit::Commit(SalesShop::sale(form, 0, cash, nit, typed, {SalesShop::line(kCoca, "1", price)}));
+        const SaleCommitResult r =
+            SaleCommit::Commit(SalesShop::sale(form, 0, cash, nit, typed, {SalesShop::line(kCoca, "1", price)}));
         QVERIFY2(r.stored(), qPrintable(r.message));
         SqlRows c = s.row("SELECT Cliente, NVentas, Usuario FROM Clientes WHERE NitCI=?", {nit});
         QCOMPARE(c.text(0), storedName);
@@ -384,12 +390,16 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("conversion");
         const int cash = PaymentForms::Cash, credit = PaymentForms::Credit, free = PaymentForms::Free;
-        QTest::newRow("no sale number") << cash << 0 << "" << false << "" << "" << "" << "12.5" << true
-                                        << "Inserte y/o seleccione correctamente los Datos" << false;
+        QTest::newRow("no sale number") << cash << 0 << "" << false << ""
+                                        << ""
+                                        << ""
+                                        << "12.5" << true << "Inserte y/o seleccione correctamente los Datos" << false;
         QTest::newRow("empty cart, before the cash") << cash << 0 << "1" << false << "" << kMaria << kMariaName << "12.5"
                                                      << true << "Inserte Productos a Vender" << false;
-        QTest::newRow("no cash") << cash << 0 << "1" << true << "" << "" << "" << "12.5" << true << "Inserte el Efectivo"
-                                 << false;
+        QTest::newRow("no cash") << cash << 0 << "1" << true << ""
+                                 << ""
+                                 << ""
+                                 << "12.5" << true << "Inserte el Efectivo" << false;
         QTest::newRow("two points") << cash << 0 << "1" << true << "1.2." << kMaria << kMariaName << "12.5" << true
                                     << "'1.2.' no es un valor numerico valido" << true;
         QTest::newRow("points only") << cash << 0 << "1" << true << ".." << kMaria << kMariaName << "12.5" << true
@@ -397,29 +407,39 @@ private slots:
         QTest::newRow("three decimals") << cash << 0 << "1" << true << "20.125" << kMaria << kMariaName << "12.5" << true
                                         << "El Efectivo no puede tener mas de dos decimales (20.125)" << true;
         QTest::newRow("invoicing off, before the client")
-            << cash << 1 << "1" << true << "20" << "" << "" << "12.5" << false
+            << cash << 1 << "1" << true << "20"
+            << ""
+            << ""
+            << "12.5" << false
             << "Facturación Deshabilitada, para poder emitir facturas habilite la opcion de Facturar en Parametros de "
                "Configuración"
             << false;
-        QTest::newRow("cash without name") << cash << 0 << "1" << true << "20" << kMaria << "" << "12.5" << true
-                                           << "Inserte datos del Cliente" << false;
-        QTest::newRow("credit without NIT") << credit << 0 << "1" << true << "0" << "" << "ANA" << "12.5" << true
-                                            << "Inserte datos del Cliente" << false;
-        QTest::newRow("cash short of the total") << cash << 0 << "1" << true << "12.49" << kMaria << kMariaName << "12.5"
-                                                 << true << "No esta cancelando el Total, revise e intente nuevamente"
-                                                 << false;
+        QTest::newRow("cash without name") << cash << 0 << "1" << true << "20" << kMaria << ""
+                                           << "12.5" << true << "Inserte datos del Cliente" << false;
+        QTest::newRow("credit without NIT") << credit << 0 << "1" << true << "0"
+                                            << ""
+                                            << "ANA"
+                                            << "12.5" << true << "Inserte datos del Cliente" << false;
+        QTest::newRow("cash short of the total")
+            << cash << 0 << "1" << true << "12.49" << kMaria << kMariaName << "12.5" << true
+            << "No esta cancelando el Total, revise e intente nuevamente" << false;
         const QString creditLeavesADebt = "En una venta a CREDITO el Efectivo debe ser menor al Total; si paga el "
                                           "Total, elija la forma de pago EFECTIVO";
-        QTest::newRow("credit with change") << credit << 0 << "1" << true << "13" << kMaria << kMariaName << "12.5" << true
-                                            << creditLeavesADebt << false;
-        QTest::newRow("credit paid in full") << credit << 0 << "1" << true << "12.50" << kMaria << kMariaName << "12.5"
-                                             << true << creditLeavesADebt << false;
-        QTest::newRow("free sale with prices") << free << 0 << "1" << true << "0.00" << "" << "" << "12.5" << true
+        QTest::newRow("credit with change")
+            << credit << 0 << "1" << true << "13" << kMaria << kMariaName << "12.5" << true << creditLeavesADebt << false;
+        QTest::newRow("credit paid in full")
+            << credit << 0 << "1" << true << "12.50" << kMaria << kMariaName << "12.5" << true << creditLeavesADebt << false;
+        QTest::newRow("free sale with prices") << free << 0 << "1" << true << "0.00"
+                                               << ""
+                                               << ""
+                                               << "12.5" << true
                                                << "Una venta SIN COSTO (Gratis) no lleva precios, revise e intente "
                                                   "nuevamente"
                                                << false;
-        QTest::newRow("invoice NIT with a letter") << cash << 1 << "1" << true << "20" << "12A4" << "ANA" << "12.5"
-                                                   << true << "El NIT/CI debe contener solo digitos" << false;
+        QTest::newRow("invoice NIT with a letter") << cash << 1 << "1" << true << "20"
+                                                   << "12A4"
+                                                   << "ANA"
+                                                   << "12.5" << true << "El NIT/CI debe contener solo digitos" << false;
     }
     void refusals()
     {
@@ -475,8 +495,8 @@ private slots:
         QVERIFY(invoice.message.contains(QStringLiteral("vuelva a ingresar")));
         QCOMPARE(ShopState::read(s.db()), before);
         // A sale without invoice needs no dosage.
-        QVERIFY(SaleCommit::Commit(SalesShop::sale(PaymentForms::Cash, 0, "20", kMaria, kMariaName,
-                                                   {SalesShop::line(kCoca, "1", "12.5")}))
+        QVERIFY(SaleCommit::Commit(
+                    SalesShop::sale(PaymentForms::Cash, 0, "20", kMaria, kMariaName, {SalesShop::line(kCoca, "1", "12.5")}))
                     .stored());
     }
 
@@ -485,9 +505,9 @@ private slots:
         SalesShop s;
         s.db().execute("DELETE FROM Productos WHERE IdProducto=?", {kLeche});
         const ShopState before = ShopState::read(s.db());
-        const SaleCommitResult r = SaleCommit::Commit(SalesShop::sale(
-            PaymentForms::Cash, 1, "50", kMaria, kMariaName,
-            {SalesShop::line(kCoca, "1", "12.5"), SalesShop::line(kLeche, "1", "7", "LECHE PIL 1L", 3)}));
+        const SaleCommitResult r = SaleCommit::Commit(
+            SalesShop::sale(PaymentForms::Cash, 1, "50", kMaria, kMariaName,
+                            {SalesShop::line(kCoca, "1", "12.5"), SalesShop::line(kLeche, "1", "7", "LECHE PIL 1L", 3)}));
         QCOMPARE(r.outcome, Outcome::Refused);
         QCOMPARE(r.message, QStringLiteral("El producto LECHE PIL 1L ya no existe, quitelo de la venta"));
         QCOMPARE(ShopState::read(s.db()), before);
@@ -517,11 +537,20 @@ private slots:
         QTest::addColumn<QString>("condition");
         QTest::addColumn<QString>("nit");
         const QString second = QStringLiteral("NEW.IdProducto='P000000008'");
-        QTest::newRow("the sale") << "BEFORE INSERT ON" << "Ventas" << "" << kMaria;
-        QTest::newRow("the second line") << "BEFORE INSERT ON" << "DetalleV" << second << kMaria;
-        QTest::newRow("a stock update") << "BEFORE UPDATE ON" << "Productos" << second << kMaria;
-        QTest::newRow("the client update") << "BEFORE UPDATE ON" << "Clientes" << "" << kMaria;
-        QTest::newRow("the client insert") << "BEFORE INSERT ON" << "Clientes" << "" << "8887776";
+        QTest::newRow("the sale") << "BEFORE INSERT ON"
+                                  << "Ventas"
+                                  << "" << kMaria;
+        QTest::newRow("the second line") << "BEFORE INSERT ON"
+                                         << "DetalleV" << second << kMaria;
+        QTest::newRow("a stock update") << "BEFORE UPDATE ON"
+                                        << "Productos" << second << kMaria;
+        QTest::newRow("the client update") << "BEFORE UPDATE ON"
+                                           << "Clientes"
+                                           << "" << kMaria;
+        QTest::newRow("the client insert") << "BEFORE INSERT ON"
+                                           << "Clientes"
+                                           << ""
+                                           << "8887776";
     }
     void failureHalfWayWritesNothing()
     {
@@ -532,9 +561,9 @@ private slots:
         SalesShop s;
         CreateFailingTrigger(s.db(), timing + QLatin1Char(' ') + table, condition);
         const ShopState before = ShopState::read(s.db());
-        const SaleInput in = SalesShop::sale(
-            PaymentForms::Cash, 1, "50", nit, "ANA",
-            {SalesShop::line(kCoca, "2", "12.5"), SalesShop::line(kLeche, "1", "7", "LECHE PIL 1L", 3)});
+        const SaleInput in =
+            SalesShop::sale(PaymentForms::Cash, 1, "50", nit, "ANA",
+                            {SalesShop::line(kCoca, "2", "12.5"), SalesShop::line(kLeche, "1", "7", "LECHE PIL 1L", 3)});
         QVERIFY_THROWS_EXCEPTION(DatabaseError, SaleCommit::Commit(in));
         QCOMPARE(ShopState::read(s.db()), before);
         QCOMPARE(s.db().transactionDepth(), 0);
@@ -564,9 +593,9 @@ private slots:
     {
         SalesShop s;
         QList<int> positions;
-        QVERIFY(SaleCommit::Commit(SalesShop::sale(PaymentForms::Cash, 0, "20", kMaria, kMariaName,
-                                                   {SalesShop::line(kCoca, "1", "12.5")}),
-                                   [&](int p) { positions << p; })
+        QVERIFY(SaleCommit::Commit(
+                    SalesShop::sale(PaymentForms::Cash, 0, "20", kMaria, kMariaName, {SalesShop::line(kCoca, "1", "12.5")}),
+                    [&](int p) { positions << p; })
                     .stored());
         QCOMPARE(positions, (QList<int>{3, 6, 8}));
     }

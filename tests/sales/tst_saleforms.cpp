@@ -108,8 +108,10 @@ private slots:
         QTest::addColumn<int>("branch");
         QTest::addColumn<QString>("balanceCaption");
         QTest::addColumn<QString>("balance");
-        QTest::newRow("cash, 2 lines, head office") << 1 << 2 << 50.0 << 0 << "CAMBIO Bs." << "30.00";
-        QTest::newRow("credit, 6 lines, branch") << 2 << 6 << 30.0 << 2 << "SALDO Bs." << "30.00";
+        QTest::newRow("cash, 2 lines, head office") << 1 << 2 << 50.0 << 0 << "CAMBIO Bs."
+                                                    << "30.00";
+        QTest::newRow("credit, 6 lines, branch") << 2 << 6 << 30.0 << 2 << "SALDO Bs."
+                                                 << "30.00";
     }
     void deliveryNote()
     {
@@ -328,7 +330,8 @@ private slots:
         QCOMPARE(Text(page, "LCliente"), QStringLiteral("MARIA QUISPE CONDORI"));
         QCOMPARE(Text(page, "LNitCI"), QStringLiteral("4567890"));
         QCOMPARE(Text(page, "LEmpresa"), QStringLiteral("EL SOL SRL"));
-        QCOMPARE(Text(page, "MDireccion"), QStringLiteral("\nDirección:\nAV. 6 DE AGOSTO NRO 1234\n Telf.: 2245678\nLA PAZ - Bolivia"));
+        QCOMPARE(Text(page, "MDireccion"),
+                 QStringLiteral("\nDirección:\nAV. 6 DE AGOSTO NRO 1234\n Telf.: 2245678\nLA PAZ - Bolivia"));
         QCOMPARE(Column(page, "LProducto"), Padded({"COCA COLA 2L", "AZUCAR 1KG", "PRECIOS AL CONTADO"}));
         QCOMPARE(Column(page, "LUnidad"), Padded({"UNIDAD", "KILO"}));
         QCOMPARE(Column(page, "LTotal"), Padded({"25.00", "20.50", "********"}));
@@ -355,9 +358,10 @@ private slots:
     void missingLogoShowsNothing()
     {
         SaleSamples::FillShop(0, "", "");
-        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/"); // no pictures at all
+        SessionState::current().AppFolder = m_folder.path() + QStringLiteral("/");  // no pictures at all
         QVERIFY(!TFIFacturaD::instance().ShowInvoice(SaleSamples::Invoice().printedInvoice()));
-        QVERIFY(!TFRVenta::instance().ShowDeliveryNote(SaleSamples::Sale(1, 1, 10).deliveryNote(QStringLiteral("000000001")), 2));
+        QVERIFY(!TFRVenta::instance().ShowDeliveryNote(SaleSamples::Sale(1, 1, 10).deliveryNote(QStringLiteral("000000001")),
+                                                       2));
         QCOMPARE(m_messages.errors.size(), 2);
         QVERIFY(m_preview.shown.isEmpty());
     }

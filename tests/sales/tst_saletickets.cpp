@@ -63,8 +63,10 @@ private slots:
         QTest::addColumn<QString>("legend");
         QTest::addColumn<bool>("reprint");
         QTest::newRow("head office, 70-character legend") << 0 << "JUAN PEREZ MAMANI" << SaleSamples::kLegend << false;
-        QTest::newRow("branch 2, no owner, no legend") << 2 << "" << "" << false;
-        QTest::newRow("reprint under its own dosage") << 0 << "JUAN PEREZ MAMANI" << "" << true;
+        QTest::newRow("branch 2, no owner, no legend") << 2 << ""
+                                                       << "" << false;
+        QTest::newRow("reprint under its own dosage") << 0 << "JUAN PEREZ MAMANI"
+                                                      << "" << true;
     }
     void invoiceTicket()
     {
@@ -154,14 +156,14 @@ private slots:
                               << QStringList{"                            TOTAL: 20.00",
                                              "                         EFECTIVO: 25.00",
                                              "                            CAMBIO: 5.00"};
-        QTest::newRow("credit 100/30 owes") << 2 << 5.0 << true
-                                            << QStringList{"                            TOTAL: 20.00",
-                                                           "                          EFECTIVO: 5.00",
-                                                           "                            SALDO: 15.00"};
-        QTest::newRow("card gives change") << 3 << 20.0 << true
-                                           << QStringList{"                            TOTAL: 20.00",
-                                                          "                         EFECTIVO: 20.00",
-                                                          "                            CAMBIO: 0.00"};
+        QTest::newRow("credit 100/30 owes")
+            << 2 << 5.0 << true
+            << QStringList{"                            TOTAL: 20.00", "                          EFECTIVO: 5.00",
+                           "                            SALDO: 15.00"};
+        QTest::newRow("card gives change")
+            << 3 << 20.0 << true
+            << QStringList{"                            TOTAL: 20.00", "                         EFECTIVO: 20.00",
+                           "                            CAMBIO: 0.00"};
         QTest::newRow("no client name") << 1 << 20.0 << false
                                         << QStringList{"                            TOTAL: 20.00",
                                                        "                         EFECTIVO: 20.00",

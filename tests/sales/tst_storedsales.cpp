@@ -50,7 +50,7 @@ private slots:
         const QString id = threeLines ? SellThreeLinesOnCredit() : SellTwoCocas();
         const QStringList kept = Row(s, kKept, {id});
         const QString counters = Row(s, "SELECT NVentas FROM Clientes WHERE NitCI=?", {kMaria}).join('|')
-            + Row(s, "SELECT NFactura FROM DatosC", {}).join('|');
+                                 + Row(s, "SELECT NFactura FROM DatosC", {}).join('|');
         if (!fromRegister)
             NextSession(s, QDate(2026, 12, 10));
 
@@ -64,15 +64,18 @@ private slots:
         QCOMPARE(s.stock(kFanta), 36.0);
         QCOMPARE(Egreso(s, kCoca) + Egreso(s, kLeche) + Egreso(s, kFanta), 0.0);
 
-        QCOMPARE(Row(s, "SELECT Estado, NitCI, Cliente, TotalF, TotalE, Saldo, Neto, IVA, CodigoC FROM Ventas "
-                        "WHERE IdVenta=?", {id}),
+        QCOMPARE(Row(s,
+                     "SELECT Estado, NitCI, Cliente, TotalF, TotalE, Saldo, Neto, IVA, CodigoC FROM Ventas "
+                     "WHERE IdVenta=?",
+                     {id}),
                  (QStringList{"A", "0", "ANULADO", "0", "0", "0", "0", "0", "0"}));
         QCOMPARE(Row(s, kKept, {id}), kept);
         if (!threeLines)
             QCOMPARE(kept.mid(0, 2), (QStringList{"1", "29040011007"}));  // the invoice stays in the books
         QStringList lines;
         for (SqlRows l = s.row("SELECT Cantidad, PrecioU, PrecioT, Estado FROM DetalleV WHERE IdVenta=? "
-                               "ORDER BY IdDetalleV", {id});
+                               "ORDER BY IdDetalleV",
+                               {id});
              !l.atEnd(); l.next())
             lines << QStringLiteral("%1 %2 %3 %4").arg(l.text(0), l.text(1), l.text(2), l.text(3));
         const QStringList expected = threeLines ? QStringList{"2 0 0 A", "1 0 0 A", "3 0 0 A"} : QStringList{"2 0 0 A"};
@@ -88,11 +91,14 @@ private slots:
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no such sale") << "unknown" << "No existe Venta con ese Nº de Orden";
-        QTest::newRow("annulled already (another window)") << "twice" << "La Venta ya fue Anulada";
+        QTest::newRow("no such sale") << "unknown"
+                                      << "No existe Venta con ese Nº de Orden";
+        QTest::newRow("annulled already (another window)") << "twice"
+                                                           << "La Venta ya fue Anulada";
         QTest::newRow("register: a sale of another session") << "other session"
                                                              << "El Nº de Orden pertenece a otra Fecha (Caja)";
-        QTest::newRow("register: its session closed meanwhile") << "closed" << "La CAJA no esta Abierta";
+        QTest::newRow("register: its session closed meanwhile") << "closed"
+                                                                << "La CAJA no esta Abierta";
     }
     void refusals()
     {
@@ -213,11 +219,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("key");
-        QTest::newRow("123") << "123" << "V000000123";
-        QTest::newRow("nine digits") << "000000007" << "V000000007";
-        QTest::newRow("not a number") << "12a" << "";
-        QTest::newRow("ten digits") << "1234567890" << "";
-        QTest::newRow("signed") << "-5" << "";
+        QTest::newRow("123") << "123"
+                             << "V000000123";
+        QTest::newRow("nine digits") << "000000007"
+                                     << "V000000007";
+        QTest::newRow("not a number") << "12a"
+                                      << "";
+        QTest::newRow("ten digits") << "1234567890"
+                                    << "";
+        QTest::newRow("signed") << "-5"
+                                << "";
     }
     void saleKeys()
     {
@@ -240,7 +251,8 @@ private slots:
                 steps << r.text(3);
             return steps;
         };
-        for (const QString& sql : StoredSales::ReadStatements() + SaleAnnulment::Statements() + DispatchQueue::ReadStatements()) {
+        for (const QString& sql :
+             StoredSales::ReadStatements() + SaleAnnulment::Statements() + DispatchQueue::ReadStatements()) {
             const QStringList steps = plan(sql);
             QVERIFY2(!steps.isEmpty() && steps.filter("SCAN").isEmpty(), qPrintable(sql + ": " + steps.join("; ")));
         }

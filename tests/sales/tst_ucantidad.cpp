@@ -52,13 +52,27 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("button");
-        QTest::newRow("1") << 1 << "Cantidad de Venta" << "PCantidadV" << "BAceptar";
-        QTest::newRow("2") << 2 << "Cantidad de Compra" << "PCantidadC" << "BAceptar";
-        QTest::newRow("3") << 3 << "Costo Unitario" << "PECosto" << "BAceptar";
-        QTest::newRow("4") << 4 << "Foto Producto" << "PImagen" << "BCerrar";
-        QTest::newRow("5") << 5 << "Cantidad de Insumo" << "PCantidadV" << "BAceptar";
-        QTest::newRow("6") << 6 << "Foto Insumo" << "PImagen" << "BCerrar";
-        QTest::newRow("7") << 7 << "Detalle de Servicio" << "PDServicio" << "BAceptar";
+        QTest::newRow("1") << 1 << "Cantidad de Venta"
+                           << "PCantidadV"
+                           << "BAceptar";
+        QTest::newRow("2") << 2 << "Cantidad de Compra"
+                           << "PCantidadC"
+                           << "BAceptar";
+        QTest::newRow("3") << 3 << "Costo Unitario"
+                           << "PECosto"
+                           << "BAceptar";
+        QTest::newRow("4") << 4 << "Foto Producto"
+                           << "PImagen"
+                           << "BCerrar";
+        QTest::newRow("5") << 5 << "Cantidad de Insumo"
+                           << "PCantidadV"
+                           << "BAceptar";
+        QTest::newRow("6") << 6 << "Foto Insumo"
+                           << "PImagen"
+                           << "BCerrar";
+        QTest::newRow("7") << 7 << "Detalle de Servicio"
+                           << "PDServicio"
+                           << "BAceptar";
     }
     void captionsAndPanels()
     {
@@ -101,7 +115,7 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QStringList>("typed");  // field name=value
         QTest::addColumn<bool>("accepted");
-        QTest::addColumn<double>("value");       // the number the mode returns first
+        QTest::addColumn<double>("value");  // the number the mode returns first
         QTest::newRow("quantity") << 1 << QStringList{"ECantidadV=3"} << true << 3.0;
         QTest::newRow("quantity with a fraction") << 1 << QStringList{"ECantidadV=2.5"} << true << 2.5;
         QTest::newRow("quantity empty") << 1 << QStringList{"ECantidadV="} << false << 1.0;
@@ -121,10 +135,9 @@ private slots:
         QTest::newRow("price point") << 3 << QStringList{"ECostoN=."} << false << 12.5;
         QTest::newRow("service") << 7 << QStringList{"ECantidadS=2", "MConceptoS=LIMPIEZA DE VIDRIOS", "ETotalS=80"} << true
                                  << 2.0;
-        QTest::newRow("service without concept") << 7 << QStringList{"ECantidadS=2", "MConceptoS=", "ETotalS=80"} << false
-                                                 << 1.0;
-        QTest::newRow("service of nothing") << 7 << QStringList{"ECantidadS=0", "MConceptoS=X", "ETotalS=80"} << false
-                                            << 1.0;
+        QTest::newRow("service without concept")
+            << 7 << QStringList{"ECantidadS=2", "MConceptoS=", "ETotalS=80"} << false << 1.0;
+        QTest::newRow("service of nothing") << 7 << QStringList{"ECantidadS=0", "MConceptoS=X", "ETotalS=80"} << false << 1.0;
     }
     void confirm()
     {
@@ -149,9 +162,7 @@ private slots:
         QCOMPARE(answer.has_value(), accepted);
         // Without an answer the caller keeps what it asked with.
         const QuantityRequest q = answer.value_or(request);
-        const double returned = mode == 1 || mode == 5 ? q.SaleQuantity
-                              : mode == 3              ? q.UnitCost
-                                                       : q.PurchaseQuantity;
+        const double returned = mode == 1 || mode == 5 ? q.SaleQuantity : mode == 3 ? q.UnitCost : q.PurchaseQuantity;
         QCOMPARE(returned, value);
         if (mode == 2 && accepted)
             QCOMPARE(q.TotalCost, typed.at(1).section('=', 1).toDouble());

@@ -130,10 +130,14 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("hh:mm:ss") << "14:20:59" << "14:20";
-        QTest::newRow("one-digit hour") << "9:05:30" << "09:05";
-        QTest::newRow("date and time") << "1899-12-30 08:15:00" << "08:15";
-        QTest::newRow("no time") << "" << "";
+        QTest::newRow("hh:mm:ss") << "14:20:59"
+                                  << "14:20";
+        QTest::newRow("one-digit hour") << "9:05:30"
+                                        << "09:05";
+        QTest::newRow("date and time") << "1899-12-30 08:15:00"
+                                       << "08:15";
+        QTest::newRow("no time") << ""
+                                 << "";
     }
     void shortTimes()
     {

@@ -160,8 +160,7 @@ private slots:
             << QStringList{"V000000004 " + kCarlosName, "V000000002 " + kCarlosName, "V000000003 " + kMariaName,
                            "V000000001 " + kMariaName};
         QTest::newRow("an annulled sale under ANULADO")
-            << true << true
-            << QStringList{"V000000001 ANULADO", "V000000002 " + kCarlosName, "V000000003 " + kMariaName};
+            << true << true << QStringList{"V000000001 ANULADO", "V000000002 " + kCarlosName, "V000000003 " + kMariaName};
     }
     void yearList()
     {
@@ -195,7 +194,8 @@ private slots:
         // A sale of the year before, in a session of its own.
         shop.s.db().execute("INSERT INTO Caja(IdCaja, Fecha, Estado) VALUES('C000000099', '2025-12-30', 0)");
         shop.s.db().execute("INSERT INTO Ventas(IdVenta, FechaV, NitCI, Cliente, TotalF, TotalE, IdCaja) "
-                            "VALUES('V000000099', '2025-12-30', ?, ?, 9, 9, 'C000000099')", {kMaria, kMariaName});
+                            "VALUES('V000000099', '2025-12-30', ?, ?, 9, 9, 'C000000099')",
+                            {kMaria, kMariaName});
         auto w = shop.open();
         QCOMPARE(List(*w)->rowCount(), 3);
         Drive::type(*w, "EAnioV", "2025");
@@ -232,8 +232,8 @@ private slots:
         QStringList lines;
         DataGrid* grid = Lines(*w);
         for (int row = 0; row < grid->rowCount(); ++row)
-            lines << QStringList{grid->cell(0, row), grid->cell(4, row), grid->cell(6, row), grid->cell(8, row),
-                                 grid->cell(9, row), grid->cell(SalesManagementPanel::LPVenta, row)}
+            lines << QStringList{grid->cell(0, row), grid->cell(4, row), grid->cell(6, row),
+                                 grid->cell(8, row), grid->cell(9, row), grid->cell(SalesManagementPanel::LPVenta, row)}
                          .join(' ');
         QCOMPARE(lines, (QStringList{"2 COCA COLA 2L UNIDAD 12.50 25.00 12.50", "1 LECHE PIL 1L UNIDAD 7.00 7.00 7.00",
                                      "3 FANTA NARANJA 2L UNIDAD 12.00 36.00 12.00"}));
@@ -349,7 +349,8 @@ private slots:
         QCOMPARE(titles, tickets);
         QCOMPARE(shop.print.previews.shown.size(), preview.isEmpty() ? 0 : 1);
 
-        const SqlRows stored = shop.s.row("SELECT NroFact, FechaV, TotalF, CodigoC, NitCI FROM Ventas WHERE IdVenta=?", {sale});
+        const SqlRows stored =
+            shop.s.row("SELECT NroFact, FechaV, TotalF, CodigoC, NitCI FROM Ventas WHERE IdVenta=?", {sale});
         const QString qrText = BuildInvoiceQrText(state.TaxpayerNit, stored.integer(0), QStringLiteral("29040011007"),
                                                   stored.date(1), stored.amount(2), stored.text(3), stored.text(4));
         const QString deadline = Formats::Date(own.date(0));

@@ -103,7 +103,11 @@ struct Register {
     }
     void choose(const char* combo, const QString& entry) { Drive::choose(*window, combo, entry); }
     void type(const char* name, const QString& text) { Drive::type(*window, name, text); }
-    void leave(const char* name) { Drive::control<QWidget>(*window, "EObs")->setFocus(); Q_UNUSED(name); }
+    void leave(const char* name)
+    {
+        Drive::control<QWidget>(*window, "EObs")->setFocus();
+        Q_UNUSED(name);
+    }
     void sell() { Drive::click(*window, "SBVender"); }
     QStringList jobTitles() const
     {
@@ -139,10 +143,7 @@ QString SellOrder123(SalesShop& s)
     return SaleHistory::SellTwoCocas();
 }
 
-void WriteLogo(SalesShop& s)
-{
-    ProgramFiles::copyPicturesInto(s.shop.folder());
-}
+void WriteLogo(SalesShop& s) { ProgramFiles::copyPicturesInto(s.shop.folder()); }
 
 // Presses keys where the focus is, as a keyboard does, and counts them.
 struct Keyboard {
@@ -160,10 +161,7 @@ struct Keyboard {
         for (const QChar c : text)
             press(c.unicode());
     }
-    QString focusName() const
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
+    QString focusName() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 };
 
 }
@@ -276,8 +274,8 @@ private slots:
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<QStringList>("cart");  // product x quantity
         QTest::addColumn<QString>("total");
-        QTest::newRow("plus") << QList<int>{Qt::Key_Plus, Qt::Key_Plus} << QStringList{"COCA COLA 2L x 4", "FANTA NARANJA 2L x 1"}
-                              << "62.00";
+        QTest::newRow("plus") << QList<int>{Qt::Key_Plus, Qt::Key_Plus}
+                              << QStringList{"COCA COLA 2L x 4", "FANTA NARANJA 2L x 1"} << "62.00";
         QTest::newRow("minus stops at one") << QList<int>{Qt::Key_Minus, Qt::Key_Minus, Qt::Key_Minus}
                                             << QStringList{"COCA COLA 2L x 1", "FANTA NARANJA 2L x 1"} << "24.50";
         QTest::newRow("supr") << QList<int>{Qt::Key_Delete} << QStringList{"FANTA NARANJA 2L x 1"} << "12.00";
@@ -459,7 +457,7 @@ private slots:
         QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"1.65"});
         r.doubleClickCart(0, TFVentas::NxPVenta1, "0");  // a price of 0 is a price
         QCOMPARE(r.cartColumn(TFVentas::NxCTotal), QStringList{"0"});
-        r.doubleClickCart(0, TFVentas::NxPVenta1, ".");   // not a number: nothing changes
+        r.doubleClickCart(0, TFVentas::NxPVenta1, ".");  // not a number: nothing changes
         QCOMPARE(r.cartColumn(TFVentas::NxPVenta1), QStringList{"0"});
         QCOMPARE(r.dialogs, 5);
     }
@@ -485,11 +483,21 @@ private slots:
         QTest::addColumn<QString>("cash");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("50") << "50" << "Cambio:" << "4.50";
-        QTest::newRow("20") << "20" << "Saldo:" << "25.50";
-        QTest::newRow("45.5") << "45.5" << "Cambio:" << "0.00";
-        QTest::newRow("comma typed as point") << "45,5" << "Cambio:" << "0.00";
-        QTest::newRow("two points show nothing") << "4.5." << "Saldo:" << "";
+        QTest::newRow("50") << "50"
+                            << "Cambio:"
+                            << "4.50";
+        QTest::newRow("20") << "20"
+                            << "Saldo:"
+                            << "25.50";
+        QTest::newRow("45.5") << "45.5"
+                              << "Cambio:"
+                              << "0.00";
+        QTest::newRow("comma typed as point") << "45,5"
+                                              << "Cambio:"
+                                              << "0.00";
+        QTest::newRow("two points show nothing") << "4.5."
+                                                 << "Saldo:"
+                                                 << "";
     }
     void changeOrBalance()
     {
@@ -756,11 +764,14 @@ private slots:
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QColor>("lamp");
-        QTest::newRow("123 and Enter") << "valid" << "" << QColor(Qt::green);
-        QTest::newRow("annulled") << "annulled" << "" << QColor(Qt::red);
-        QTest::newRow("unknown number") << "unknown" << "No existe Venta con ese Nº de Orden" << QColor(Qt::white);
-        QTest::newRow("yesterday's cash session") << "yesterday" << "El Nº de Orden pertenece a otra Fecha (Caja)"
-                                                  << QColor(Qt::white);
+        QTest::newRow("123 and Enter") << "valid"
+                                       << "" << QColor(Qt::green);
+        QTest::newRow("annulled") << "annulled"
+                                  << "" << QColor(Qt::red);
+        QTest::newRow("unknown number") << "unknown"
+                                        << "No existe Venta con ese Nº de Orden" << QColor(Qt::white);
+        QTest::newRow("yesterday's cash session") << "yesterday"
+                                                  << "El Nº de Orden pertenece a otra Fecha (Caja)" << QColor(Qt::white);
     }
     void lookup()
     {
@@ -916,9 +927,12 @@ private slots:
         QTest::addColumn<bool>("client");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("roll, no client") << 0 << false << "" << "TICKET CUENTA";
-        QTest::newRow("letter, no client") << 1 << false << "Inserte Datos del Cliente a Cotizar" << "";
-        QTest::newRow("letter, client") << 1 << true << "" << "PROFORMA DE COTIZACION";
+        QTest::newRow("roll, no client") << 0 << false << ""
+                                         << "TICKET CUENTA";
+        QTest::newRow("letter, no client") << 1 << false << "Inserte Datos del Cliente a Cotizar"
+                                           << "";
+        QTest::newRow("letter, client") << 1 << true << ""
+                                        << "PROFORMA DE COTIZACION";
     }
     void quotation()
     {
@@ -1011,7 +1025,7 @@ private slots:
         QTest::addColumn<QString>("prepare");
         QTest::addColumn<bool>("intoField");
         QTest::addColumn<QStringList>("codes");
-        QTest::addColumn<QStringList>("cart");     // product x quantity
+        QTest::addColumn<QStringList>("cart");  // product x quantity
         QTest::addColumn<QStringList>("messages");
         const QString coca = QStringLiteral("7751234000011");
         QTest::newRow("known code") << "" << false << QStringList{coca} << QStringList{"COCA COLA 2L x 1"} << QStringList();
@@ -1026,19 +1040,26 @@ private slots:
                                       << QStringList{"No existe un producto con el codigo \"999\""};
         QTest::newRow("disabled product") << "UPDATE Productos SET Estado=0 WHERE IdProducto='P000000001'" << true
                                           << QStringList{coca} << QStringList()
-                                          << QStringList{"El producto COCA COLA 2L (codigo \"7751234000011\") esta deshabilitado"};
+                                          << QStringList{
+                                                 "El producto COCA COLA 2L (codigo \"7751234000011\") esta deshabilitado"};
         QTest::newRow("code of two products") << "UPDATE Productos SET CodigoB='7751234000011' WHERE IdProducto='P000000008'"
                                               << false << QStringList{coca} << QStringList()
                                               << QStringList{"El codigo \"7751234000011\" lo tienen varios productos; "
                                                              "corrija el codigo en el Almacen"};
         QTest::newRow("code 0") << "UPDATE Productos SET CodigoB='0' WHERE IdProducto='P000000001'" << true
-                                << QStringList{"0"} << QStringList() << QStringList{"No existe un producto con el codigo \"0\""};
+                                << QStringList{"0"} << QStringList()
+                                << QStringList{"No existe un producto con el codigo \"0\""};
         QTest::newRow("a seventh product")
-            << "" << false
-            << QStringList{coca, "7751234000028", "7751234000035", "7751234000042", "7751234000059", "7751234000066",
-                           "7751234000073", coca}
-            << QStringList{"COCA COLA 2L x 1", "FANTA NARANJA 2L x 1", "AGUA VITAL 600ML x 1", "CERVEZA PACENA 620ML x 1",
-                           "ACEITE FINO 1L x 1", "FIDEO TALLARIN 400G x 1"}
+            << "" << false << QStringList{coca,
+                                          "7751234000028",
+                                          "7751234000035",
+                                          "7751234000042",
+                                          "7751234000059",
+                                          "7751234000066",
+                                          "7751234000073",
+                                          coca}
+            << QStringList{"COCA COLA 2L x 1",         "FANTA NARANJA 2L x 1", "AGUA VITAL 600ML x 1",
+                           "CERVEZA PACENA 620ML x 1", "ACEITE FINO 1L x 1",   "FIDEO TALLARIN 400G x 1"}
             << QStringList{"Numero de Items permitidos 6", "Numero de Items permitidos 6"};
     }
     void scans()

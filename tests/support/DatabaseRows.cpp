@@ -8,8 +8,8 @@ QStringList AllRows(const QString& path)
     const ReadOnlyDatabase db(path);
     QList<QVariantList> tables;
     QString error;
-    if (!ReadRows(db.connection(), QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"),
-                  {}, &tables, &error))
+    if (!ReadRows(db.connection(), QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"), {},
+                  &tables, &error))
         return {QStringLiteral("error: ") + error};
     QStringList all;
     for (const QVariantList& table : tables) {

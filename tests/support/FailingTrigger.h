@@ -9,7 +9,8 @@ inline void CreateFailingTrigger(TDataModule1& db, const QString& timing, const 
 {
     if (db.onServer()) {
         db.execute(QStringLiteral("CREATE OR REPLACE FUNCTION fallo() RETURNS trigger LANGUAGE plpgsql AS "
-                                  "'BEGIN RAISE EXCEPTION ''%1''; END'").arg(message));
+                                  "'BEGIN RAISE EXCEPTION ''%1''; END'")
+                       .arg(message));
         db.execute(QStringLiteral("CREATE TRIGGER fallo %1 FOR EACH ROW %2 EXECUTE FUNCTION fallo()")
                        .arg(timing, condition.isEmpty() ? QString() : QStringLiteral("WHEN (%1)").arg(condition)));
     } else {

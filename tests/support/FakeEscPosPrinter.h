@@ -32,6 +32,6 @@ private:
     std::atomic<bool> m_stop{false};
     mutable QMutex m_mutex;
     QList<QByteArray> m_jobs;
-    QList<int> m_held; // connections of the silent printer, closed at the end
+    QList<int> m_held;  // connections of the silent printer, closed at the end
     std::thread m_thread;
 };

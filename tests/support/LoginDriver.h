@@ -10,8 +10,7 @@
 // Logs in through the login window as a cashier does: the window opens in login mode, the
 // database path is set (it is chosen by dialog, never typed), user and password are typed,
 // "Recordar Contraseña" set and "Aceptar" clicked.
-inline void LogInThroughWindow(TFIniciarS& login, const QString& databasePath,
-                               const QString& user = QStringLiteral("admin"),
+inline void LogInThroughWindow(TFIniciarS& login, const QString& databasePath, const QString& user = QStringLiteral("admin"),
                                const QString& password = QStringLiteral("admin"), bool remember = false)
 {
     SessionState::current().LoginMode = TFIniciarS::LoginModeLogin;

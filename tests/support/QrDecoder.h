@@ -10,7 +10,7 @@ namespace QrDecoder {
 // Every QR symbol zbar finds in the picture, as text.
 inline QStringList Decode(const QImage& picture)
 {
-    using namespace zbar; // the C interface lives in this namespace in C++
+    using namespace zbar;  // the C interface lives in this namespace in C++
     const QImage gray = picture.convertToFormat(QImage::Format_Grayscale8);
     QByteArray pixels;
     for (int y = 0; y < gray.height(); ++y)

@@ -9,16 +9,28 @@
 // (Yes when the script is empty, unless defaultAnswer says otherwise).
 class RecordingMessages : public MessageSeam {
 public:
-    void information(const QString& text) override { infos << text; all << text; }
+    void information(const QString& text) override
+    {
+        infos << text;
+        all << text;
+    }
     bool question(const QString& title, const QString& text) override;
-    void error(const QString& text) override { errors << text; all << text; }
-    void plain(const QString& text) override { plains << text; all << text; }
+    void error(const QString& text) override
+    {
+        errors << text;
+        all << text;
+    }
+    void plain(const QString& text) override
+    {
+        plains << text;
+        all << text;
+    }
 
     void answerNext(bool yes) { answers << yes; }
     void clear();
 
     QStringList infos, errors, plains, all;
-    QList<QPair<QString, QString>> questions; // title, text
+    QList<QPair<QString, QString>> questions;  // title, text
     QList<bool> answers;
     bool defaultAnswer = true;
 };

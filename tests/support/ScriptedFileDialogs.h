@@ -30,6 +30,6 @@ public:
     }
 
     QStringList paths;
-    QStringList texts; // answers of askText
+    QStringList texts;  // answers of askText
     QStringList requests;
 };

@@ -8,8 +8,8 @@
 #include <QUuid>
 
 SecondStation::SecondStation(const QString& databaseName, int busyWaitMs)
-    : m_connection(QStringLiteral("second-station-") + QUuid::createUuid().toString(QUuid::Id128)),
-      m_onServer(EngineConnection::engineOf(databaseName) == EngineKind::PostgreSQL)
+    : m_connection(QStringLiteral("second-station-") + QUuid::createUuid().toString(QUuid::Id128))
+    , m_onServer(EngineConnection::engineOf(databaseName) == EngineKind::PostgreSQL)
 {
     m_error = EngineConnection::open(databaseName, m_connection, busyWaitMs);
     if (m_error.isEmpty() && !m_onServer) {
@@ -41,7 +41,7 @@ QString SecondStation::execute(const QString& sql, const QVariantList& values)
             }
         } else {
             error = q.lastError().nativeErrorCode() == QLatin1String("55P03") ? QStringLiteral("database is locked")
-                                                                               : q.lastError().text();
+                                                                              : q.lastError().text();
         }
         QSqlQuery(db).exec(error.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK"));
         return error;

@@ -9,9 +9,9 @@ struct SheetCell {
     QString type;    // "s" text, "n" number, "d" date
     QString format;  // number format, e.g. "0.00"
     bool bold = false;
-    QString fill;    // "FFFFFF00" for yellow, empty when none
-    QString top;     // "thin" or empty
-    QString align;   // "left" or empty
+    QString fill;   // "FFFFFF00" for yellow, empty when none
+    QString top;    // "thin" or empty
+    QString align;  // "left" or empty
     bool exists = false;
 };
 

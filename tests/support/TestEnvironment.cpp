@@ -31,7 +31,7 @@ public:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder; // removed with everything in it when the program ends
+    std::unique_ptr<QTemporaryDir> m_folder;  // removed with everything in it when the program ends
 };
 
 const TestEnvironment environment;

@@ -36,8 +36,7 @@ QString adminText()
         return {};
     QFile file(qEnvironmentVariable("CVI_TEST_SERVER_FILE"));
     if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("test server: no connection text in %s (is the pgserver_start test run first?)",
-                 qPrintable(file.fileName()));
+        qWarning("test server: no connection text in %s (is the pgserver_start test run first?)", qPrintable(file.fileName()));
         return {};
     }
     return QString::fromUtf8(file.readAll()).trimmed();
@@ -55,7 +54,8 @@ QString createDatabase()
 {
     static QAtomicInt serial;
     // Names unique over the whole run: test programs run side by side on the one server.
-    const QString name = QStringLiteral("shop_%1_%2").arg(QCoreApplication::applicationPid()).arg(serial.fetchAndAddRelaxed(1));
+    const QString name =
+        QStringLiteral("shop_%1_%2").arg(QCoreApplication::applicationPid()).arg(serial.fetchAndAddRelaxed(1));
     if (const QString error = adminExecute(QStringLiteral("CREATE DATABASE %1").arg(name)); !error.isEmpty()) {
         qWarning("test server: %s", qPrintable(error));
         return {};

@@ -19,9 +19,13 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("plain") << "CASA PEREZ 45.50" << QByteArray("CASA PEREZ 45.50");
         QTest::newRow("Spanish letters") << QString::fromUtf8("ÑANDÚ Peña áéíóú ü ¿¡º")
-                                         << QByteArray("\xD1" "AND\xDA Pe\xF1" "a \xE1\xE9\xED\xF3\xFA \xFC \xBF\xA1\xBA");
+                                         << QByteArray("\xD1"
+                                                       "AND\xDA Pe\xF1"
+                                                       "a \xE1\xE9\xED\xF3\xFA \xFC \xBF\xA1\xBA");
         QTest::newRow("the page's own signs") << QString::fromUtf8("€ “x” – …") << QByteArray("\x80 \x93x\x94 \x96 \x85");
-        QTest::newRow("outside the page") << QString::fromUtf8("Łódź") << QByteArray("?\xF3" "d?");
+        QTest::newRow("outside the page") << QString::fromUtf8("Łódź")
+                                          << QByteArray("?\xF3"
+                                                        "d?");
         QTest::newRow("outside the basic plane is one ?") << QString::fromUtf8("A😀B") << QByteArray("A?B");
         QTest::newRow("C1 controls are not characters of the page") << QString(QChar(0x81)) << QByteArray("?");
     }
@@ -39,8 +43,10 @@ private slots:
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("nit");
         QTest::addColumn<QString>("name");
-        QTest::newRow("March") << int(BookKind::Sales) << 3 << 2015 << "102" << "Ventas_032015_102.txt";
-        QTest::newRow("ANUAL") << int(BookKind::Sales) << 0 << 2015 << "102" << "Ventas_002015_102.txt";
+        QTest::newRow("March") << int(BookKind::Sales) << 3 << 2015 << "102"
+                               << "Ventas_032015_102.txt";
+        QTest::newRow("ANUAL") << int(BookKind::Sales) << 0 << 2015 << "102"
+                               << "Ventas_002015_102.txt";
         QTest::newRow("December purchases") << int(BookKind::Purchases) << 12 << 2026 << "1000000010"
                                             << "Compras_122026_1000000010.txt";
     }
@@ -79,8 +85,10 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("written");
-        QTest::newRow("pipe") << "CASA | PEREZ" << "CASA   PEREZ";
-        QTest::newRow("line breaks") << "A\r\nB\nC\rD" << "A  B C D";
+        QTest::newRow("pipe") << "CASA | PEREZ"
+                              << "CASA   PEREZ";
+        QTest::newRow("line breaks") << "A\r\nB\nC\rD"
+                                     << "A  B C D";
         QTest::newRow("unicode line separator") << QStringLiteral("A\u2028B") << "A B";
     }
     void lineNeverGainsAFieldOrALine()
@@ -98,8 +106,8 @@ private slots:
     {
         const SqlRows sale({"IdVenta", "FechaV", "NroFact", "NroAut", "Estado", "NitCI", "Cliente", "TotalF", "ICE",
                             "Exentos", "Neto", "IVA", "CodigoC", "Sucursal"},
-                           {{"V000000007", "2015-03-31", 12, qint64(290400110071234), "V", "4567890", "ANA", 45.5, 0.0,
-                             0.0, 39.585, 5.915, "7B-F3-48-A8", 2}});
+                           {{"V000000007", "2015-03-31", 12, qint64(290400110071234), "V", "4567890", "ANA", 45.5, 0.0, 0.0,
+                             39.585, 5.915, "7B-F3-48-A8", 2}});
         QCOMPARE(SaleCells(sale, 4),
                  QStringList({"3", "4", "31/03/2015", "12", "290400110071234", "V", "4567890", "ANA", "45.50", "0.00",
                               "0.00", "0.00", "45.50", "0.00", "39.59", "5.92", "7B-F3-48-A8", "2", "V000000007"}));

@@ -118,12 +118,16 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("lastLine");
         QTest::addColumn<QString>("errorStart");
-        QTest::newRow("all pass") << kFirstCase + "\n" + kSecondCase + "\n" << 0 << "2 passed, 0 failed" << "";
-        QTest::newRow("one fails") << kFirstCase + "\n" + firstCaseWith(10, QStringLiteral("00")) + "\n" << 1
-                                   << "1 passed, 1 failed" << "";
-        QTest::newRow("header only proves nothing") << QStringLiteral("autorizacion|factura\n") << 1
-                                                    << "0 passed, 0 failed" << "El archivo no contiene casos";
-        QTest::newRow("missing file") << QString() << 2 << "" << "No se puede leer";
+        QTest::newRow("all pass") << kFirstCase + "\n" + kSecondCase + "\n"
+                                  << 0 << "2 passed, 0 failed"
+                                  << "";
+        QTest::newRow("one fails") << kFirstCase + "\n" + firstCaseWith(10, QStringLiteral("00")) + "\n"
+                                   << 1 << "1 passed, 1 failed"
+                                   << "";
+        QTest::newRow("header only proves nothing") << QStringLiteral("autorizacion|factura\n") << 1 << "0 passed, 0 failed"
+                                                    << "El archivo no contiene casos";
+        QTest::newRow("missing file") << QString() << 2 << ""
+                                      << "No se puede leer";
     }
     void commandLine()
     {

@@ -16,11 +16,16 @@ private slots:
     {
         QTest::addColumn<QString>("digits");
         QTest::addColumn<QString>("check");
-        QTest::newRow("one digit") << "0" << "4";
-        QTest::newRow("textbook 236") << "236" << "3";
-        QTest::newRow("textbook 12345") << "12345" << "1";
-        QTest::newRow("leading zero counts") << "0236" << "6";
-        QTest::newRow("longer than eight digits wraps the permutations") << "1428570123456789" << "2";
+        QTest::newRow("one digit") << "0"
+                                   << "4";
+        QTest::newRow("textbook 236") << "236"
+                                      << "3";
+        QTest::newRow("textbook 12345") << "12345"
+                                        << "1";
+        QTest::newRow("leading zero counts") << "0236"
+                                             << "6";
+        QTest::newRow("longer than eight digits wraps the permutations") << "1428570123456789"
+                                                                         << "2";
     }
     void verhoeffDigit()
     {
@@ -37,11 +42,26 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("hex");
         QTest::addColumn<QString>("dashed");
-        QTest::newRow("RC4 vector Key") << "Plaintext" << "Key" << "BBF316E8D940AF0AD3" << "BB-F3-16-E8-D9-40-AF-0A-D3";
-        QTest::newRow("RC4 vector Wiki") << "pedia" << "Wiki" << "1021BF0420" << "10-21-BF-04-20";
-        QTest::newRow("zero byte keeps two digits") << "`edia" << "Wiki" << "0021BF0420" << "00-21-BF-04-20";
-        QTest::newRow("single byte") << "`" << "Wiki" << "00" << "00";
-        QTest::newRow("empty message") << "" << "Wiki" << "" << "";
+        QTest::newRow("RC4 vector Key") << "Plaintext"
+                                        << "Key"
+                                        << "BBF316E8D940AF0AD3"
+                                        << "BB-F3-16-E8-D9-40-AF-0A-D3";
+        QTest::newRow("RC4 vector Wiki") << "pedia"
+                                         << "Wiki"
+                                         << "1021BF0420"
+                                         << "10-21-BF-04-20";
+        QTest::newRow("zero byte keeps two digits") << "`edia"
+                                                    << "Wiki"
+                                                    << "0021BF0420"
+                                                    << "00-21-BF-04-20";
+        QTest::newRow("single byte") << "`"
+                                     << "Wiki"
+                                     << "00"
+                                     << "00";
+        QTest::newRow("empty message") << ""
+                                       << "Wiki"
+                                       << ""
+                                       << "";
     }
     void allegedRc4()
     {
@@ -105,15 +125,25 @@ private slots:
         QTest::addColumn<QString>("authorization");
         QTest::addColumn<QString>("code");
         const QString key = QStringLiteral("zZ7Z]xssKqkEf_6K9uH(EcV+%x+u[Cca9T%+_$kiLjT8(zr3T9b5Fx2xG-D+_EBS");
-        QTest::newRow("four pairs") << "876814" << "1665979" << "20080519" << "35959" << key << "7904006306693"
+        QTest::newRow("four pairs") << "876814"
+                                    << "1665979"
+                                    << "20080519"
+                                    << "35959" << key << "7904006306693"
                                     << "7B-F3-48-A8";
-        QTest::newRow("five pairs")
-            << "461448" << "1708952" << "20080407" << "65935"
-            << "9GFdP32EQ]DDmiurUn]ipBirBDr68NxKCznqWYI}bd5YAghuwIW9yJ6IS(hVQxXa" << "2904008372149"
-            << "48-7F-17-F8-91";
-        QTest::newRow("NIT/CI zero") << "468865" << "0" << "20070104" << "29830"
+        QTest::newRow("five pairs") << "461448"
+                                    << "1708952"
+                                    << "20080407"
+                                    << "65935"
+                                    << "9GFdP32EQ]DDmiurUn]ipBirBDr68NxKCznqWYI}bd5YAghuwIW9yJ6IS(hVQxXa"
+                                    << "2904008372149"
+                                    << "48-7F-17-F8-91";
+        QTest::newRow("NIT/CI zero") << "468865"
+                                     << "0"
+                                     << "20070104"
+                                     << "29830"
                                      << "KiIg[NixgScKtGL5FiM@)tkqV+NVvgw+bE)-DP]AScrdqBGbe@gQt_gnUd{n(Ph3"
-                                     << "6004005567660" << "74-7A-45-28-6A";
+                                     << "6004005567660"
+                                     << "74-7A-45-28-6A";
     }
     void generateControlCode()
     {
@@ -137,21 +167,21 @@ private slots:
             QStringLiteral("9GFdP32EQ]DDmiurUn]ipBirBDr68NxKCznqWYI}bd5YAghuwIW9yJ6IS(hVQxXa"),
             QStringLiteral("2904008372149"));
         QCOMPARE(steps.verhoeffDigits, QStringLiteral("91106"));
-        QVERIFY(steps.message.startsWith(QStringLiteral("2904008372149") + QStringLiteral("9GFdP32EQ]") +
-                                         QStringLiteral("46144871")));
+        QVERIFY(steps.message.startsWith(QStringLiteral("2904008372149") + QStringLiteral("9GFdP32EQ]")
+                                         + QStringLiteral("46144871")));
     }
 
     // Without a key the pieces are empty and the cipher key is D alone; a code still comes out.
     void emptyKey()
     {
-        const ControlCodeSteps steps = ComputeControlCodeSteps(QStringLiteral("15"), QStringLiteral("654"),
-                                                               QStringLiteral("20150305"), QStringLiteral("46"),
-                                                               QString(), QStringLiteral("555"));
+        const ControlCodeSteps steps =
+            ComputeControlCodeSteps(QStringLiteral("15"), QStringLiteral("654"), QStringLiteral("20150305"),
+                                    QStringLiteral("46"), QString(), QStringLiteral("555"));
         QVERIFY(steps.ok());
-        const QString extended = QStringLiteral("15") + twoDigits(QStringLiteral("15")) + QStringLiteral("654") +
-                                 twoDigits(QStringLiteral("654")) + QStringLiteral("20150305") +
-                                 twoDigits(QStringLiteral("20150305")) + QStringLiteral("46") +
-                                 twoDigits(QStringLiteral("46"));
+        const QString extended = QStringLiteral("15") + twoDigits(QStringLiteral("15")) + QStringLiteral("654")
+                                 + twoDigits(QStringLiteral("654")) + QStringLiteral("20150305")
+                                 + twoDigits(QStringLiteral("20150305")) + QStringLiteral("46")
+                                 + twoDigits(QStringLiteral("46"));
         QCOMPARE(steps.message, QStringLiteral("555") + extended);
         QCOMPARE(steps.code, AllegedRc4HexDashed(steps.base64, steps.verhoeffDigits));
         QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]{2}(-[0-9A-F]{2})*$")).match(steps.code).hasMatch());
@@ -165,25 +195,60 @@ private slots:
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("error");
         const QString dateError = QStringLiteral("La fecha debe ser una fecha valida en la forma AAAAMMDD");
-        QTest::newRow("letter in invoice number") << "15a" << "654" << "20150305" << "46"
+        QTest::newRow("letter in invoice number") << "15a"
+                                                  << "654"
+                                                  << "20150305"
+                                                  << "46"
                                                   << "El numero de factura debe contener solo digitos";
-        QTest::newRow("empty invoice number") << "" << "654" << "20150305" << "46"
+        QTest::newRow("empty invoice number") << ""
+                                              << "654"
+                                              << "20150305"
+                                              << "46"
                                               << "El numero de factura debe contener solo digitos";
-        QTest::newRow("dash in NIT/CI") << "15" << "654-1" << "20150305" << "46"
+        QTest::newRow("dash in NIT/CI") << "15"
+                                        << "654-1"
+                                        << "20150305"
+                                        << "46"
                                         << "El NIT/CI debe contener solo digitos";
-        QTest::newRow("blank in NIT/CI") << "15" << " 654" << "20150305" << "46"
+        QTest::newRow("blank in NIT/CI") << "15"
+                                         << " 654"
+                                         << "20150305"
+                                         << "46"
                                          << "El NIT/CI debe contener solo digitos";
-        QTest::newRow("empty NIT/CI") << "15" << "" << "20150305" << "46" << "El NIT/CI debe contener solo digitos";
-        QTest::newRow("non-ASCII digit") << "15" << QString::fromUtf8("65\u0664") << "20150305" << "46"
+        QTest::newRow("empty NIT/CI") << "15"
+                                      << ""
+                                      << "20150305"
+                                      << "46"
+                                      << "El NIT/CI debe contener solo digitos";
+        QTest::newRow("non-ASCII digit") << "15" << QString::fromUtf8("65\u0664") << "20150305"
+                                         << "46"
                                          << "El NIT/CI debe contener solo digitos";
-        QTest::newRow("NIT/CI beyond 64 bits") << "15" << "12345678901234567" << "20150305" << "46"
+        QTest::newRow("NIT/CI beyond 64 bits") << "15"
+                                               << "12345678901234567"
+                                               << "20150305"
+                                               << "46"
                                                << "El NIT/CI tiene demasiados digitos";
-        QTest::newRow("date with slashes") << "15" << "654" << "2015/03/05" << "46" << dateError;
-        QTest::newRow("date of seven digits") << "15" << "654" << "2015035" << "46" << dateError;
-        QTest::newRow("impossible date") << "15" << "654" << "20150230" << "46" << dateError;
-        QTest::newRow("amount with decimals") << "15" << "654" << "20150305" << "45.5"
+        QTest::newRow("date with slashes") << "15"
+                                           << "654"
+                                           << "2015/03/05"
+                                           << "46" << dateError;
+        QTest::newRow("date of seven digits") << "15"
+                                              << "654"
+                                              << "2015035"
+                                              << "46" << dateError;
+        QTest::newRow("impossible date") << "15"
+                                         << "654"
+                                         << "20150230"
+                                         << "46" << dateError;
+        QTest::newRow("amount with decimals") << "15"
+                                              << "654"
+                                              << "20150305"
+                                              << "45.5"
                                               << "El monto debe contener solo digitos";
-        QTest::newRow("negative amount") << "15" << "654" << "20150305" << "-46"
+        QTest::newRow("negative amount") << "15"
+                                         << "654"
+                                         << "20150305"
+                                         << "-46"
                                          << "El monto debe contener solo digitos";
     }
     void refusedInput()
@@ -194,8 +259,7 @@ private slots:
         QFETCH(QString, amount);
         QFETCH(QString, error);
         QString reported;
-        QCOMPARE(GenerateControlCode(invoice, nitCi, date, amount, QStringLiteral("key"), QStringLiteral("555"),
-                                     &reported),
+        QCOMPARE(GenerateControlCode(invoice, nitCi, date, amount, QStringLiteral("key"), QStringLiteral("555"), &reported),
                  QString());
         QCOMPARE(reported, error);
         QCOMPARE(ValidateControlCodeInput(invoice, nitCi, date, amount), error);
@@ -205,15 +269,14 @@ private slots:
     void largestNumbersAddExactly()
     {
         const QString nines = QStringLiteral("9999999999999999");
-        const ControlCodeSteps steps =
-            ComputeControlCodeSteps(nines, nines, QStringLiteral("20991231"), nines, QStringLiteral("k"),
-                                    QStringLiteral("1"));
+        const ControlCodeSteps steps = ComputeControlCodeSteps(nines, nines, QStringLiteral("20991231"), nines,
+                                                               QStringLiteral("k"), QStringLiteral("1"));
         QVERIFY(steps.ok());
         // The message carries each number with its two digits; the sum itself shows in D only,
         // so check D against a sum worked out in decimal text.
         const QString extended = nines + twoDigits(nines);
-        QString sum = QString::number(3 * extended.toULongLong() +
-                                      (QStringLiteral("20991231") + twoDigits(QStringLiteral("20991231"))).toULongLong());
+        QString sum = QString::number(3 * extended.toULongLong()
+                                      + (QStringLiteral("20991231") + twoDigits(QStringLiteral("20991231"))).toULongLong());
         QString digits;
         for (int i = 0; i < 5; ++i) {
             digits += VerhoeffDigit(sum);
@@ -240,13 +303,14 @@ private slots:
             double amount = 0;
             QVERIFY(parseCommaAmount(f[4], &amount));
             const QString date = QString(f[3]).remove(QLatin1Char('/'));
-            const ControlCodeSteps steps = ComputeControlCodeSteps(
-                f[1], f[2], date, QString::number(RoundInvoiceAmount(amount)), f[5], f[0]);
+            const ControlCodeSteps steps =
+                ComputeControlCodeSteps(f[1], f[2], date, QString::number(RoundInvoiceAmount(amount)), f[5], f[0]);
             const QString where = QStringLiteral("line %1").arg(lineNumber);
             QVERIFY2(steps.ok(), qPrintable(where + QStringLiteral(": ") + steps.error));
             QVERIFY2(steps.verhoeffDigits == f[6], qPrintable(where + QStringLiteral(" D ") + steps.verhoeffDigits));
             QVERIFY2(steps.message == f[7], qPrintable(where + QStringLiteral(" message ") + steps.message));
-            QVERIFY2(QString::number(steps.sum) == f[8], qPrintable(where + QStringLiteral(" T ") + QString::number(steps.sum)));
+            QVERIFY2(QString::number(steps.sum) == f[8],
+                     qPrintable(where + QStringLiteral(" T ") + QString::number(steps.sum)));
             QVERIFY2(steps.base64 == f[9], qPrintable(where + QStringLiteral(" base64 ") + steps.base64));
             QVERIFY2(steps.code == f[10], qPrintable(where + QStringLiteral(" code ") + steps.code));
         }
@@ -263,15 +327,15 @@ private:
     static bool verhoeffChecksToZero(const QString& digits)
     {
         // Validation runs the same recurrence from position 0 over the full number.
-        static const int d[10][10] = {
-            {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 0, 6, 7, 8, 9, 5}, {2, 3, 4, 0, 1, 7, 8, 9, 5, 6},
-            {3, 4, 0, 1, 2, 8, 9, 5, 6, 7}, {4, 0, 1, 2, 3, 9, 5, 6, 7, 8}, {5, 9, 8, 7, 6, 0, 4, 3, 2, 1},
-            {6, 5, 9, 8, 7, 1, 0, 4, 3, 2}, {7, 6, 5, 9, 8, 2, 1, 0, 4, 3}, {8, 7, 6, 5, 9, 3, 2, 1, 0, 4},
-            {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}};
-        static const int p[8][10] = {
-            {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 5, 7, 6, 2, 8, 3, 0, 9, 4}, {5, 8, 0, 3, 7, 9, 6, 1, 4, 2},
-            {8, 9, 1, 6, 0, 4, 3, 5, 2, 7}, {9, 4, 5, 3, 1, 2, 6, 8, 7, 0}, {4, 2, 8, 6, 5, 7, 3, 9, 0, 1},
-            {2, 7, 9, 3, 8, 0, 6, 4, 1, 5}, {7, 0, 4, 6, 9, 1, 3, 2, 5, 8}};
+        static const int d[10][10] = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 0, 6, 7, 8, 9, 5},
+                                      {2, 3, 4, 0, 1, 7, 8, 9, 5, 6}, {3, 4, 0, 1, 2, 8, 9, 5, 6, 7},
+                                      {4, 0, 1, 2, 3, 9, 5, 6, 7, 8}, {5, 9, 8, 7, 6, 0, 4, 3, 2, 1},
+                                      {6, 5, 9, 8, 7, 1, 0, 4, 3, 2}, {7, 6, 5, 9, 8, 2, 1, 0, 4, 3},
+                                      {8, 7, 6, 5, 9, 3, 2, 1, 0, 4}, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}};
+        static const int p[8][10] = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 5, 7, 6, 2, 8, 3, 0, 9, 4},
+                                     {5, 8, 0, 3, 7, 9, 6, 1, 4, 2}, {8, 9, 1, 6, 0, 4, 3, 5, 2, 7},
+                                     {9, 4, 5, 3, 1, 2, 6, 8, 7, 0}, {4, 2, 8, 6, 5, 7, 3, 9, 0, 1},
+                                     {2, 7, 9, 3, 8, 0, 6, 4, 1, 5}, {7, 0, 4, 6, 9, 1, 3, 2, 5, 8}};
         int c = 0;
         for (qsizetype i = 0; i < digits.size(); ++i)
             c = d[c][p[i % 8][digits.at(digits.size() - 1 - i).unicode() - '0']];

@@ -21,15 +21,13 @@ private slots:
         QTest::addColumn<QString>("buyer");
         QTest::addColumn<QString>("text");
         QTest::newRow("fields in order") << "102" << qint64(15) << QDate(2015, 3, 5) << 45.5 << "654" << kInvoiceText;
-        QTest::newRow("whole total keeps decimals")
-            << "102" << qint64(15) << QDate(2015, 3, 5) << 100.0 << "654"
-            << "102|15|555|05/03/2015|100.00|100.00|7B-F3-48-A8|654|0|0|0|0";
+        QTest::newRow("whole total keeps decimals") << "102" << qint64(15) << QDate(2015, 3, 5) << 100.0 << "654"
+                                                    << "102|15|555|05/03/2015|100.00|100.00|7B-F3-48-A8|654|0|0|0|0";
         QTest::newRow("invoice number without display zeros")
             << "1023456028" << qint64(150) << QDate(2015, 12, 31) << 45.5 << "0"
             << "1023456028|150|555|31/12/2015|45.50|45.50|7B-F3-48-A8|0|0|0|0|0";
-        QTest::newRow("total with binary noise")
-            << "102" << qint64(15) << QDate(2015, 3, 5) << (0.1 + 0.2) << "654"
-            << "102|15|555|05/03/2015|0.30|0.30|7B-F3-48-A8|654|0|0|0|0";
+        QTest::newRow("total with binary noise") << "102" << qint64(15) << QDate(2015, 3, 5) << (0.1 + 0.2) << "654"
+                                                 << "102|15|555|05/03/2015|0.30|0.30|7B-F3-48-A8|654|0|0|0|0";
     }
     void text()
     {
@@ -48,10 +46,10 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::newRow("invoice") << kInvoiceText;
-        QTest::newRow("long, mixed case")
-            << QStringLiteral("1023456028|4294967295|79040063066931234|31/12/2099|1234567.89|1234567.89|"
-                              "7B-F3-48-A8-9C|123456789012|0|0|0|0|Comercial La Esquina, Avenida "
-                              "Busch 1234, Zona Miraflores");
+        QTest::newRow("long, mixed case") << QStringLiteral(
+            "1023456028|4294967295|79040063066931234|31/12/2099|1234567.89|1234567.89|"
+            "7B-F3-48-A8-9C|123456789012|0|0|0|0|Comercial La Esquina, Avenida "
+            "Busch 1234, Zona Miraflores");
     }
     void symbolReadsBack()
     {
@@ -87,10 +85,7 @@ private slots:
         }
     }
 
-    void textBeyondAnySymbolGivesNoPicture()
-    {
-        QVERIFY(RenderInvoiceQr(QString(4000, QLatin1Char('x'))).isNull());
-    }
+    void textBeyondAnySymbolGivesNoPicture() { QVERIFY(RenderInvoiceQr(QString(4000, QLatin1Char('x'))).isNull()); }
 };
 
 QTEST_GUILESS_MAIN(TstInvoiceQr)

@@ -21,7 +21,8 @@
 namespace {
 
 const QString kMissing = QStringLiteral("Inserte correctamente todos los Datos");
-const QString kInserted = QStringLiteral("Dosificacion Introducida Correctamente, el sistema se cerrara para actualizar datos");
+const QString kInserted =
+    QStringLiteral("Dosificacion Introducida Correctamente, el sistema se cerrara para actualizar datos");
 const QString kUpdated = QStringLiteral("Datos Actualizados Correctamente, el sistema se cerrara para actualizar datos");
 const QString kNotUpdatable = QStringLiteral("Esta Dosificacion ya no es posible Actualizar, no insista");
 const QString kBadInvoiceNumber = QStringLiteral("Inserte correctamente el Numero de Factura a Iniciar");
@@ -82,9 +83,12 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("panel");
-        QTest::newRow("dosages") << 1 << "Gestionar Dosificaciones" << "PDosificaciones";
-        QTest::newRow("taxpayer") << 2 << "Gestionar Datos Contribuyente" << "PDatosC";
-        QTest::newRow("certification") << 3 << "Certificacion Codigo de Control" << "PCodigoC";
+        QTest::newRow("dosages") << 1 << "Gestionar Dosificaciones"
+                                 << "PDosificaciones";
+        QTest::newRow("taxpayer") << 2 << "Gestionar Datos Contribuyente"
+                                  << "PDatosC";
+        QTest::newRow("certification") << 3 << "Certificacion Codigo de Control"
+                                       << "PCodigoC";
     }
     void captionsAndStatus()
     {
@@ -108,7 +112,8 @@ private slots:
             t.shop.db().execute(QStringLiteral("INSERT INTO Dosificaciones(FechaR, NAutorizacion, FLimiteE, Estado) "
                                                "VALUES(?, ?, '2027-03-31', 0)"),
                                 {Formats::IsoDate(QDate(2026, 1, 1).addDays(i)), QString::number(1000 + i)});
-        t.shop.db().execute(QStringLiteral("UPDATE Dosificaciones SET Estado=CASE WHEN NAutorizacion='1034' THEN 1 ELSE 0 END"));
+        t.shop.db().execute(
+            QStringLiteral("UPDATE Dosificaciones SET Estado=CASE WHEN NAutorizacion='1034' THEN 1 ELSE 0 END"));
         auto window = t.open(1);
         auto* grid = Drive::control<DataGrid>(*window, "VecDo");
         QCOMPARE(grid->rowCount(), 30);
@@ -169,9 +174,9 @@ private slots:
         SqlRows rows = t.dosages();
         rows.seek(rows.count() - 1);
         QCOMPARE(rows.integer(12), 1);
-        QCOMPARE(rows.text(1), QStringLiteral("2026-12-09")); // the business date
+        QCOMPARE(rows.text(1), QStringLiteral("2026-12-09"));  // the business date
         QCOMPARE(rows.text(2), QStringLiteral("29040011008"));
-        QCOMPARE(rows.text(3), QStringLiteral("A'b\"c$d%e\\f")); // as typed, trimmed at its ends only
+        QCOMPARE(rows.text(3), QStringLiteral("A'b\"c$d%e\\f"));  // as typed, trimmed at its ends only
         QCOMPARE(rows.text(4), QStringLiteral("2027-12-31"));
         QCOMPARE(rows.text(5), QStringLiteral("LEY DE PRUEBA"));
         const QStringList own = branch ? QStringList{"2-233445", "C. COMERCIO 10", "EL ALTO"}
@@ -193,16 +198,41 @@ private slots:
         QTest::addColumn<QString>("city");
         QTest::addColumn<QString>("info");
         QTest::addColumn<QString>("error");
-        QTest::newRow("no legend") << "123" << "31/12/2027" << "" << "EL ALTO" << kMissing << "";
-        QTest::newRow("no deadline") << "123" << "" << "LEY" << "EL ALTO" << kMissing << "";
-        QTest::newRow("no branch city") << "123" << "31/12/2027" << "LEY" << "" << kMissing << "";
-        QTest::newRow("no such day") << "123" << "31/02/2026" << "LEY" << "EL ALTO" << ""
+        QTest::newRow("no legend") << "123"
+                                   << "31/12/2027"
+                                   << ""
+                                   << "EL ALTO" << kMissing << "";
+        QTest::newRow("no deadline") << "123"
+                                     << ""
+                                     << "LEY"
+                                     << "EL ALTO" << kMissing << "";
+        QTest::newRow("no branch city") << "123"
+                                        << "31/12/2027"
+                                        << "LEY"
+                                        << "" << kMissing << "";
+        QTest::newRow("no such day") << "123"
+                                     << "31/02/2026"
+                                     << "LEY"
+                                     << "EL ALTO"
+                                     << ""
                                      << "'31/02/2026' no es una fecha valida (DD/MM/AAAA)";
-        QTest::newRow("month first") << "123" << "1/13/2026" << "LEY" << "EL ALTO" << ""
+        QTest::newRow("month first") << "123"
+                                     << "1/13/2026"
+                                     << "LEY"
+                                     << "EL ALTO"
+                                     << ""
                                      << "'1/13/2026' no es una fecha valida (DD/MM/AAAA)";
-        QTest::newRow("year first") << "123" << "2026/01/01" << "LEY" << "EL ALTO" << ""
+        QTest::newRow("year first") << "123"
+                                    << "2026/01/01"
+                                    << "LEY"
+                                    << "EL ALTO"
+                                    << ""
                                     << "'2026/01/01' no es una fecha valida (DD/MM/AAAA)";
-        QTest::newRow("letters in the number") << "12AB" << "31/12/2027" << "LEY" << "EL ALTO" << ""
+        QTest::newRow("letters in the number") << "12AB"
+                                               << "31/12/2027"
+                                               << "LEY"
+                                               << "EL ALTO"
+                                               << ""
                                                << "'12AB' no es un Numero de Autorizacion valido: solo puede tener digitos";
     }
     void insertRefusals()
@@ -247,7 +277,8 @@ private slots:
                                                "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END"));
         const SessionState before = SessionState::current();
         auto window = t.open(1);
-        typeDosage(*window, QStringLiteral("555"), QStringLiteral("NEWKEY"), QStringLiteral("31/12/2027"), QStringLiteral("LEY"));
+        typeDosage(*window, QStringLiteral("555"), QStringLiteral("NEWKEY"), QStringLiteral("31/12/2027"),
+                   QStringLiteral("LEY"));
         t.shop.messages.answerNext(answer);
         Drive::click(*window, "SBInsertarDo");
         QCOMPARE(t.shop.messages.errors, fails ? QStringList{QStringLiteral("disco lleno")} : QStringList());
@@ -264,13 +295,11 @@ private slots:
     void updateActiveDosage_data()
     {
         QTest::addColumn<int>("branch");
-        QTest::addColumn<QStringList>("expected"); // TelefonoS..CiudadM; the head office keeps the branch's
-        QTest::newRow("head office") << 0
-                                     << QStringList{"2245678", "AV. 6 DE AGOSTO NRO 1234", "LA PAZ",
-                                                    "999", "AV. NUEVA", "COBIJA"};
-        QTest::newRow("branch") << 2
-                                << QStringList{"777", "C. NUEVA 5", "VIACHA",
-                                               "2245678", "AV. 6 DE AGOSTO NRO 1234", "LA PAZ"};
+        QTest::addColumn<QStringList>("expected");  // TelefonoS..CiudadM; the head office keeps the branch's
+        QTest::newRow("head office") << 0 << QStringList{"2245678", "AV. 6 DE AGOSTO NRO 1234", "LA PAZ", "999", "AV. NUEVA",
+                                                         "COBIJA"};
+        QTest::newRow("branch") << 2 << QStringList{"777",   "C. NUEVA 5", "VIACHA", "2245678", "AV. 6 DE AGOSTO NRO 1234",
+                                                    "LA PAZ"};
     }
     void updateActiveDosage()
     {
@@ -320,7 +349,7 @@ private slots:
         t.shop.db().execute(QStringLiteral("INSERT INTO Dosificaciones(FechaR, NAutorizacion, Dosificacion, FLimiteE, "
                                            "Leyenda, Estado) VALUES('2025-01-01', '111', 'OLD', '2025-12-31', 'LEY', 0)"));
         auto window = t.open(1);
-        choose(*window, "VecDo", retiredMeanwhile ? 1 : 0); // newest first: row 0 is the old one
+        choose(*window, "VecDo", retiredMeanwhile ? 1 : 0);  // newest first: row 0 is the old one
         if (retiredMeanwhile)
             t.shop.db().execute(QStringLiteral("UPDATE Dosificaciones SET Estado=0"));
         setMemo(*window, "MLeyenda", QStringLiteral("CAMBIO"));
@@ -343,8 +372,10 @@ private slots:
             << "La factura Numero 149 ya fue emitida con la Dosificacion actual: el Numero de Factura a Iniciar debe "
                "ser mayor a 149"
             << qint64(1);
-        QTest::newRow("next free") << "150" << "" << qint64(150);
-        QTest::newRow("leading zero") << "0151" << "" << qint64(151);
+        QTest::newRow("next free") << "150"
+                                   << "" << qint64(150);
+        QTest::newRow("leading zero") << "0151"
+                                      << "" << qint64(151);
     }
     void invoiceNumber()
     {
@@ -394,7 +425,8 @@ private slots:
         Drive::click(*window, "SBGuardarD");
 
         QCOMPARE(t.shop.messages.infos, QStringList{"Datos Actualizados Correctamente"});
-        SqlRows row = t.shop.db().query(QStringLiteral("SELECT Propietario, TelefonoM, DireccionM, CiudadM, ActividadE FROM DatosC"));
+        SqlRows row =
+            t.shop.db().query(QStringLiteral("SELECT Propietario, TelefonoM, DireccionM, CiudadM, ActividadE FROM DatosC"));
         QCOMPARE(row.text(0), QStringLiteral("JUAN PEREZ MAMANI"));
         QCOMPARE(row.text(1), QStringLiteral("52-12345"));
         QCOMPARE(row.text(2), QStringLiteral("C. JUNIN 5"));
@@ -406,7 +438,7 @@ private slots:
         QCOMPARE(s.HeadOfficeCity, QStringLiteral("ORURO"));
         QCOMPARE(s.HeadOfficePhone, QStringLiteral("52-12345"));
         QCOMPARE(saved.count(), 1);
-        QCOMPARE(t.shop.programEnd.requests, 0); // the taxpayer data takes effect at once
+        QCOMPARE(t.shop.programEnd.requests, 0);  // the taxpayer data takes effect at once
         // Nothing chosen: the shown stand-in is not written as the shop's logo.
         QVERIFY(!QFile::exists(t.shop.folder() + "img/logoempresa.jpg"));
     }
@@ -487,7 +519,7 @@ private slots:
             Drive::type(*window, "ENFacturaC", f[1]);
             Drive::type(*window, "ECIC", f[2]);
             Drive::type(*window, "EFechaC", Formats::Date(date));
-            Drive::type(*window, "EMontoC", f[4]); // with its decimal comma
+            Drive::type(*window, "EMontoC", f[4]);  // with its decimal comma
             Drive::click(*window, "SBGenerarCC");
             QVERIFY2(t.shop.messages.all.isEmpty(), qPrintable(t.shop.messages.all.join(" / ")));
             QCOMPARE(Drive::text(*window, "ECodigoC"), f[10]);
@@ -500,12 +532,26 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("info");
         QTest::addColumn<QString>("error");
-        QTest::newRow("empty amount") << "EMontoC" << "" << "LLENE CORRECTAMENTE TODOS LOS DATOS" << "";
-        QTest::newRow("empty NIT") << "ECIC" << "" << "LLENE CORRECTAMENTE TODOS LOS DATOS" << "";
-        QTest::newRow("no such day") << "EFechaC" << "30/02/2008" << ""
+        QTest::newRow("empty amount") << "EMontoC"
+                                      << ""
+                                      << "LLENE CORRECTAMENTE TODOS LOS DATOS"
+                                      << "";
+        QTest::newRow("empty NIT") << "ECIC"
+                                   << ""
+                                   << "LLENE CORRECTAMENTE TODOS LOS DATOS"
+                                   << "";
+        QTest::newRow("no such day") << "EFechaC"
+                                     << "30/02/2008"
+                                     << ""
                                      << "'30/02/2008' no es una fecha valida (DD/MM/AAAA)";
-        QTest::newRow("two points") << "EMontoC" << "1.2.3" << "" << "'1.2.3' no es un valor numerico valido";
-        QTest::newRow("letters in the NIT") << "ECIC" << "12A4" << "" << "El NIT/CI debe contener solo digitos";
+        QTest::newRow("two points") << "EMontoC"
+                                    << "1.2.3"
+                                    << ""
+                                    << "'1.2.3' no es un valor numerico valido";
+        QTest::newRow("letters in the NIT") << "ECIC"
+                                            << "12A4"
+                                            << ""
+                                            << "El NIT/CI debe contener solo digitos";
     }
     void certificationRefusals()
     {
@@ -545,8 +591,9 @@ private slots:
         const QString rounded = ControlCode::GenerateControlCode("1503", "4189179011", "20070619", "1001",
                                                                  "9rCB7Sv4X29d)5k7N%3ab89p-3(5[A", "29040011007");
         QCOMPARE(Drive::text(*window, "ECodigoC"), rounded);
-        QVERIFY(rounded != ControlCode::GenerateControlCode("1503", "4189179011", "20070619", "1000",
-                                                            "9rCB7Sv4X29d)5k7N%3ab89p-3(5[A", "29040011007"));
+        QVERIFY(rounded
+                != ControlCode::GenerateControlCode("1503", "4189179011", "20070619", "1000",
+                                                    "9rCB7Sv4X29d)5k7N%3ab89p-3(5[A", "29040011007"));
     }
 
     void snapshots()

@@ -73,8 +73,8 @@ struct Books {
     // The March 2015 book of the tax file example: invoices 1, 2 (annulled) and 5.
     void march()
     {
-        store(Sale{"V000000001", "2015-03-02", 1, 1, "V", "4567890", QString::fromUtf8("PEÑA LOPEZ"), 45.5, 39.59,
-                   5.915, "7B-F3-48-A8"});
+        store(Sale{"V000000001", "2015-03-02", 1, 1, "V", "4567890", QString::fromUtf8("PEÑA LOPEZ"), 45.5, 39.59, 5.915,
+                   "7B-F3-48-A8"});
         store(Sale{"V000000002", "2015-03-15", 2, 1, "A", "0", "ANULADO", 0, 0, 0, "0"});
         store(Sale{"V000000003", "2015-03-20", 0, 0, "V", "0", "SIN FACTURA"});
         store(Sale{"V000000004", "2015-03-31", 5, 1, "V", "1020304025", "CASA | PEREZ", 100, 87, 13, "A1-B2-C3-D4"});
@@ -88,10 +88,7 @@ void load(TFRLCV& window, const QString& year, const QString& month)
     Drive::click(window, "SBCargar");
 }
 
-DataGrid* book(TFRLCV& window)
-{
-    return window.findChild<DataGrid*>(window.kind() == BookKind::Sales ? "VecV" : "VecC");
-}
+DataGrid* book(TFRLCV& window) { return window.findChild<DataGrid*>(window.kind() == BookKind::Sales ? "VecV" : "VecC"); }
 
 QStringList column(DataGrid* grid, int column)
 {
@@ -108,7 +105,8 @@ QByteArray readFile(const QString& path)
 }
 
 const QByteArray kMarch2015 =
-    "3|1|02/03/2015|1|290400110071234|V|4567890|PE\xD1" "A LOPEZ|45.50|0.00|0.00|0.00|45.50|0.00|39.59|5.92|7B-F3-48-A8\r\n"
+    "3|1|02/03/2015|1|290400110071234|V|4567890|PE\xD1"
+    "A LOPEZ|45.50|0.00|0.00|0.00|45.50|0.00|39.59|5.92|7B-F3-48-A8\r\n"
     "3|2|15/03/2015|2|290400110071234|A|0|ANULADO|0.00|0.00|0.00|0.00|0.00|0.00|0.00|0.00|0\r\n"
     "3|3|31/03/2015|5|290400110071234|V|1020304025|CASA   PEREZ|100.00|0.00|0.00|0.00|100.00|0.00|87.00|13.00|A1-B2-C3-D4\r\n";
 
@@ -156,8 +154,7 @@ private slots:
         const QString path = b.shop.folder() + "Ventas_032015_102.txt";
         b.shop.files.paths << path;
         Drive::click(window, "SBExportarTXT");
-        QCOMPARE(b.shop.files.requests,
-                 QStringList{b.shop.folder() + "Ventas_032015_102.txt|Archivo de Texto (*.txt)"});
+        QCOMPARE(b.shop.files.requests, QStringList{b.shop.folder() + "Ventas_032015_102.txt|Archivo de Texto (*.txt)"});
         QCOMPARE(readFile(path), kMarch2015);
         QCOMPARE(b.shop.desktop.opened, QStringList{path});
         QVERIFY(b.shop.messages.all.isEmpty());
@@ -349,9 +346,23 @@ private slots:
         QCOMPARE(sheet.cell("A2").value.toString(), QStringLiteral("Libro de Ventas Sucursal: 0"));
         QCOMPARE(sheet.cell("A3").value.toString(), QStringLiteral("Periodo: MARZO/2015"));
         QVERIFY(sheet.cell("Q1").bold && sheet.cell("A4").bold);
-        const QStringList headings{"ESP.", "Nº", "Fecha", "Nº Fact.", "Num. de Aut.", "Estado", "Nit/CI Cliente",
-                                   "Nombre o Razon Social Cliente", "Importe Total", "ICE", "Exentos", "Gravamens",
-                                   "SubTotal", "Descuentos", "Neto", "Debito Fiscal", "Codigo de Control"};
+        const QStringList headings{"ESP.",
+                                   "Nº",
+                                   "Fecha",
+                                   "Nº Fact.",
+                                   "Num. de Aut.",
+                                   "Estado",
+                                   "Nit/CI Cliente",
+                                   "Nombre o Razon Social Cliente",
+                                   "Importe Total",
+                                   "ICE",
+                                   "Exentos",
+                                   "Gravamens",
+                                   "SubTotal",
+                                   "Descuentos",
+                                   "Neto",
+                                   "Debito Fiscal",
+                                   "Codigo de Control"};
         for (int c = 0; c < headings.size(); ++c) {
             const QString ref = QChar('A' + c) + QStringLiteral("6");
             const SheetCell h = sheet.cell(ref);
@@ -440,8 +451,8 @@ private slots:
         b.march();
         for (int n = 6; n <= 30; ++n)
             b.store(Sale{QStringLiteral("V0000001%1").arg(n, 2, 10, QChar('0')), "2015-03-31", n + (n > 20 ? 3 : 0), 1,
-                         n % 9 == 0 ? "A" : "V", "3344556", QStringLiteral("CLIENTE NUMERO %1").arg(n), 12.5 * n,
-                         10.875 * n, 1.625 * n, "1A-2B-3C-4D"});
+                         n % 9 == 0 ? "A" : "V", "3344556", QStringLiteral("CLIENTE NUMERO %1").arg(n), 12.5 * n, 10.875 * n,
+                         1.625 * n, "1A-2B-3C-4D"});
         TFRLCV window;
         load(window, "2015", "MARZO");
         window.show();

@@ -84,8 +84,13 @@ private slots:
         ProductGrid g;
         QList<QStringList> rows;
         for (int i = 0; i < 2000; ++i)
-            rows << QStringList{QString::number(i + 1), QStringLiteral("P%1").arg(i), QStringLiteral("ITEM %1").arg(i),
-                                "1", "0.50", i % 2 ? "1" : "0", "0"};
+            rows << QStringList{QString::number(i + 1),
+                                QStringLiteral("P%1").arg(i),
+                                QStringLiteral("ITEM %1").arg(i),
+                                "1",
+                                "0.50",
+                                i % 2 ? "1" : "0",
+                                "0"};
         g.grid.addRows(rows);
         QCOMPARE(g.grid.rowCount(), 2000);
         QCOMPARE(g.grid.cell(2, 1500), QStringLiteral("ITEM 1500"));
@@ -107,7 +112,7 @@ private slots:
         g.grid.goToRow(1800);
         g.grid.grab();
         QCOMPARE(g.grid.item(1800, 2)->text(), QStringLiteral("CAMBIADO"));
-        QVERIFY(g.grid.item(100, 2));   // the first rows of a long list are whole items
+        QVERIFY(g.grid.item(100, 2));    // the first rows of a long list are whole items
         QVERIFY(!g.grid.item(1500, 2));  // never shown, still packed
         QCOMPARE(g.grid.cell(2, 1500), QStringLiteral("ITEM 1501"));
         g.grid.clearRows();
@@ -251,10 +256,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&g.grid));
         g.grid.goToRow(1);
         QSignalSpy selected(&g.grid, &DataGrid::rowSelected);
-        QTest::mouseClick(g.grid.viewport(), Qt::LeftButton, {}, g.grid.visualRect(g.grid.model()->index(row, column)).center());
+        QTest::mouseClick(g.grid.viewport(), Qt::LeftButton, {},
+                          g.grid.visualRect(g.grid.model()->index(row, column)).center());
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.first().first().toInt(), row);
-        g.grid.goToRow(0); // from code: selects through the row change only
+        g.grid.goToRow(0);  // from code: selects through the row change only
         QCOMPARE(selected.size(), 2);
     }
 

@@ -96,8 +96,8 @@ private slots:
                                      << "window QWidget FPrueba \"Ventana de prueba\" / Faulty EFalla";
         QTest::newRow("button slot") << 1 << "vector::_M_range_check"
                                      << "window QWidget FPrueba \"Ventana de prueba\" / QPushButton BVender";
-        QTest::newRow("not a standard exception")
-            << 2 << "unknown exception" << "window QWidget FPrueba \"Ventana de prueba\" / Faulty EFalla";
+        QTest::newRow("not a standard exception") << 2 << "unknown exception"
+                                                  << "window QWidget FPrueba \"Ventana de prueba\" / Faulty EFalla";
     }
     void faultIsToldLoggedAndSurvived()
     {
@@ -189,7 +189,7 @@ private slots:
 
     void unwritableLogIsSaid()
     {
-        QVERIFY(QDir().mkpath(logPath())); // a folder where the file should be
+        QVERIFY(QDir().mkpath(logPath()));  // a folder where the file should be
         FaultyWindow w;
         w.control->onKey = [] { throw std::runtime_error("disk"); };
         QTest::keyClick(w.control, Qt::Key_A);

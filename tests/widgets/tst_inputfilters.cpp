@@ -26,10 +26,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("amount") << "125.50" << "125.50";
-        QTest::newRow("letters and signs swallowed") << "1a2,3-4 5+" << "12345";
-        QTest::newRow("two points pass the key filter") << "1.2.3" << "1.2.3";
-        QTest::newRow("apostrophe swallowed") << "7'" << "7";
+        QTest::newRow("amount") << "125.50"
+                                << "125.50";
+        QTest::newRow("letters and signs swallowed") << "1a2,3-4 5+"
+                                                     << "12345";
+        QTest::newRow("two points pass the key filter") << "1.2.3"
+                                                        << "1.2.3";
+        QTest::newRow("apostrophe swallowed") << "7'"
+                                              << "7";
     }
     void digitsAndPoint()
     {
@@ -57,8 +61,10 @@ private slots:
         QTest::addColumn<bool>("digits");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("digits keep digits and points") << true << "Bs. 1,250.75" << ".1250.75";
-        QTest::newRow("upper case and no quotes") << false << "o'brien \"sa\"" << "OBRIEN SA";
+        QTest::newRow("digits keep digits and points") << true << "Bs. 1,250.75"
+                                                       << ".1250.75";
+        QTest::newRow("upper case and no quotes") << false << "o'brien \"sa\""
+                                                  << "OBRIEN SA";
     }
     void pastedTextIsCleaned()
     {
@@ -85,9 +91,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("lower to upper") << "coca cola 2l" << "COCA COLA 2L";
-        QTest::newRow("quotes refused") << "d'ar\"te`" << "DARTE";
-        QTest::newRow("digits and signs as typed") << "2l-x/1" << "2L-X/1";
+        QTest::newRow("lower to upper") << "coca cola 2l"
+                                        << "COCA COLA 2L";
+        QTest::newRow("quotes refused") << "d'ar\"te`"
+                                        << "DARTE";
+        QTest::newRow("digits and signs as typed") << "2l-x/1"
+                                                   << "2L-X/1";
     }
     void upperCase()
     {
@@ -104,9 +113,15 @@ private slots:
         QTest::addColumn<QString>("others");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain number") << "" << "29a04-0.0 11" << "29040011";
-        QTest::newRow("date") << "/" << "31/12-2026x" << "31/122026";
-        QTest::newRow("telephone") << "-" << "2-2441/234" << "2-2441234";
+        QTest::newRow("plain number") << ""
+                                      << "29a04-0.0 11"
+                                      << "29040011";
+        QTest::newRow("date") << "/"
+                              << "31/12-2026x"
+                              << "31/122026";
+        QTest::newRow("telephone") << "-"
+                                   << "2-2441/234"
+                                   << "2-2441234";
     }
     void digitsAnd()
     {
@@ -128,10 +143,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("upper case") << "venta de ropa" << "VENTA DE ROPA";
-        QTest::newRow("enie") << "peña" << "PEÑA";
-        QTest::newRow("signs kept") << "s.r.l. - 2" << "S.R.L. - 2";
-        QTest::newRow("quotes, accents and others refused") << "d'ar\"te´ é,;/" << "DARTE ";
+        QTest::newRow("upper case") << "venta de ropa"
+                                    << "VENTA DE ROPA";
+        QTest::newRow("enie") << "peña"
+                              << "PEÑA";
+        QTest::newRow("signs kept") << "s.r.l. - 2"
+                                    << "S.R.L. - 2";
+        QTest::newRow("quotes, accents and others refused") << "d'ar\"te´ é,;/"
+                                                            << "DARTE ";
     }
     void plainLetters()
     {
@@ -182,10 +201,18 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("digits refuse the point") << "digits" << "45.67x890" << "4567890";
-        QTest::newRow("amount takes a comma as point") << "amount" << "12,5" << "12.5";
-        QTest::newRow("amount refuses letters") << "amount" << "1a0-0" << "100";
-        QTest::newRow("names keep their quote") << "names" << "carlos o'brien" << "CARLOS O'BRIEN";
+        QTest::newRow("digits refuse the point") << "digits"
+                                                 << "45.67x890"
+                                                 << "4567890";
+        QTest::newRow("amount takes a comma as point") << "amount"
+                                                       << "12,5"
+                                                       << "12.5";
+        QTest::newRow("amount refuses letters") << "amount"
+                                                << "1a0-0"
+                                                << "100";
+        QTest::newRow("names keep their quote") << "names"
+                                                << "carlos o'brien"
+                                                << "CARLOS O'BRIEN";
     }
     void fieldKinds()
     {

@@ -51,8 +51,9 @@ void generate(qint64 sales)
     auto& db = TDataModule1::instance();
     WriteTransaction transaction(db);
     Batch caja(QStringLiteral("INSERT INTO Caja(IdCaja, Fecha, CInicial, Cajero, Estado) VALUES(?, ?, 100, 'admin', ?)"));
-    Batch venta(QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, NroFact, NroAut, TotalF, TotalE, Saldo, FormaP, "
-                               "Comprobante, IdCaja, IdDosificacion, Cajero) VALUES(?, ?, ?, ?, 25, ?, ?, ?, ?, ?, 1, 'admin')"));
+    Batch venta(
+        QStringLiteral("INSERT INTO Ventas(IdVenta, FechaV, NroFact, NroAut, TotalF, TotalE, Saldo, FormaP, "
+                       "Comprobante, IdCaja, IdDosificacion, Cajero) VALUES(?, ?, ?, ?, 25, ?, ?, ?, ?, ?, 1, 'admin')"));
     Batch linea(QStringLiteral("INSERT INTO DetalleV(Cantidad, IdProducto, PrecioU, PrecioT, IdVenta, IdCategoria) "
                                "VALUES(1, ?, 12.5, 12.5, ?, 1)"));
     Batch pagoV(QStringLiteral("INSERT INTO SaldoV(TotalE, IdVenta, IdCaja, FechaR) VALUES(5, ?, ?, ?)"));
@@ -63,7 +64,8 @@ void generate(qint64 sales)
     Batch servicio(QStringLiteral("INSERT INTO DetalleS(Cantidad, Concepto, PrecioT, IdCompra) VALUES(1, 'SERVICIO', 95, ?)"));
     Batch pagoC(QStringLiteral("INSERT INTO SaldoC(TotalE, IdCompra, IdCaja, FechaR) VALUES(10, ?, ?, ?)"));
     Batch entrega(QStringLiteral("INSERT INTO EntregaI(IdEntrega, FechaE, Cliente, IdCaja) VALUES(?, ?, 'PANADERO', ?)"));
-    Batch lineaE(QStringLiteral("INSERT INTO DetalleEI(Cantidad, IdProducto, IdEntrega, IdCategoria) VALUES(2, 'P000000013', ?, 17)"));
+    Batch lineaE(
+        QStringLiteral("INSERT INTO DetalleEI(Cantidad, IdProducto, IdEntrega, IdCategoria) VALUES(2, 'P000000013', ?, 17)"));
 
     const qint64 sessions = (sales + kSalesPerSession - 1) / kSalesPerSession;
     qint64 sale = 0, purchase = 0, delivery = 0, invoice = 0;

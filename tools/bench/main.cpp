@@ -54,7 +54,7 @@ QTextStream out(stdout);
 
 constexpr int kProducts = 5000;
 constexpr int kYears = 5;
-constexpr int kSalesPerDay = 545; // 1826 days of it, then the open day's 5,000
+constexpr int kSalesPerDay = 545;  // 1826 days of it, then the open day's 5,000
 constexpr int kOpenDaySales = 5000;
 constexpr int kCommits = 1000;
 constexpr int kReads = 5;
@@ -70,9 +70,9 @@ double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; 
 
 struct Figure {
     QString name;
-    QList<double> values; // ms, or MB for memory
+    QList<double> values;  // ms, or MB for memory
     QString unit = QStringLiteral("ms");
-    double raw = 0; // the raw figure it compares with; 0 for none
+    double raw = 0;  // the raw figure it compares with; 0 for none
     QString target;
     bool met = true;
 
@@ -159,8 +159,8 @@ void prepare(const QString& path)
         if (line.startsWith(QLatin1String("Dia ")) && line.section(QLatin1Char(' '), 1, 1).toInt() % 100 == 0)
             out << "  " << line << " (" << int(clock.elapsed() / 1000) << " s)" << Qt::endl;
     };
-    out << "preparing " << path << ": " << days << " days of " << kSalesPerDay << " sales, then one of "
-        << kOpenDaySales << " left open" << Qt::endl;
+    out << "preparing " << path << ": " << days << " days of " << kSalesPerDay << " sales, then one of " << kOpenDaySales
+        << " left open" << Qt::endl;
     SimulationSummary summary;
     if (const QString refusal = ShopSimulator::Run(history, &summary, progress); !refusal.isEmpty())
         fail(refusal);
@@ -220,8 +220,8 @@ public:
     }
     ~RawSale()
     {
-        for (sqlite3_stmt* s : {m_begin, m_commit, m_saleCounter, m_invoiceCounter, m_advanceInvoice, m_sale,
-                                m_advanceSale, m_line, m_outflow, m_client})
+        for (sqlite3_stmt* s : {m_begin, m_commit, m_saleCounter, m_invoiceCounter, m_advanceInvoice, m_sale, m_advanceSale,
+                                m_line, m_outflow, m_client})
             sqlite3_finalize(s);
         sqlite3_close(m_db);
     }
@@ -230,8 +230,7 @@ public:
     {
         step(m_begin);
         step(m_saleCounter, SQLITE_ROW);
-        const QByteArray key =
-            "V" + QByteArray::number(sqlite3_column_int64(m_saleCounter, 0) + 1).rightJustified(9, '0');
+        const QByteArray key = "V" + QByteArray::number(sqlite3_column_int64(m_saleCounter, 0) + 1).rightJustified(9, '0');
         sqlite3_reset(m_saleCounter);
         step(m_invoiceCounter, SQLITE_ROW);
         const sqlite3_int64 invoice = sqlite3_column_int64(m_invoiceCounter, 0);
@@ -282,8 +281,8 @@ private:
     }
 
     sqlite3* m_db = nullptr;
-    sqlite3_stmt *m_begin, *m_commit, *m_saleCounter, *m_invoiceCounter, *m_advanceInvoice, *m_sale, *m_advanceSale,
-        *m_line, *m_outflow, *m_client;
+    sqlite3_stmt *m_begin, *m_commit, *m_saleCounter, *m_invoiceCounter, *m_advanceInvoice, *m_sale, *m_advanceSale, *m_line,
+        *m_outflow, *m_client;
 };
 
 // ---- the program's start ----
@@ -314,8 +313,7 @@ QPair<double, double> timeStart(const QString& program, const QString& folder)
             at.insert(QString::fromLatin1(line.split(' ').value(0)), line.split(' ').value(1).toLongLong());
     if (!at.contains(QStringLiteral("login")))
         fail(QStringLiteral("the start trace has no login"));
-    return {double(at.value(QStringLiteral("splash")) - launched),
-            double(at.value(QStringLiteral("login")) - launched)};
+    return {double(at.value(QStringLiteral("splash")) - launched), double(at.value(QStringLiteral("login")) - launched)};
 }
 
 qint64 residentMegabytes()
@@ -350,16 +348,16 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString folder =
-        QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/bench")).absolutePath();
+    const QString folder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/bench")).absolutePath();
     QDir().mkpath(folder);
     const QString cache = folder + QStringLiteral("/tienda-1m.sqlite");
     const QString work = folder + QStringLiteral("/trabajo.sqlite");
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/cvi-zelto");
     const QStringList only = QCoreApplication::arguments().contains(QStringLiteral("--only"))
-        ? QCoreApplication::arguments().value(QCoreApplication::arguments().indexOf(QStringLiteral("--only")) + 1).split(
-              QLatin1Char(','))
-        : QStringList();
+                                 ? QCoreApplication::arguments()
+                                       .value(QCoreApplication::arguments().indexOf(QStringLiteral("--only")) + 1)
+                                       .split(QLatin1Char(','))
+                                 : QStringList();
     auto wanted = [&](const char* figure) { return only.isEmpty() || only.contains(QLatin1String(figure)); };
     try {
         if (!QFileInfo::exists(cache))
@@ -407,38 +405,37 @@ int main(int argc, char** argv)
 
         // The sale against its raw twin, taking turns.
         if (wanted("commit")) {
-        QStringList six;
-        for (SqlRows r = db.query(QStringLiteral("SELECT IdProducto FROM Productos WHERE Inventario=1 AND Estado=1 "
-                                                 "ORDER BY IdProducto LIMIT 6"));
-             !r.atEnd(); r.next())
-            six << r.text(0);
-        const SaleInput sale = sixLineInvoice(six);
-        RawSale raw(work);
-        QList<double> commits, raws;
-        for (int i = 0; i < kCommits; ++i) {
-            t.restart();
-            const SaleCommitResult r = SaleCommit::Commit(sale);
-            commits << msSince(t);
-            if (!r.stored())
-                fail(r.message);
-            t.restart();
-            raw.sell(sale);
-            raws << msSince(t);
-        }
-        Figure rawFigure{QStringLiteral("raw sale, SQLite C API"), raws, "ms", 0, ""};
-        Figure commit{QStringLiteral("sale commit (6 lines, invoice)"), commits, "ms", rawFigure.median(),
-                      "p50 <= 2x raw, p99 < 10 ms"};
-        commit.met = commit.median() <= 2 * rawFigure.median() && commit.p99() < 10;
-        figures << commit << rawFigure;
+            QStringList six;
+            for (SqlRows r = db.query(QStringLiteral("SELECT IdProducto FROM Productos WHERE Inventario=1 AND Estado=1 "
+                                                     "ORDER BY IdProducto LIMIT 6"));
+                 !r.atEnd(); r.next())
+                six << r.text(0);
+            const SaleInput sale = sixLineInvoice(six);
+            RawSale raw(work);
+            QList<double> commits, raws;
+            for (int i = 0; i < kCommits; ++i) {
+                t.restart();
+                const SaleCommitResult r = SaleCommit::Commit(sale);
+                commits << msSince(t);
+                if (!r.stored())
+                    fail(r.message);
+                t.restart();
+                raw.sell(sale);
+                raws << msSince(t);
+            }
+            Figure rawFigure{QStringLiteral("raw sale, SQLite C API"), raws, "ms", 0, ""};
+            Figure commit{QStringLiteral("sale commit (6 lines, invoice)"), commits, "ms", rawFigure.median(),
+                          "p50 <= 2x raw, p99 < 10 ms"};
+            commit.met = commit.median() <= 2 * rawFigure.median() && commit.p99() < 10;
+            figures << commit << rawFigure;
         }
 
         // The books and lists of the busiest year.
         const int year = today.year() - 1;
-        const qint64 invoices =
-            db.query(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE Comprobante=1 AND NroFact>0 "
-                                    "AND FechaV>=? AND FechaV<?"),
-                     {QStringLiteral("%1-01-01").arg(year), QStringLiteral("%1-01-01").arg(year + 1)})
-                .integer(0);
+        const qint64 invoices = db.query(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE Comprobante=1 AND NroFact>0 "
+                                                        "AND FechaV>=? AND FechaV<?"),
+                                         {QStringLiteral("%1-01-01").arg(year), QStringLiteral("%1-01-01").arg(year + 1)})
+                                    .integer(0);
         if (wanted("book")) {
             s.AdminMode = 10;
             TFRLCV book;
@@ -454,10 +451,11 @@ int main(int argc, char** argv)
             const double resident = double(residentMegabytes());
             figures << f
                     << Figure{QStringLiteral("  of which the book's statement alone"),
-                              timed(kReads, [&] { BookQueries::Load(BookKind::Sales, {0, year}); }),
-                              "ms",
-                              0,
-                              ""};
+                              timed(kReads,
+                                    [&] {
+                                        BookQueries::Load(BookKind::Sales, {0, year});
+                                    }),
+                              "ms", 0, ""};
             figures << Figure{QStringLiteral("resident memory with the yearly book open"),
                               {resident},
                               "MB",
@@ -470,8 +468,8 @@ int main(int argc, char** argv)
             TFRIngresos report;
             report.findChild<QDateEdit*>(QStringLiteral("DTFechaI"))->setDate(QDate(year, 1, 1));
             report.findChild<QDateEdit*>(QStringLiteral("DTFechaF"))->setDate(QDate(year, 12, 31));
-            Figure f{QStringLiteral("yearly sales report (%1)").arg(year),
-                     timed(kReads, [&] { report.SBGenerar2Click(); }), "ms", 0, ""};
+            Figure f{QStringLiteral("yearly sales report (%1)").arg(year), timed(kReads, [&] { report.SBGenerar2Click(); }),
+                     "ms", 0, ""};
             f.name += QStringLiteral(", %1 rows").arg(report.findChild<DataGrid*>(QStringLiteral("VecI"))->rowCount());
             figures << f;
         }
@@ -480,22 +478,22 @@ int main(int argc, char** argv)
             // is chosen.
             TFProductosC catalogue;
             auto* inventory = catalogue.findChild<QComboBox*>(QStringLiteral("CBInventario"));
-            Figure f{QStringLiteral("product list with stock (catalogue window)"), timed(kReads, [&] {
-                         inventory->setCurrentIndex(1);
-                         emit inventory->activated(1);
-                     }),
+            Figure f{QStringLiteral("product list with stock (catalogue window)"),
+                     timed(kReads,
+                           [&] {
+                               inventory->setCurrentIndex(1);
+                               emit inventory->activated(1);
+                           }),
                      "ms", 0, ""};
-            f.name += QStringLiteral(", %1 products")
-                          .arg(catalogue.findChild<DataGrid*>(QStringLiteral("Vec0"))->rowCount());
+            f.name += QStringLiteral(", %1 products").arg(catalogue.findChild<DataGrid*>(QStringLiteral("Vec0"))->rowCount());
             figures << f;
         }
         if (wanted("daily")) {
             TFRCajaDiaria list;
             list.findChild<QLineEdit*>(QStringLiteral("EAnio"))->setText(QString::number(year));
-            Figure f{QStringLiteral("daily cash list (%1)").arg(year), timed(kReads, [&] { list.SBListarClick(); }),
-                     "ms", 0, ""};
-            f.name +=
-                QStringLiteral(", %1 sessions").arg(list.findChild<DataGrid*>(QStringLiteral("VecC"))->rowCount());
+            Figure f{QStringLiteral("daily cash list (%1)").arg(year), timed(kReads, [&] { list.SBListarClick(); }), "ms", 0,
+                     ""};
+            f.name += QStringLiteral(", %1 sessions").arg(list.findChild<DataGrid*>(QStringLiteral("VecC"))->rowCount());
             figures << f;
         }
         db.close();
@@ -510,8 +508,8 @@ int main(int argc, char** argv)
             Figure start{QStringLiteral("start to the splash"), toSplash, "ms", 0, "< 300 ms"};
             start.met = start.median() < 300;
             figures << start
-                    << Figure{QStringLiteral("start to the login window (3 s splash and 1 s wait included)"), toLogin,
-                              "ms", 0, ""};
+                    << Figure{QStringLiteral("start to the login window (3 s splash and 1 s wait included)"), toLogin, "ms",
+                              0, ""};
         }
 
         // The table and its CSV.
@@ -535,11 +533,11 @@ int main(int argc, char** argv)
                        .arg(number(f.median()) + QLatin1Char(' ') + f.unit, 9)
                        .arg(number(f.p99()) + QLatin1Char(' ') + f.unit, 9)
                        .arg(ratio, 6)
-                       .arg(f.target, f.target.isEmpty() ? QString()
-                                                         : (f.met ? QStringLiteral(" ok") : QStringLiteral(" MISSED")))
+                       .arg(f.target,
+                            f.target.isEmpty() ? QString() : (f.met ? QStringLiteral(" ok") : QStringLiteral(" MISSED")))
                 << Qt::endl;
-            csvOut << '"' << f.name << "\"," << f.unit << ',' << number(f.median()) << ',' << number(f.p99()) << ','
-                   << ratio << ",\"" << f.target << "\","
+            csvOut << '"' << f.name << "\"," << f.unit << ',' << number(f.median()) << ',' << number(f.p99()) << ',' << ratio
+                   << ",\"" << f.target << "\","
                    << (f.target.isEmpty() ? ""
                        : f.met            ? "yes"
                                           : "no")

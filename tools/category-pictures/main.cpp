@@ -16,7 +16,7 @@ namespace {
 
 struct Picture {
     int category;
-    const char* symbol; // UTF-8
+    const char* symbol;  // UTF-8
     QRgb tile;
 };
 
@@ -58,7 +58,8 @@ int main(int argc, char* argv[])
         painter.setFont(font);
         painter.drawText(QRect(0, 0, 52, 52), Qt::AlignCenter, QString::fromUtf8(p.symbol));
         painter.end();
-        const QString path = QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("categoria%1.jpg").arg(p.category, 2, 10, QLatin1Char('0')));
+        const QString path = QDir(QString::fromLocal8Bit(argv[1]))
+                                 .filePath(QStringLiteral("categoria%1.jpg").arg(p.category, 2, 10, QLatin1Char('0')));
         if (!image.save(path, "JPG", 92)) {
             std::fprintf(stderr, "No se pudo escribir %s\n", qPrintable(path));
             return 1;

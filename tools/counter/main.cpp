@@ -136,9 +136,9 @@ int sell(const QString& name, const QStringList& args)
         return 2;
     // How long this counter waits for another station's lock: the file's busy wait, the server's lock wait.
     if (args.contains(QStringLiteral("--busy-timeout")))
-        TDataModule1::instance().execute(
-            (DatabaseEngine::IsServer(name) ? QStringLiteral("SET lock_timeout = %1") : QStringLiteral("PRAGMA busy_timeout = %1"))
-                .arg(optionValue(args, QStringLiteral("--busy-timeout")).toInt()));
+        TDataModule1::instance().execute((DatabaseEngine::IsServer(name) ? QStringLiteral("SET lock_timeout = %1")
+                                                                         : QStringLiteral("PRAGMA busy_timeout = %1"))
+                                             .arg(optionValue(args, QStringLiteral("--busy-timeout")).toInt()));
 
     SessionState& s = SessionState::current();
     s.UserLogin = cashier;
@@ -282,8 +282,7 @@ int verify(const QString& name, const QStringList& files)
                              Formats::General(before), Formats::General(taken.value(product))));
     }
 
-    const qint64 storedSince =
-        db.query(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE IdVenta>?"), {key}).integer(0);
+    const qint64 storedSince = db.query(QStringLiteral("SELECT COUNT(*) FROM Ventas WHERE IdVenta>?"), {key}).integer(0);
     if (storedSince < reported.size())
         problem(QStringLiteral("solo %1 ventas guardadas y %2 informadas").arg(storedSince).arg(reported.size()));
     out << "ventas informadas: " << reportedCount << ", guardadas: " << storedSince

@@ -38,13 +38,20 @@ public:
 
 // The command that opens each window class inside the frame.
 const QList<QPair<QString, QString>> kCommands = {
-    {WindowClass::Cash, QStringLiteral("J1")},          {WindowClass::DailyCashReport, QStringLiteral("J3")},
-    {WindowClass::Sales, QStringLiteral("V1")},         {WindowClass::Debts, QStringLiteral("V2")},
-    {WindowClass::SalesReport, QStringLiteral("V4")},   {WindowClass::Books, QStringLiteral("V6")},
-    {WindowClass::SuppliersClients, QStringLiteral("V7")}, {WindowClass::Purchases, QStringLiteral("C1")},
-    {WindowClass::PurchaseReport, QStringLiteral("C5")}, {WindowClass::Products, QStringLiteral("S1")},
-    {WindowClass::Supplies, QStringLiteral("S4")},      {WindowClass::Users, QStringLiteral("H2")},
-    {WindowClass::Dosages, QStringLiteral("H4")},       {WindowClass::Setup, QStringLiteral("H7")},
+    {WindowClass::Cash, QStringLiteral("J1")},
+    {WindowClass::DailyCashReport, QStringLiteral("J3")},
+    {WindowClass::Sales, QStringLiteral("V1")},
+    {WindowClass::Debts, QStringLiteral("V2")},
+    {WindowClass::SalesReport, QStringLiteral("V4")},
+    {WindowClass::Books, QStringLiteral("V6")},
+    {WindowClass::SuppliersClients, QStringLiteral("V7")},
+    {WindowClass::Purchases, QStringLiteral("C1")},
+    {WindowClass::PurchaseReport, QStringLiteral("C5")},
+    {WindowClass::Products, QStringLiteral("S1")},
+    {WindowClass::Supplies, QStringLiteral("S4")},
+    {WindowClass::Users, QStringLiteral("H2")},
+    {WindowClass::Dosages, QStringLiteral("H4")},
+    {WindowClass::Setup, QStringLiteral("H7")},
 };
 
 void settle()

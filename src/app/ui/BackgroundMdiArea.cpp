@@ -4,9 +4,7 @@
 
 #include <QPainter>
 
-BackgroundMdiArea::BackgroundMdiArea(QWidget* parent)
-    : QMdiArea(parent)
-    , m_picture(BackgroundPicture::emblem())
+BackgroundMdiArea::BackgroundMdiArea(QWidget* parent) : QMdiArea(parent), m_picture(BackgroundPicture::emblem())
 {
     setBackground(QColor(214, 224, 233));
 }

@@ -23,8 +23,7 @@ namespace {
 MessageSeam& messages() { return MessageSeam::current(); }
 }
 
-SetupInvoicingPage::SetupInvoicingPage(QWidget* parent)
-    : QWizardPage(parent)
+SetupInvoicingPage::SetupInvoicingPage(QWidget* parent) : QWizardPage(parent)
 {
     setObjectName(QStringLiteral("PFacturacion"));
     setTitle(QStringLiteral("Facturación"));
@@ -152,7 +151,9 @@ bool SetupInvoicingPage::storeDosage()
 {
     const SessionState& s = SessionState::current();
     const bool branch = s.BranchNumber != 0;
-    const Dosages::DosageInput input{m_ENAutorizacion->text(), m_MDosificacion->text(), m_EFechaL->text(),
+    const Dosages::DosageInput input{m_ENAutorizacion->text(),
+                                     m_MDosificacion->text(),
+                                     m_EFechaL->text(),
                                      m_MLeyenda->text(),
                                      branch ? s.BranchPhone : s.HeadOfficePhone,
                                      branch ? s.BranchAddress : s.HeadOfficeAddress,

@@ -11,8 +11,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-SetupPasswordPage::SetupPasswordPage(QWidget* parent)
-    : QWizardPage(parent)
+SetupPasswordPage::SetupPasswordPage(QWidget* parent) : QWizardPage(parent)
 {
     setObjectName(QStringLiteral("PClave"));
     setTitle(QStringLiteral("Clave del Administrador"));
@@ -48,8 +47,7 @@ bool SetupPasswordPage::validatePage()
 {
     if (m_ENuevaC->text().isEmpty() && m_ERepetirC->text().isEmpty())
         return true;
-    if (const QString refusal = PasswordChange::CheckOwnPassword(m_ENuevaC->text(), m_ERepetirC->text());
-        !refusal.isEmpty()) {
+    if (const QString refusal = PasswordChange::CheckOwnPassword(m_ENuevaC->text(), m_ERepetirC->text()); !refusal.isEmpty()) {
         MessageSeam::current().information(refusal);
         return false;
     }

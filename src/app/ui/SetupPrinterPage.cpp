@@ -16,8 +16,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-SetupPrinterPage::SetupPrinterPage(QWidget* parent)
-    : QWizardPage(parent)
+SetupPrinterPage::SetupPrinterPage(QWidget* parent) : QWizardPage(parent)
 {
     setObjectName(QStringLiteral("PImpresora"));
     setTitle(QStringLiteral("Impresora de Tickets"));

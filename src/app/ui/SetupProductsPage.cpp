@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SetupProductsPage::SetupProductsPage(QWidget* parent)
-    : QWizardPage(parent)
+SetupProductsPage::SetupProductsPage(QWidget* parent) : QWizardPage(parent)
 {
     setObjectName(QStringLiteral("PProductos"));
     setTitle(QStringLiteral("Productos"));
@@ -27,8 +26,8 @@ SetupProductsPage::SetupProductsPage(QWidget* parent)
                              "Código de Barras y Stock Inicial. Antes de guardar verá cada fila con problemas y su "
                              "número de línea.")));
     layout->addWidget(import, 0, Qt::AlignLeft);
-    layout->addWidget(SetupFields::note(
-        this, QStringLiteral("También puede cargarlos uno por uno en Almacen > Gestionar Almacen.")));
+    layout->addWidget(
+        SetupFields::note(this, QStringLiteral("También puede cargarlos uno por uno en Almacen > Gestionar Almacen.")));
     layout->addStretch(1);
     layout->addWidget(m_LProductos);
     connect(import, &QPushButton::clicked, this, [this] {

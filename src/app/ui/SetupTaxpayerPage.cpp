@@ -13,8 +13,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-SetupTaxpayerPage::SetupTaxpayerPage(QWidget* parent)
-    : QWizardPage(parent)
+SetupTaxpayerPage::SetupTaxpayerPage(QWidget* parent) : QWizardPage(parent)
 {
     setObjectName(QStringLiteral("PContribuyente"));
     setTitle(QStringLiteral("Datos del Contribuyente"));

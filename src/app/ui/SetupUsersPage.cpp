@@ -15,8 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SetupUsersPage::SetupUsersPage(QWidget* parent)
-    : QWizardPage(parent)
+SetupUsersPage::SetupUsersPage(QWidget* parent) : QWizardPage(parent)
 {
     setObjectName(QStringLiteral("PUsuarios"));
     setTitle(QStringLiteral("Usuarios"));
@@ -30,8 +29,8 @@ SetupUsersPage::SetupUsersPage(QWidget* parent)
         InputFilters::upperCase(field);
     m_CBPerfil = new QComboBox(this);
     m_CBPerfil->setObjectName(QStringLiteral("CBPerfil"));
-    m_CBPerfil->addItems({QStringLiteral("CAJERO: vender, cobrar, abrir y cerrar caja"),
-                          QStringLiteral("ADMINISTRADOR: todo")});
+    m_CBPerfil->addItems(
+        {QStringLiteral("CAJERO: vender, cobrar, abrir y cerrar caja"), QStringLiteral("ADMINISTRADOR: todo")});
     auto* add = new QPushButton(QStringLiteral("Agregar Usuario"), this);
     add->setObjectName(QStringLiteral("SBAgregarU"));
     add->setAutoDefault(false);
@@ -65,8 +64,8 @@ QStringList SetupUsersPage::ProfileRights(int profile)
         return {QStringLiteral("111111111"), QStringLiteral("11111111111"), QStringLiteral("111111"),
                 QStringLiteral("11101"), QStringLiteral("11111111")};
     // Sells, collects debts, looks up sales, debtors and stock, opens and closes the cash.
-    return {QStringLiteral("110110000"), QStringLiteral("00000000000"), QStringLiteral("100000"),
-            QStringLiteral("11100"), QStringLiteral("00001000")};
+    return {QStringLiteral("110110000"), QStringLiteral("00000000000"), QStringLiteral("100000"), QStringLiteral("11100"),
+            QStringLiteral("00001000")};
 }
 
 void SetupUsersPage::initializePage() { listUsers(); }

@@ -8,8 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-SetupWelcomePage::SetupWelcomePage(QWidget* parent)
-    : QWizardPage(parent)
+SetupWelcomePage::SetupWelcomePage(QWidget* parent) : QWizardPage(parent)
 {
     setObjectName(QStringLiteral("PBienvenida"));
     setTitle(QStringLiteral("Bienvenido"));

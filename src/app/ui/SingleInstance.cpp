@@ -8,11 +8,7 @@ namespace {
 const QByteArray kActivate = QByteArrayLiteral("activate\n");
 }
 
-SingleInstance::SingleInstance(const QString& serverName, QObject* parent)
-    : QObject(parent)
-    , m_name(serverName)
-{
-}
+SingleInstance::SingleInstance(const QString& serverName, QObject* parent) : QObject(parent), m_name(serverName) {}
 
 SingleInstance::~SingleInstance() = default;
 

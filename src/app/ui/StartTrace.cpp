@@ -21,10 +21,7 @@ void StartTrace::installIfAsked()
     trace->write("inicio");
 }
 
-StartTrace::StartTrace(const QString& path)
-    : m_path(path)
-{
-}
+StartTrace::StartTrace(const QString& path) : m_path(path) {}
 
 void StartTrace::write(const char* event)
 {

@@ -7,8 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFAcercaDe::TFAcercaDe(QWidget* parent)
-    : QDialog(parent)
+TFAcercaDe::TFAcercaDe(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FAcercaDe"));
     setWindowTitle(QStringLiteral("Acerca de CVI Zelto"));

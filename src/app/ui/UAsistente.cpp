@@ -12,8 +12,7 @@
 #include <QEvent>
 #include <QMdiSubWindow>
 
-TFAsistente::TFAsistente(QWidget* parent)
-    : QWizard(parent)
+TFAsistente::TFAsistente(QWidget* parent) : QWizard(parent)
 {
     setObjectName(QStringLiteral("FAsistente"));
     setWindowTitle(QStringLiteral("Asistente de Configuración"));

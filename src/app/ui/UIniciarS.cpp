@@ -62,8 +62,7 @@ MessageSeam& messages() { return MessageSeam::current(); }
 
 }
 
-TFIniciarS::TFIniciarS(QWidget* parent)
-    : QDialog(parent)
+TFIniciarS::TFIniciarS(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FIniciarS"));
     setModal(true);
@@ -263,9 +262,9 @@ void TFIniciarS::FormActivate()
 
 void TFIniciarS::SBAbrirDBClick()
 {
-    const QString path = FileDialogSeam::current().openFile(this, QStringLiteral("Abrir Base de Datos"),
-                                                            SessionState::current().AppFolder,
-                                                            QStringLiteral("DAT Base de Datos (*.sqlite)"));
+    const QString path =
+        FileDialogSeam::current().openFile(this, QStringLiteral("Abrir Base de Datos"), SessionState::current().AppFolder,
+                                           QStringLiteral("DAT Base de Datos (*.sqlite)"));
     if (!path.isEmpty())
         m_edtServer->setText(path);
 }
@@ -274,7 +273,7 @@ void TFIniciarS::SBAbrirDBClick()
 void TFIniciarS::serverTextChanged(const QString& text)
 {
     if (text == ServerAddress::masked(m_databaseText))
-        return; // the field shows the kept text
+        return;  // the field shows the kept text
     m_databaseText = text;
     if (const QString shown = ServerAddress::masked(text); shown != text)
         m_edtServer->setText(shown);

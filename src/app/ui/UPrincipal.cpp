@@ -141,12 +141,13 @@ void TFPrincipal::registerWindows()
     m_dispatcher->registerWindow(WindowClass::Books, [] { return new TFRLCV; });
     m_dispatcher->registerWindow(WindowClass::SalesReport, [] { return new TFRIngresos; });
     m_dispatcher->registerWindow(WindowClass::PurchaseReport, [] { return new TFRCompras; });
-    m_dispatcher->registerWindow(WindowClass::Supplies, [] { return new TFEgresoI; }, &TFEgresoI::ServesMode);
+    m_dispatcher->registerWindow(
+        WindowClass::Supplies, [] { return new TFEgresoI; }, &TFEgresoI::ServesMode);
     // The purchases window serves the mode of the command that opened it, whichever field holds it.
     m_dispatcher->registerWindow(
-        WindowClass::Purchases, [](const CommandRoute& route) { return new TFCompras(route.modeValue); },
-        &TFCompras::Serves);
-    m_dispatcher->registerWindow(WindowClass::Debts, [] { return new TFSaldarD; }, &TFSaldarD::HasPanel);
+        WindowClass::Purchases, [](const CommandRoute& route) { return new TFCompras(route.modeValue); }, &TFCompras::Serves);
+    m_dispatcher->registerWindow(
+        WindowClass::Debts, [] { return new TFSaldarD; }, &TFSaldarD::HasPanel);
     m_dispatcher->registerWindow(WindowClass::DispatchQueue, [this] {
         auto* queue = new TFPilaP(this);
         queue->setAttribute(Qt::WA_DeleteOnClose);  // shown with exec(), freed when it closes
@@ -190,7 +191,7 @@ QAction* TFPrincipal::addCommand(QMenu* menu, const QString& code, const QString
     if (menu)
         menu->addAction(action);
     else
-        addAction(action); // a command without a menu item
+        addAction(action);  // a command without a menu item
     m_commands.insert(code, action);
     return action;
 }
@@ -240,9 +241,9 @@ void TFPrincipal::buildEditMenu()
         const char* caption;
         QKeySequence key;
     } items[] = {
-        {"E1", "&Cortar", QKeySequence::Cut},          {"E2", "C&opiar", QKeySequence::Copy},
-        {"E3", "&Pegar", QKeySequence::Paste},         {"E4", "&Seleccionar Todo", QKeySequence::SelectAll},
-        {"E5", "&Deshacer", QKeySequence::Undo},       {"E6", "&Borrar", QKeySequence::Delete},
+        {"E1", "&Cortar", QKeySequence::Cut},    {"E2", "C&opiar", QKeySequence::Copy},
+        {"E3", "&Pegar", QKeySequence::Paste},   {"E4", "&Seleccionar Todo", QKeySequence::SelectAll},
+        {"E5", "&Deshacer", QKeySequence::Undo}, {"E6", "&Borrar", QKeySequence::Delete},
     };
     for (const auto& item : items) {
         const QString code = QLatin1String(item.code);
@@ -308,7 +309,8 @@ void TFPrincipal::buildStoreMenu()
                QKeySequence(QStringLiteral("Ctrl+Alt+I")));
     addCommand(menu, QStringLiteral("S4"), QStringLiteral("&Gestionar Insumos"), QKeySequence(QStringLiteral("Ctrl+Alt+G")));
     menu->addSeparator();
-    addCommand(menu, QStringLiteral("S5"), QStringLiteral("Consultar Stoc&k Productos"), QKeySequence(QStringLiteral("Ctrl+K")));
+    addCommand(menu, QStringLiteral("S5"), QStringLiteral("Consultar Stoc&k Productos"),
+               QKeySequence(QStringLiteral("Ctrl+K")));
     addCommand(menu, QStringLiteral("S6"), QStringLiteral("Consultar &Stock Insumos"),
                QKeySequence(QStringLiteral("Ctrl+Alt+S")));
     menu->addSeparator();
@@ -348,8 +350,8 @@ void TFPrincipal::buildViewMenu()
             &QMdiArea::cascadeSubWindows);
     connect(addCommand(menu, QStringLiteral("VR2"), QStringLiteral("&Azulejos Verticales")), &QAction::triggered, this,
             [this] { tile(Qt::Vertical); });
-    connect(addCommand(menu, QStringLiteral("VR3"), QStringLiteral("A&zulejos Horizontales")), &QAction::triggered,
-            this, [this] { tile(Qt::Horizontal); });
+    connect(addCommand(menu, QStringLiteral("VR3"), QStringLiteral("A&zulejos Horizontales")), &QAction::triggered, this,
+            [this] { tile(Qt::Horizontal); });
     menu->addSeparator();
     addToggle(menu, QStringLiteral("VR4"), QStringLiteral("&Barra de Operaciones"), m_ToolB1);
     addToggle(menu, QStringLiteral("VR5"), QStringLiteral("Ba&rra de Reportes"), m_ToolB2);
@@ -362,8 +364,8 @@ void TFPrincipal::buildViewMenu()
 void TFPrincipal::buildHelpMenu()
 {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("A&yuda"));
-    connect(addCommand(menu, QStringLiteral("Y1"), QStringLiteral("&Ayuda"), QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, &TFPrincipal::Y1Execute);
+    connect(addCommand(menu, QStringLiteral("Y1"), QStringLiteral("&Ayuda"), QKeySequence(Qt::Key_F1)), &QAction::triggered,
+            this, &TFPrincipal::Y1Execute);
     connect(addCommand(menu, QStringLiteral("Y3"), QStringLiteral("A&cerca de ..."), QKeySequence(Qt::Key_F10)),
             &QAction::triggered, this, &TFPrincipal::Y3Execute);
 }
@@ -471,8 +473,7 @@ void TFPrincipal::addRoutes()
 {
     using S = SessionState;
     const auto cashGate = [] { return CommandGates::CashGate(); };
-    const auto fresh = [](const QString& window, int top, int S::*mode, int value,
-                          std::function<bool()> gate = {}) {
+    const auto fresh = [](const QString& window, int top, int S::*mode, int value, std::function<bool()> gate = {}) {
         return CommandRoute{window, Placement::Fresh, top, mode, value, CloseAll::Never, std::move(gate), {}};
     };
     const auto single = [](const QString& window, int top, int S::*mode, int value, CloseAll closeAll,
@@ -505,8 +506,8 @@ void TFPrincipal::addRoutes()
                                        [] { return CommandGates::CashSessionToClose(); }));
     route(QStringLiteral("J3"), single(WindowClass::DailyCashReport, 10, nullptr, 0, CloseAll::Never));
 
-    route(QStringLiteral("V1"), single(WindowClass::Sales, 2, nullptr, 0, CloseAll::Never,
-                                       [] { return CommandGates::SalesGate(); }));
+    route(QStringLiteral("V1"),
+          single(WindowClass::Sales, 2, nullptr, 0, CloseAll::Never, [] { return CommandGates::SalesGate(); }));
     route(QStringLiteral("V2"), fresh(WindowClass::Debts, 10, &S::WindowMode, 3, cashGate));
     route(QStringLiteral("V3"), fresh(WindowClass::Debts, 10, &S::WindowMode, 4));
     route(QStringLiteral("V4"), fresh(WindowClass::SalesReport, 10, &S::WindowMode, 1));
@@ -614,9 +615,8 @@ void TFPrincipal::Y1Execute()
     }
     // Without a browser the user can still open the page by hand: say where it is.
     if (!DesktopSeam::current().openFileAt(path, section))
-        MessageSeam::current().plain(
-            QStringLiteral("No es posible abrir el Fichero de Ayuda: ábralo con un navegador en\n%1")
-                .arg(QDir::toNativeSeparators(path)));
+        MessageSeam::current().plain(QStringLiteral("No es posible abrir el Fichero de Ayuda: ábralo con un navegador en\n%1")
+                                         .arg(QDir::toNativeSeparators(path)));
 }
 
 void TFPrincipal::Y3Execute()
@@ -629,20 +629,26 @@ void TFPrincipal::editOperation(const QString& code)
 {
     QWidget* focused = QApplication::focusWidget();
     if (auto* line = qobject_cast<QLineEdit*>(focused)) {
-        if (code == QLatin1String("E1")) line->cut();
-        else if (code == QLatin1String("E2")) line->copy();
-        else if (code == QLatin1String("E3")) line->paste();
-        else if (code == QLatin1String("E4")) line->selectAll();
-        else if (code == QLatin1String("E5")) line->undo();
-        else if (code == QLatin1String("E6")) line->del();
+        if (code == QLatin1String("E1"))
+            line->cut();
+        else if (code == QLatin1String("E2"))
+            line->copy();
+        else if (code == QLatin1String("E3"))
+            line->paste();
+        else if (code == QLatin1String("E4"))
+            line->selectAll();
+        else if (code == QLatin1String("E5"))
+            line->undo();
+        else if (code == QLatin1String("E6"))
+            line->del();
         return;
     }
-    const char* slot = code == QLatin1String("E1") ? "cut"
-        : code == QLatin1String("E2")              ? "copy"
-        : code == QLatin1String("E3")              ? "paste"
-        : code == QLatin1String("E4")              ? "selectAll"
-        : code == QLatin1String("E5")              ? "undo"
-                                                   : nullptr;
+    const char* slot = code == QLatin1String("E1")   ? "cut"
+                       : code == QLatin1String("E2") ? "copy"
+                       : code == QLatin1String("E3") ? "paste"
+                       : code == QLatin1String("E4") ? "selectAll"
+                       : code == QLatin1String("E5") ? "undo"
+                                                     : nullptr;
     if (qobject_cast<QTextEdit*>(focused) || qobject_cast<QPlainTextEdit*>(focused)) {
         if (slot)
             QMetaObject::invokeMethod(focused, slot);

@@ -29,7 +29,7 @@ public:
     TFIniciarS* loginWindow() const { return m_login; }
     // Fires once, a second after start, and opens the login.
     QTimer* loginTimer() const { return m_Timer1; }
-    QToolBar* toolBar(int number) const; // 1, 2 or 3
+    QToolBar* toolBar(int number) const;  // 1, 2 or 3
     QLabel* statusPanel(int panel) const;
     void setCalculatorPrograms(const QStringList& programs) { m_calculators = programs; }
 
@@ -84,5 +84,5 @@ private:
     QList<QLabel*> m_panels;
     QHash<QString, QAction*> m_commands;
     QStringList m_calculators;
-    bool m_cashAfterTaxpayer = false; // "Abrir Caja" sent the user to complete the taxpayer data
+    bool m_cashAfterTaxpayer = false;  // "Abrir Caja" sent the user to complete the taxpayer data
 };

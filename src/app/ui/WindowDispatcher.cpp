@@ -40,11 +40,7 @@ int MissingWidth(const QWidget* window)
 void SettleLayouts() { QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); }
 }
 
-WindowDispatcher::WindowDispatcher(QMdiArea* area, QObject* parent)
-    : QObject(parent)
-    , m_area(area)
-{
-}
+WindowDispatcher::WindowDispatcher(QMdiArea* area, QObject* parent) : QObject(parent), m_area(area) {}
 
 void WindowDispatcher::addRoute(const QString& command, const CommandRoute& route) { m_routes.insert(command, route); }
 
@@ -102,7 +98,7 @@ bool WindowDispatcher::mayClose(const QList<QMdiSubWindow*>& windows, const QStr
         if (const auto* work = dynamic_cast<const UnsavedWork*>(window->widget()); work && work->holdsUnsavedWork())
             unsaved << window->widget()->windowTitle();
     return unsaved.isEmpty()
-        || MessageSeam::current().question(
+           || MessageSeam::current().question(
                QStringLiteral("Salir"),
                QStringLiteral("Hay trabajo sin guardar en: %1.\n%2").arg(unsaved.join(QStringLiteral(", ")), question));
 }

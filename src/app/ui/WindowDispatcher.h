@@ -13,9 +13,9 @@ class QWidget;
 
 // How a command places its window.
 enum class Placement {
-    Single, // an open window of the class is brought to the front, otherwise one is created
-    Fresh,  // an open window of the class is closed and a new one created
-    Modal,  // the factory's dialog is shown modally; the factory keeps ownership
+    Single,  // an open window of the class is brought to the front, otherwise one is created
+    Fresh,   // an open window of the class is closed and a new one created
+    Modal,   // the factory's dialog is shown modally; the factory keeps ownership
 };
 
 // When a command closes every child window first.
@@ -23,14 +23,14 @@ enum class CloseAll { Never, BeforeGate, AfterGate };
 
 // What one main-window command does to open its window.
 struct CommandRoute {
-    QString windowClass;                  // e.g. "TFSaldarD"; windows of one class share it
+    QString windowClass;  // e.g. "TFSaldarD"; windows of one class share it
     Placement placement = Placement::Fresh;
-    int top = 10;                         // pixels from the top of the frame
-    int SessionState::*mode = nullptr;    // the opening mode the window reads when created
+    int top = 10;                       // pixels from the top of the frame
+    int SessionState::*mode = nullptr;  // the opening mode the window reads when created
     int modeValue = 0;
     CloseAll closeAll = CloseAll::Never;
-    std::function<bool()> gate;           // false stops the command (it shows its own message)
-    QIcon icon;                           // shown in the title bar of the window opened
+    std::function<bool()> gate;  // false stops the command (it shows its own message)
+    QIcon icon;                  // shown in the title bar of the window opened
 };
 
 // Opens the child windows of the main window's commands. The routes (gates, modes, placement)

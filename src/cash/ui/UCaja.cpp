@@ -305,8 +305,8 @@ void TFCaja::BCerrarCClick()
     try {
         m_PBar1->show();
         setProgress(1);
-        const QString refusal = CashClosing::Close(s.CashSessionId, counted, transfer, &figures,
-                                                   [this](int position) { setProgress(position); });
+        const QString refusal =
+            CashClosing::Close(s.CashSessionId, counted, transfer, &figures, [this](int position) { setProgress(position); });
         if (!refusal.isEmpty()) {
             m_PBar1->hide();
             MessageSeam::current().information(refusal);
@@ -330,8 +330,9 @@ void TFCaja::BCerrarCClick()
     MessageSeam& messages = MessageSeam::current();
     messages.information(QStringLiteral("La CAJA se cerro correctamente"));
     if (!backup.failure.isEmpty())
-        messages.error(backup.failure + QStringLiteral(" El cierre de caja si quedo guardado; haga una copia de la base "
-                                                       "de datos cuanto antes."));
+        messages.error(backup.failure
+                       + QStringLiteral(" El cierre de caja si quedo guardado; haga una copia de la base "
+                                        "de datos cuanto antes."));
     else if (!backup.notice.isEmpty())
         messages.information(backup.notice);
     s.CashOpen = 0;

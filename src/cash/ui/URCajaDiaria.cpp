@@ -39,13 +39,13 @@ QPixmap PrinterPicture()
     QPainter p(&picture);
     p.setPen(QColor(60, 60, 60));
     p.setBrush(Qt::white);
-    p.drawRect(4, 1, 7, 5);           // paper going in
+    p.drawRect(4, 1, 7, 5);  // paper going in
     p.setBrush(QColor(150, 150, 150));
-    p.drawRect(1, 6, 13, 6);          // body
+    p.drawRect(1, 6, 13, 6);  // body
     p.setBrush(Qt::white);
-    p.drawRect(4, 10, 7, 5);          // paper coming out
+    p.drawRect(4, 10, 7, 5);  // paper coming out
     p.setPen(QColor(40, 160, 40));
-    p.drawPoint(12, 8);               // power light
+    p.drawPoint(12, 8);  // power light
     return picture;
 }
 
@@ -142,17 +142,17 @@ void TFRCajaDiaria::buildList()
     m_VecC->addColumn(QStringLiteral("Nro"), Type::Number, 36);
     m_VecC->addColumn(QStringLiteral("IdCaja"), Type::Text, 80, true);
     m_VecC->addColumn(QStringLiteral("Fecha Caja"), Type::Text, 86);
-    const QStringList hiddenUntilTraspaso{
-        QStringLiteral("V/Efectivo"), QStringLiteral("V/Credito"), QStringLiteral("V/Tarjetas"),
-        QStringLiteral("C/Efectivo"), QStringLiteral("C/Credito"), QStringLiteral("C/Cheque")};
+    const QStringList hiddenUntilTraspaso{QStringLiteral("V/Efectivo"), QStringLiteral("V/Credito"),
+                                          QStringLiteral("V/Tarjetas"), QStringLiteral("C/Efectivo"),
+                                          QStringLiteral("C/Credito"),  QStringLiteral("C/Cheque")};
     m_VecC->addColumn(QStringLiteral("C/Inicial"), Type::Number, 80);
     for (const QString& title : hiddenUntilTraspaso)
         m_VecC->addColumn(title, Type::Number, 80, true);
     m_VecC->addColumn(QStringLiteral("Traspaso"), Type::Number, 80);
     m_VecC->addColumn(QStringLiteral("Saldo"), Type::Number, 80);
     m_VecC->addColumn(QStringLiteral("Sob. o Falt."), Type::Number, 80);
-    for (const char* title : {"P/Cobrar", "P/Pagar", "NV/Efectivo", "NV/Credito", "NV/Tarjetas", "NV/Gratis",
-                              "NC/Efectivo", "NC/Credito", "NC/Cheque", "NC/Gratis", "NV/Anulados", "NC/Anulados"})
+    for (const char* title : {"P/Cobrar", "P/Pagar", "NV/Efectivo", "NV/Credito", "NV/Tarjetas", "NV/Gratis", "NC/Efectivo",
+                              "NC/Credito", "NC/Cheque", "NC/Gratis", "NV/Anulados", "NC/Anulados"})
         m_VecC->addColumn(QString::fromLatin1(title), Type::Number, 80, true);
     m_VecC->addColumn(QStringLiteral("Cajero"), Type::Text, 100);
     m_VecC->addColumn(QStringLiteral("I"), Type::Image, 24);

@@ -20,11 +20,33 @@ public:
 
     // The list's columns: the row number, every Caja column in table order, the print cell.
     enum Column {
-        ColNro, ColIdCaja, ColFecha, ColCInicial, ColVentasEf, ColVentasCr, ColVentasDo,
-        ColComprasEf, ColComprasCr, ColComprasDo, ColTraspaso, ColSaldo, ColSobFal,
-        ColPCobrar, ColPPagar, ColNVentasEf, ColNVentasCr, ColNVentasDo, ColNVentasSC,
-        ColNComprasEf, ColNComprasCr, ColNComprasDo, ColNComprasSC, ColNVentasA, ColNComprasA,
-        ColCajero, ColImprimir
+        ColNro,
+        ColIdCaja,
+        ColFecha,
+        ColCInicial,
+        ColVentasEf,
+        ColVentasCr,
+        ColVentasDo,
+        ColComprasEf,
+        ColComprasCr,
+        ColComprasDo,
+        ColTraspaso,
+        ColSaldo,
+        ColSobFal,
+        ColPCobrar,
+        ColPPagar,
+        ColNVentasEf,
+        ColNVentasCr,
+        ColNVentasDo,
+        ColNVentasSC,
+        ColNComprasEf,
+        ColNComprasCr,
+        ColNComprasDo,
+        ColNComprasSC,
+        ColNVentasA,
+        ColNComprasA,
+        ColCajero,
+        ColImprimir
     };
 
     // The index of the last row selected while the list had rows, or -1.

@@ -268,7 +268,8 @@ void ParametersPanel::SBActualizarFClick()
         m_EImpresoraDirecta->setFocus();
         return;
     }
-    if (!messages.question(QStringLiteral("Parametros de Sistema"), QStringLiteral("Esta seguro Actualizar los parametros?...")))
+    if (!messages.question(QStringLiteral("Parametros de Sistema"),
+                           QStringLiteral("Esta seguro Actualizar los parametros?...")))
         return;
     SystemParameters parameters;
     parameters.invoicingEnabled = m_CBFacturar->isChecked() ? 1 : 0;

@@ -56,8 +56,8 @@ TFBusquedas* TFBusquedas::shared() { return g_shared; }
 
 void TFBusquedas::setShared(TFBusquedas* picker) { g_shared = picker; }
 
-QWidget* TFBusquedas::buildPanel(const char* panelName, const char* gridName, const char* editName,
-                                 const QString& nameTitle, DataGrid** grid, QLineEdit** search, int* remembered)
+QWidget* TFBusquedas::buildPanel(const char* panelName, const char* gridName, const char* editName, const QString& nameTitle,
+                                 DataGrid** grid, QLineEdit** search, int* remembered)
 {
     auto* panel = new QWidget(this);
     panel->setObjectName(QLatin1String(panelName));
@@ -80,9 +80,8 @@ QWidget* TFBusquedas::buildPanel(const char* panelName, const char* gridName, co
 
     edit->installEventFilter(this);
     list->installEventFilter(this);
-    connect(edit, &QLineEdit::textChanged, list, [list](const QString& text) {
-        list->searchColumn(ColNombre, text, DataGrid::Match::Contains);
-    });
+    connect(edit, &QLineEdit::textChanged, list,
+            [list](const QString& text) { list->searchColumn(ColNombre, text, DataGrid::Match::Contains); });
     connect(list, &DataGrid::rowSelected, this, [remembered](int row) { *remembered = row; });
     connect(list, &QTableWidget::cellDoubleClicked, this, [this, list] { pickRow(list, Source::Grid); });
     *grid = list;

@@ -48,8 +48,8 @@ protected:
 
 private:
     enum class Source { Grid, SearchEdit };
-    QWidget* buildPanel(const char* panelName, const char* gridName, const char* editName,
-                        const QString& nameTitle, DataGrid** grid, QLineEdit** search, int* remembered);
+    QWidget* buildPanel(const char* panelName, const char* gridName, const char* editName, const QString& nameTitle,
+                        DataGrid** grid, QLineEdit** search, int* remembered);
     void FormActivate();
     void fill(DataGrid* grid, SqlRows rows);
     void pickRow(DataGrid* grid, Source source);
@@ -61,7 +61,7 @@ private:
     QLineEdit* m_EBuscarC = nullptr;
     QLineEdit* m_EBuscarP = nullptr;
     QStatusBar* m_SBar1 = nullptr;
-    int m_rowC = -1; // the row last selected in each list; a pick takes it
+    int m_rowC = -1;  // the row last selected in each list; a pick takes it
     int m_rowP = -1;
     std::optional<PickerChoice> m_choice;
 };

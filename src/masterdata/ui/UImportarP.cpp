@@ -23,8 +23,8 @@ namespace {
 
 // The object names of the column choosers, one per field.
 const char* const kChooserNames[ImportColumns::FieldCount] = {
-    "CBColNombre", "CBColMarca", "CBColPresentacion", "CBColUnidad", "CBColCategoria", "CBColCosto",
-    "CBColPrecio", "CBColPrecioFactura", "CBColMinimo", "CBColCodigo", "CBColStock", "CBColInventario"};
+    "CBColNombre", "CBColMarca",         "CBColPresentacion", "CBColUnidad", "CBColCategoria", "CBColCosto",
+    "CBColPrecio", "CBColPrecioFactura", "CBColMinimo",       "CBColCodigo", "CBColStock",     "CBColInventario"};
 
 QString columnLabel(const QStringList& titles, int column)
 {
@@ -42,10 +42,9 @@ TFImportarP::TFImportarP(const QString& path, const ImportTable& table, QWidget*
     setObjectName(QStringLiteral("FImportarP"));
     setWindowTitle(QStringLiteral("Importar Productos"));
     auto* layout = new QVBoxLayout(this);
-    auto* file = new QLabel(QStringLiteral("Archivo: <b>%1</b> (%2 filas)")
-                                .arg(QDir::toNativeSeparators(path).toHtmlEscaped())
-                                .arg(table.rows.size()),
-                            this);
+    auto* file = new QLabel(
+        QStringLiteral("Archivo: <b>%1</b> (%2 filas)").arg(QDir::toNativeSeparators(path).toHtmlEscaped()).arg(table.rows.size()),
+        this);
     layout->addWidget(file);
 
     auto* columns = new QGroupBox(QStringLiteral("Columnas de la hoja (elegidas por su título)"), this);
@@ -58,7 +57,8 @@ TFImportarP::TFImportarP(const QString& path, const ImportTable& table, QWidget*
         for (int column = 0; column < table.titles.size(); ++column)
             combo->addItem(columnLabel(table.titles, column), column);
         combo->setCurrentIndex(guessed[field] + 1);
-        const QString caption = ImportColumns::Caption(ImportColumns::Field(field))
+        const QString caption =
+            ImportColumns::Caption(ImportColumns::Field(field))
             + (ImportColumns::Required(ImportColumns::Field(field)) ? QStringLiteral(" (*):") : QStringLiteral(":"));
         grid->addWidget(new QLabel(caption, columns), field / 3, (field % 3) * 2, Qt::AlignRight);
         grid->addWidget(combo, field / 3, (field % 3) * 2 + 1);
@@ -163,9 +163,9 @@ void TFImportarP::SBImportarClick()
 
 TFImportarP* TFImportarP::ChooseAndOpen(QWidget* parent)
 {
-    const QString path = FileDialogSeam::current().openFile(
-        parent, QStringLiteral("Importar Productos"), SessionState::current().AppFolder,
-        QStringLiteral("Hojas de cálculo (*.xlsx *.csv *.txt)"));
+    const QString path =
+        FileDialogSeam::current().openFile(parent, QStringLiteral("Importar Productos"), SessionState::current().AppFolder,
+                                           QStringLiteral("Hojas de cálculo (*.xlsx *.csv *.txt)"));
     if (path.isEmpty())
         return nullptr;
     ImportTable table;

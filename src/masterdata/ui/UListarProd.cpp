@@ -204,8 +204,7 @@ void TFListarProd::listCategory(int category)
     for (auto it = m_buttons.cbegin(); it != m_buttons.cend(); ++it)
         it.value()->setChecked(it.key() == category);
     const QToolButton* button = m_buttons.value(category);
-    list->horizontalHeaderItem(ColProducto)
-        ->setText(QStringLiteral(" Categoria: ") + (button ? button->toolTip() : QString()));
+    list->horizontalHeaderItem(ColProducto)->setText(QStringLiteral(" Categoria: ") + (button ? button->toolTip() : QString()));
     try {
         SqlRows rows = ProductLists::EnabledProductsOf(category);
         for (int number = 1; !rows.atEnd(); rows.next(), ++number)
@@ -226,10 +225,10 @@ void TFListarProd::addProduct(DataGrid* list, const SqlRows& rows, int number)
     double stock = 0;
     Formats::ParseAmount(stockText, &stock);
     const double minimum = rows.number(6);
-    const int row = list->addRow({QString::number(number), rows.text(0), rows.text(1), rows.text(2), rows.text(3),
-                                  rows.text(4), rows.text(5), Formats::General(minimum),
-                                  Formats::General(rows.number(7)), rows.text(8), Formats::General(rows.number(9)),
-                                  Formats::General(rows.number(10)), stockText});
+    const int row =
+        list->addRow({QString::number(number), rows.text(0), rows.text(1), rows.text(2), rows.text(3), rows.text(4),
+                      rows.text(5), Formats::General(minimum), Formats::General(rows.number(7)), rows.text(8),
+                      Formats::General(rows.number(9)), Formats::General(rows.number(10)), stockText});
     QColor colour;
     if (stock <= 0)
         colour = ExhaustedColour();

@@ -17,8 +17,8 @@ struct ListedProduct {
     QString Producto;
     QString Presentacion;
     QString UMedida;
-    double Stock = 0;   // Ingreso - Egreso, as the list shows it (0.3 - 0.1 is 0.2)
-    double PCompra = 0; // last purchase cost
+    double Stock = 0;    // Ingreso - Egreso, as the list shows it (0.3 - 0.1 is 0.2)
+    double PCompra = 0;  // last purchase cost
 };
 
 // "Lista de Productos": the modal picker of the enabled products (purchase mode 10) or supplies
@@ -52,8 +52,19 @@ public:
     std::optional<ListedProduct> chosen() const { return m_chosen; }
 
     enum Column {
-        ColNumero, ColIdProducto, ColCategoria, ColMarca, ColProducto, ColPresentacion, ColUMedida,
-        ColStockM, ColPCompra, ColCodigoB, ColIngreso, ColEgreso, ColStock
+        ColNumero,
+        ColIdProducto,
+        ColCategoria,
+        ColMarca,
+        ColProducto,
+        ColPresentacion,
+        ColUMedida,
+        ColStockM,
+        ColPCompra,
+        ColCodigoB,
+        ColIngreso,
+        ColEgreso,
+        ColStock
     };
     static const QColor& ExhaustedColour();
     static const QColor& LowColour();
@@ -76,7 +87,7 @@ private:
     QWidget* m_PListarPI = nullptr;
     DataGrid* m_VecP = nullptr;
     DataGrid* m_VecI = nullptr;
-    QHash<int, QToolButton*> m_buttons; // by IdCategoria
+    QHash<int, QToolButton*> m_buttons;  // by IdCategoria
     int m_purchaseMode = 0;
     QStringList m_idsInLines;
     std::optional<ListedProduct> m_chosen;

@@ -160,11 +160,14 @@ QWidget* TFProductosC::buildProductTab()
     m_Vec0->setMinimumWidth(320);
 
     auto* navigation = new QHBoxLayout;
-    const struct { const char* name; const char* hint; QStyle::StandardPixmap icon; } arrows[] = {
-        {"SBPrimero", "Primero", QStyle::SP_MediaSkipBackward},
-        {"SBAnterior", "Anterior", QStyle::SP_MediaSeekBackward},
-        {"SBSiguiente", "Siguiente", QStyle::SP_MediaSeekForward},
-        {"SBUltimo", "Ultimo", QStyle::SP_MediaSkipForward}};
+    const struct {
+        const char* name;
+        const char* hint;
+        QStyle::StandardPixmap icon;
+    } arrows[] = {{"SBPrimero", "Primero", QStyle::SP_MediaSkipBackward},
+                  {"SBAnterior", "Anterior", QStyle::SP_MediaSeekBackward},
+                  {"SBSiguiente", "Siguiente", QStyle::SP_MediaSeekForward},
+                  {"SBUltimo", "Ultimo", QStyle::SP_MediaSkipForward}};
     for (const auto& arrow : arrows) {
         auto* b = new QToolButton(page);
         b->setObjectName(QLatin1String(arrow.name));
@@ -323,8 +326,10 @@ QWidget* TFProductosC::buildNameTab(NameTab& tab, const char* suffix, const char
     page->setObjectName(brand ? QStringLiteral("TSMarcas") : QStringLiteral("TSUMedida"));
     tab.grid = new DataGrid(page);
     tab.grid->setObjectName(QLatin1String(gridName));
-    tab.grid->addColumn(brand ? QStringLiteral("IdMarca") : QStringLiteral("IdUMedida"), DataGrid::ColumnType::Number, 40, true);
-    tab.grid->addColumn(brand ? QStringLiteral(" Marca") : QStringLiteral("Unidad de Medida"), DataGrid::ColumnType::Text, 240);
+    tab.grid->addColumn(brand ? QStringLiteral("IdMarca") : QStringLiteral("IdUMedida"), DataGrid::ColumnType::Number, 40,
+                        true);
+    tab.grid->addColumn(brand ? QStringLiteral(" Marca") : QStringLiteral("Unidad de Medida"), DataGrid::ColumnType::Text,
+                        240);
     tab.grid->addColumn(QStringLiteral("Procedencia"), DataGrid::ColumnType::Text, 80, true);
     tab.grid->addColumn(QStringLiteral("Estado"), DataGrid::ColumnType::Number, 40, true);
     MasterGrid::AddDeleteColumn(tab.grid);
@@ -366,10 +371,7 @@ QWidget* TFProductosC::buildNameTab(NameTab& tab, const char* suffix, const char
     return page;
 }
 
-void TFProductosC::buildStatusBar()
-{
-    m_SBar1 = new WindowStatusBar(QString(), this);
-}
+void TFProductosC::buildStatusBar() { m_SBar1 = new WindowStatusBar(QString(), this); }
 
 // ----- opening -----------------------------------------------------------------------------------
 
@@ -443,12 +445,11 @@ void TFProductosC::loadProducts(int inventory, const QString& select)
 void TFProductosC::addProductRow(const SqlRows& rows, int number)
 {
     const int category = int(rows.integer(2));
-    const int row = m_Vec0->addRow({QString::number(number), rows.text(0), rows.text(1), QString::number(category),
-                                    rows.text(3), rows.text(4), rows.text(5), rows.text(6),
-                                    Formats::General(rows.number(7)), PriceText(rows.number(8)),
-                                    PriceText(rows.number(9)), PriceText(rows.number(10)), rows.text(11),
-                                    rows.integer(15) == 1 ? QStringLiteral("1") : QStringLiteral("0"),
-                                    QStringLiteral("0")});
+    const int row =
+        m_Vec0->addRow({QString::number(number), rows.text(0), rows.text(1), QString::number(category), rows.text(3),
+                        rows.text(4), rows.text(5), rows.text(6), Formats::General(rows.number(7)),
+                        PriceText(rows.number(8)), PriceText(rows.number(9)), PriceText(rows.number(10)), rows.text(11),
+                        rows.integer(15) == 1 ? QStringLiteral("1") : QStringLiteral("0"), QStringLiteral("0")});
     MasterGrid::WindowFlipsCheck(m_Vec0, ColEstado, row);
     // Neighbouring categories alternate, so a category's products read as one block.
     if (category % 2 == 0)
@@ -566,10 +567,10 @@ bool TFProductosC::readProduct(ProductStore::Product& p) const
     p.UMedida = m_CBUMedida->currentText();
     p.CodigoB = m_ECodigoB->text().trimmed().isEmpty() ? QStringLiteral("0") : m_ECodigoB->text().trimmed();
     return p.Inventario > 0 && p.IdCategoria > 0 && !p.Producto.isEmpty()
-        && MasterFields::ParseTyped(m_EStockM->text(), &p.StockM)
-        && MasterFields::ParseTyped(m_EPCompra->text(), &p.PCompra)
-        && MasterFields::ParseTyped(m_EPVenta->text(), &p.PVenta)
-        && MasterFields::ParseTyped(m_EPventaIVA->text(), &p.PVentaIVA);
+           && MasterFields::ParseTyped(m_EStockM->text(), &p.StockM)
+           && MasterFields::ParseTyped(m_EPCompra->text(), &p.PCompra)
+           && MasterFields::ParseTyped(m_EPVenta->text(), &p.PVenta)
+           && MasterFields::ParseTyped(m_EPventaIVA->text(), &p.PVentaIVA);
 }
 
 void TFProductosC::SBInsertarPClick()
@@ -697,8 +698,8 @@ void TFProductosC::loadCategories(int selectId)
         for (const CategoryStore::Category& c : CategoryStore::Of(inventory)) {
             if (c.IdCategoria == selectId)
                 selectRow = m_VecC->rowCount();
-            const int row = m_VecC->addRow({QString::number(c.IdCategoria), QString::number(c.Inventario), c.Categoria,
-                                            QString::number(c.Estado)});
+            const int row = m_VecC->addRow(
+                {QString::number(c.IdCategoria), QString::number(c.Inventario), c.Categoria, QString::number(c.Estado)});
             m_VecC->item(row, CatColNombre)->setData(Qt::UserRole, c.Icono);
         }
     });
@@ -721,7 +722,8 @@ void TFProductosC::VecCRowSelected(int row)
     m_Icono1->setPicture(MasterPictures::Icon(m_VecC->item(row, CatColNombre)->data(Qt::UserRole).toByteArray()));
     m_newIcon.reset();
     // The supplies category the program itself relies on keeps its name and state.
-    m_SBActualizar->setEnabled(m_VecC->cell(CatColNombre, row).trimmed().compare(QLatin1String("INSUMOS"), Qt::CaseInsensitive) != 0);
+    m_SBActualizar->setEnabled(
+        m_VecC->cell(CatColNombre, row).trimmed().compare(QLatin1String("INSUMOS"), Qt::CaseInsensitive) != 0);
 }
 
 void TFProductosC::Icono1Click()
@@ -756,8 +758,8 @@ void TFProductosC::SBActualizarClick()
     if (!messages.question(QStringLiteral("Actualizar Categoria"),
                            QStringLiteral("Esta seguro que quiere Actualizar el Registro?...")))
         return;
-    const CategoryStore::Category category{m_EIdC->text().toInt(), m_CBInvent->currentIndex(), name, {},
-                                           m_CBVisibleC->currentIndex()};
+    const CategoryStore::Category category{
+        m_EIdC->text().toInt(), m_CBInvent->currentIndex(), name, {}, m_CBVisibleC->currentIndex()};
     bool found = false;
     if (!Run([&] { found = CategoryStore::Update(category, m_newIcon); }))
         return;
@@ -851,7 +853,7 @@ void TFProductosC::nameUpdate(NameTab& tab)
 {
     bool idOk = false;
     const qint64 id = tab.id->text().toLongLong(&idOk);
-    if (!idOk) // "ACTUALIZAR" is only enabled with a chosen row
+    if (!idOk)  // "ACTUALIZAR" is only enabled with a chosen row
         return;
     const CatalogNames::Entry entry{id, tab.name->text().trimmed(), tab.origin ? tab.origin->text().trimmed() : QString(),
                                     tab.state->currentIndex()};
@@ -872,10 +874,9 @@ void TFProductosC::nameCellClick(NameTab& tab, int row, int column)
     if (column != NameColBorrar || row < 0 || row >= tab.grid->rowCount())
         return;
     const bool brand = tab.kind == CatalogNames::Kind::Brand;
-    if (!MessageSeam::current().question(
-            brand ? QStringLiteral("Eliminar Marca") : QStringLiteral("Eliminar Unidad de Medida"),
-            brand ? QStringLiteral("Esta Seguro que quiere Eliminar la Marca?...")
-                  : QStringLiteral("Esta Seguro que quiere Eliminar la Unidad de Medida?...")))
+    if (!MessageSeam::current().question(brand ? QStringLiteral("Eliminar Marca") : QStringLiteral("Eliminar Unidad de Medida"),
+                                         brand ? QStringLiteral("Esta Seguro que quiere Eliminar la Marca?...")
+                                               : QStringLiteral("Esta Seguro que quiere Eliminar la Unidad de Medida?...")))
         return;
     const qint64 id = tab.grid->cell(NameColId, row).toLongLong();
     if (!Run([&] { CatalogNames::Remove(tab.kind, id); }))

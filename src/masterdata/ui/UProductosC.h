@@ -27,8 +27,21 @@ public:
     explicit TFProductosC(QWidget* parent = nullptr);
 
     enum ProductColumn {
-        ColNro, ColIdProducto, ColInventario, ColCategoria, ColMarca, ColProducto, ColPresentacion, ColUMedida,
-        ColStockM, ColPCompra, ColPVenta, ColPVentaIVA, ColCodigoB, ColEstado, ColBorrar
+        ColNro,
+        ColIdProducto,
+        ColInventario,
+        ColCategoria,
+        ColMarca,
+        ColProducto,
+        ColPresentacion,
+        ColUMedida,
+        ColStockM,
+        ColPCompra,
+        ColPVenta,
+        ColPVentaIVA,
+        ColCodigoB,
+        ColEstado,
+        ColBorrar
     };
     enum CategoryColumn { CatColId, CatColInventario, CatColNombre, CatColEstado };
     enum NameColumn { NameColId, NameColNombre, NameColProcedencia, NameColEstado, NameColBorrar };
@@ -38,7 +51,7 @@ public slots:
     void SBNuevoPClick();
     void SBInsertarPClick();
     void SBActualizarPClick();
-    void SBActualizarClick(); // the category
+    void SBActualizarClick();  // the category
     void SBImportarPClick();
 
 protected:
@@ -52,20 +65,20 @@ private:
         DataGrid* grid = nullptr;
         QLineEdit* id = nullptr;
         QLineEdit* name = nullptr;
-        QLineEdit* origin = nullptr; // brands only
+        QLineEdit* origin = nullptr;  // brands only
         QComboBox* state = nullptr;
         QPushButton* nuevo = nullptr;
         QPushButton* insert = nullptr;
         QPushButton* update = nullptr;
-        QComboBox* productCombo = nullptr; // CBMarca or CBUMedida
-        int listed = 0;                    // entries of productCombo that come from the table
+        QComboBox* productCombo = nullptr;  // CBMarca or CBUMedida
+        int listed = 0;                     // entries of productCombo that come from the table
         QString chosenName;
     };
 
     QWidget* buildProductTab();
     QWidget* buildCategoryTab();
-    QWidget* buildNameTab(NameTab& tab, const char* suffix, const char* gridName, const char* idName,
-                          const char* nameName, int nameLength, const char* stateName);
+    QWidget* buildNameTab(NameTab& tab, const char* suffix, const char* gridName, const char* idName, const char* nameName,
+                          int nameLength, const char* stateName);
     void buildStatusBar();
     void FormCreate();
     void FormActivate();

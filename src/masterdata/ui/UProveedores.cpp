@@ -132,7 +132,7 @@ void TFProveedores::buildSupplierPanel()
     m_ERepresentante = field(p, "ERepresentante", 50, Filter::UpperCase);
     m_ECelular = field(p, "ECelular", 8, Filter::Digits);
     m_EDireccion = field(p, "EDireccion", 30, Filter::UpperCase);
-    m_EEmail = field(p, "EEmail", 40, Filter::None); // stored as typed, apostrophes included
+    m_EEmail = field(p, "EEmail", 40, Filter::None);  // stored as typed, apostrophes included
     m_ECBancaria = field(p, "ECBancaria", 30, Filter::UpperCase);
     m_CBEstado = NamedControls::StateList(p, "CBEstado");
     m_SBNuevo = button(p, "SBNuevo", QStringLiteral("NUEVO"));
@@ -280,10 +280,7 @@ void TFProveedores::buildVoucherPanel(VoucherPanel& v, const char* suffix, const
     connect(v.update, &QPushButton::clicked, this, [this, panel] { updateVoucherNumber(*panel); });
 }
 
-void TFProveedores::buildStatusBar()
-{
-    m_SBar1 = new WindowStatusBar(QString(), this);
-}
+void TFProveedores::buildStatusBar() { m_SBar1 = new WindowStatusBar(QString(), this); }
 
 void TFProveedores::FormCreate()
 {
@@ -296,10 +293,22 @@ void TFProveedores::FormCreate()
     for (QWidget* panel : {m_PProveedores, m_PClientes, m_sales.panel, m_purchases.panel})
         panel->setVisible(panel->objectName() == QLatin1String(texts.panel));
     switch (m_mode) {
-    case 1: loadSuppliers(); resize(800, 560); break;
-    case 2: loadClients(); resize(820, 560); break;
-    case 3: loadVouchers(m_sales); resize(620, 300); break;
-    case 4: loadVouchers(m_purchases); resize(620, 300); break;
+    case 1:
+        loadSuppliers();
+        resize(800, 560);
+        break;
+    case 2:
+        loadClients();
+        resize(820, 560);
+        break;
+    case 3:
+        loadVouchers(m_sales);
+        resize(620, 300);
+        break;
+    case 4:
+        loadVouchers(m_purchases);
+        resize(620, 300);
+        break;
     }
 }
 
@@ -361,8 +370,8 @@ void TFProveedores::addSupplierRow(const QStringList& cells, bool enabled)
 
 void TFProveedores::SBNuevoClick()
 {
-    for (QLineEdit* edit : {m_ENitCI, m_ERSocial, m_ETelefono, m_ERepresentante, m_ECelular, m_EDireccion, m_EEmail,
-                            m_ECBancaria})
+    for (QLineEdit* edit :
+         {m_ENitCI, m_ERSocial, m_ETelefono, m_ERepresentante, m_ECelular, m_EDireccion, m_EEmail, m_ECBancaria})
         edit->clear();
     m_CBEstado->setCurrentIndex(1);
     m_ENitCI->setReadOnly(false);
@@ -375,8 +384,8 @@ void TFProveedores::VecPRowSelected(int row)
 {
     if (row < 0 || row >= m_VecP->rowCount())
         return;
-    const QList<QLineEdit*> fields{m_ENitCI, m_ERSocial, m_ETelefono, m_ECelular, m_ECBancaria,
-                                   m_ERepresentante, m_EDireccion, m_EEmail};
+    const QList<QLineEdit*> fields{m_ENitCI,     m_ERSocial,       m_ETelefono,  m_ECelular,
+                                   m_ECBancaria, m_ERepresentante, m_EDireccion, m_EEmail};
     for (int i = 0; i < fields.size(); ++i)
         fields[i]->setText(m_VecP->cell(PColNitCI + i, row));
     m_CBEstado->setCurrentIndex(m_VecP->isChecked(PColEstado, row) ? 1 : 0);
@@ -388,9 +397,15 @@ void TFProveedores::VecPRowSelected(int row)
 
 void TFProveedores::SBInsertarClick()
 {
-    SupplierStore::Supplier s{m_ENitCI->text().trimmed(), m_ERSocial->text().trimmed(), m_ETelefono->text(),
-                              m_ECelular->text(), m_ECBancaria->text().trimmed(), m_ERepresentante->text().trimmed(),
-                              m_EDireccion->text().trimmed(), m_EEmail->text().trimmed(), m_CBEstado->currentIndex()};
+    SupplierStore::Supplier s{m_ENitCI->text().trimmed(),
+                              m_ERSocial->text().trimmed(),
+                              m_ETelefono->text(),
+                              m_ECelular->text(),
+                              m_ECBancaria->text().trimmed(),
+                              m_ERepresentante->text().trimmed(),
+                              m_EDireccion->text().trimmed(),
+                              m_EEmail->text().trimmed(),
+                              m_CBEstado->currentIndex()};
     const QString user = SessionState::current().UserLogin;
     QString refusal;
     if (!Run([&] { refusal = SupplierStore::Insert(s, user); }))
@@ -399,18 +414,24 @@ void TFProveedores::SBInsertarClick()
         MessageSeam::current().information(refusal);
         return;
     }
-    addSupplierRow({QString(), s.NitCI, s.RSocial, s.Telefono, s.Celular, s.CBancaria, s.Representante, s.Direccion,
-                    s.Email, user},
-                   s.Estado == 1);
+    addSupplierRow(
+        {QString(), s.NitCI, s.RSocial, s.Telefono, s.Celular, s.CBancaria, s.Representante, s.Direccion, s.Email, user},
+        s.Estado == 1);
     m_VecP->goToRow(m_VecP->rowCount() - 1);
     SBNuevoClick();
 }
 
 void TFProveedores::SBActualizarClick()
 {
-    SupplierStore::Supplier s{m_ENitCI->text().trimmed(), m_ERSocial->text().trimmed(), m_ETelefono->text(),
-                              m_ECelular->text(), m_ECBancaria->text().trimmed(), m_ERepresentante->text().trimmed(),
-                              m_EDireccion->text().trimmed(), m_EEmail->text().trimmed(), m_CBEstado->currentIndex()};
+    SupplierStore::Supplier s{m_ENitCI->text().trimmed(),
+                              m_ERSocial->text().trimmed(),
+                              m_ETelefono->text(),
+                              m_ECelular->text(),
+                              m_ECBancaria->text().trimmed(),
+                              m_ERepresentante->text().trimmed(),
+                              m_EDireccion->text().trimmed(),
+                              m_EEmail->text().trimmed(),
+                              m_CBEstado->currentIndex()};
     QString refusal;
     if (!Run([&] { refusal = SupplierStore::Update(s); }))
         return;
@@ -503,7 +524,7 @@ void TFProveedores::VecCRowSelected(int row)
 void TFProveedores::SBInsertarCClick()
 {
     const ClientStore::Client c{m_ENitCIC->text().trimmed(), m_ECliente->text().trimmed(), m_EDireccionC->text().trimmed(),
-                                m_ETelefonoC->text(), m_ECelularC->text(), m_EEmpresa->text().trimmed(),
+                                m_ETelefonoC->text(),        m_ECelularC->text(),          m_EEmpresa->text().trimmed(),
                                 m_CBCreditos->currentIndex()};
     const QString user = SessionState::current().UserLogin;
     QString refusal;
@@ -523,7 +544,7 @@ void TFProveedores::SBInsertarCClick()
 void TFProveedores::SBActualizarCClick()
 {
     const ClientStore::Client c{m_ENitCIC->text().trimmed(), m_ECliente->text().trimmed(), m_EDireccionC->text().trimmed(),
-                                m_ETelefonoC->text(), m_ECelularC->text(), m_EEmpresa->text().trimmed(),
+                                m_ETelefonoC->text(),        m_ECelularC->text(),          m_EEmpresa->text().trimmed(),
                                 m_CBCreditos->currentIndex()};
     QString refusal;
     if (!Run([&] { refusal = ClientStore::Update(c); }))
@@ -546,7 +567,8 @@ void TFProveedores::VecCCellClick(int row, int column)
         return;
     const QString nitCI = m_VecC->cell(CColNitCI, row);
     if (column == CColEstado) {
-        flipEnabled(m_VecC, CColEstado, row, nitCI, &ClientStore::SetEnabled, QStringLiteral("El Cliente ya no esta Registrado"));
+        flipEnabled(m_VecC, CColEstado, row, nitCI, &ClientStore::SetEnabled,
+                    QStringLiteral("El Cliente ya no esta Registrado"));
     } else if (column == CColBorrar) {
         if (!MessageSeam::current().question(QStringLiteral("Eliminar Cliente"),
                                              QStringLiteral("Esta Seguro de querer Eliminar el Cliente?...")))

@@ -22,12 +22,32 @@ public:
     int masterMode() const { return m_mode; }
 
     enum SupplierColumn {
-        PColNro, PColNitCI, PColRSocial, PColTelefono, PColCelular, PColCBancaria, PColRepresentante,
-        PColDireccion, PColEmail, PColUsuario, PColEstado, PColBorrar
+        PColNro,
+        PColNitCI,
+        PColRSocial,
+        PColTelefono,
+        PColCelular,
+        PColCBancaria,
+        PColRepresentante,
+        PColDireccion,
+        PColEmail,
+        PColUsuario,
+        PColEstado,
+        PColBorrar
     };
     enum ClientColumn {
-        CColNro, CColNitCI, CColCliente, CColDireccion, CColTelefono, CColCelular, CColEmpresa, CColVentas,
-        CColCreditos, CColUsuario, CColEstado, CColBorrar
+        CColNro,
+        CColNitCI,
+        CColCliente,
+        CColDireccion,
+        CColTelefono,
+        CColCelular,
+        CColEmpresa,
+        CColVentas,
+        CColCreditos,
+        CColUsuario,
+        CColEstado,
+        CColBorrar
     };
     enum VoucherColumn { VColNro, VColId, VColComprobante, VColNumero };
 
@@ -77,8 +97,8 @@ private:
     void updateVoucherNumber(VoucherPanel& v);
 
     // Flips the "E" cell of a row and writes the state; on failure it flips back.
-    void flipEnabled(DataGrid* grid, int column, int row, const QString& nitCI,
-                     bool (*write)(const QString&, bool), const QString& gone);
+    void flipEnabled(DataGrid* grid, int column, int row, const QString& nitCI, bool (*write)(const QString&, bool),
+                     const QString& gone);
     static int rowOfNit(const DataGrid* grid, int column, const QString& nitCI);
 
     int m_mode = 1;

@@ -28,30 +28,61 @@ namespace {
 struct RightsGroup {
     const char* title;
     const char* prefix;
-    int length; // characters stored
+    int length;  // characters stored
     QList<QPair<int, const char*>> boxes;
 };
 
 const QList<RightsGroup>& Groups()
 {
     static const QList<RightsGroup> groups = {
-        {"Ventas:", "V", 9,
-         {{1, "Registrar Ventas"}, {2, "Cobrar Deudas"}, {3, "Gestionar Ventas"}, {4, "Consultar Ventas"},
-          {5, "Consultar Deudores"}, {6, "Gen. Libro de Ventas"}, {7, "Gestionar Clientes"}, {8, "Comprobantes"},
+        {"Ventas:",
+         "V",
+         9,
+         {{1, "Registrar Ventas"},
+          {2, "Cobrar Deudas"},
+          {3, "Gestionar Ventas"},
+          {4, "Consultar Ventas"},
+          {5, "Consultar Deudores"},
+          {6, "Gen. Libro de Ventas"},
+          {7, "Gestionar Clientes"},
+          {8, "Comprobantes"},
           {9, "Entregas"}}},
-        {"Compras:", "C", 11,
-         {{1, "Compra de Productos"}, {2, "Compra de Insumos"}, {3, "Compra de Servicios"}, {4, "Pagar Deudas"},
-          {5, "C/Compra Productos"}, {6, "C/Compra Insumos"}, {7, "C/Compra Servicios"}, {8, "Consultar Deudas"},
-          {9, "Gen. Libro de Compras"}, {10, "Gestionar Proveedores"}, {11, "Comprobantes"}}},
-        {"Herramientas:", "H", 6,
-         {{1, "Cambiar Clave de Usuario"}, {2, "Gestionar Usuarios"}, {3, "Gestionar Dosificaciones"},
-          {4, "Datos Contribuyente"}, {5, "Certificacion Codigo Control"}, {6, "Parametros de Configuración"}}},
+        {"Compras:",
+         "C",
+         11,
+         {{1, "Compra de Productos"},
+          {2, "Compra de Insumos"},
+          {3, "Compra de Servicios"},
+          {4, "Pagar Deudas"},
+          {5, "C/Compra Productos"},
+          {6, "C/Compra Insumos"},
+          {7, "C/Compra Servicios"},
+          {8, "Consultar Deudas"},
+          {9, "Gen. Libro de Compras"},
+          {10, "Gestionar Proveedores"},
+          {11, "Comprobantes"}}},
+        {"Herramientas:",
+         "H",
+         6,
+         {{1, "Cambiar Clave de Usuario"},
+          {2, "Gestionar Usuarios"},
+          {3, "Gestionar Dosificaciones"},
+          {4, "Datos Contribuyente"},
+          {5, "Certificacion Codigo Control"},
+          {6, "Parametros de Configuración"}}},
         // Position 4 of the cash string has no box and is always stored as '0'.
         {"Caja:", "J", 5, {{1, "Abrir Caja"}, {2, "Cerrar Caja"}, {3, "Reporte Caja Diaria"}, {5, "Boton Pre-Reporte"}}},
-        {"Almacén:", "S", 8,
-         {{1, "Gestionar Almacen"}, {2, "Registrar Egreso de Insumos"}, {3, "Consultar Egreso de Insumos"},
-          {4, "Gestionar Insumos"}, {5, "Consultar Stock Productos"}, {6, "Consultar Stock Insumos"},
-          {7, "Arquear Inventario Productos"}, {8, "Arquear Inventario Insumos"}}},
+        {"Almacén:",
+         "S",
+         8,
+         {{1, "Gestionar Almacen"},
+          {2, "Registrar Egreso de Insumos"},
+          {3, "Consultar Egreso de Insumos"},
+          {4, "Gestionar Insumos"},
+          {5, "Consultar Stock Productos"},
+          {6, "Consultar Stock Insumos"},
+          {7, "Arquear Inventario Productos"},
+          {8, "Arquear Inventario Insumos"}}},
     };
     return groups;
 }
@@ -208,8 +239,9 @@ void UsersPanel::loadUsers()
     const QSignalBlocker quiet(m_Vec0);
     m_Vec0->clearRows();
     for (const UserAccounts::User& user : users) {
-        QStringList cells{QString(), user.login, user.active ? QStringLiteral("1") : QStringLiteral("0"),
-                          QStringLiteral("0"), QString(), user.name, user.occupation};
+        QStringList cells{QString(),           user.login, user.active ? QStringLiteral("1") : QStringLiteral("0"),
+                          QStringLiteral("0"), QString(),  user.name,
+                          user.occupation};
         cells << user.rights;
         const int row = m_Vec0->addRow(cells);
         // The state flips through Vec0CellClick only, after the database took the change.

@@ -24,9 +24,9 @@ void AddSavePdfAction(QPrintPreviewDialog& dialog, const QList<ReportDefinition*
     toolBar->addSeparator();
     QAction* save = toolBar->addAction(QStringLiteral("Guardar PDF"));
     QObject::connect(save, &QAction::triggered, &dialog, [&dialog, reports] {
-        const QString path = FileDialogSeam::current().saveFile(
-            &dialog, QStringLiteral("Guardar PDF"), SessionState::current().AppFolder,
-            QStringLiteral("Documento PDF (*.pdf)"));
+        const QString path =
+            FileDialogSeam::current().saveFile(&dialog, QStringLiteral("Guardar PDF"), SessionState::current().AppFolder,
+                                               QStringLiteral("Documento PDF (*.pdf)"));
         if (path.isEmpty())
             return;
         const QString failure = ReportPainter::writePdf(ReportLayouter::layout(reports), path);

@@ -71,7 +71,8 @@ QString SendToDevice(const QString& target, const QByteArray& bytes, int timeout
     // Not blocking: a printer that takes no more data must not hang the program.
     const int fd = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        return QStringLiteral("No se puede abrir la impresora de tickets %1: %2").arg(target, QString::fromLocal8Bit(std::strerror(errno)));
+        return QStringLiteral("No se puede abrir la impresora de tickets %1: %2")
+            .arg(target, QString::fromLocal8Bit(std::strerror(errno)));
     const QDeadlineTimer deadline(timeoutMs);
     qsizetype sent = 0;
     QString failure;
@@ -109,7 +110,8 @@ bool isNetworkAddress(const QString& target) { return NetworkPattern().match(tar
 
 QString send(const QString& target, const QByteArray& bytes, int timeoutMs)
 {
-    return isNetworkAddress(target) ? SendToNetwork(target, bytes, timeoutMs) : SendToDevice(target.trimmed(), bytes, timeoutMs);
+    return isNetworkAddress(target) ? SendToNetwork(target, bytes, timeoutMs)
+                                    : SendToDevice(target.trimmed(), bytes, timeoutMs);
 }
 
 }

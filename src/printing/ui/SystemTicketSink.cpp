@@ -38,7 +38,8 @@ QString SystemTicketSink::begin(const QString& jobTitle)
     if (index < 0 || index >= printers.size())
         return QStringLiteral("La impresora de tickets %1 no existe: hay %2 impresora(s) instalada(s). "
                               "Elija la impresora de tickets en la configuracion.")
-            .arg(index).arg(printers.size());
+            .arg(index)
+            .arg(printers.size());
     m_target = std::make_unique<PrinterTicketSink>(printers.at(index));
     const QString failure = m_target->begin(jobTitle);
     if (!failure.isEmpty())
@@ -103,8 +104,7 @@ void SystemTicketSink::tellPdfFolder(const QString& folder)
         return;
     m_toldFolder = folder;
     MessageSeam::current().information(
-        QStringLiteral("No hay ninguna impresora instalada. Los tickets se guardan como PDF en la carpeta:\n%1")
-            .arg(shown));
+        QStringLiteral("No hay ninguna impresora instalada. Los tickets se guardan como PDF en la carpeta:\n%1").arg(shown));
 }
 
 void SystemTicketSink::discard()
@@ -120,8 +120,8 @@ QString SystemTicketSink::ticketsFolder()
     const SessionState& session = SessionState::current();
     // A shop on a server has no folder of its own: its tickets go beside the program.
     QString base = session.DatabasePath.isEmpty() || ServerAddress::isServerText(session.DatabasePath)
-        ? session.AppFolder
-        : QFileInfo(session.DatabasePath).absolutePath();
+                       ? session.AppFolder
+                       : QFileInfo(session.DatabasePath).absolutePath();
     if (base.isEmpty())
         base = QDir::currentPath();
     return QDir(base).filePath(QStringLiteral("tickets")) + QLatin1Char('/');

@@ -7,8 +7,8 @@
 // the shop has one (TicketPrinterSettings), otherwise the printer at
 // SessionState::TicketPrinterIndex in InstalledPrinters::names() (the list the parameters window
 // chooses from); when the computer has no printer at all, a PDF file in a "tickets" folder beside
-// the database (the user is told where once, and the status bar names the folder); an index that names no printer fails the ticket before
-// anything is sent.
+// the database (the user is told where once, and the status bar names the folder); an index that names no printer fails the
+// ticket before anything is sent.
 class SystemTicketSink : public TicketSink {
 public:
     SystemTicketSink();

@@ -24,8 +24,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-using PanelControls::Button;
 using NamedControls::Field;
+using PanelControls::Button;
 
 namespace {
 
@@ -54,8 +54,8 @@ QWidget* DeliveryEditPanel::buildList()
     m_VecE = new DataGrid(column);
     m_VecE->setObjectName(QStringLiteral("VecE"));
     m_VecE->addColumn(QStringLiteral(" Consignatario"), DataGrid::ColumnType::Text, 292);
-    for (const char* hidden : {"IdEntrega", "FechaE", "NitCI", "Cliente", "HoraE", "Obs", "Sucursal", "Cajero",
-                               "IdCaja", "Estado"})
+    for (const char* hidden :
+         {"IdEntrega", "FechaE", "NitCI", "Cliente", "HoraE", "Obs", "Sucursal", "Cajero", "IdCaja", "Estado"})
         m_VecE->addColumn(QLatin1String(hidden), DataGrid::ColumnType::Text, 0, true);
     m_VecE->setColumnFooter(EConsignatario, DataGrid::Footer::Count);
     m_VecE->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -168,8 +168,10 @@ void DeliveryEditPanel::loadList()
         QList<QStringList> rows;
         for (SqlRows r = SupplyDeliveries::YearList(m_EAnioE->value(), SessionState::current().CashSessionId); !r.atEnd();
              r.next())
-            rows << QStringList{r.text(3), r.text(0), Formats::Date(r.date(1)), r.text(2), r.text(3), r.text(4),
-                                r.text(5), r.text(6), r.text(7), r.text(8), r.text(9)};
+            rows << QStringList{r.text(3), r.text(0), Formats::Date(r.date(1)),
+                                r.text(2), r.text(3), r.text(4),
+                                r.text(5), r.text(6), r.text(7),
+                                r.text(8), r.text(9)};
         m_VecE->addRows(rows);
     } catch (const DatabaseError& e) {
         Messages().error(e.text());

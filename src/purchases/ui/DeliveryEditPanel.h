@@ -19,7 +19,19 @@ public:
 
     // Columns of the delivery list VecE: the recipient, then the ten stored columns in table order
     // (the finder reads the NIT/CI, the key and the name from columns 3, 1 and 4).
-    enum Column { EConsignatario, EIdEntrega, EFechaE, ENitCI, ECliente, EHoraE, EObs, ESucursal, ECajero, EIdCaja, EEstado };
+    enum Column {
+        EConsignatario,
+        EIdEntrega,
+        EFechaE,
+        ENitCI,
+        ECliente,
+        EHoraE,
+        EObs,
+        ESucursal,
+        ECajero,
+        EIdCaja,
+        EEstado
+    };
 
     explicit DeliveryEditPanel(QWidget* parent = nullptr);
 

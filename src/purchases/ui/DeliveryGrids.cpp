@@ -38,8 +38,15 @@ void FillSupplyList(DataGrid* grid, SqlRows rows)
     QList<QStringList> cells;
     QList<QColor> colours;
     for (; !rows.atEnd(); rows.next()) {
-        cells << QStringList{rows.text(0), rows.text(1), rows.text(2), rows.text(3), rows.text(4), rows.text(5),
-                             Formats::General(rows.number(6)), rows.text(7), Formats::General(rows.number(8))};
+        cells << QStringList{rows.text(0),
+                             rows.text(1),
+                             rows.text(2),
+                             rows.text(3),
+                             rows.text(4),
+                             rows.text(5),
+                             Formats::General(rows.number(6)),
+                             rows.text(7),
+                             Formats::General(rows.number(8))};
         colours << StockColour(rows.number(8), rows.number(6));
     }
     grid->addRows(cells);
@@ -54,16 +61,11 @@ void SetUpLines(DataGrid* grid, bool removable)
         int width;
         DataGrid::ColumnType type;
     } columns[] = {
-        {"Cant", 58, DataGrid::ColumnType::Number},
-        {"IdProducto", 0, DataGrid::ColumnType::Text},
-        {"IdCategoria", 0, DataGrid::ColumnType::Text},
-        {"Marca", 0, DataGrid::ColumnType::Text},
-        {" Nombre Insumo", 230, DataGrid::ColumnType::Text},
-        {" Presentacion", 130, DataGrid::ColumnType::Text},
-        {"Unidad", 76, DataGrid::ColumnType::Text},
-        {"StockM", 0, DataGrid::ColumnType::Text},
-        {"CodigoB", 0, DataGrid::ColumnType::Text},
-        {"", 28, DataGrid::ColumnType::Image},
+        {"Cant", 58, DataGrid::ColumnType::Number},          {"IdProducto", 0, DataGrid::ColumnType::Text},
+        {"IdCategoria", 0, DataGrid::ColumnType::Text},      {"Marca", 0, DataGrid::ColumnType::Text},
+        {" Nombre Insumo", 230, DataGrid::ColumnType::Text}, {" Presentacion", 130, DataGrid::ColumnType::Text},
+        {"Unidad", 76, DataGrid::ColumnType::Text},          {"StockM", 0, DataGrid::ColumnType::Text},
+        {"CodigoB", 0, DataGrid::ColumnType::Text},          {"", 28, DataGrid::ColumnType::Image},
     };
     for (const auto& c : columns)
         grid->addColumn(QString::fromLatin1(c.header), c.type, c.width, c.width == 0);
@@ -79,8 +81,15 @@ void FillLines(DataGrid* grid, SqlRows rows)
 {
     QList<QStringList> cells;
     for (; !rows.atEnd(); rows.next())
-        cells << QStringList{Formats::General(rows.number(0)), rows.text(1), rows.text(2), rows.text(3), rows.text(4),
-                             rows.text(5), rows.text(6), Formats::General(rows.number(7)), rows.text(8),
+        cells << QStringList{Formats::General(rows.number(0)),
+                             rows.text(1),
+                             rows.text(2),
+                             rows.text(3),
+                             rows.text(4),
+                             rows.text(5),
+                             rows.text(6),
+                             Formats::General(rows.number(7)),
+                             rows.text(8),
                              QStringLiteral("0")};
     grid->addRows(cells);
 }

@@ -12,7 +12,18 @@ namespace DeliveryGrids {
 // Columns of the supply list Vec0 (only the name and the stock are shown).
 enum SupplyColumn { SIdProducto, SIdCategoria, SMarca, SNombre, SPresentacion, SUMedida, SStockM, SCodigoB, SStock };
 // Columns of the lines Vec1 / VecD.
-enum LineColumn { LCantidad, LIdProducto, LIdCategoria, LMarca, LNombre, LPresentacion, LUnidad, LStockM, LCodigoB, LBorrar };
+enum LineColumn {
+    LCantidad,
+    LIdProducto,
+    LIdCategoria,
+    LMarca,
+    LNombre,
+    LPresentacion,
+    LUnidad,
+    LStockM,
+    LCodigoB,
+    LBorrar
+};
 
 extern const QColor StockAboveMinimum;
 

@@ -32,8 +32,8 @@
 #include <QVBoxLayout>
 
 using namespace DeliveryGrids;
-using PanelControls::Button;
 using NamedControls::Field;
+using PanelControls::Button;
 
 namespace {
 
@@ -69,8 +69,8 @@ void DeliveryPanel::arrangeKeyboard()
 {
     for (QToolButton* button : m_BGrupo)
         button->setFocusPolicy(Qt::ClickFocus);
-    const QList<QWidget*> order = {m_Vec0, m_ENitCI, m_ENombreC, m_SBEgreso, m_Vec1, m_EIdEgreso, m_SBBuscar,
-                                   m_SBNuevoE, m_SBAnular, m_SBImprimir};
+    const QList<QWidget*> order = {m_Vec0,      m_ENitCI,   m_ENombreC, m_SBEgreso, m_Vec1,
+                                   m_EIdEgreso, m_SBBuscar, m_SBNuevoE, m_SBAnular, m_SBImprimir};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     m_ENombreC->installEventFilter(this);
@@ -249,8 +249,8 @@ void DeliveryPanel::loadCategory(int category)
 {
     m_category = category;
     m_Vec0->clearRows();
-    m_Vec0->horizontalHeaderItem(SNombre)->setText(
-        QLatin1Char(' ') + m_categoryNames.value(category - SupplyDeliveries::FirstCategory));
+    m_Vec0->horizontalHeaderItem(SNombre)->setText(QLatin1Char(' ')
+                                                   + m_categoryNames.value(category - SupplyDeliveries::FirstCategory));
     try {
         FillSupplyList(m_Vec0, SupplyDeliveries::SupplyList(category));
     } catch (const DatabaseError& e) {

@@ -14,11 +14,13 @@
 
 PurchaseEntrySteps::PurchaseEntrySteps(RecentPurchasesGrid* list, PurchaseHeaderForm* form, PurchaseToolBar* toolBar,
                                        QObject* parent)
-    : QObject(parent), m_list(list), m_form(form), m_toolBar(toolBar)
+    : QObject(parent)
+    , m_list(list)
+    , m_form(form)
+    , m_toolBar(toolBar)
 {
     connect(toolBar->first(), &QToolButton::clicked, this, [this] { m_list->goToRow(0); });
-    connect(toolBar->previous(), &QToolButton::clicked, this,
-            [this] { m_list->goToRow(qMax(0, m_list->selectedRow() - 1)); });
+    connect(toolBar->previous(), &QToolButton::clicked, this, [this] { m_list->goToRow(qMax(0, m_list->selectedRow() - 1)); });
     connect(toolBar->next(), &QToolButton::clicked, this,
             [this] { m_list->goToRow(qMin(m_list->rowCount() - 1, m_list->selectedRow() + 1)); });
     connect(toolBar->last(), &QToolButton::clicked, this, [this] { m_list->goToRow(m_list->rowCount() - 1); });

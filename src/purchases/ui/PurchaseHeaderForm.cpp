@@ -55,8 +55,7 @@ qint64 Cents(double amount) { return std::llround(amount * 100.0); }
 
 }
 
-PurchaseHeaderForm::PurchaseHeaderForm(const Names& names, QWidget* parent)
-    : QObject(parent), m_pickerMode(names.pickerMode)
+PurchaseHeaderForm::PurchaseHeaderForm(const Names& names, QWidget* parent) : QObject(parent), m_pickerMode(names.pickerMode)
 {
     m_band = buildSupplierBand(parent, names);
     m_PDatosP = new QWidget(parent);
@@ -343,8 +342,8 @@ void PurchaseHeaderForm::ENitCIExit()
         return;
     m_EProveedor->clear();
     try {
-        const SqlRows supplier = TDataModule1::instance().query(
-            QStringLiteral("SELECT NitCI, RSocial FROM Proveedores WHERE NitCI=?"), {nit});
+        const SqlRows supplier =
+            TDataModule1::instance().query(QStringLiteral("SELECT NitCI, RSocial FROM Proveedores WHERE NitCI=?"), {nit});
         if (supplier.isEmpty())
             MessageSeam::current().information(QStringLiteral("El Proveedor con ese Numero de Nit/CI no Existe"));
         else

@@ -25,9 +25,9 @@ class PurchaseHeaderForm : public QObject {
 public:
     // The names that differ between the panels.
     struct Names {
-        const char* nitCi;     // "ENitCI" / "ENitCIS"
-        const char* search;    // "SBBuscar" / "SBBuscarS"
-        int pickerMode;        // the supplier picker's mode of the panel
+        const char* nitCi;   // "ENitCI" / "ENitCIS"
+        const char* search;  // "SBBuscar" / "SBBuscarS"
+        int pickerMode;      // the supplier picker's mode of the panel
     };
 
     PurchaseHeaderForm(const Names& names, QWidget* parent);

@@ -98,14 +98,11 @@ QWidget* PurchasePanel::buildLines()
         bool shown;
         Type type;
     } columns[] = {
-        {"#", 30, true, Type::Number},          {"IdProducto", 0, false, Type::Text},
-        {"Categoria", 0, false, Type::Text},    {"Marca", 0, false, Type::Text},
-        {"Producto", 200, true, Type::Text},    {"Presentacion", 0, false, Type::Text},
-        {"U. Medida", 80, true, Type::Text},    {"C.Ini.", 60, true, Type::Number},
-        {"C.Entr.", 60, true, Type::Number},    {"Stock", 60, true, Type::Number},
-        {"P.Unit.", 70, true, Type::Number},    {"Total Bs.", 84, true, Type::Number},
-        {"IdCompra", 0, false, Type::Text},     {"", 28, true, Type::Image},
-        {"StockO", 0, false, Type::Text},
+        {"#", 30, true, Type::Number},       {"IdProducto", 0, false, Type::Text}, {"Categoria", 0, false, Type::Text},
+        {"Marca", 0, false, Type::Text},     {"Producto", 200, true, Type::Text},  {"Presentacion", 0, false, Type::Text},
+        {"U. Medida", 80, true, Type::Text}, {"C.Ini.", 60, true, Type::Number},   {"C.Entr.", 60, true, Type::Number},
+        {"Stock", 60, true, Type::Number},   {"P.Unit.", 70, true, Type::Number},  {"Total Bs.", 84, true, Type::Number},
+        {"IdCompra", 0, false, Type::Text},  {"", 28, true, Type::Image},          {"StockO", 0, false, Type::Text},
     };
     for (const auto& c : columns)
         m_VecDP->addColumn(QString::fromLatin1(c.header), c.type, c.width, !c.shown);
@@ -137,10 +134,7 @@ QString PurchasePanel::openingOperation() const
 
 bool PurchasePanel::holdsUnsavedWork() const { return state() == State::Entering && m_VecDP->rowCount() > 0; }
 
-int PurchasePanel::inventory() const
-{
-    return mode() == SuppliesMode ? PurchaseCodes::Supplies : PurchaseCodes::Products;
-}
+int PurchasePanel::inventory() const { return mode() == SuppliesMode ? PurchaseCodes::Supplies : PurchaseCodes::Products; }
 
 // ----- opening and the list ------------------------------------------------------------------
 
@@ -184,11 +178,21 @@ void PurchasePanel::VecCSelectCell(int row)
     for (int number = 1; !lines.atEnd(); lines.next(), ++number) {
         // The stock after the purchase, in whole units as a stored purchase shows it.
         const double stock = std::llround(lines.number(6)) + std::llround(lines.number(7));
-        rows << QStringList{QString::number(number), lines.text(0), lines.text(1), lines.text(2), lines.text(3),
-                            lines.text(4), lines.text(5), Formats::General(lines.number(6)),
-                            Formats::General(lines.number(7)), Formats::General(stock),
-                            Formats::Money(lines.amount(8)), Formats::General(lines.amount(9)), lines.text(10),
-                            QString(), QString()};
+        rows << QStringList{QString::number(number),
+                            lines.text(0),
+                            lines.text(1),
+                            lines.text(2),
+                            lines.text(3),
+                            lines.text(4),
+                            lines.text(5),
+                            Formats::General(lines.number(6)),
+                            Formats::General(lines.number(7)),
+                            Formats::General(stock),
+                            Formats::Money(lines.amount(8)),
+                            Formats::General(lines.amount(9)),
+                            lines.text(10),
+                            QString(),
+                            QString()};
     }
     m_VecDP->addRows(rows);
     // A stored line cannot be removed: it shows no delete icon.
@@ -222,11 +226,10 @@ void PurchasePanel::SBListarPClick()
         ids << m_VecDP->cell(LIdProducto, row);
     if (const auto product = list->choose(mode(), ids)) {
         const QString stock = Formats::General(product->Stock);
-        const int row = m_VecDP->addRow({QString::number(m_VecDP->rowCount() + 1), product->IdProducto,
-                                         QString::number(product->IdCategoria), product->Marca, product->Producto,
-                                         product->Presentacion, product->UMedida, stock, QStringLiteral("0"), stock,
-                                         Formats::General(product->PCompra), QStringLiteral("0"), QString(),
-                                         QStringLiteral("0"), stock});
+        const int row = m_VecDP->addRow(
+            {QString::number(m_VecDP->rowCount() + 1), product->IdProducto, QString::number(product->IdCategoria),
+             product->Marca, product->Producto, product->Presentacion, product->UMedida, stock, QStringLiteral("0"), stock,
+             Formats::General(product->PCompra), QStringLiteral("0"), QString(), QStringLiteral("0"), stock});
         m_VecDP->goToRow(row);
     }
     if (!m_VecDP->cell(LIdProducto, m_VecDP->selectedRow()).isEmpty())
@@ -260,8 +263,8 @@ bool PurchasePanel::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == m_VecDP->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const QModelIndex index = m_VecDP->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        const bool editingCell = index.isValid()
-            && (index.column() == LCEntr || index.column() == LTotal || index.column() == LBorrar);
+        const bool editingCell =
+            index.isValid() && (index.column() == LCEntr || index.column() == LTotal || index.column() == LBorrar);
         if (!editingCell && m_TBAcciones->add()->isEnabled()) {
             SBListarPClick();
             return true;
@@ -379,4 +382,3 @@ void PurchasePanel::printVoucher(const QString& purchaseId)
         return;
     TFRVenta::instance().ShowDeliveryNote(voucher->voucherForm(), 1);
 }
-

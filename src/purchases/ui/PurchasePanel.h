@@ -27,8 +27,21 @@ public:
     using State = PurchaseEntrySteps::State;
     // The columns of the lines VecDP.
     enum LineColumn {
-        LNumero, LIdProducto, LCategoria, LMarca, LProducto, LPresentacion, LUMedida, LCIni, LCEntr, LStock,
-        LPUnit, LTotal, LIdCompra, LBorrar, LStockO,
+        LNumero,
+        LIdProducto,
+        LCategoria,
+        LMarca,
+        LProducto,
+        LPresentacion,
+        LUMedida,
+        LCIni,
+        LCEntr,
+        LStock,
+        LPUnit,
+        LTotal,
+        LIdCompra,
+        LBorrar,
+        LStockO,
     };
 
     PurchasePanel(int mode, WindowStatusBar* statusBar, QWidget* parent = nullptr);
@@ -46,7 +59,6 @@ public:
     const QString& purchaseId() const { return m_purchaseId; }
 
     QSize sizeHint() const override { return {980, 600}; }
-
 
 public slots:
     void SBNuevoPClick();

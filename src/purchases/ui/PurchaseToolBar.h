@@ -10,11 +10,11 @@ class PurchaseToolBar : public QToolBar {
     Q_OBJECT
 public:
     struct Names {
-        const char* newEntry;   // "SBNuevoP" / "SBNuevoS"
-        const char* store;      // "SBInsertarP" / "SBInsertarS"
-        const char* remove;     // "SBEliminarP" / "SBAnularS"
-        const char* print;      // "SBImprimir" / "SBImprimirS"
-        const char* addHint;    // the hint of "+"
+        const char* newEntry;  // "SBNuevoP" / "SBNuevoS"
+        const char* store;     // "SBInsertarP" / "SBInsertarS"
+        const char* remove;    // "SBEliminarP" / "SBAnularS"
+        const char* print;     // "SBImprimir" / "SBImprimirS"
+        const char* addHint;   // the hint of "+"
     };
 
     PurchaseToolBar(const Names& names, QWidget* parent);

@@ -12,8 +12,8 @@ RecentPurchasesGrid::RecentPurchasesGrid(const QString& supplierTitle, QWidget* 
     for (int column = 0; column < StoredPurchases::ColumnCount; ++column) {
         const bool shown = column == StoredPurchases::ColProveedor;
         const bool amount = column == StoredPurchases::ColTotalF;
-        addColumn(shown ? supplierTitle : names.at(column), amount ? ColumnType::Number : ColumnType::Text,
-                  shown ? 170 : 0, !shown);
+        addColumn(shown ? supplierTitle : names.at(column), amount ? ColumnType::Number : ColumnType::Text, shown ? 170 : 0,
+                  !shown);
     }
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSectionResizeMode(StoredPurchases::ColProveedor, QHeaderView::Stretch);

@@ -152,8 +152,8 @@ void ServicePurchasePanel::SBListarPClick()
     const std::optional<QuantityRequest> q = TFCantidad::Run(request, this);
     if (!q)
         return;
-    const int row = m_VecS->addRow({Formats::General(q->PurchaseQuantity), q->ProductName,
-                                    Formats::General(q->TotalCost), QStringLiteral("0")});
+    const int row = m_VecS->addRow(
+        {Formats::General(q->PurchaseQuantity), q->ProductName, Formats::General(q->TotalCost), QStringLiteral("0")});
     m_VecS->goToRow(row);
     recomputeTotals();
 }
@@ -162,7 +162,8 @@ void ServicePurchasePanel::VecSClick(int row, int column)
 {
     if (!m_steps->entering() || column != SBorrar || m_VecS->cell(SBorrar, row) != QLatin1String("0"))
         return;
-    if (!Messages().question(QStringLiteral("Eliminar Detalle"), QStringLiteral("Esta seguro que quiere Eliminar el Detalle?...")))
+    if (!Messages().question(QStringLiteral("Eliminar Detalle"),
+                             QStringLiteral("Esta seguro que quiere Eliminar el Detalle?...")))
         return;
     m_VecS->removeRow(row);
     recomputeTotals();
@@ -194,8 +195,7 @@ QList<ServiceLineInput> ServicePurchasePanel::collectLines() const
 {
     QList<ServiceLineInput> lines;
     for (int row = 0; row < m_VecS->rowCount(); ++row)
-        lines.append(ServiceLineInput{m_VecS->cell(SCantidad, row), m_VecS->cell(SConcepto, row),
-                                      m_VecS->cell(STotal, row)});
+        lines.append(ServiceLineInput{m_VecS->cell(SCantidad, row), m_VecS->cell(SConcepto, row), m_VecS->cell(STotal, row)});
     return lines;
 }
 

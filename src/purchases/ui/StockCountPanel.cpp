@@ -60,9 +60,7 @@ void StockCountPanel::SBArquearClick()
                                      vec->cell(StockGrid::CFisico, row)};
             return InventoryCount::Count(rows, progress);
         },
-        [vec](int row, const ListedStock& stored) {
-            vec->showCounted(row, stored, vec->cell(StockGrid::CFisico, row));
-        });
+        [vec](int row, const ListedStock& stored) { vec->showCounted(row, stored, vec->cell(StockGrid::CFisico, row)); });
 }
 
 void StockCountPanel::SBActualizarIClick()
@@ -84,8 +82,7 @@ void StockCountPanel::SBReiniciarSClick()
         [vec](int row, const ListedStock& stored) { vec->showReset(row, stored); });
 }
 
-void StockCountPanel::runOverList(const QString& title, const QString& question, const Operation& operation,
-                                  const Show& show)
+void StockCountPanel::runOverList(const QString& title, const QString& question, const Operation& operation, const Show& show)
 {
     StockGrid* vec = grid();
     vec->commitPendingEdit();

@@ -61,11 +61,21 @@ void StockGrid::fill(const QList<StockItem>& items, const std::function<void(int
     rows.reserve(items.size());
     for (const StockItem& item : items) {
         const QString stock = Formats::General(item.stock());
-        QStringList cells{QString::number(rows.size() + 1), item.productId, QString::number(item.categoryId), item.brand,
-                          item.name, item.presentation, item.unit, Formats::General(item.minimum),
-                          Formats::General(item.cost), Formats::General(item.price),
-                          Formats::General(item.priceWithInvoice), item.barcode, Formats::General(item.ingreso),
-                          Formats::General(item.egreso), stock};
+        QStringList cells{QString::number(rows.size() + 1),
+                          item.productId,
+                          QString::number(item.categoryId),
+                          item.brand,
+                          item.name,
+                          item.presentation,
+                          item.unit,
+                          Formats::General(item.minimum),
+                          Formats::General(item.cost),
+                          Formats::General(item.price),
+                          Formats::General(item.priceWithInvoice),
+                          item.barcode,
+                          Formats::General(item.ingreso),
+                          Formats::General(item.egreso),
+                          stock};
         if (m_kind == Kind::Count)
             cells << stock;
         rows << cells;

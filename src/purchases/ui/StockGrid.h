@@ -12,8 +12,22 @@ class StockGrid : public DataGrid {
     Q_OBJECT
 public:
     enum Column {
-        CNro, CIdProducto, CCat, CMarca, CProducto, CPresentacion, CUMedida, CMinS, CCompra, CVenta, CVentaIVA,
-        CCodigoB, CIngreso, CEgreso, CStock, CFisico,
+        CNro,
+        CIdProducto,
+        CCat,
+        CMarca,
+        CProducto,
+        CPresentacion,
+        CUMedida,
+        CMinS,
+        CCompra,
+        CVenta,
+        CVentaIVA,
+        CCodigoB,
+        CIngreso,
+        CEgreso,
+        CStock,
+        CFisico,
     };
     enum class Kind { Query, Count };
 

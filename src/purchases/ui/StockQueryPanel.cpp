@@ -17,8 +17,8 @@ StockQueryPanel::StockQueryPanel(int mode, WindowStatusBar* statusBar, QWidget* 
     : StockListPanel(mode, StockGrid::Kind::Query, statusBar, parent)
 {
     setObjectName(QStringLiteral("PInventario"));
-    m_SBReporteI = PanelControls::Button(this, "SBReporteI", QStringLiteral("REPORTE"),
-                                         QStringLiteral("Imprimir el stock listado"));
+    m_SBReporteI =
+        PanelControls::Button(this, "SBReporteI", QStringLiteral("REPORTE"), QStringLiteral("Imprimir el stock listado"));
     m_SBReporteI->setEnabled(false);
 
     auto* left = new QVBoxLayout;
@@ -53,14 +53,14 @@ void StockQueryPanel::SBReporteIClick()
     StockReportForm form;
     form.documentTitle = products ? QStringLiteral("Stock de Productos") : QStringLiteral("Stock de Insumos");
     form.heading = (products ? QStringLiteral("REPORTE STOCK DE PRODUCTOS[") : QStringLiteral("REPORTE STOCK DE INSUMOS["))
-        + Formats::Date(SessionState::current().WorkDate) + QLatin1Char(']');
+                   + Formats::Date(SessionState::current().WorkDate) + QLatin1Char(']');
     form.itemCaption = products ? QStringLiteral("Producto:") : QStringLiteral("Insumo:");
     form.category = filters()->categoryText();
     form.brand = filters()->brandText();
     form.item = filters()->itemText();
     const QDateTime now = ClockSeam::current().now();
     form.printStamp = QStringLiteral("Fecha y Hora de Impresión: ") + Formats::Date(now.date()) + QLatin1Char(' ')
-        + Formats::Time(now.time());
+                      + Formats::Time(now.time());
     const StockGrid* g = grid();
     for (int row = 0; row < g->rowCount(); ++row)
         form.rows.append(StockReportRow{g->cell(StockGrid::CNro, row), g->cell(StockGrid::CProducto, row),

@@ -24,12 +24,9 @@ const struct {
     int mode;
     PanelMaker make;
 } kPanels[] = {
-    {PurchasePanel::ProductsMode, &Make<PurchasePanel>},
-    {PurchasePanel::SuppliesMode, &Make<PurchasePanel>},
-    {StockQueryPanel::ProductsMode, &Make<StockQueryPanel>},
-    {StockQueryPanel::SuppliesMode, &Make<StockQueryPanel>},
-    {StockCountPanel::ProductsMode, &Make<StockCountPanel>},
-    {StockCountPanel::SuppliesMode, &Make<StockCountPanel>},
+    {PurchasePanel::ProductsMode, &Make<PurchasePanel>},     {PurchasePanel::SuppliesMode, &Make<PurchasePanel>},
+    {StockQueryPanel::ProductsMode, &Make<StockQueryPanel>}, {StockQueryPanel::SuppliesMode, &Make<StockQueryPanel>},
+    {StockCountPanel::ProductsMode, &Make<StockCountPanel>}, {StockCountPanel::SuppliesMode, &Make<StockCountPanel>},
 };
 
 PanelMaker MakerOf(int mode)

@@ -47,10 +47,7 @@ void LoadItems(QComboBox* combo, int inventory, int categoryId, const QString& f
              {inventory});
 }
 
-int ChosenCategory(const QComboBox* combo)
-{
-    return combo->currentIndex() > 0 ? combo->currentData().toInt() : 0;
-}
+int ChosenCategory(const QComboBox* combo) { return combo->currentIndex() > 0 ? combo->currentData().toInt() : 0; }
 
 QString ChosenItem(const QComboBox* combo)
 {

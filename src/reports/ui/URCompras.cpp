@@ -42,12 +42,14 @@ struct ModeTexts {
 ModeTexts TextsOf(int mode)
 {
     switch (mode) {
-    case 11: return {"Consulta Compra de Insumos (Materia Prima)", "Consulta Compras de Insumos",
-                     "Operacion: Consulta Compra de Insumos"};
-    case 12: return {"Consulta Compra de Servicios", "Consulta Compras de Servicios",
-                     "Operacion: Consulta Compra de Servicios"};
-    default: return {"Consulta Compra de Productos a la Venta", "Consulta Compras de Productos",
-                     "Operacion: Consulta Compra de productos a la Venta"};
+    case 11:
+        return {"Consulta Compra de Insumos (Materia Prima)", "Consulta Compras de Insumos",
+                "Operacion: Consulta Compra de Insumos"};
+    case 12:
+        return {"Consulta Compra de Servicios", "Consulta Compras de Servicios", "Operacion: Consulta Compra de Servicios"};
+    default:
+        return {"Consulta Compra de Productos a la Venta", "Consulta Compras de Productos",
+                "Operacion: Consulta Compra de productos a la Venta"};
     }
 }
 
@@ -200,16 +202,18 @@ void TFRCompras::SBGenerarClick()
     const QDate from = m_DTFechaI->date();
     const QDate to = m_DTFechaF->date();
     SqlRows rows;
-    if (!Run(ReportQueries::PurchaseTable(m_mode == 10 ? 1 : 2, from, to,
-                                          {ReportFilters::ChosenCategory(m_CBCategoria),
-                                           ReportFilters::ChosenItem(m_CBProductos)}),
+    if (!Run(ReportQueries::PurchaseTable(
+                 m_mode == 10 ? 1 : 2, from, to,
+                 {ReportFilters::ChosenCategory(m_CBCategoria), ReportFilters::ChosenItem(m_CBProductos)}),
              rows))
         return;
     showProgress(rows.count());
     QList<QStringList> cells;
     for (int number = 1; !rows.atEnd(); rows.next(), ++number) {
-        cells << QStringList{QString::number(number), Formats::General(rows.number(QStringLiteral("Cantidad"))),
-                             rows.text(QStringLiteral("Producto")), rows.text(QStringLiteral("UMedida")),
+        cells << QStringList{QString::number(number),
+                             Formats::General(rows.number(QStringLiteral("Cantidad"))),
+                             rows.text(QStringLiteral("Producto")),
+                             rows.text(QStringLiteral("UMedida")),
                              Formats::Money(rows.amount(QStringLiteral("PrecioU"))),
                              Formats::Money(rows.amount(QStringLiteral("Total")))};
         m_PBar1->setValue(number);

@@ -164,8 +164,7 @@ QWidget* TFRIngresos::buildDebtorsPanel()
 // report stands on credit sales, every client otherwise.
 bool TFRIngresos::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_ENitCI && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+    if (watched == m_ENitCI && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
         ENitCIPick();
         return true;
     }
@@ -252,17 +251,19 @@ void TFRIngresos::SBGenerar2Click()
     const QDate from = m_DTFechaI->date();
     const QDate to = m_DTFechaF->date();
     SqlRows rows;
-    if (!loadRows(ReportQueries::ProductTable(m_mode, from, to,
-                                              {ReportFilters::ChosenCategory(m_CBCategoria),
-                                               ReportFilters::ChosenItem(m_CBProductos)}),
-                  rows))
+    if (!loadRows(
+            ReportQueries::ProductTable(
+                m_mode, from, to, {ReportFilters::ChosenCategory(m_CBCategoria), ReportFilters::ChosenItem(m_CBProductos)}),
+            rows))
         return;
     showProgress(rows.count());
     QList<QStringList> cells;
     for (int number = 1; !rows.atEnd(); rows.next(), ++number) {
         const bool sales = m_mode == 1;
-        cells << QStringList{QString::number(number), Formats::General(rows.number(QStringLiteral("Cantidad"))),
-                             rows.text(QStringLiteral("Producto")), rows.text(QStringLiteral("UMedida")),
+        cells << QStringList{QString::number(number),
+                             Formats::General(rows.number(QStringLiteral("Cantidad"))),
+                             rows.text(QStringLiteral("Producto")),
+                             rows.text(QStringLiteral("UMedida")),
                              sales ? Formats::Money(rows.amount(QStringLiteral("PrecioU"))) : QStringLiteral("0"),
                              sales ? Formats::Money(rows.amount(QStringLiteral("Total"))) : QStringLiteral("0")};
         m_PBar1->setValue(number);
@@ -378,8 +379,9 @@ void TFRIngresos::SBExportarXLSClick()
             cells << m_VecM->cell(column, row);
         rows << cells;
     }
-    const QString name = QStringLiteral("Deudores_%1_%2.xlsx")
-                             .arg(m_fromDate.toString(QStringLiteral("ddMMyyyy")), m_toDate.toString(QStringLiteral("ddMMyyyy")));
+    const QString name =
+        QStringLiteral("Deudores_%1_%2.xlsx")
+            .arg(m_fromDate.toString(QStringLiteral("ddMMyyyy")), m_toDate.toString(QStringLiteral("ddMMyyyy")));
     SaveAndOpen(this, m_folder, name, QStringLiteral("Libro de Excel (*.xlsx)"), [&](const QString& path) {
         const SpreadsheetWriter sheet = DebtorsSpreadsheet::Build(rows, m_from, m_to);
         showProgress(sheet.cellCount());

@@ -8,10 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-BarcodeReader::BarcodeReader(QWidget* window) : QObject(window), m_window(window)
-{
-    qApp->installEventFilter(this);
-}
+BarcodeReader::BarcodeReader(QWidget* window) : QObject(window), m_window(window) { qApp->installEventFilter(this); }
 
 BarcodeReader::~BarcodeReader() { qApp->removeEventFilter(this); }
 
@@ -21,8 +18,8 @@ bool BarcodeReader::watches(QObject* receiver) const
     QWidget* focused = QApplication::focusWidget();
     if (!focused || receiver != focused || !m_window->isAncestorOf(focused))
         return false;
-    if (qobject_cast<QLineEdit*>(focused) || qobject_cast<QAbstractSpinBox*>(focused)
-        || qobject_cast<QTextEdit*>(focused) || qobject_cast<QPlainTextEdit*>(focused))
+    if (qobject_cast<QLineEdit*>(focused) || qobject_cast<QAbstractSpinBox*>(focused) || qobject_cast<QTextEdit*>(focused)
+        || qobject_cast<QPlainTextEdit*>(focused))
         return false;
     const auto* combo = qobject_cast<QComboBox*>(focused);
     return !(combo && combo->isEditable());

@@ -48,17 +48,23 @@ struct Names {
     const char *hList, *hYear, *hSearch, *hOrder, *hDate, *hNit, *hName, *hAmount, *hPaymentDate, *annul;
 };
 
-const Names kCollection{
-    "PSaldarD", "Cobrar Deudas", "Saldar Deudas", "Historial Saldos Amortizados", "Cliente", "Fecha Venta:", "Cliente:",
-    "VecD", "EAnio", "EBuscar", "ENOrden", "EFechaV", "ENitCI", "ECliente", "EObsD", "ETotalF", "ETotalE", "ESaldo",
-    "EAmortizar", "SBSaldar",
-    "VecHS", "EAnio2", "EBuscar2", "ENOrden2", "EFechaV2", "ENitCI2", "ECliente2", "ETotalA2", "EFechaA2", "SBAnular2"};
+const Names kCollection{"PSaldarD", "Cobrar Deudas", "Saldar Deudas", "Historial Saldos Amortizados",
+                        "Cliente",  "Fecha Venta:",  "Cliente:",      "VecD",
+                        "EAnio",    "EBuscar",       "ENOrden",       "EFechaV",
+                        "ENitCI",   "ECliente",      "EObsD",         "ETotalF",
+                        "ETotalE",  "ESaldo",        "EAmortizar",    "SBSaldar",
+                        "VecHS",    "EAnio2",        "EBuscar2",      "ENOrden2",
+                        "EFechaV2", "ENitCI2",       "ECliente2",     "ETotalA2",
+                        "EFechaA2", "SBAnular2"};
 
-const Names kPayment{
-    "PPorPagar", "Pagar Deudas", "Pagar Deudas", "Historial Deudas Pagadas", "Proveedor", "Fecha Compra:", "Proveedor:",
-    "VecP", "EAnioP", "EBuscarP", "ENOrdenC", "EFechaC", "ENitCIP", "ENombreP", "EObsP", "ETotalP", "EEfectivoP",
-    "ESaldoP", "EAmortizarP", "SBSaldarP",
-    "VecHP", "EAnio3", "EBuscar3", "ENOrden3", "EFechaC3", "ENitCI3", "EProveedor3", "ETotalA3", "EFechaA3", "SBAnular3"};
+const Names kPayment{"PPorPagar",  "Pagar Deudas",  "Pagar Deudas", "Historial Deudas Pagadas",
+                     "Proveedor",  "Fecha Compra:", "Proveedor:",   "VecP",
+                     "EAnioP",     "EBuscarP",      "ENOrdenC",     "EFechaC",
+                     "ENitCIP",    "ENombreP",      "EObsP",        "ETotalP",
+                     "EEfectivoP", "ESaldoP",       "EAmortizarP",  "SBSaldarP",
+                     "VecHP",      "EAnio3",        "EBuscar3",     "ENOrden3",
+                     "EFechaC3",   "ENitCI3",       "EProveedor3",  "ETotalA3",
+                     "EFechaA3",   "SBAnular3"};
 
 const Names& NamesOf(DebtSide side) { return side == DebtSide::Purchases ? kPayment : kCollection; }
 
@@ -95,8 +101,7 @@ DataGrid* List(QWidget* parent, const char* name, const QString& heading, const 
     static const QStringList amounts{"TotalF", "TotalE", "Saldo"};
     for (int column = 1; column <= carried.size(); ++column)
         grid->addColumn(column == nameColumn ? heading : carried.at(column - 1),
-                        amounts.contains(carried.at(column - 1)) ? DataGrid::ColumnType::Number
-                                                                 : DataGrid::ColumnType::Text,
+                        amounts.contains(carried.at(column - 1)) ? DataGrid::ColumnType::Number : DataGrid::ColumnType::Text,
                         column == nameColumn ? 300 : 0, column != nameColumn);
     grid->horizontalHeader()->setStretchLastSection(false);
     grid->horizontalHeader()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
@@ -278,8 +283,8 @@ QWidget* DebtPanel::buildHistoryTab()
     m_ETotalA2->setFont(big);
     m_ETotalA2->setFixedWidth(150);
     m_EFechaA2 = ReadOnlyField(payment, n.hPaymentDate);
-    m_SBAnular2 = ActionButton(payment, n.annul, QStringLiteral(" A N U L A R"),
-                               QStringLiteral("Anular la amortización elegida"));
+    m_SBAnular2 =
+        ActionButton(payment, n.annul, QStringLiteral(" A N U L A R"), QStringLiteral("Anular la amortización elegida"));
 
     auto* form = new QFormLayout(payment);
     form->addRow(QStringLiteral("Nro. de Orden:"), m_ENOrden2);
@@ -335,8 +340,14 @@ void DebtPanel::CargarDeudas()
         ListProgress progress(progressBar(), r.count());
         QList<QStringList> cells;
         for (; !r.atEnd(); r.next()) {
-            QStringList row{QString::number(cells.size() + 1), r.text(0), Formats::Date(r.date(1)), r.text(2), r.text(3),
-                            Formats::Money(r.amount(4)), Formats::Money(r.amount(5)), Formats::Money(r.amount(6))};
+            QStringList row{QString::number(cells.size() + 1),
+                            r.text(0),
+                            Formats::Date(r.date(1)),
+                            r.text(2),
+                            r.text(3),
+                            Formats::Money(r.amount(4)),
+                            Formats::Money(r.amount(5)),
+                            Formats::Money(r.amount(6))};
             if (m_side == DebtSide::Sales)
                 row << r.text(7);
             cells << row;
@@ -359,8 +370,14 @@ void DebtPanel::CargarPagos()
         ListProgress progress(progressBar(), r.count());
         QList<QStringList> cells;
         for (; !r.atEnd(); r.next()) {
-            cells << QStringList{QString::number(cells.size() + 1), r.text(0), Formats::Date(r.date(1)), r.text(2),
-                                 r.text(3), Formats::Money(r.amount(4)), Formats::Date(r.date(5)), r.text(6)};
+            cells << QStringList{QString::number(cells.size() + 1),
+                                 r.text(0),
+                                 Formats::Date(r.date(1)),
+                                 r.text(2),
+                                 r.text(3),
+                                 Formats::Money(r.amount(4)),
+                                 Formats::Date(r.date(5)),
+                                 r.text(6)};
             progress.advance(int(cells.size()));
         }
         m_VecHS->addRows(cells);
@@ -394,16 +411,15 @@ void DebtPanel::amountChanged()
 {
     const QString text = m_EAmortizar->text();
     qint64 amount = 0, owed = 0;
-    const bool above = Instalment::ParseCents(text, &amount) && Instalment::ParseCents(m_ESaldo->text(), &owed)
-        && amount > owed;
+    const bool above =
+        Instalment::ParseCents(text, &amount) && Instalment::ParseCents(m_ESaldo->text(), &owed) && amount > owed;
     m_SBSaldar->setEnabled(!m_ENOrden->text().isEmpty() && !text.isEmpty() && !above);
 }
 
 void DebtPanel::clearDebt()
 {
     m_EBuscar->clear();
-    for (QLineEdit* edit : {m_ENOrden, m_EFechaV, m_ENitCI, m_ECliente, m_EObsD, m_ETotalF, m_ETotalE, m_ESaldo,
-                            m_EAmortizar})
+    for (QLineEdit* edit : {m_ENOrden, m_EFechaV, m_ENitCI, m_ECliente, m_EObsD, m_ETotalF, m_ETotalE, m_ESaldo, m_EAmortizar})
         edit->clear();
     m_SBSaldar->setEnabled(false);
 }

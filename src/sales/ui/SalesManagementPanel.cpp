@@ -101,8 +101,8 @@ QWidget* SalesManagementPanel::buildList()
         m_VecV->addColumn(QLatin1String(hidden), DataGrid::ColumnType::Text, 0, true);
     m_VecV->addColumn(QStringLiteral("Cliente"), DataGrid::ColumnType::Text, 190);
     m_VecV->addColumn(QStringLiteral("TotalF"), DataGrid::ColumnType::Number, 0, true);
-    for (const char* hidden : {"TotalE", "Saldo", "CodigoC", "Sucursal", "HoraV", "FormaP", "Comprobante",
-                               "IdCaja", "IdDosificacion", "Obs", "Cajero"})
+    for (const char* hidden : {"TotalE", "Saldo", "CodigoC", "Sucursal", "HoraV", "FormaP", "Comprobante", "IdCaja",
+                               "IdDosificacion", "Obs", "Cajero"})
         m_VecV->addColumn(QLatin1String(hidden), DataGrid::ColumnType::Text, 0, true);
     m_VecV->horizontalHeader()->setStretchLastSection(false);
     // A year holds many sales of one client: the date, the order and the total tell them apart.
@@ -166,12 +166,12 @@ QWidget* SalesManagementPanel::buildSale()
         int width;
         DataGrid::ColumnType type;
     } columns[] = {
-        {"Cant", 56, DataGrid::ColumnType::Number},   {"IdProducto", 0, DataGrid::ColumnType::Text},
-        {"IdCategoria", 0, DataGrid::ColumnType::Text}, {"Marca", 0, DataGrid::ColumnType::Text},
+        {"Cant", 56, DataGrid::ColumnType::Number},           {"IdProducto", 0, DataGrid::ColumnType::Text},
+        {"IdCategoria", 0, DataGrid::ColumnType::Text},       {"Marca", 0, DataGrid::ColumnType::Text},
         {"Nombre Producto", 270, DataGrid::ColumnType::Text}, {"Presentacion", 0, DataGrid::ColumnType::Text},
-        {"Unidad", 90, DataGrid::ColumnType::Text},    {"StockM", 0, DataGrid::ColumnType::Text},
-        {"C.U.", 80, DataGrid::ColumnType::Number},    {"C.T.", 90, DataGrid::ColumnType::Number},
-        {"CodigoB", 0, DataGrid::ColumnType::Text},    {"PVenta", 0, DataGrid::ColumnType::Text},
+        {"Unidad", 90, DataGrid::ColumnType::Text},           {"StockM", 0, DataGrid::ColumnType::Text},
+        {"C.U.", 80, DataGrid::ColumnType::Number},           {"C.T.", 90, DataGrid::ColumnType::Number},
+        {"CodigoB", 0, DataGrid::ColumnType::Text},           {"PVenta", 0, DataGrid::ColumnType::Text},
     };
     for (const auto& c : columns)
         m_Vec1->addColumn(QString::fromLatin1(c.header), c.type, c.width, c.width == 0);
@@ -366,9 +366,17 @@ void SalesManagementPanel::showSale(const QString& saleId)
     m_EObs1->setText(sale->Obs);
     QList<QStringList> lines;
     for (const StoredSaleLine& line : sale->lines)
-        lines << QStringList{Formats::General(line.quantity), line.productId, QString::number(line.categoryId),
-                             line.brand, line.product, line.presentation, line.unit, Formats::General(line.minimumStock),
-                             Formats::Money(line.unitPrice), Formats::Money(line.lineTotal), line.barcode,
+        lines << QStringList{Formats::General(line.quantity),
+                             line.productId,
+                             QString::number(line.categoryId),
+                             line.brand,
+                             line.product,
+                             line.presentation,
+                             line.unit,
+                             Formats::General(line.minimumStock),
+                             Formats::Money(line.unitPrice),
+                             Formats::Money(line.lineTotal),
+                             line.barcode,
                              Formats::Money(line.unitPrice)};
     m_Vec1->addRows(lines);
     const bool valid = !sale->isAnnulled();
@@ -429,4 +437,3 @@ void SalesManagementPanel::SBImprimirClick()
         return;
     ReprintStoredSale(m_sale->voucher());
 }
-

@@ -20,13 +20,41 @@ public:
     // Columns of the list VecV: the row number, then the sale's columns as the list reads them
     // (only "Nº" and "Cliente" are shown).
     enum ListColumn {
-        VNumero, VIdVenta, VFechaV, VNroFact, VNroAut, VEstado, VNitCI, VCliente, VTotalF, VTotalE, VSaldo, VCodigoC,
-        VSucursal, VHoraV, VFormaP, VComprobante, VIdCaja, VIdDosificacion, VObs, VCajero,
+        VNumero,
+        VIdVenta,
+        VFechaV,
+        VNroFact,
+        VNroAut,
+        VEstado,
+        VNitCI,
+        VCliente,
+        VTotalF,
+        VTotalE,
+        VSaldo,
+        VCodigoC,
+        VSucursal,
+        VHoraV,
+        VFormaP,
+        VComprobante,
+        VIdCaja,
+        VIdDosificacion,
+        VObs,
+        VCajero,
     };
     // Columns of the line grid Vec1 (Cant, Nombre Producto, Unidad, C.U. and C.T. are shown).
     enum LineColumn {
-        LCantidad, LIdProducto, LIdCategoria, LMarca, LProducto, LPresentacion, LUMedida, LStockM, LPrecioU, LPrecioT,
-        LCodigoB, LPVenta,
+        LCantidad,
+        LIdProducto,
+        LIdCategoria,
+        LMarca,
+        LProducto,
+        LPresentacion,
+        LUMedida,
+        LStockM,
+        LPrecioU,
+        LPrecioT,
+        LCodigoB,
+        LPVenta,
     };
     static constexpr int FirstYear = 2018;
     static constexpr int LastYear = 2100;
@@ -39,7 +67,6 @@ public:
     // The sale chosen, as read when it was chosen (or after its annulment).
     const std::optional<StoredSale>& chosenSale() const { return m_sale; }
     TFBuscar2* searchDialog() const { return m_FBuscar2; }
-
 
     // The year list's statement: a date range on FechaV, the open session's sales left out.
     static QString ListStatement();

@@ -34,16 +34,10 @@ QLineEdit* NumberField(QWidget* parent, const char* name, int length)
 }
 
 // A quantity: a number above zero.
-bool ReadQuantity(const QString& text, double* value)
-{
-    return Formats::ParseAmount(text, value) && *value > 0;
-}
+bool ReadQuantity(const QString& text, double* value) { return Formats::ParseAmount(text, value) && *value > 0; }
 
 // A price or a cost: a number, zero allowed.
-bool ReadPrice(const QString& text, double* value)
-{
-    return Formats::ParseAmount(text, value) && *value >= 0;
-}
+bool ReadPrice(const QString& text, double* value) { return Formats::ParseAmount(text, value) && *value >= 0; }
 
 void Prefill(QLineEdit* field, double value)
 {

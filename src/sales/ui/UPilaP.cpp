@@ -125,8 +125,12 @@ void TFPilaP::loadQueue()
         QList<QStringList> rows;
         int number = 0;
         for (const DispatchQueue::Order& order : DispatchQueue::Waiting())
-            rows << QStringList{QString::number(++number), DispatchQueue::OrderNumber(order.id),
-                                DispatchQueue::ShortTime(order.time), order.client, order.observation, order.id};
+            rows << QStringList{QString::number(++number),
+                                DispatchQueue::OrderNumber(order.id),
+                                DispatchQueue::ShortTime(order.time),
+                                order.client,
+                                order.observation,
+                                order.id};
         m_VecV->addRows(rows);
     } catch (const DatabaseError& e) {
         MessageSeam::current().error(e.text());
@@ -153,9 +157,10 @@ void TFPilaP::chooseOrder(int row)
     m_Vec1->clearRows();
     QList<QStringList> cells;
     for (const DispatchQueue::Line& line : lines)
-        cells << QStringList{Formats::General(line.quantity), line.product, DispatchQueue::UnitName(line.unitCode),
-                             Formats::Money(line.unitPrice), Formats::Money(line.lineTotal), line.productId,
-                             QString::number(line.categoryId), QString::number(line.stockFlag)};
+        cells << QStringList{Formats::General(line.quantity),        line.product,
+                             DispatchQueue::UnitName(line.unitCode), Formats::Money(line.unitPrice),
+                             Formats::Money(line.lineTotal),         line.productId,
+                             QString::number(line.categoryId),       QString::number(line.stockFlag)};
     m_Vec1->addRows(cells);
     m_ECliente->setText(m_VecV->cell(OCliente, row));
     m_EObs->setText(m_VecV->cell(OObs, row));

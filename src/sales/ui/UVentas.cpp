@@ -55,7 +55,7 @@ namespace {
 constexpr int IconSize = 52;
 const QColor kSelection(255, 236, 139);
 const QColor kCategoryColours[] = {{46, 125, 50}, {30, 90, 150}, {0, 131, 143}, {106, 27, 154},
-                                   {198, 40, 40}, {239, 108, 0}, {93, 64, 55}, {69, 90, 100}};
+                                   {198, 40, 40}, {239, 108, 0}, {93, 64, 55},  {69, 90, 100}};
 
 MessageSeam& Messages() { return MessageSeam::current(); }
 
@@ -100,7 +100,7 @@ QString ButtonCaption(const QFontMetrics& metrics, const QString& name, int widt
     if (best < 0)
         return metrics.elidedText(name, Qt::ElideRight, width);
     return metrics.elidedText(name.left(best), Qt::ElideRight, width) + QLatin1Char('\n')
-        + metrics.elidedText(name.mid(best + 1), Qt::ElideRight, width);
+           + metrics.elidedText(name.mid(best + 1), Qt::ElideRight, width);
 }
 
 void YellowSelection(DataGrid* grid)
@@ -354,19 +354,19 @@ QWidget* TFVentas::buildButtons()
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 4, 0, 4);
     m_SBNuevoP = ToolButton(panel, "SBNuevoP", QStringLiteral("NUEVO (F12)"), QStringLiteral("Nueva Venta"), ButtonSize);
-    m_SBVender = ToolButton(panel, "SBVender", QStringLiteral("VENDER (F10)"), QStringLiteral("Registrar la Venta"),
-                            ButtonSize);
+    m_SBVender =
+        ToolButton(panel, "SBVender", QStringLiteral("VENDER (F10)"), QStringLiteral("Registrar la Venta"), ButtonSize);
     QFont bold = m_SBVender->font();
     bold.setBold(true);
     bold.setPixelSize(15);
     m_SBVender->setFont(bold);
     m_SBVender->setMinimumWidth(160);
-    m_SBImprimir = ToolButton(panel, "SBImprimir", QStringLiteral("Imprimir"), QStringLiteral("Imprimir Comprobante"),
-                              ButtonSize);
+    m_SBImprimir =
+        ToolButton(panel, "SBImprimir", QStringLiteral("Imprimir"), QStringLiteral("Imprimir Comprobante"), ButtonSize);
     m_SBBuscar = ToolButton(panel, "SBBuscar", QStringLiteral("Buscar"), QStringLiteral("Buscar Venta"), ButtonSize);
     m_SBAnular = ToolButton(panel, "SBAnular", QStringLiteral("ANULAR"), QStringLiteral("Anular Venta"), ButtonSize);
-    m_SBCotizar = ToolButton(panel, "SBCotizar", QStringLiteral("Cotizar"), QStringLiteral("Cotizacion y/o Cuenta"),
-                             ButtonSize);
+    m_SBCotizar =
+        ToolButton(panel, "SBCotizar", QStringLiteral("Cotizar"), QStringLiteral("Cotizacion y/o Cuenta"), ButtonSize);
     for (QToolButton* button : {m_SBNuevoP, m_SBVender, m_SBImprimir, m_SBBuscar, m_SBAnular, m_SBCotizar})
         row->addWidget(button);
     row->addStretch(1);
@@ -392,9 +392,9 @@ void TFVentas::buildStatusBar()
 // keys, shown on their captions; Ctrl+1 to Ctrl+8 load the categories.
 void TFVentas::arrangeKeyboard()
 {
-    const QList<QWidget*> order = {m_Vec0, m_ECodigoB, m_ENitCI, m_ENombreC, m_EEfectivo, m_SBVender, m_Vec1,
-                                   m_CBFormaP, m_CBComprobante, m_EObs, m_EIdVenta, m_SBNuevoP, m_SBImprimir,
-                                   m_SBBuscar, m_SBAnular, m_SBCotizar};
+    const QList<QWidget*> order = {m_Vec0,       m_ECodigoB, m_ENitCI,        m_ENombreC, m_EEfectivo, m_SBVender,
+                                   m_Vec1,       m_CBFormaP, m_CBComprobante, m_EObs,     m_EIdVenta,  m_SBNuevoP,
+                                   m_SBImprimir, m_SBBuscar, m_SBAnular,      m_SBCotizar};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     m_Vec1->installEventFilter(this);
@@ -466,9 +466,9 @@ void TFVentas::FormActivate() { MainStatus::setText(3, QStringLiteral("Operacion
 // the category's name as its hint.
 void TFVentas::prepareCategoryButtons()
 {
-    const SqlRows rows = TDataModule1::instance().query(QStringLiteral(
-        "SELECT IdCategoria, Categoria, Icono, Estado FROM Categorias WHERE IdCategoria BETWEEN 1 AND 8 "
-        "ORDER BY IdCategoria"));
+    const SqlRows rows = TDataModule1::instance().query(
+        QStringLiteral("SELECT IdCategoria, Categoria, Icono, Estado FROM Categorias WHERE IdCategoria BETWEEN 1 AND 8 "
+                       "ORDER BY IdCategoria"));
     for (QToolButton* button : m_BGrupo)
         button->hide();
     for (SqlRows r = rows; !r.atEnd(); r.next()) {
@@ -478,9 +478,10 @@ void TFVentas::prepareCategoryButtons()
             continue;
         const QString name = r.text(1);
         QImage icon = QImage::fromData(r.blob(2));
-        const QPixmap picture = icon.isNull()
-            ? PlaceholderIcon(category, name)
-            : QPixmap::fromImage(icon.scaled(IconSize, IconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        const QPixmap picture =
+            icon.isNull()
+                ? PlaceholderIcon(category, name)
+                : QPixmap::fromImage(icon.scaled(IconSize, IconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         button->setIcon(picture);
         button->setToolTip(name);
         button->setText(ButtonCaption(button->fontMetrics(), name, button->width() - 14));
@@ -639,9 +640,9 @@ void TFVentas::addProduct(int row)
         Messages().information(QStringLiteral("Numero de Items permitidos 6"));
         return;
     }
-    QuantityRequest request = Request(QuantityRequest::SaleQuantityMode, m_Vec0->cell(PMarca, row),
-                                      m_Vec0->cell(PProducto, row), m_Vec0->cell(PPresentacion, row),
-                                      m_Vec0->cell(PUMedida, row));
+    QuantityRequest request =
+        Request(QuantityRequest::SaleQuantityMode, m_Vec0->cell(PMarca, row), m_Vec0->cell(PProducto, row),
+                m_Vec0->cell(PPresentacion, row), m_Vec0->cell(PUMedida, row));
     request.SaleQuantity = 1;
     const std::optional<QuantityRequest> answer = TFCantidad::Run(request, this);
     if (!answer)
@@ -689,11 +690,10 @@ void TFVentas::addToCart(const QStringList& product, double quantity)
         price = QStringLiteral("0");
     else if (m_CBComprobante->currentIndex() == InvoiceVoucher)
         price = product.value(PPVentaIVA);
-    const int line = m_Vec1->addRow({Formats::General(quantity), productId, product.value(PIdCategoria),
-                                     product.value(PMarca), product.value(PProducto), product.value(PPresentacion),
-                                     product.value(PUMedida), product.value(PStockM), price, QString(),
-                                     product.value(PCodigoB), QStringLiteral("0"), product.value(PPVenta),
-                                     product.value(PPVentaIVA)});
+    const int line = m_Vec1->addRow(
+        {Formats::General(quantity), productId, product.value(PIdCategoria), product.value(PMarca), product.value(PProducto),
+         product.value(PPresentacion), product.value(PUMedida), product.value(PStockM), price, QString(),
+         product.value(PCodigoB), QStringLiteral("0"), product.value(PPVenta), product.value(PPVentaIVA)});
     setLineTotal(line);
     updateTotals();
 }
@@ -702,9 +702,8 @@ void TFVentas::showPhoto(int row)
 {
     if (row < 0 || m_Vec0->cell(PIdProducto, row).isEmpty())
         return;
-    TFCantidad::Run(Request(QuantityRequest::ProductPhotoMode, m_Vec0->cell(PIdProducto, row),
-                            m_Vec0->cell(PProducto, row), m_Vec0->cell(PPresentacion, row),
-                            m_Vec0->cell(PUMedida, row)),
+    TFCantidad::Run(Request(QuantityRequest::ProductPhotoMode, m_Vec0->cell(PIdProducto, row), m_Vec0->cell(PProducto, row),
+                            m_Vec0->cell(PPresentacion, row), m_Vec0->cell(PUMedida, row)),
                     this);
 }
 
@@ -712,9 +711,9 @@ void TFVentas::changeQuantity(int row)
 {
     if (row < 0 || row >= m_Vec1->rowCount())
         return;
-    QuantityRequest request = Request(QuantityRequest::SaleQuantityMode, m_Vec1->cell(NxMarca1, row),
-                                      m_Vec1->cell(NxProducto1, row), m_Vec1->cell(NxPresentacion1, row),
-                                      m_Vec1->cell(NxUnidad, row));
+    QuantityRequest request =
+        Request(QuantityRequest::SaleQuantityMode, m_Vec1->cell(NxMarca1, row), m_Vec1->cell(NxProducto1, row),
+                m_Vec1->cell(NxPresentacion1, row), m_Vec1->cell(NxUnidad, row));
     request.SaleQuantity = Number(m_Vec1->cell(NxCantidad, row));
     const std::optional<QuantityRequest> answer = TFCantidad::Run(request, this);
     if (!answer)
@@ -729,9 +728,9 @@ void TFVentas::changeUnitPrice(int row)
     // A free sale has no prices to change.
     if (row < 0 || row >= m_Vec1->rowCount() || m_CBFormaP->currentIndex() == PaymentForms::Free)
         return;
-    QuantityRequest request = Request(QuantityRequest::UnitCostMode, m_Vec1->cell(NxMarca1, row),
-                                      m_Vec1->cell(NxProducto1, row), m_Vec1->cell(NxPresentacion1, row),
-                                      m_Vec1->cell(NxUnidad, row));
+    QuantityRequest request =
+        Request(QuantityRequest::UnitCostMode, m_Vec1->cell(NxMarca1, row), m_Vec1->cell(NxProducto1, row),
+                m_Vec1->cell(NxPresentacion1, row), m_Vec1->cell(NxUnidad, row));
     request.UnitCost = Number(m_Vec1->cell(NxPVenta1, row));
     const std::optional<QuantityRequest> answer = TFCantidad::Run(request, this);
     if (!answer)
@@ -896,8 +895,8 @@ SaleInput TFVentas::collectSale() const
     in.saleNumberText = m_EIdVenta->text();
     for (int row = 0; row < m_Vec1->rowCount(); ++row)
         in.lines.append(SaleLine{m_Vec1->cell(NxIdProducto1, row), int(Number(m_Vec1->cell(NxIdCategoria1, row))),
-                                 m_Vec1->cell(NxCantidad, row), m_Vec1->cell(NxPVenta1, row),
-                                 m_Vec1->cell(NxProducto1, row), m_Vec1->cell(NxUnidad, row)});
+                                 m_Vec1->cell(NxCantidad, row), m_Vec1->cell(NxPVenta1, row), m_Vec1->cell(NxProducto1, row),
+                                 m_Vec1->cell(NxUnidad, row)});
     in.paymentForm = m_CBFormaP->currentIndex();
     in.voucherKind = m_CBComprobante->currentIndex();
     in.cashText = SaleAmounts::NormalizeCash(m_EEfectivo->text());
@@ -1015,10 +1014,20 @@ void TFVentas::showFoundSale(const StoredSale& sale)
     QList<QStringList> lines;
     for (const StoredSaleLine& line : sale.lines) {
         const QString price = Formats::General(line.unitPrice);
-        lines << QStringList{Formats::General(line.quantity), line.productId, QString::number(line.categoryId),
-                             line.brand, line.product, line.presentation, line.unit,
-                             Formats::General(line.minimumStock), price, Formats::General(line.lineTotal),
-                             line.barcode, QStringLiteral("0"), price, price};
+        lines << QStringList{Formats::General(line.quantity),
+                             line.productId,
+                             QString::number(line.categoryId),
+                             line.brand,
+                             line.product,
+                             line.presentation,
+                             line.unit,
+                             Formats::General(line.minimumStock),
+                             price,
+                             Formats::General(line.lineTotal),
+                             line.barcode,
+                             QStringLiteral("0"),
+                             price,
+                             price};
     }
     m_Vec1->addRows(lines);
     m_ETotal->setText(Formats::Money(sale.TotalF));
@@ -1137,8 +1146,8 @@ void TFVentas::setProgress(int position) { m_PBar1->setValue(position); }
 
 void TFVentas::setEntryEnabled(bool enabled)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{m_Vec0, m_Vec1, m_EObs, m_GBCliente, m_GBPago,
-                                                            m_CBFormaP, m_CBComprobante, m_ECodigoB})
+    for (QWidget* control : std::initializer_list<QWidget*>{m_Vec0, m_Vec1, m_EObs, m_GBCliente, m_GBPago, m_CBFormaP,
+                                                            m_CBComprobante, m_ECodigoB})
         control->setEnabled(enabled);
 }
 

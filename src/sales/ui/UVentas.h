@@ -26,7 +26,7 @@ struct SalesRegisterState {
     QString ClientCompany;      // the found client's company, printed on the delivery note
     int FormaP = 1;             // the payment form and voucher kind of the sale last committed
     int Comprobante = 0;
-    int ProductRow = -1;        // the rows last chosen in each grid
+    int ProductRow = -1;  // the rows last chosen in each grid
     int CartRow = -1;
 };
 
@@ -46,13 +46,34 @@ class TFVentas : public QWidget, public UnsavedWork {
 public:
     // Columns of the product list Vec0 (only Producto and Stock are shown).
     enum ProductColumn {
-        PIdProducto, PIdCategoria, PMarca, PProducto, PPresentacion, PUMedida, PStockM, PPVenta, PPVentaIVA,
-        PCodigoB, PStock,
+        PIdProducto,
+        PIdCategoria,
+        PMarca,
+        PProducto,
+        PPresentacion,
+        PUMedida,
+        PStockM,
+        PPVenta,
+        PPVentaIVA,
+        PCodigoB,
+        PStock,
     };
     // Columns of the cart Vec1.
     enum CartColumn {
-        NxCantidad, NxIdProducto1, NxIdCategoria1, NxMarca1, NxProducto1, NxPresentacion1, NxUnidad, NxStockM1,
-        NxPVenta1, NxCTotal, NxCodigoB1, NxBorrarP, NxPVentaO, NxVentaIVA,
+        NxCantidad,
+        NxIdProducto1,
+        NxIdCategoria1,
+        NxMarca1,
+        NxProducto1,
+        NxPresentacion1,
+        NxUnidad,
+        NxStockM1,
+        NxPVenta1,
+        NxCTotal,
+        NxCodigoB1,
+        NxBorrarP,
+        NxPVentaO,
+        NxVentaIVA,
     };
     static constexpr int MaxLines = 6;
     static const QColor StockAboveMinimum;
@@ -69,7 +90,6 @@ public:
     const std::optional<StoredSale>& foundSale() const { return m_found; }
     // A cart with lines not sold yet.
     bool holdsUnsavedWork() const override;
-
 
 public slots:
     void BGrupoClick(int category);

@@ -32,7 +32,7 @@ CertificationPanel::CertificationPanel(QWidget* parent) : QWidget(parent)
     m_MDosificacionC = new QPlainTextEdit(this);
     m_MDosificacionC->setObjectName(QStringLiteral("MDosificacionC"));
     m_MDosificacionC->setTabChangesFocus(true);
-    m_MDosificacionC->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // one line, wrapped
+    m_MDosificacionC->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // one line, wrapped
     m_MDosificacionC->setMinimumWidth(m_MDosificacionC->fontMetrics().averageCharWidth() * 40 + 16);
     m_MDosificacionC->setFixedHeight(m_MDosificacionC->fontMetrics().lineSpacing() * 3 + 12);
     InputFilters::singleLineMemo(m_MDosificacionC, 255);
@@ -91,8 +91,9 @@ void CertificationPanel::SBBorrerCCClick()
 void CertificationPanel::SBGenerarCCClick()
 {
     EMontoCExit();
-    const ControlCodeCertification input{m_EAutorizacionC->text(), m_MDosificacionC->toPlainText(), m_ENFacturaC->text(),
-                                         m_ECIC->text(),           m_EFechaC->text(),                m_EMontoC->text()};
+    const ControlCodeCertification input{m_EAutorizacionC->text(), m_MDosificacionC->toPlainText(),
+                                         m_ENFacturaC->text(),     m_ECIC->text(),
+                                         m_EFechaC->text(),        m_EMontoC->text()};
     const ControlCodeCertification::Result result = input.generate();
     m_ECodigoC->setText(result.code);
     if (!result.refusal.isEmpty())

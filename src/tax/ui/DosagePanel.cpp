@@ -34,7 +34,7 @@ QPlainTextEdit* Memo(QWidget* parent, const char* name, int maxLength, int lines
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QLatin1String(name));
     memo->setTabChangesFocus(true);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // one line, wrapped
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // one line, wrapped
     memo->setMinimumWidth(memo->fontMetrics().averageCharWidth() * 40 + 16);
     memo->setFixedHeight(memo->fontMetrics().lineSpacing() * lines + 12);
     InputFilters::singleLineMemo(memo, maxLength);
@@ -166,11 +166,11 @@ void DosagePanel::loadDosages()
     const QSignalBlocker quiet(m_VecDo);
     m_VecDo->clearRows();
     for (const Dosages::Dosage& d : list) {
-        const int row = m_VecDo->addRow(
-            {QString::number(m_VecDo->rowCount() + 1), Formats::MonthNameDate(d.registered),
-             d.active ? QStringLiteral("1") : QStringLiteral("0"), QString::number(d.id), Formats::Date(d.registered),
-             d.authorization, d.key, Formats::Date(d.deadline), d.legend, d.branchPhone, d.branchAddress, d.branchCity,
-             d.headPhone, d.headAddress, d.headCity});
+        const int row =
+            m_VecDo->addRow({QString::number(m_VecDo->rowCount() + 1), Formats::MonthNameDate(d.registered),
+                             d.active ? QStringLiteral("1") : QStringLiteral("0"), QString::number(d.id),
+                             Formats::Date(d.registered), d.authorization, d.key, Formats::Date(d.deadline), d.legend,
+                             d.branchPhone, d.branchAddress, d.branchCity, d.headPhone, d.headAddress, d.headCity});
         QTableWidgetItem* mark = m_VecDo->item(row, ColE);
         mark->setFlags(mark->flags() & ~Qt::ItemIsUserCheckable);
     }
@@ -244,9 +244,9 @@ void DosagePanel::finish(const QString& message)
 
 void DosagePanel::SBInsertarDoClick()
 {
-    const Dosages::DosageInput input{m_ENAutorizacion->text(), m_MDosificacion->toPlainText(), m_EFechaL->text(),
-                                     m_MLeyenda->toPlainText(),  m_ETelefono->text(),          m_EDireccion->text(),
-                                     m_ECiudad->text()};
+    const Dosages::DosageInput input{
+        m_ENAutorizacion->text(), m_MDosificacion->toPlainText(), m_EFechaL->text(), m_MLeyenda->toPlainText(),
+        m_ETelefono->text(),      m_EDireccion->text(),           m_ECiudad->text()};
     bool error = false;
     const QString refusal = Dosages::Check(input, &error);
     if (!accepted(refusal, error))
@@ -270,9 +270,9 @@ void DosagePanel::SBActualizarDoClick()
         MessageSeam::current().information(QStringLiteral("Esta Dosificacion ya no es posible Actualizar, no insista"));
         return;
     }
-    const Dosages::DosageInput input{m_ENAutorizacion->text(), m_MDosificacion->toPlainText(), m_EFechaL->text(),
-                                     m_MLeyenda->toPlainText(),  m_ETelefono->text(),          m_EDireccion->text(),
-                                     m_ECiudad->text()};
+    const Dosages::DosageInput input{
+        m_ENAutorizacion->text(), m_MDosificacion->toPlainText(), m_EFechaL->text(), m_MLeyenda->toPlainText(),
+        m_ETelefono->text(),      m_EDireccion->text(),           m_ECiudad->text()};
     bool error = false;
     const QString refusal = Dosages::Check(input, &error);
     if (!accepted(refusal, error))

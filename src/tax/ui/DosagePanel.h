@@ -15,8 +15,21 @@ class DosagePanel : public QWidget {
 public:
     // Grid columns: the visible ones, then the row's data in table order.
     enum Column {
-        ColN, ColFecha, ColE, ColIdDosificacion, ColFechaR, ColNAutorizacion, ColDosificacion, ColFLimiteE,
-        ColLeyenda, ColTelefonoS, ColDireccionS, ColCiudadS, ColTelefonoM, ColDireccionM, ColCiudadM
+        ColN,
+        ColFecha,
+        ColE,
+        ColIdDosificacion,
+        ColFechaR,
+        ColNAutorizacion,
+        ColDosificacion,
+        ColFLimiteE,
+        ColLeyenda,
+        ColTelefonoS,
+        ColDireccionS,
+        ColCiudadS,
+        ColTelefonoM,
+        ColDireccionM,
+        ColCiudadM
     };
 
     explicit DosagePanel(QWidget* parent = nullptr);

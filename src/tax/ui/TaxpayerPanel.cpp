@@ -36,7 +36,7 @@ TaxpayerPanel::TaxpayerPanel(QWidget* parent) : QWidget(parent)
     m_MActividadE = new QPlainTextEdit(this);
     m_MActividadE->setObjectName(QStringLiteral("MActividadE"));
     m_MActividadE->setTabChangesFocus(true);
-    m_MActividadE->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // one line, wrapped
+    m_MActividadE->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // one line, wrapped
     m_MActividadE->setMinimumWidth(m_MActividadE->fontMetrics().averageCharWidth() * 40 + 16);
     m_MActividadE->setFixedHeight(m_MActividadE->fontMetrics().lineSpacing() * 3 + 12);
     InputFilters::plainLetters(m_MActividadE);
@@ -119,15 +119,15 @@ void TaxpayerPanel::showLogo(const QImage& picture)
         m_Logo->setText(QStringLiteral("(sin logo)"));
         return;
     }
-    m_Logo->setPixmap(QPixmap::fromImage(picture.scaled(CompanyLogo::kWidth, CompanyLogo::kHeight, Qt::IgnoreAspectRatio,
-                                                        Qt::SmoothTransformation)));
+    m_Logo->setPixmap(QPixmap::fromImage(
+        picture.scaled(CompanyLogo::kWidth, CompanyLogo::kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 void TaxpayerPanel::LogoClick()
 {
-    const QString file = FileDialogSeam::current().openFile(this, QStringLiteral("Logo (imagen jpg)"),
-                                                            SessionState::current().AppFolder,
-                                                            QStringLiteral("Imagen JPEG (*.jpg *.jpeg)"));
+    const QString file =
+        FileDialogSeam::current().openFile(this, QStringLiteral("Logo (imagen jpg)"), SessionState::current().AppFolder,
+                                           QStringLiteral("Imagen JPEG (*.jpg *.jpeg)"));
     if (file.isEmpty())
         return;
     QString error;

@@ -46,5 +46,5 @@ private:
     QPushButton* m_SBBorrarD = nullptr;
     QPushButton* m_SBGuardarD = nullptr;
     QImage m_logo;
-    bool m_logoChanged = false; // only a picture chosen or cleared here is written as the logo
+    bool m_logoChanged = false;  // only a picture chosen or cleared here is written as the logo
 };

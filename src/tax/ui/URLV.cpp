@@ -155,25 +155,42 @@ void TFRLCV::buildList()
     QList<Column> columns;
     if (m_kind == BookKind::Sales) {
         m_grid->setObjectName(QStringLiteral("VecV"));
-        columns = {{"E", Type::Text, 24, true},           {"", Type::Number, 44, false},
-                   {"Fecha", Type::Text, 80, false},       {"Nº Fact.", Type::Number, 64, false},
-                   {"Nº Aut.", Type::Text, 120, true},     {"E", Type::Text, 24, false},
-                   {"Nit/CI", Type::Text, 90, false},      {"Nombre o Razón Social", Type::Text, 230, false},
-                   {"Total Imp.", Type::Number, 76, true}, {"I.C.E.", Type::Number, 60, true},
-                   {"Exentos", Type::Number, 64, true},    {"Gravamen", Type::Number, 70, true},
-                   {"SubTotal", Type::Number, 76, true},   {"Descuentos", Type::Number, 76, true},
-                   {"Neto Base", Type::Number, 76, false}, {"I.V.A.", Type::Number, 66, false},
-                   {"C. de Control", Type::Text, 110, false}, {"NS", Type::Number, 30, false}};
+        columns = {{"E", Type::Text, 24, true},
+                   {"", Type::Number, 44, false},
+                   {"Fecha", Type::Text, 80, false},
+                   {"Nº Fact.", Type::Number, 64, false},
+                   {"Nº Aut.", Type::Text, 120, true},
+                   {"E", Type::Text, 24, false},
+                   {"Nit/CI", Type::Text, 90, false},
+                   {"Nombre o Razón Social", Type::Text, 230, false},
+                   {"Total Imp.", Type::Number, 76, true},
+                   {"I.C.E.", Type::Number, 60, true},
+                   {"Exentos", Type::Number, 64, true},
+                   {"Gravamen", Type::Number, 70, true},
+                   {"SubTotal", Type::Number, 76, true},
+                   {"Descuentos", Type::Number, 76, true},
+                   {"Neto Base", Type::Number, 76, false},
+                   {"I.V.A.", Type::Number, 66, false},
+                   {"C. de Control", Type::Text, 110, false},
+                   {"NS", Type::Number, 30, false}};
     } else {
         m_grid->setObjectName(QStringLiteral("VecC"));
-        columns = {{"E", Type::Text, 24, true},             {"", Type::Number, 44, false},
-                   {"Fecha", Type::Text, 80, false},         {"Nit/CI", Type::Text, 90, false},
-                   {"Nombre o Razón Social", Type::Text, 230, false}, {"Nº Fact.", Type::Number, 64, false},
-                   {"N Dui", Type::Text, 90, true},          {"Nº Aut.", Type::Text, 120, true},
-                   {"Total Imp.", Type::Number, 76, true},   {"Exntos", Type::Number, 64, true},
-                   {"SubTotal", Type::Number, 76, true},     {"Desc.", Type::Number, 64, true},
-                   {"Imp. Base", Type::Number, 76, false},   {"Cred/Fisc", Type::Number, 76, false},
-                   {"C. de Control", Type::Text, 110, false}, {"TC", Type::Number, 30, false}};
+        columns = {{"E", Type::Text, 24, true},
+                   {"", Type::Number, 44, false},
+                   {"Fecha", Type::Text, 80, false},
+                   {"Nit/CI", Type::Text, 90, false},
+                   {"Nombre o Razón Social", Type::Text, 230, false},
+                   {"Nº Fact.", Type::Number, 64, false},
+                   {"N Dui", Type::Text, 90, true},
+                   {"Nº Aut.", Type::Text, 120, true},
+                   {"Total Imp.", Type::Number, 76, true},
+                   {"Exntos", Type::Number, 64, true},
+                   {"SubTotal", Type::Number, 76, true},
+                   {"Desc.", Type::Number, 64, true},
+                   {"Imp. Base", Type::Number, 76, false},
+                   {"Cred/Fisc", Type::Number, 76, false},
+                   {"C. de Control", Type::Text, 110, false},
+                   {"TC", Type::Number, 30, false}};
     }
     for (int i = 0; i < columns.size(); ++i) {
         const Column& c = columns.at(i);
@@ -231,8 +248,8 @@ void TFRLCV::periodChanged()
 
 void TFRLCV::setListButtonsEnabled(bool enabled)
 {
-    for (QToolButton* button : {m_SBBuscar, m_SBExportarTXT, m_SBExportarXLS, m_SBPrimero, m_SBAnterior,
-                                m_SBSiguiente, m_SBUltimo, m_SBColumnas})
+    for (QToolButton* button :
+         {m_SBBuscar, m_SBExportarTXT, m_SBExportarXLS, m_SBPrimero, m_SBAnterior, m_SBSiguiente, m_SBUltimo, m_SBColumnas})
         button->setEnabled(enabled);
 }
 
@@ -322,8 +339,7 @@ void TFRLCV::showRowNumber(int row)
 
 void TFRLCV::SBBuscarClick()
 {
-    m_FBuscar2->showFor(m_kind == BookKind::Sales ? SearchDialogMode::SalesBook : SearchDialogMode::PurchasesBook,
-                        m_grid);
+    m_FBuscar2->showFor(m_kind == BookKind::Sales ? SearchDialogMode::SalesBook : SearchDialogMode::PurchasesBook, m_grid);
 }
 
 QList<QStringList> TFRLCV::listedRows() const
@@ -346,8 +362,8 @@ QString TFRLCV::chooseFile(const QString& name, const QString& filter)
 {
     if (m_folder.isEmpty())
         m_folder = QFileInfo(TDataModule1::instance().path()).absolutePath();
-    const QString path = FileDialogSeam::current().saveFile(this, QStringLiteral("Guardar Libro"),
-                                                            m_folder + QLatin1Char('/') + name, filter);
+    const QString path =
+        FileDialogSeam::current().saveFile(this, QStringLiteral("Guardar Libro"), m_folder + QLatin1Char('/') + name, filter);
     if (!path.isEmpty())
         m_folder = QFileInfo(path).absolutePath();
     return path;
